@@ -1,0 +1,3 @@
+#include "app/BatchCommands.h"
+
+int RunBatchCommand(const CommandLine&) { return 1; }

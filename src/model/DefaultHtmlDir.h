@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The separator that ends HtmlDir; file names are appended to HtmlDir directly.
+inline constexpr QChar HtmlDirSeparator = u'/';
+
+// Where pages go until the user chooses: the program's own directory when the user may write
+// there (a build tree, a portable copy), otherwise a per-user data directory.
+QString DefaultHtmlDir();
+
+// The path with exactly one trailing separator.
+QString WithTrailingSeparator(const QString& path);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/GeneralSettings.h"
+#include "model/SiteSettings.h"
+#include "model/StockList.h"
+
+#include <array>
+
+// Everything the program knows. main() owns the one instance and hands out references.
+struct Model {
+    StockList list;
+    GeneralSettings general;
+    std::array<CustomURLEntry, 2> custom;
+    BigChartsSettings bigCharts;
+    StockMasterSettings stockMaster;
+    StockPointSettings stockPoint;
+    YahooSettings yahoo;
+
+    // The model differs from what was last loaded or saved.
+    bool SettingsChanged = false;
+    // Pages have been written since the defaults were last applied.
+    bool PagesGenerated = false;
+};
+
+// Puts every setting back to its default and empties the list (old entries stay in the
+// arrays, unused). Clears both flags. Touches neither the store nor any window.
+void ApplyDefaults(Model& model);
+
+// Installs the starter list shown to a first-time user. Does not set SettingsChanged.
+void DefaultStockList(Model& model);

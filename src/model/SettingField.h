@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/OptionTable.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <variant>
+#include <vector>
+
+// One stored setting: its key in a store section and the model field it lives in. The store,
+// the registry script export and the import all walk these lists, so a section's keys, their
+// order and their value forms are described once.
+struct SettingField {
+    QString key;
+    std::variant<qint16*, qint32*, bool*, QString*> target;
+    // For a selection: the table its index must fall in. A stored index outside it is refused.
+    const OptionTable* table = nullptr;
+};
+
+using SettingFields = std::vector<SettingField>;
+
+// Appends `base` + index for each element of `values` (CompSym0, CompSym1, ...).
+template <typename T, size_t N>
+void AppendIndexed(SettingFields& fields, const QString& base, std::array<T, N>& values,
+                   const OptionTable* table = nullptr) {
+    for (size_t i = 0; i < N; ++i) {
+        fields.push_back({base + QString::number(i), &values[i], table});
+    }
+}

@@ -1,0 +1,45 @@
+#include "model/StockList.h"
+
+void RebuildStockTypeIndex(StockList& list) {
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
+            list.StockTypeIndex[s] = t;
+        }
+    }
+}
+
+namespace {
+bool fail(QString* problem, const QString& text) {
+    if (problem) {
+        *problem = text;
+    }
+    return false;
+}
+}  // namespace
+
+bool CheckInvariants(const StockList& list, QString* problem) {
+    if (list.Maxtypes < -1 || list.Maxtypes >= TypeCapacity) {
+        return fail(problem, QStringLiteral("Maxtypes %1 outside the capacity").arg(list.Maxtypes));
+    }
+    if (list.Maxstocks < -1 || list.Maxstocks >= StockCapacity) {
+        return fail(problem, QStringLiteral("Maxstocks %1 outside the capacity").arg(list.Maxstocks));
+    }
+    qint16 next = 0;
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        const TypeRecord& type = list.types[t];
+        if (type.Lowstock != next || type.Histock < type.Lowstock - 1) {
+            return fail(problem, QStringLiteral("type %1 range %2..%3 does not start at %4")
+                                     .arg(t)
+                                     .arg(type.Lowstock)
+                                     .arg(type.Histock)
+                                     .arg(next));
+        }
+        next = type.Histock + 1;
+    }
+    if (next != list.Maxstocks + 1) {
+        return fail(problem, QStringLiteral("types end at stock %1 but Maxstocks is %2")
+                                 .arg(next - 1)
+                                 .arg(list.Maxstocks));
+    }
+    return true;
+}

@@ -1,0 +1,15 @@
+#include "sites/BigCharts.h"
+#include "sites/ChartSite.h"
+#include "sites/StockMaster.h"
+#include "sites/StockPoint.h"
+#include "sites/Yahoo.h"
+
+const ChartSite& ChartSiteFor(SiteId id) {
+    static const BigChartsSite bigCharts;
+    static const StockMasterSite stockMaster;
+    static const StockPointSite stockPoint;
+    static const YahooSite yahoo;
+    static const std::array<const ChartSite*, 4> sites{&bigCharts, &stockMaster, &stockPoint,
+                                                       &yahoo};
+    return *sites[static_cast<size_t>(id)];
+}

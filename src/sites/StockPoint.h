@@ -1,0 +1,10 @@
+#pragma once
+
+#include "sites/ChartSite.h"
+
+class StockPointSite : public ChartSite {
+public:
+    SiteId id() const override { return SiteId::StockPoint; }
+    SettingFields fields(Model& model) const override;
+    QString chartAddress(const Model& model, const QString& symbol) const override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/Model.h"
+#include "store/StoreResult.h"
+#include "store/WindowGeometry.h"
+
+#include <QString>
+
+// The program's persistent settings: one per-user INI file (sections General, StockList,
+// Custom, BigCharts, StockMaster, StockPoint, Yahoo; every value a string), and the registry
+// script files it exports and imports. Each call opens the file once and writes it once.
+class Storage {
+public:
+    explicit Storage(QString storeFile = defaultStoreFile());
+
+    // $XDG_CONFIG_HOME/Tickvane/Tickvane.ini
+    static QString defaultStoreFile();
+    const QString& storeFile() const { return storeFile_; }
+
+    // Reads every section over the model's current values; clears SettingsChanged. Places
+    // the window when the stored geometry is to be used (geometry may be null).
+    StoreResult load(Model& model, WindowGeometry* geometry) const;
+    // Writes every section; clears SettingsChanged on success.
+    StoreResult save(Model& model, const WindowGeometry& geometry) const;
+    // Writes the registry script of the model as it stands in memory.
+    StoreResult exportScript(Model& model, const WindowGeometry& geometry,
+                             const QString& scriptFile) const;
+    // Replaces the whole store by the script's values, or leaves it untouched on failure.
+    // The caller then applies the defaults and loads again.
+    StoreResult importScript(const QString& scriptFile) const;
+
+private:
+    QString storeFile_;
+};
+
+// Start-up: defaults, the stored settings, and the starter list when nothing was stored.
+StoreResult LoadAtStartup(Model& model, const Storage& storage, WindowGeometry* geometry);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Outcome of a whole-store or file operation. A failure's `error` names the file and the
+// reason; `warnings` are things the user should know even on success (a repaired list).
+struct StoreResult {
+    bool ok = true;
+    QString error;
+    QStringList warnings;
+};

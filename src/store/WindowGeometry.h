@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The main window's position and size in twips (1/1440 inch), as stored in "General".
+struct TwipsGeometry {
+    qint32 Top = 0;
+    qint32 Left = 0;
+    qint32 Height = 0;
+    qint32 Width = 0;
+};
+
+// Supplied by whoever shows the main window; the command line supplies a stored one.
+class WindowGeometry {
+public:
+    virtual ~WindowGeometry() = default;
+    virtual TwipsGeometry current() const = 0;
+    virtual void place(const TwipsGeometry& geometry) = 0;
+};

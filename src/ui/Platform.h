@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// Everything the commands and dialogs ask of the desktop. The window uses QtPlatform; the
+// tests use a scripted fake, so no command ever blocks in a modal loop under test.
+class Platform {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A message box titled "Tickvane"; returns the button pressed (Escape gives Cancel, or
+    // the only button).
+    virtual Answer message(const QString& text, Buttons buttons = Buttons::Ok,
+                           Answer defaultButton = Answer::Ok) = 0;
+    virtual void beep() = 0;
+    // Opens a document with the program the desktop associates with it.
+    virtual bool openDocument(const QString& path) = 0;
+    // File dialogs; an empty result means the user cancelled. `filters` uses Qt's form,
+    // e.g. "Registration files (*.reg);;All files (*)".
+    virtual QString chooseSaveFile(const QString& proposed, const QString& filters) = 0;
+    virtual QString chooseOpenFile(const QString& proposed, const QString& filters) = 0;
+    // The colour chooser; an RGB value with red in the low byte, nothing when cancelled.
+    virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <QTreeWidget>
+#include <vector>
+
+// The tree of types and stocks: one top-level node per type, its stocks beneath. Nodes are
+// numbered 1, 2, 3... in display order; the node maps turn a node into a type or stock index.
+// The tree is never edited node by node: every change of the list refills it.
+class StockTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit StockTree(Model& model, QWidget* parent = nullptr);
+
+    // Rebuilds the nodes, the node maps and the list's StockTypeIndex, then selects the node
+    // of type `seltype` or stock `selstock` when that index is in use (-1: none).
+    void Fill_tree(qint16 seltype, qint16 selstock);
+    // Removes every node (clearing the settings empties the tree without a refill).
+    void removeAllNodes();
+    // Scrolls the selected node into view and gives the tree the keyboard focus.
+    void WebTree_GiveFocus();
+
+    int nodeCount() const { return nodeCount_; }
+    // The selected node's number, or 0 when no node is selected.
+    int selectedNode() const;
+    // -1 for a stock node.
+    qint16 NodeTypeIndex(int node) const { return nodeTypes_[node]; }
+    // -1 for a type node.
+    qint16 NodeStockIndex(int node) const { return nodeStocks_[node]; }
+
+Q_SIGNALS:
+    void editRequested();    // double click on a node
+    void deleteRequested();  // the Delete key without modifiers
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,
+                             qint16 stock);
+
+    Model& model_;
+    int nodeCount_ = 0;
+    std::vector<qint16> nodeTypes_;
+    std::vector<qint16> nodeStocks_;
+};

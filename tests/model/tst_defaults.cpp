@@ -1,0 +1,67 @@
+#include "model/Limits.h"
+#include "model/Model.h"
+#include "model/SiteTable.h"
+
+#include <QTest>
+
+// The starting state of the model: defaults and the starter list.
+class DefaultsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void applyDefaultsEmptiesListAndClearsFlags() {
+        Model model;
+        DefaultStockList(model);
+        model.SettingsChanged = model.PagesGenerated = true;
+        ApplyDefaults(model);
+        QCOMPARE(model.list.Maxtypes, qint16(-1));
+        QCOMPARE(model.list.Maxstocks, qint16(-1));
+        QVERIFY(!model.SettingsChanged);
+        QVERIFY(!model.PagesGenerated);
+        QVERIFY(model.general.HtmlDir.endsWith(u'/'));
+    }
+
+    void defaultStockListMatchesTheStarterList() {
+        Model model;
+        ApplyDefaults(model);
+        DefaultStockList(model);
+        QVERIFY(CheckInvariants(model.list));
+        QVERIFY(!model.SettingsChanged);
+        const StockList& list = model.list;
+        QCOMPARE(list.Maxtypes, qint16(2));
+        QCOMPARE(list.Maxstocks, qint16(7));
+        QCOMPARE(list.types[1].Type, QStringLiteral("Internet Stocks"));
+        QCOMPARE(list.types[1].Lowstock, qint16(3));
+        QCOMPARE(list.types[1].Histock, qint16(5));
+        QCOMPARE(list.types[2].Lowstock, qint16(6));
+        QCOMPARE(list.types[2].Histock, qint16(7));
+        QCOMPARE(list.stocks[2].Alt_BC, QStringLiteral("NASDAQ"));
+        QCOMPARE(list.StockTypeIndex[7], qint16(2));
+    }
+
+    void siteSymbolPrefersTheSitesAlternate() {
+        StockRecord dow{QStringLiteral("DJIA"), {}, {}, {}, {}, {}, QStringLiteral("^DJI")};
+        QCOMPARE(SiteSymbol(dow, SiteId::Yahoo), QStringLiteral("^DJI"));
+        QCOMPARE(SiteSymbol(dow, SiteId::BigCharts), QStringLiteral("DJIA"));
+        dow.Alt_SP = QStringLiteral(" ");
+        QCOMPARE(SiteSymbol(dow, SiteId::StockPoint), QStringLiteral(" "));
+    }
+
+    void limitMessagesReadAsTheUserSeesThem() {
+        QCOMPARE(TypeLimitMessage(),
+                 QStringLiteral("Sorry, you have reached the (arbitrary) limit of 100 types.  If "
+                                "this limit is a problem, please contact the author."));
+        QCOMPARE(StockLimitMessage(),
+                 QStringLiteral("Sorry, you have reached the (arbitrary) limit of 1000 stocks.  "
+                                "If this limit is a problem, please contact the author."));
+        StockList list;
+        list.Maxtypes = 98;
+        list.Maxstocks = 998;
+        QVERIFY(!TypeLimitReached(list) && !StockLimitReached(list));
+        list.Maxtypes = 99;
+        list.Maxstocks = 999;
+        QVERIFY(TypeLimitReached(list) && StockLimitReached(list));
+    }
+};
+
+QTEST_GUILESS_MAIN(DefaultsTest)
+#include "tst_defaults.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <QList>
+#include <QStringList>
+
+// A Platform that records what the program shows and answers from a script prepared by the
+// test. A question with no prepared answer gets its default button.
+class FakePlatform : public Platform {
+public:
+    struct Shown {
+        QString text;
+        Buttons buttons;
+        Answer defaultButton;
+    };
+
+    QList<Answer> answers;        // consumed by message(), first first
+    QStringList fileChoices;      // consumed by chooseSaveFile() and chooseOpenFile()
+    QList<std::optional<qint32>> colorChoices;
+
+    QList<Shown> messages;
+    QStringList opened;
+    QStringList fileProposals;
+    int beeps = 0;
+    bool openSucceeds = true;
+
+    Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
+    void beep() override { ++beeps; }
+    bool openDocument(const QString& path) override;
+    QString chooseSaveFile(const QString& proposed, const QString& filters) override;
+    QString chooseOpenFile(const QString& proposed, const QString& filters) override;
+    std::optional<qint32> chooseColor(qint32 initial) override;
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+};
