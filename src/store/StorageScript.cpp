@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 StoreResult failed(const QString& error) {
@@ -19,20 +20,19 @@ StoreResult writeWholeFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-// Puts the script's values of this program's sections into `store`; returns how many.
-int copyKnownSections(const StoreSections& sections, SettingsStore& store) {
-    const QStringList known = SectionNames();
-    int count = 0;
+bool holdsValuesOf(const StoreSection& section, const QStringList& sectionNames) {
+    return sectionNames.contains(section.name) && !section.values.empty();
+}
+
+void copySections(const StoreSections& sections, const QStringList& sectionNames,
+                  SettingsStore& store) {
     for (const StoreSection& section : sections) {
-        if (!known.contains(section.name)) {
-            continue;
-        }
-        for (const auto& [key, value] : section.values) {
-            store.SaveValue(section.name, key, value);
-            ++count;
+        if (sectionNames.contains(section.name)) {
+            for (const auto& [key, value] : section.values) {
+                store.SaveValue(section.name, key, value);
+            }
         }
     }
-    return count;
 }
 }  // namespace
 
@@ -54,10 +54,15 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
         return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
                           .arg(scriptFile, script.reason));
     }
-    IniSettingsStore store(storeFile_);
-    store.clear();
-    if (copyKnownSections(script.sections, store) == 0) {
+    const QStringList known = SectionNames();
+    if (std::none_of(script.sections.begin(), script.sections.end(),
+                     [&](const StoreSection& section) { return holdsValuesOf(section, known); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
+    // QSettings writes its changes when it goes, so the store is cleared only once the script
+    // is known to be good.
+    IniSettingsStore store(storeFile_);
+    store.clear();
+    copySections(script.sections, known, store);
     return store.commit();
 }
