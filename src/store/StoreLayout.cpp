@@ -37,14 +37,33 @@ SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
     return fields;
 }
 
-void appendStock(SettingFields& fields, StockRecord& stock, const QString& index) {
-    fields.push_back({QStringLiteral("Stock") + index, &stock.Stock});
-    fields.push_back({QStringLiteral("Description") + index, &stock.Description});
-    fields.push_back({QStringLiteral("URL") + index, &stock.URL});
-    fields.push_back({QStringLiteral("Alt_BC") + index, &stock.Alt_BC});
-    fields.push_back({QStringLiteral("Alt_SM") + index, &stock.Alt_SM});
-    fields.push_back({QStringLiteral("Alt_SP") + index, &stock.Alt_SP});
-    fields.push_back({QStringLiteral("Alt_YH") + index, &stock.Alt_YH});
+// The keys of the type and stock records, made once: making them afresh for every save and
+// export would cost more than writing the file.
+struct RecordKeys {
+    static constexpr const char* typeNames[] = {"Type", "Lowstock", "Histock"};
+    static constexpr const char* stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
+                                                 "Alt_SM", "Alt_SP",      "Alt_YH"};
+    std::array<std::array<QString, TypeCapacity>, std::size(typeNames)> type;
+    std::array<std::array<QString, StockCapacity>, std::size(stockNames)> stock;
+
+    RecordKeys() {
+        fill(type, typeNames);
+        fill(stock, stockNames);
+    }
+
+    template <typename Table, size_t N>
+    static void fill(Table& table, const char* const (&names)[N]) {
+        for (size_t n = 0; n < N; ++n) {
+            for (size_t i = 0; i < table[n].size(); ++i) {
+                table[n][i] = QString::fromLatin1(names[n]) + QString::number(i);
+            }
+        }
+    }
+};
+
+const RecordKeys& recordKeys() {
+    static const RecordKeys keys;
+    return keys;
 }
 
 StoreSection toSection(const QString& name, const SettingFields& fields) {
@@ -72,17 +91,22 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
 }
 
 SettingFields StockRecordFields(StockList& list) {
+    const RecordKeys& keys = recordKeys();
     SettingFields fields;
     fields.reserve(size_t(3 * list.typeCount() + 7 * list.stockCount()));
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
-        const QString index = QString::number(t);
         TypeRecord& type = list.types[t];
-        fields.push_back({QStringLiteral("Type") + index, &type.Type});
-        fields.push_back({QStringLiteral("Lowstock") + index, &type.Lowstock});
-        fields.push_back({QStringLiteral("Histock") + index, &type.Histock});
+        fields.push_back({keys.type[0][t], &type.Type});
+        fields.push_back({keys.type[1][t], &type.Lowstock});
+        fields.push_back({keys.type[2][t], &type.Histock});
     }
     for (qint16 i = 0; i <= list.Maxstocks; ++i) {
-        appendStock(fields, list.stocks[i], QString::number(i));
+        StockRecord& stock = list.stocks[i];
+        QString* const texts[] = {&stock.Stock,  &stock.Description, &stock.URL,   &stock.Alt_BC,
+                                  &stock.Alt_SM, &stock.Alt_SP,      &stock.Alt_YH};
+        for (size_t n = 0; n < std::size(texts); ++n) {
+            fields.push_back({keys.stock[n][i], texts[n]});
+        }
     }
     return fields;
 }
