@@ -39,8 +39,8 @@ StoreResult IniSettingsStore::readStatus() const {
         result.error = failure(QStringLiteral("read"), file_, QStringLiteral("permission denied"));
     } else if (settings_.status() == QSettings::FormatError) {
         result.warnings << QStringLiteral(
-                               "The settings file %1 is not a valid INI file; "
-                               "the settings that could be read were used.")
+                               "Some lines of the settings file %1 could not be "
+                               "read; the settings that could be read were used.")
                                .arg(file_);
     }
     return result;
@@ -78,6 +78,20 @@ bool IniSettingsStore::DeleteSection(const QString& section) {
     return true;
 }
 
+bool IniSettingsStore::written(const QDateTime& before) const {
+    switch (settings_.status()) {
+        case QSettings::NoError:
+            return true;
+        case QSettings::AccessError:
+            return false;
+        case QSettings::FormatError:
+            // QSettings complains about lines it skipped yet writes the file, and once it has
+            // complained it reports no later error, so the file itself must tell.
+            return QFileInfo(file_).lastModified() != before;
+    }
+    return false;
+}
+
 StoreResult IniSettingsStore::commit() {
     StoreResult result;
     const QString folder = QFileInfo(file_).absolutePath();
@@ -87,14 +101,11 @@ StoreResult IniSettingsStore::commit() {
                                QStringLiteral("the folder %1 could not be created").arg(folder));
         return result;
     }
+    const QDateTime before = QFileInfo(file_).lastModified();
     settings_.sync();
-    if (settings_.status() == QSettings::AccessError) {
+    if (!written(before)) {
         result.ok = false;
         result.error = failure(QStringLiteral("write"), file_, writeFailureReason(file_));
-    } else if (settings_.status() == QSettings::FormatError) {
-        result.ok = false;
-        result.error = failure(QStringLiteral("write"), file_,
-                               QStringLiteral("its present content is not a valid INI file"));
     }
     return result;
 }

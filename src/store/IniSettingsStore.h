@@ -3,6 +3,7 @@
 #include "store/SettingsStore.h"
 #include "store/StoreResult.h"
 
+#include <QDateTime>
 #include <QSettings>
 
 // The settings store as an INI file. The file is read once when the object is made; changes
@@ -25,6 +26,8 @@ class IniSettingsStore : public SettingsStore {
     StoreResult commit();
 
   private:
+    bool written(const QDateTime& before) const;
+
     QString file_;
     QSettings settings_;
 };

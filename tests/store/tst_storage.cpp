@@ -381,6 +381,17 @@ class StorageTest : public QObject {
         QVERIFY(model.SettingsChanged);
     }
 
+    void handEditedStoreWithBrokenLinesCanBeSaved() {
+        writeFile(storeFile(), "[General]\nPanelPercent=33\njunk line\n[Broken\nB=2\n");
+        Model model = loaded();
+        QCOMPARE(model.general.PanelPercent, qint16(33));
+        model.SettingsChanged = true;
+        const StoreResult result = Storage(storeFile()).save(model, StoredGeometry());
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QVERIFY(!model.SettingsChanged);
+        QVERIFY(readFile(storeFile()).contains("PanelPercent=33"));
+    }
+
     void clearingMarksTheDefaultsAsChangedAndLeavesTheStore() {
         Model model = filledModel(QStringLiteral("x"));
         QVERIFY(Storage(storeFile()).save(model, StoredGeometry()).ok);
