@@ -10,7 +10,7 @@
 // Custom, BigCharts, StockMaster, StockPoint, Yahoo; every value a string), and the registry
 // script files it exports and imports. Each call opens the file once and writes it once.
 class Storage {
-public:
+  public:
     explicit Storage(QString storeFile = defaultStoreFile());
 
     // $XDG_CONFIG_HOME/Tickvane/Tickvane.ini
@@ -31,7 +31,7 @@ public:
     // Removes every section of the store; sets SettingsChanged.
     StoreResult deleteAll(Model& model) const;
 
-private:
+  private:
     QString storeFile_;
 };
 
