@@ -78,7 +78,7 @@ class CommandLineTest : public QObject {
         imported.list.types[1].Type = QStringLiteral("Tech \"A\" & co, ltd; #1");
         imported.list.stocks[0].Description = QStringLiteral(" C:\\Börse\\ = 100% ");
         imported.stockMaster.CompSym[4] = QStringLiteral("@IBM");
-        imported.custom[0] = {2, QStringLiteral("News\nwire"),
+        imported.custom[0] = {2, QStringLiteral("News [wire]"),
                               QStringLiteral("https://x/?a=1&b=2")};
         QVERIFY(QDir().mkpath(imported.general.HtmlDir));
     }
