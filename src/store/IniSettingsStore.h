@@ -16,7 +16,6 @@ class IniSettingsStore : public SettingsStore {
     StoreResult readStatus() const;
 
     std::optional<QString> GetValue(const QString& section, const QString& key) const override;
-    using SettingsStore::GetValue;
     void SaveValue(const QString& section, const QString& key, const QString& value) override;
     bool DeleteSection(const QString& section) override;
     // Forgets every section, as if the file were empty.

@@ -14,8 +14,4 @@ class SettingsStore {
     virtual void SaveValue(const QString& section, const QString& key, const QString& value) = 0;
     // Removes the section with all its keys; false when there was no such section.
     virtual bool DeleteSection(const QString& section) = 0;
-
-    QString GetValue(const QString& section, const QString& key, const QString& fallback) const {
-        return GetValue(section, key).value_or(fallback);
-    }
 };

@@ -30,8 +30,9 @@ void clearRecordsInUse(StockList& list) {
     std::fill_n(list.types.begin(), list.typeCount(), TypeRecord{{}, unreadRange, unreadRange});
     std::fill_n(list.stocks.begin(), list.stockCount(), StockRecord{});
 }
-}  // namespace
 
+// Makes the list satisfy the invariants, keeping every type name and as many ranges as fit.
+// A range that could not be read (Lowstock below 0) becomes empty.
 void RepairStockList(StockList& list) {
     if (list.Maxtypes < 0) {
         list.Maxstocks = -1;  // stocks need a type to belong to
@@ -48,6 +49,7 @@ void RepairStockList(StockList& list) {
     // Stocks that no stored range reached join the last type rather than being lost.
     list.types[list.Maxtypes].Histock = list.Maxstocks;
 }
+}  // namespace
 
 std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list) {
     QString problem = readMaximum(store, QStringLiteral("Maxtypes"), list.Maxtypes, TypeCapacity);

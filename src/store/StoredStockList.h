@@ -9,7 +9,3 @@
 // Reads the StockList section into `list`. A stored list that breaks the list's invariants is
 // repaired: what can be recovered is kept, and the reason is returned for a warning.
 std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list);
-
-// Makes `list` satisfy the invariants, keeping every type name and as many ranges as fit.
-// A range that cannot be read (Lowstock below 0) is treated as empty.
-void RepairStockList(StockList& list);
