@@ -1,31 +1,29 @@
 #include "web/HtmlText.h"
 
-#include <QList>
-
 namespace {
-void AppendEntity(QByteArray& out, char32_t c, bool noLineWraps) {
+// The character at `i`, a surrogate pair taken as one; `i` moves past it.
+char32_t NextCharacter(QStringView text, qsizetype& i) {
+    const QChar c = text[i++];
+    if (c.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate()) {
+        return QChar::surrogateToUcs4(c, text[i++]);
+    }
+    return c.unicode();
+}
+
+const char* Entity(char32_t c, bool noLineWraps) {
     switch (c) {
         case U'&':
-            out += "&amp;";
-            break;
+            return "&amp;";
         case U'"':
-            out += "&quot;";
-            break;
+            return "&quot;";
         case U'<':
-            out += "&lt;";
-            break;
+            return "&lt;";
         case U'>':
-            out += "&gt;";
-            break;
+            return "&gt;";
         case U' ':
-            out += noLineWraps ? "&nbsp;" : " ";
-            break;
+            return noLineWraps ? "&nbsp;" : nullptr;
         default:
-            if (c < 0x80) {
-                out += static_cast<char>(c);
-            } else {
-                out += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
-            }
+            return nullptr;
     }
 }
 
@@ -39,25 +37,45 @@ void AppendPercentEncoded(QByteArray& out, uchar byte) {
 
 // One pass that maps each character on its own gives what replacing one character after the
 // other gives: no replacement puts in a character that a later one would replace.
+void AppendHtmlText(QByteArray& out, QStringView text, bool noLineWraps) {
+    for (qsizetype i = 0; i < text.size();) {
+        const char32_t c = NextCharacter(text, i);
+        if (const char* entity = Entity(c, noLineWraps)) {
+            out += entity;
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += "&#";
+            out += QByteArray::number(static_cast<uint>(c));
+            out += ';';
+        }
+    }
+}
+
 QByteArray HtmlText(QStringView text, bool noLineWraps) {
     QByteArray out;
-    out.reserve(text.size());
-    for (char32_t c : text.toUcs4()) {
-        AppendEntity(out, c, noLineWraps);
-    }
+    AppendHtmlText(out, text, noLineWraps);
     return out;
+}
+
+void AppendHrefValue(QByteArray& out, QStringView address) {
+    for (qsizetype i = 0; i < address.size();) {
+        const qsizetype start = i;
+        const char32_t c = NextCharacter(address, i);
+        if (c >= 0x80) {
+            for (const char byte : address.sliced(start, i - start).toUtf8()) {
+                AppendPercentEncoded(out, static_cast<uchar>(byte));
+            }
+        } else if (c == U'"' || c == U'<' || c == U'>') {
+            AppendPercentEncoded(out, static_cast<uchar>(c));
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
 }
 
 QByteArray HrefValue(QStringView address) {
     QByteArray out;
-    out.reserve(address.size());
-    for (const char byte : address.toUtf8()) {
-        const auto b = static_cast<uchar>(byte);
-        if (b >= 0x80 || byte == '"' || byte == '<' || byte == '>') {
-            AppendPercentEncoded(out, b);
-        } else {
-            out += byte;
-        }
-    }
+    AppendHrefValue(out, address);
     return out;
 }

@@ -39,7 +39,9 @@ class NavigationPageWriter {
     void writeType(const TypeRecord& type) {
         page_ += "<table border=0 cellspacing=0 cellpadding=0><tr><td>";
         page_ += LineEnd;
-        page_ += HtmlText(type.Type, noLineWraps_) + "</td></tr>" + LineEnd;
+        AppendHtmlText(page_, type.Type, noLineWraps_);
+        page_ += "</td></tr>";
+        page_ += LineEnd;
         const int last = std::min<int>(type.Histock, StockCapacity - 1);
         for (int i = std::max<int>(type.Lowstock, 0); i <= last; ++i) {
             writeStock(model_.list.stocks[i]);
@@ -50,16 +52,29 @@ class NavigationPageWriter {
 
     void writeStock(const StockRecord& stock) {
         const QString& symbol = SiteSymbol(stock, site_.id());
-        page_ +=
-            "<tr><td><a target=\"right\" href=\"" + chartPieces_.join(HrefValue(symbol)) + "\">";
+        symbolHref_.clear();
+        AppendHrefValue(symbolHref_, symbol);
+        page_ += "<tr><td><a target=\"right\" href=\"";
+        page_ += chartPieces_.first();
+        for (qsizetype k = 1; k < chartPieces_.size(); ++k) {
+            page_ += symbolHref_;
+            page_ += chartPieces_[k];
+        }
+        page_ += "\">";
         if (site_.symbolOnNewLine()) {
             page_ += LineEnd;
         }
-        page_ += HtmlText(symbol, false) + "</a><font size=\"-2\">" + LinkSeparator(noLineWraps_);
+        AppendHtmlText(page_, symbol, false);
+        page_ += "</a><font size=\"-2\">";
+        page_ += LinkSeparator(noLineWraps_);
         if (!stock.URL.isEmpty()) {
-            page_ += "<a target=\"right\" href=\"" + HrefValue(stock.URL) + "\">";
+            page_ += "<a target=\"right\" href=\"";
+            AppendHrefValue(page_, stock.URL);
+            page_ += "\">";
         }
-        page_ += HtmlText(stock.Description, noLineWraps_) + "</font>" + LineEnd;
+        AppendHtmlText(page_, stock.Description, noLineWraps_);
+        page_ += "</font>";
+        page_ += LineEnd;
         if (!stock.URL.isEmpty()) {
             page_ += "</a>";
             page_ += LineEnd;
@@ -71,7 +86,8 @@ class NavigationPageWriter {
     const Model& model_;
     const ChartSite& site_;
     const bool noLineWraps_;
-    QByteArrayList chartPieces_;
+    QByteArrayList chartPieces_;  // never empty
+    QByteArray symbolHref_;
     QByteArray page_;
 };
 }  // namespace
