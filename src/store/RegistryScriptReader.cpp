@@ -100,6 +100,12 @@ ValueLine ParseValueLine(QStringView line) {
     return parsed;
 }
 
+ScriptContent Refused(const QString& reason) {
+    ScriptContent content;
+    content.reason = reason;
+    return content;
+}
+
 // Registry keys and value names are compared without regard to case; a repeated section
 // is the same section, and a repeated key keeps the spelling it was first given.
 class ScriptParser {
@@ -109,7 +115,6 @@ class ScriptParser {
   private:
     void enterKey(QStringView path);
     void store(QString key, QString text);
-    ScriptContent refused(const QString& reason) const;
 
     ScriptContent content_;
     QHash<QString, int> sectionIndex_;
@@ -117,12 +122,6 @@ class ScriptParser {
     int current_ = -1;  // the section values go to, -1 outside this program's key
     bool foundValue_ = false;
 };
-
-ScriptContent ScriptParser::refused(const QString& reason) const {
-    ScriptContent content;
-    content.reason = reason;
-    return content;
-}
 
 void ScriptParser::enterKey(QStringView path) {
     current_ = -1;
@@ -178,7 +177,7 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
             }
             ValueLine value = ParseValueLine(line);
             if (!value.wellFormed) {
-                return refused(QStringLiteral("line %1 is not a complete value").arg(n + 1));
+                return Refused(QStringLiteral("line %1 is not a complete value").arg(n + 1));
             }
             continued = value.continues;
             if (value.text) {
@@ -187,7 +186,7 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
         }
     }
     if (!foundValue_) {
-        return refused(QStringLiteral("holds no Tickvane settings"));
+        return Refused(QStringLiteral("holds no Tickvane settings"));
     }
     content_.ok = true;
     return std::move(content_);
@@ -204,9 +203,7 @@ ScriptContent ReadRegistryScript(const QByteArray& bytes) {
     }
     if (header == lines.size() || (TrimmedBlanks(lines[header]) != kRegedit4Header &&
                                    TrimmedBlanks(lines[header]) != kVersion5Header)) {
-        ScriptContent content;
-        content.reason = QStringLiteral("not a registry script");
-        return content;
+        return Refused(QStringLiteral("not a registry script"));
     }
     return ScriptParser().parse(lines, header + 1);
 }
