@@ -5,31 +5,23 @@ namespace {
 
 using namespace RegistryScriptSyntax;
 
-// Every backslash and double quote escaped, so that reading the script gives the text back.
-QString Quoted(const QString& text) {
-    QString quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += u'"';
+// Appends `text` in double quotes with every backslash and double quote escaped, so that
+// reading the script gives the text back. A line cannot hold a line break, so each one becomes
+// a blank; returns whether there was any.
+bool AppendQuoted(QString& line, QStringView text) {
+    bool replacedBreak = false;
+    line += u'"';
     for (QChar c : text) {
         if (c == u'\\' || c == u'"') {
-            quoted += u'\\';
-        }
-        quoted += c;
-    }
-    quoted += u'"';
-    return quoted;
-}
-
-// A value line cannot hold a line break; each one becomes a blank. Returns whether any did.
-bool ReplaceLineBreaks(QString& value) {
-    bool replaced = false;
-    for (QChar& c : value) {
-        if (c == u'\r' || c == u'\n') {
+            line += u'\\';
+        } else if (c == u'\r' || c == u'\n') {
             c = u' ';
-            replaced = true;
+            replacedBreak = true;
         }
+        line += c;
     }
-    return replaced;
+    line += u'"';
+    return replacedBreak;
 }
 
 void AppendLine(QString& text, QStringView line) {
@@ -40,13 +32,14 @@ void AppendLine(QString& text, QStringView line) {
 void AppendSection(QString& text, const StoreSection& section, QStringList& warnings) {
     AppendLine(text, QStringLiteral("[%1\\%2]").arg(kProgramKey, section.name));
     for (const auto& [key, value] : section.values) {
-        QString carried = value;
-        if (ReplaceLineBreaks(carried)) {
+        const bool keyBroken = AppendQuoted(text, key);
+        text += u'=';
+        if (AppendQuoted(text, value) || keyBroken) {
             warnings +=
                 QStringLiteral("The line breaks in %1 of section %2 were written as blanks.")
                     .arg(key, section.name);
         }
-        AppendLine(text, Quoted(key) + u'=' + Quoted(carried));
+        text += u"\r\n";
     }
 }
 
