@@ -34,15 +34,6 @@ StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
     return result;
 }
 
-StoreResult Storage::deleteAll(Model& model) const {
-    model.SettingsChanged = true;
-    IniSettingsStore store(storeFile_);
-    for (const QString& section : SectionNames()) {
-        store.DeleteSection(section);
-    }
-    return store.commit();
-}
-
 void ClearSettings(Model& model) {
     ApplyDefaults(model);
     model.SettingsChanged = true;

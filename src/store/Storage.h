@@ -28,8 +28,6 @@ class Storage {
     // Replaces the whole store by the script's values, or leaves it untouched on failure.
     // The caller then applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
-    // Removes every section of the store; sets SettingsChanged.
-    StoreResult deleteAll(Model& model) const;
 
   private:
     QString storeFile_;

@@ -381,14 +381,6 @@ class StorageTest : public QObject {
         QVERIFY(readFile(storeFile()).contains("PanelPercent=33"));
     }
 
-    void deletingAllEmptiesTheStore() {
-        Model model = filledModel(QStringLiteral("x"));
-        const Storage storage(storeFile());
-        QVERIFY(storage.save(model, StoredGeometry()).ok);
-        QVERIFY(storage.deleteAll(model).ok);
-        QVERIFY(model.SettingsChanged);
-        compareModels(loaded(), defaults());
-    }
 };
 
 QTEST_GUILESS_MAIN(StorageTest)
