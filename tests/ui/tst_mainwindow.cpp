@@ -9,6 +9,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+// A window started on a store file, with its model and a scripted platform.
+struct Session {
+    explicit Session(const QString& storeFile) : storage(storeFile) {}
+    Model model;
+    const Storage storage;
+    FakePlatform platform;
+    MainWindow window{model, storage, platform};
+};
+}  // namespace
+
 // The main window: start-up from the store, how the panels follow the window's size, and
 // the exit question.
 class MainWindowTest : public QObject {
@@ -47,10 +58,8 @@ class MainWindowTest : public QObject {
     void init() { QFile::remove(storeFile()); }
 
     void emptyStoreStartsWithTheStarterList() {
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         QCOMPARE(window.windowTitle(), QStringLiteral("Tickvane"));
         QCOMPARE(window.tree().nodeCount(), 11);
         QCOMPARE(window.tree().selectedNode(), 1);
@@ -63,10 +72,8 @@ class MainWindowTest : public QObject {
     void storedListAndGeometryAreRestored() {
         const TwipsGeometry stored{1500, 3000, 6000, 9000};
         storeList(stored);
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         QCOMPARE(window.tree().nodeCount(), 3);
         QCOMPARE(window.tree().selectedNode(), 1);
         QVERIFY(!model.SettingsChanged);
@@ -88,20 +95,16 @@ class MainWindowTest : public QObject {
     void unusableStoredGeometryKeepsTheDesignedPlace() {
         QFETCH(TwipsGeometry, stored);
         storeList(stored);
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         QCOMPARE(window.size(), window.startUpSize());
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
     }
 
     void storedSizeBelowTheDesignedOneIsEnlarged() {
         storeList({1500, 1500, 1000, 1000});
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         QCOMPARE(window.size(), window.startUpSize());
     }
 
@@ -130,10 +133,8 @@ class MainWindowTest : public QObject {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, tooltip);
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         auto* button = window.findChild<QPushButton*>(name);
         QVERIFY(button);
         QCOMPARE(button->text(), caption);
@@ -167,10 +168,8 @@ class MainWindowTest : public QObject {
         QFETCH(int, higher);
         QFETCH(int, expectedWider);
         QFETCH(int, expectedHigher);
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         showAndWait(window);
         const QSize start = window.startUpSize();
         const QRect treeFrame = TwipsRect(360, 240, 2892, 4452);
@@ -192,10 +191,8 @@ class MainWindowTest : public QObject {
     }
 
     void maximisingKeepsTheLayoutAndRestoringRedoesIt() {
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         showAndWait(window);
         const int wider = TwipsToPixels(1000);
         window.resize(window.startUpSize() + QSize(wider, 0));
@@ -230,10 +227,8 @@ class MainWindowTest : public QObject {
         QFETCH(QList<Platform::Answer>, answers);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        Model model;
-        const Storage storage(storeFile());
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
         showAndWait(window);
         model.SettingsChanged = true;
         platform.answers = answers;
@@ -255,10 +250,8 @@ class MainWindowTest : public QObject {
     }
 
     void failedSaveOnExitAsksAgain() {
-        Model model;
-        const Storage storage(dir.path());  // a directory cannot be written as the store
-        FakePlatform platform;
-        MainWindow window(model, storage, platform);
+        Session session(dir.path());  // a directory cannot be written as the store
+        auto& [model, storage, platform, window] = session;
         platform.messages.clear();  // the unreadable store was reported at start-up
         model.SettingsChanged = true;
         platform.answers = {Platform::Answer::Yes, Platform::Answer::Ok, Platform::Answer::Cancel};
