@@ -5,6 +5,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace {
+QString aboutText() {
+    return QStringLiteral(
+               "Tickvane version 1.0\n"
+               "Web pages of chart links for your stocks.\n"
+               "Charts come from the chart sites.\n"
+               "Built with Qt %1.\n"
+               "\n")
+        .arg(QString::fromLatin1(qVersion()));
+}
+}  // namespace
+
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent), text_(new QPlainTextEdit(this)), ok_(new QPushButton(this)) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -18,16 +30,6 @@ AboutBox::AboutBox(QWidget* parent)
     ok_->setGeometry(TwipsRect(4440, 2280, 1212, 372));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::hide);
-}
-
-QString AboutBox::aboutText() {
-    return QStringLiteral(
-               "Tickvane version 1.0\n"
-               "Keeps your list of stocks and writes web pages of chart links for them.\n"
-               "Built with Qt %1.\n"
-               "Chart data belongs to the chart sites; Tickvane only links to them.\n"
-               "\n")
-        .arg(QString::fromLatin1(qVersion()));
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -11,8 +11,6 @@ class AboutBox : public QDialog {
   public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    static QString aboutText();
-
   protected:
     void showEvent(QShowEvent* event) override;
 
