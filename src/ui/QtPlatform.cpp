@@ -64,6 +64,8 @@ QColor fromRgbValue(qint32 value) {
 Platform::Answer QtPlatform::message(const QString& text, Buttons buttons, Answer defaultButton) {
     QMessageBox box(QMessageBox::NoIcon, Title, text, standardButtons(buttons),
                     QApplication::activeWindow());
+    // File names and user texts in messages must not be taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(toStandard(defaultButton));
     if (buttons == Buttons::Ok || buttons == Buttons::YesNo) {
         // Escape closes a box without Cancel through its only or its "No" button.
