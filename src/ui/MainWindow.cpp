@@ -87,20 +87,28 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(generateWebPages_, &QPushButton::clicked, this,
             [this] { pageCommands_->GenerateWebPages(); });
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
-    // The editing commands and the option dialogs are not wired up yet.
-    for (QPushButton* button :
-         {editing_.MoveUp, editing_.MoveDown, editing_.Edit, editing_.ChangeType, editing_.AddStock,
-          editing_.AddType, editing_.Delete}) {
-        button->setEnabled(false);
-    }
-    for (QAction* item : {options_.GenOptsMenu, options_.CustomUrlMenu, options_.BigChartsMenu,
-                          options_.StockMasterMenu, options_.StockPointMenu, options_.YahooMenu}) {
-        item->setEnabled(false);
-    }
+    // Their commands and dialogs are not wired up yet.
+    setEditingButtonsEnabled(false);
+    setOptionsItemsEnabled(false);
     startUp();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setEditingButtonsEnabled(bool enabled) {
+    for (QPushButton* button :
+         {editing_.MoveUp, editing_.MoveDown, editing_.Edit, editing_.ChangeType, editing_.AddStock,
+          editing_.AddType, editing_.Delete}) {
+        button->setEnabled(enabled);
+    }
+}
+
+void MainWindow::setOptionsItemsEnabled(bool enabled) {
+    for (QAction* item : {options_.GenOptsMenu, options_.CustomUrlMenu, options_.BigChartsMenu,
+                          options_.StockMasterMenu, options_.StockPointMenu, options_.YahooMenu}) {
+        item->setEnabled(enabled);
+    }
+}
 
 void MainWindow::buildFrames(QWidget* client) {
     QFrame* treeFrame = makeFrame(client, "WebTreeFrame", TwipsRect(360, 240, 2892, 4452));
