@@ -3,8 +3,8 @@
 #include "sites/ChartSite.h"
 
 class StockPointSite : public ChartSite {
-public:
+  public:
     SiteId id() const override { return SiteId::StockPoint; }
     SettingFields fields(Model& model) const override;
-    QString chartAddress(const Model& model, const QString& symbol) const override;
+    ChartAddress chartAddress(const Model& model) const override;
 };
