@@ -94,7 +94,9 @@ class PageCommandsTest : public QObject {
     }
 
     void failedGenerationOpensNothing() {
-        model.general.HtmlDir = dir.filePath(QStringLiteral("missing/"));
+        // A folder cannot be made inside a plain file.
+        touch(dir.filePath(QStringLiteral("blocker")));
+        model.general.HtmlDir = dir.filePath(QStringLiteral("blocker/pages/"));
         model.SettingsChanged = true;
         platform.answers = {A::Yes};
         StockTree tree(model);
