@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -218,6 +219,13 @@ TwipsGeometry MainWindow::current() const {
 
 void MainWindow::place(const TwipsGeometry& geometry) {
     // The minimum size keeps a stored size below the designed one from shrinking the layout.
-    setGeometry(TwipsToPixels(geometry.Left), TwipsToPixels(geometry.Top),
-                TwipsToPixels(geometry.Width), TwipsToPixels(geometry.Height));
+    const QRect placed(TwipsToPixels(geometry.Left), TwipsToPixels(geometry.Top),
+                       TwipsToPixels(geometry.Width), TwipsToPixels(geometry.Height));
+    // A place on a screen that is no longer attached would hide the window. Position and
+    // size are those of the client area, as current() reports them.
+    if (QGuiApplication::screenAt(placed.center())) {
+        setGeometry(placed);
+    } else {
+        resize(placed.size());
+    }
 }

@@ -101,6 +101,15 @@ class MainWindowTest : public QObject {
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
     }
 
+    void placeOffEveryScreenKeepsOnlyTheSize() {
+        const TwipsGeometry stored{1500, 1500000, 6000, 9000};
+        storeList(stored);
+        Session session(storeFile());
+        const TwipsGeometry now = session.window.current();
+        QVERIFY(qAbs(now.Width - stored.Width) <= PixelsToTwips(1));
+        QVERIFY(now.Left < 1500000 / 2);
+    }
+
     void storedSizeBelowTheDesignedOneIsEnlarged() {
         storeList({1500, 1500, 1000, 1000});
         Session session(storeFile());
