@@ -27,10 +27,9 @@ bool PageCommands::generate() {
     return GeneratePages(model_, report);
 }
 
-bool PageCommands::GenerateWebPages() {
-    const bool written = generate();
+void PageCommands::GenerateWebPages() {
+    generate();
     tree_.WebTree_GiveFocus();
-    return written;
 }
 
 QString PageCommands::startPageFile() const {

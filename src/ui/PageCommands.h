@@ -10,14 +10,13 @@ class PageCommands {
   public:
     PageCommands(Model& model, Platform& platform, StockTree& tree);
 
-    // Returns whether every page was written.
-    bool GenerateWebPages();
+    void GenerateWebPages();
     void StartBrowser();
 
-    QString startPageFile() const;
-
   private:
+    // Returns whether every page was written.
     bool generate();
+    QString startPageFile() const;
 
     Model& model_;
     Platform& platform_;
