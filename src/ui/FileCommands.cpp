@@ -29,9 +29,8 @@ void FileCommands::ClearSettings() {
     if (answer != Platform::Answer::Ok) {
         return;
     }
-    ApplyDefaults(model_);
+    ::ClearSettings(model_);
     tree_.removeAllNodes();
-    model_.SettingsChanged = true;
 }
 
 void FileCommands::ExportSettings() {
