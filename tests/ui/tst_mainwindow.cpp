@@ -117,48 +117,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.size(), window.startUpSize());
     }
 
-    void controlsCarryTheirNamesCaptionsAndTips_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tooltip");
-        QTest::newRow("MoveUp") << "MoveUp"
-                                << "Move &up"
-                                << "Move stock or category up";
-        QTest::newRow("Delete") << "Delete"
-                                << "Delete"
-                                << "Delete the highlighted item";
-        QTest::newRow("AddStock") << "AddStock"
-                                  << "Add &stock"
-                                  << "Add a stock just below the currently highlighted item";
-        QTest::newRow("GenerateWebPages") << "GenerateWebPages"
-                                          << "&Generate\nweb pages"
-                                          << "Generate web pages using current settings";
-        QTest::newRow("StartBrowser") << "StartBrowser"
-                                      << "Start default\n&web browser"
-                                      << "Start the system-default web browser";
-    }
-
-    void controlsCarryTheirNamesCaptionsAndTips() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, tooltip);
-        Session session(storeFile());
-        auto& [model, storage, platform, window] = session;
-        auto* button = window.findChild<QPushButton*>(name);
-        QVERIFY(button);
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(button->toolTip(), tooltip);
-        for (const char* other : {"WebTreeFrame", "WebTree", "Filler1", "EditFrame", "Filler2",
-                                  "BrowserFrame", "Filler3"}) {
-            QVERIFY2(child(window, other), other);
-        }
-        for (const char* item :
-             {"SaveSettings", "ClearSettings", "ExportSettings", "ImportSettings", "Exit",
-              "GenOptsMenu", "YahooMenu", "DocMenu", "About"}) {
-            QVERIFY2(window.findChild<QAction*>(QLatin1String(item)), item);
-        }
-    }
-
     void resizeMovesTheRightFramesAndGrowsTheTree_data() {
         QTest::addColumn<int>("wider");  // twips
         QTest::addColumn<int>("higher");
