@@ -5,7 +5,6 @@
 #include "ui/Twips.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
