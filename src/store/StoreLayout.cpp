@@ -66,13 +66,8 @@ const RecordKeys& recordKeys() {
     return keys;
 }
 
-StoreSection toSection(const QString& name, const SettingFields& fields) {
-    StoreSection section{name, {}};
-    section.values.reserve(fields.size());
-    for (const SettingField& field : fields) {
-        section.values.emplace_back(field.key, StoredText(field));
-    }
-    return section;
+void appendValue(StoreSection& section, const SettingField& field) {
+    section.values.emplace_back(field.key, StoredText(field));
 }
 }  // namespace
 
@@ -90,25 +85,23 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
     return layout;
 }
 
-SettingFields StockRecordFields(StockList& list) {
+void ForEachStockRecordField(StockList& list,
+                             const std::function<void(const SettingField&)>& visit) {
     const RecordKeys& keys = recordKeys();
-    SettingFields fields;
-    fields.reserve(size_t(3 * list.typeCount() + 7 * list.stockCount()));
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         TypeRecord& type = list.types[t];
-        fields.push_back({keys.type[0][t], &type.Type});
-        fields.push_back({keys.type[1][t], &type.Lowstock});
-        fields.push_back({keys.type[2][t], &type.Histock});
+        visit({keys.type[0][t], &type.Type});
+        visit({keys.type[1][t], &type.Lowstock});
+        visit({keys.type[2][t], &type.Histock});
     }
     for (qint16 i = 0; i <= list.Maxstocks; ++i) {
         StockRecord& stock = list.stocks[i];
         QString* const texts[] = {&stock.Stock,  &stock.Description, &stock.URL,   &stock.Alt_BC,
                                   &stock.Alt_SM, &stock.Alt_SP,      &stock.Alt_YH};
         for (size_t n = 0; n < std::size(texts); ++n) {
-            fields.push_back({keys.stock[n][i], texts[n]});
+            visit({keys.stock[n][i], texts[n]});
         }
     }
-    return fields;
 }
 
 QStringList SectionNames() {
@@ -121,12 +114,15 @@ QStringList SectionNames() {
 
 StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
     StoreSections sections;
-    for (SectionLayout& section : SettingsLayout(model, geometry)) {
-        if (section.name == StockListSectionName) {
-            const SettingFields records = StockRecordFields(model.list);
-            section.fields.insert(section.fields.end(), records.begin(), records.end());
+    for (const SectionLayout& section : SettingsLayout(model, geometry)) {
+        StoreSection& stored = sections.emplace_back(StoreSection{section.name, {}});
+        for (const SettingField& field : section.fields) {
+            appendValue(stored, field);
         }
-        sections.push_back(toSection(section.name, section.fields));
+        if (section.name == StockListSectionName) {
+            ForEachStockRecordField(model.list,
+                                    [&](const SettingField& field) { appendValue(stored, field); });
+        }
     }
     return sections;
 }

@@ -6,6 +6,7 @@
 #include "store/WindowGeometry.h"
 
 #include <QStringList>
+#include <functional>
 
 #include <vector>
 
@@ -25,11 +26,13 @@ using StoreLayout = std::vector<SectionLayout>;
 
 // Every section in export order (General, Custom, StockList, then the sites in SiteId order),
 // with the window's position and size at the end of General. The StockList section holds
-// only Maxtypes and Maxstocks; the records follow from StockRecordFields.
+// only Maxtypes and Maxstocks; the records follow from ForEachStockRecordField.
 StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry);
 
-// Type, Lowstock, Histock for each type in use, then the seven texts of each stock in use.
-SettingFields StockRecordFields(StockList& list);
+// Visits Type, Lowstock, Histock of each type in use, then the seven texts of each stock in
+// use. A visit rather than a list: the list would be as large as the store.
+void ForEachStockRecordField(StockList& list,
+                             const std::function<void(const SettingField&)>& visit);
 
 // The names of every section of this program.
 QStringList SectionNames();

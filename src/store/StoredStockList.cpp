@@ -59,11 +59,11 @@ std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list
         problem = stocksProblem;
     }
     clearRecordsInUse(list);
-    for (const SettingField& field : StockRecordFields(list)) {
+    ForEachStockRecordField(list, [&](const SettingField& field) {
         if (const auto text = store.GetValue(StockListSectionName, field.key)) {
             ReadStoredText(field, *text);
         }
-    }
+    });
     if (problem.isEmpty()) {
         CheckInvariants(list, &problem);
     }

@@ -13,7 +13,9 @@ std::optional<T> parseNumber(const QString& text) {
         return std::nullopt;
     }
     const double rounded = std::round(value);
-    if (rounded < std::numeric_limits<T>::min() || rounded > std::numeric_limits<T>::max()) {
+    // -lowest is one past the highest value and, unlike the highest, exact as a double.
+    const double lowest = double(std::numeric_limits<T>::min());
+    if (rounded < lowest || rounded >= -lowest) {
         return std::nullopt;
     }
     return static_cast<T>(rounded);
@@ -27,10 +29,12 @@ std::optional<bool> parseBoolean(const QString& text) {
     if (word.compare(u"False", Qt::CaseInsensitive) == 0) {
         return false;
     }
-    if (const auto number = parseNumber<qint64>(word)) {
-        return *number != 0;
+    bool ok = false;
+    const double number = word.toDouble(&ok);
+    if (!ok || std::isnan(number)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return number != 0;
 }
 
 template <typename T>
