@@ -17,7 +17,8 @@ StockTree::StockTree(Model& model, QWidget* parent)
     setObjectName(QStringLiteral("WebTree"));
     setHeaderHidden(true);
     setColumnCount(1);
-    setItemsExpandable(false);  // types cannot be collapsed
+    setItemsExpandable(false);  // types cannot be collapsed, so they show no expand marker
+    setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { expandItem(item); });
@@ -78,7 +79,9 @@ int StockTree::selectedNode() const {
 }
 
 void StockTree::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Delete counts too; Shift, Ctrl or Alt with it do nothing.
+    if (event->key() == Qt::Key_Delete &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         Q_EMIT deleteRequested();
         return;
     }

@@ -1,0 +1,58 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The real message box: its title, its default button, what Escape answers, and that its
+// text is never read as markup.
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+  private:
+    using A = Platform::Answer;
+    using B = Platform::Buttons;
+
+  private Q_SLOTS:
+    void messageBox_data() {
+        QTest::addColumn<B>("buttons");
+        QTest::addColumn<A>("defaultButton");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<A>("answer");
+        const int enter = Qt::Key_Return;
+        const int escape = Qt::Key_Escape;
+        QTest::newRow("OK, Enter") << B::Ok << A::Ok << enter << A::Ok;
+        QTest::newRow("OK, Escape") << B::Ok << A::Ok << escape << A::Ok;
+        QTest::newRow("OK/Cancel, Enter on Cancel")
+            << B::OkCancel << A::Cancel << enter << A::Cancel;
+        QTest::newRow("OK/Cancel, Escape") << B::OkCancel << A::Ok << escape << A::Cancel;
+        QTest::newRow("Yes/No/Cancel, Enter on Yes") << B::YesNoCancel << A::Yes << enter << A::Yes;
+        QTest::newRow("Yes/No/Cancel, Enter on No") << B::YesNoCancel << A::No << enter << A::No;
+        QTest::newRow("Yes/No/Cancel, Escape") << B::YesNoCancel << A::Yes << escape << A::Cancel;
+        QTest::newRow("Yes/No, Escape") << B::YesNo << A::Yes << escape << A::No;
+    }
+
+    void messageBox() {
+        QFETCH(B, buttons);
+        QFETCH(A, defaultButton);
+        QFETCH(int, key);
+        QFETCH(A, answer);
+        QString title;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            format = box->textFormat();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        QtPlatform platform;
+        QCOMPARE(platform.message(QStringLiteral("text"), buttons, defaultButton), answer);
+        QCOMPARE(title, QStringLiteral("Tickvane"));
+        QCOMPARE(format, Qt::PlainText);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "tst_qtplatform.moc"
