@@ -52,9 +52,7 @@ bool TypeChangeDialog::applyChanges() {
 // final index.
 qint16 TypeChangeDialog::moveStock(qint16 newType) {
     StockList& list = model_.list;
-    // A copy, not a reference: the insertion shifts the array under it.
-    const StockRecord stock = list.stocks[StockNo_];
-    qint16 copy = Add_Stock(model_, newType, stock);
+    qint16 copy = Add_Stock(model_, newType, list.stocks[StockNo_]);
     qint16 original = StockNo_;
     if (newType < OldType_) {
         ++original;  // the copy went in before it
