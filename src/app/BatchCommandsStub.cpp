@@ -1,3 +1,5 @@
 #include "app/BatchCommands.h"
 
-int RunBatchCommand(const CommandLine&) { return 1; }
+int RunBatchCommand(const CommandLine&) {
+    return 1;
+}

@@ -13,14 +13,16 @@ CommandLine exitWith(int code) {
     return line;
 }
 
-void print(FILE* stream, const QString& text) { std::fputs(qPrintable(text), stream); }
+void print(FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text), stream);
+}
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Keeps a list of stocks and writes web pages of chart links for them.\n"
-        "Without options it opens the window."));
+    parser.setApplicationDescription(
+        QStringLiteral("Keeps a list of stocks and writes web pages of chart links for them.\n"
+                       "Without options it opens the window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -53,8 +55,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         print(stdout, QStringLiteral("Tickvane 1.0\n"));
         return exitWith(0);
     }
-    const int modes = int(parser.isSet(generate)) + int(parser.isSet(exportTo)) +
-                      int(parser.isSet(importFrom));
+    const int modes =
+        int(parser.isSet(generate)) + int(parser.isSet(exportTo)) + int(parser.isSet(importFrom));
     if (modes > 1 || !parser.positionalArguments().isEmpty()) {
         print(stderr, QStringLiteral("Give at most one of --generate, --export and --import, "
                                      "and no other arguments.\nTry 'tickvane --help'.\n"));

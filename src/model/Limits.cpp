@@ -9,5 +9,9 @@ QString limitMessage(int limit, const char* what) {
 }
 }  // namespace
 
-QString TypeLimitMessage() { return limitMessage(TypeAddLimit, " types"); }
-QString StockLimitMessage() { return limitMessage(StockAddLimit, " stocks"); }
+QString TypeLimitMessage() {
+    return limitMessage(TypeAddLimit, " types");
+}
+QString StockLimitMessage() {
+    return limitMessage(StockAddLimit, " stocks");
+}

@@ -1,17 +1,17 @@
 #include "model/OptionTables.h"
 
-#define TICKVANE_TABLE(name, ...)                      \
-    const OptionTable& name() {                        \
-        static const OptionTable table{__VA_ARGS__};   \
-        return table;                                  \
+#define TICKVANE_TABLE(name, ...)                    \
+    const OptionTable& name() {                      \
+        static const OptionTable table{__VA_ARGS__}; \
+        return table;                                \
     }
 
 namespace BigChartsTables {
 TICKVANE_TABLE(TimePeriod, "1 day", "2 days", "5 days", "10 days", "1 month", "2 months",
                "3 months", "6 months", "Year to date", "1 year", "2 years", "3 years", "4 years",
                "5 years", "Decade", "All data")
-TICKVANE_TABLE(Frequency, "Every minute", "Every 5 minutes", "Every 15 minutes", "Hourly",
-               "Daily", "Weekly", "Monthly", "Quarterly", "Yearly")
+TICKVANE_TABLE(Frequency, "Every minute", "Every 5 minutes", "Every 15 minutes", "Hourly", "Daily",
+               "Weekly", "Monthly", "Quarterly", "Yearly")
 TICKVANE_TABLE(CompIndex, "None", "S&P 500", "Dow Industrials", "NASDAQ", "Russell 2000",
                "AMEX Computer Technology Index", "AMEX Internet Index",
                "AMEX Securities Brokers/Dealers", "AMEX Oil Index", "PHLX Gold & Silver Index",
@@ -24,9 +24,9 @@ TICKVANE_TABLE(ChartBkgrd, "Default", "Black grids", "Blue & white", "Black", "G
                "Graph paper", "Blue")
 TICKVANE_TABLE(MoveAvg, "None", "SMA", "EMA", "SMA (2-line)", "SMA (3-line)", "EMA (2-line)",
                "EMA (3-line)")
-TICKVANE_TABLE(UpInd, "None", "MA Envelopes", "Bollinger Bands", "Parabolic SAR",
-               "Volume by Price", "Price Channel", "Show Splits", "Show Earnings",
-               "Show Dividends", "Show All Events", "A/D Line")
+TICKVANE_TABLE(UpInd, "None", "MA Envelopes", "Bollinger Bands", "Parabolic SAR", "Volume by Price",
+               "Price Channel", "Show Splits", "Show Earnings", "Show Dividends", "Show All Events",
+               "A/D Line")
 TICKVANE_TABLE(LowInd, "None", "Volume", "Volume+", "Relative Strength Index (RSI)",
                "Moving Average Convergence/Divergence (MACD)", "On Balance Volume (OBV)",
                "Fast Stochastic", "Slow Stochasitc", "Rate of Change (ROC)", "Williams %R",
@@ -46,8 +46,8 @@ TICKVANE_TABLE(CompIndex, "None", "S&P 500", "Dow Industrials", "NASDAQ", "TSE 3
 TICKVANE_TABLE(MoveAvg, "None", "EMA-5", "EMA-12", "EMA-13", "EMA-20", "EMA-26", "EMA-50",
                "EMA-200", "SMA-5", "SMA-12", "SMA-13", "SMA-20", "SMA-26", "SMA-50", "SMA-200")
 TICKVANE_TABLE(UpInd, "None", "MA envelopes", "Bollinger bands", "Volume by price")
-TICKVANE_TABLE(LowInd, "None", "Volume", "Volume+", "MACD", "OBV", "Momentum", "Williams %R",
-               "RSI", "Fast stochastic", "Slow stochastic")
+TICKVANE_TABLE(LowInd, "None", "Volume", "Volume+", "MACD", "OBV", "Momentum", "Williams %R", "RSI",
+               "Fast stochastic", "Slow stochastic")
 TICKVANE_TABLE(PriceDisp, "OHLC", "Close", "HLC", "Mountains", "Points", "Steps", "Candles",
                "Candles+")
 TICKVANE_TABLE(ChartSize, "Short", "Default", "Tall", "Wide", "Huge", "2 column", "3 column",

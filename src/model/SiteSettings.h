@@ -48,8 +48,8 @@ struct StockPointSettings {
     qint16 TimePeriod = 1;
     qint16 PlotType = 0;
     qint16 CompIndex = 0;
-    std::array<QString, 3> CompSym;                  // keys CompSym0..CompSym2
-    std::array<qint16, 2> MoveAvg{0, 0};             // keys MoveAvg0, MoveAvg1 (days)
+    std::array<QString, 3> CompSym;                         // keys CompSym0..CompSym2
+    std::array<qint16, 2> MoveAvg{0, 0};                    // keys MoveAvg0, MoveAvg1 (days)
     std::array<qint16, 7> Indicators{0, 0, 0, 0, 0, 0, 1};  // keys Indicators0..6
 
     bool operator==(const StockPointSettings&) const = default;

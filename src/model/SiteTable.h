@@ -17,8 +17,8 @@ struct SiteInfo {
     SiteId id;
     QString name;      // dialog, store section and other-site link text, e.g. "BigCharts"
     QString fileName;  // SiteFileName, e.g. "bigcharts"
-    bool GeneralSettings::* enable;
-    QString StockRecord::* alternate;
+    bool GeneralSettings::*enable;
+    QString StockRecord::*alternate;
 };
 
 const SiteInfo& Site(SiteId id);

@@ -22,7 +22,8 @@ bool CheckInvariants(const StockList& list, QString* problem) {
         return fail(problem, QStringLiteral("Maxtypes %1 outside the capacity").arg(list.Maxtypes));
     }
     if (list.Maxstocks < -1 || list.Maxstocks >= StockCapacity) {
-        return fail(problem, QStringLiteral("Maxstocks %1 outside the capacity").arg(list.Maxstocks));
+        return fail(problem,
+                    QStringLiteral("Maxstocks %1 outside the capacity").arg(list.Maxstocks));
     }
     qint16 next = 0;
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {

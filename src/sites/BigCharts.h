@@ -3,7 +3,7 @@
 #include "sites/ChartSite.h"
 
 class BigChartsSite : public ChartSite {
-public:
+  public:
     SiteId id() const override { return SiteId::BigCharts; }
     SettingFields fields(Model& model) const override;
     QString chartAddress(const Model& model, const QString& symbol) const override;

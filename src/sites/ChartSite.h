@@ -9,7 +9,7 @@
 // What is particular to one chart site. The page writer, the store and the registry script
 // work through this interface in SiteId order and know nothing else about a site.
 class ChartSite {
-public:
+  public:
     virtual ~ChartSite() = default;
     virtual SiteId id() const = 0;
 

@@ -3,7 +3,7 @@
 #include "sites/ChartSite.h"
 
 class YahooSite : public ChartSite {
-public:
+  public:
     SiteId id() const override { return SiteId::Yahoo; }
     SettingFields fields(Model& model) const override;
     QString chartAddress(const Model& model, const QString& symbol) const override;

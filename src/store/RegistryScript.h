@@ -10,7 +10,7 @@
 // Only values under this program's key are read or written.
 
 struct ScriptText {
-    QByteArray bytes;     // UTF-8, CR LF line ends
+    QByteArray bytes;      // UTF-8, CR LF line ends
     QStringList warnings;  // values the format could not carry unchanged
 };
 

@@ -10,7 +10,7 @@
 // Custom, BigCharts, StockMaster, StockPoint, Yahoo; every value a string), and the registry
 // script files it exports and imports. Each call opens the file once and writes it once.
 class Storage {
-public:
+  public:
     explicit Storage(QString storeFile = defaultStoreFile());
 
     // $XDG_CONFIG_HOME/Tickvane/Tickvane.ini
@@ -29,7 +29,7 @@ public:
     // The caller then applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
 
-private:
+  private:
     QString storeFile_;
 };
 

@@ -12,7 +12,7 @@ struct TwipsGeometry {
 
 // Supplied by whoever shows the main window; the command line supplies a stored one.
 class WindowGeometry {
-public:
+  public:
     virtual ~WindowGeometry() = default;
     virtual TwipsGeometry current() const = 0;
     virtual void place(const TwipsGeometry& geometry) = 0;

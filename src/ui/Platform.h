@@ -7,7 +7,7 @@
 // Everything the commands and dialogs ask of the desktop. The window uses QtPlatform; the
 // tests use a scripted fake, so no command ever blocks in a modal loop under test.
 class Platform {
-public:
+  public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 

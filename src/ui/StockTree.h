@@ -10,7 +10,7 @@
 // The tree is never edited node by node: every change of the list refills it.
 class StockTree : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     explicit StockTree(Model& model, QWidget* parent = nullptr);
 
     // Rebuilds the nodes, the node maps and the list's StockTypeIndex, then selects the node
@@ -29,14 +29,14 @@ public:
     // -1 for a type node.
     qint16 NodeStockIndex(int node) const { return nodeStocks_[node]; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void editRequested();    // double click on a node
     void deleteRequested();  // the Delete key without modifiers
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,
                              qint16 stock);
 

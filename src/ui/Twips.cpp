@@ -13,9 +13,13 @@ double logicalDpi() {
 }
 }  // namespace
 
-int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips * logicalDpi() / TwipsPerInch)); }
+int TwipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips * logicalDpi() / TwipsPerInch));
+}
 
-int PixelsToTwips(int pixels) { return static_cast<int>(std::lround(pixels * TwipsPerInch / logicalDpi())); }
+int PixelsToTwips(int pixels) {
+    return static_cast<int>(std::lround(pixels * TwipsPerInch / logicalDpi()));
+}
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),

@@ -7,7 +7,7 @@
 // Hears how a generation goes: the window shows the closing message, the command line
 // prints each file and any failure.
 class GenerationReport {
-public:
+  public:
     virtual ~GenerationReport() = default;
     virtual void fileWritten(const QString& path) = 0;
     // `ok` false: `message` names the file and the reason, and generation stopped there.

@@ -7,7 +7,7 @@
 // The starting state of the model: defaults and the starter list.
 class DefaultsTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void applyDefaultsEmptiesListAndClearsFlags() {
         Model model;
         DefaultStockList(model);

@@ -1,7 +1,6 @@
 #include "support/FakePlatform.h"
 
-Platform::Answer FakePlatform::message(const QString& text, Buttons buttons,
-                                       Answer defaultButton) {
+Platform::Answer FakePlatform::message(const QString& text, Buttons buttons, Answer defaultButton) {
     messages.append({text, buttons, defaultButton});
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }

@@ -8,15 +8,15 @@
 // A Platform that records what the program shows and answers from a script prepared by the
 // test. A question with no prepared answer gets its default button.
 class FakePlatform : public Platform {
-public:
+  public:
     struct Shown {
         QString text;
         Buttons buttons;
         Answer defaultButton;
     };
 
-    QList<Answer> answers;        // consumed by message(), first first
-    QStringList fileChoices;      // consumed by chooseSaveFile() and chooseOpenFile()
+    QList<Answer> answers;    // consumed by message(), first first
+    QStringList fileChoices;  // consumed by chooseSaveFile() and chooseOpenFile()
     QList<std::optional<qint32>> colorChoices;
 
     QList<Shown> messages;
