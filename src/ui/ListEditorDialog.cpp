@@ -2,7 +2,6 @@
 
 #include "ui/DialogLayout.h"
 #include "ui/StockTree.h"
-#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -27,8 +26,8 @@ ListEditorDialog::ListEditorDialog(Model& model, StockTree& tree, Platform& plat
       done_(addButton(this, "Done", tr("&Done"), tr("Apply changes"), layout.doneTwips)) {
     setObjectName(layout.objectName);
     setWindowTitle(layout.title);
-    setFixedSize(TwipsToPixels(layout.clientTwips.width()),
-                 TwipsToPixels(layout.clientTwips.height()));
+    setFixedSize(LayoutPixels(*this, layout.clientTwips.width()),
+                 LayoutPixels(*this, layout.clientTwips.height()));
     done_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ListEditorDialog::reject);
     connect(done_, &QPushButton::clicked, this, &ListEditorDialog::Done_Click);
