@@ -6,6 +6,7 @@ class BigChartsSite : public ChartSite {
   public:
     SiteId id() const override { return SiteId::BigCharts; }
     SettingFields fields(Model& model) const override;
-    QString chartAddress(const Model& model, const QString& symbol) const override;
+    ChartAddress chartAddress(const Model& model) const override;
+    QString pageName() const override { return QStringLiteral("Bigcharts"); }
     bool symbolOnNewLine() const override { return true; }
 };

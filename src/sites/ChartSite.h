@@ -5,6 +5,15 @@
 #include "model/SiteTable.h"
 
 #include <QString>
+#include <QStringList>
+
+// A chart address with the stock's symbol left open. It depends only on the site's settings,
+// so a page prepares it once and fills in each stock's symbol.
+struct ChartAddress {
+    QStringList pieces;  // the symbol goes between each two neighbours
+
+    QString forSymbol(const QString& symbol) const { return pieces.join(symbol); }
+};
 
 // What is particular to one chart site. The page writer, the store and the registry script
 // work through this interface in SiteId order and know nothing else about a site.
@@ -17,8 +26,11 @@ class ChartSite {
     // of `model`.
     virtual SettingFields fields(Model& model) const = 0;
 
-    // The chart address of a stock whose symbol at this site is `symbol`.
-    virtual QString chartAddress(const Model& model, const QString& symbol) const = 0;
+    // The chart address of this site's current settings in `model`.
+    virtual ChartAddress chartAddress(const Model& model) const = 0;
+
+    // How the navigation page names the site in its title and heading.
+    virtual QString pageName() const { return Site(id()).name; }
 
     // In the navigation page, does the symbol start a new line after the chart link's tag?
     virtual bool symbolOnNewLine() const { return false; }

@@ -6,5 +6,5 @@ class YahooSite : public ChartSite {
   public:
     SiteId id() const override { return SiteId::Yahoo; }
     SettingFields fields(Model& model) const override;
-    QString chartAddress(const Model& model, const QString& symbol) const override;
+    ChartAddress chartAddress(const Model& model) const override;
 };

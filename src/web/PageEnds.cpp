@@ -1,0 +1,54 @@
+#include "web/PageEnds.h"
+
+#include "web/HtmlText.h"
+
+#include <algorithm>
+
+namespace {
+// The link target of a custom link's action; none for a disabled link (or an action that
+// only a hand-edited store can hold).
+const char* CustomTarget(qint16 action) {
+    switch (action) {
+        case 1:
+            return "right";
+        case 2:
+            return "new";
+        default:
+            return nullptr;
+    }
+}
+}  // namespace
+
+void WriteCustomLinks(QByteArray& page, const Model& model) {
+    const bool noLineWraps = model.general.NoLineWraps;
+    const bool anyLink = std::any_of(model.custom.begin(), model.custom.end(), [](const auto& e) {
+        return CustomTarget(e.CustomURLAction) != nullptr;
+    });
+    if (!anyLink) {
+        return;
+    }
+    page += HtmlText(u"Custom URLs", noLineWraps) + "<br>" + LineEnd;
+    for (const CustomURLEntry& entry : model.custom) {
+        if (const char* target = CustomTarget(entry.CustomURLAction)) {
+            page += "<a target=\"" + QByteArray(target) + "\" href=\"" +
+                    HrefValue(entry.CustomURL) + "\">" + HtmlText(entry.CustomDesc, noLineWraps) +
+                    "</a><br>" + LineEnd;
+        }
+    }
+    page += "<hr>";
+    page += LineEnd;
+}
+
+void WriteOtherSitesAndClose(QByteArray& page, const Model& model, SiteId site) {
+    WriteCustomLinks(page, model);
+    page += HtmlText(u"Other sites", model.general.NoLineWraps) + "<br>" + LineEnd;
+    for (SiteId other : AllSites) {
+        const SiteInfo& info = Site(other);
+        if (other != site && model.general.*(info.enable)) {
+            page += "<a target=\"_top\" href=\"" + info.fileName.toLatin1() + ".frame.html\">" +
+                    info.name.toLatin1() + "</a><br>" + LineEnd;
+        }
+    }
+    page += "</body></html>";
+    page += LineEnd;
+}

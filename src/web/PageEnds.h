@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Model.h"
+#include "model/SiteTable.h"
+
+#include <QByteArray>
+
+// Every line of a page ends so.
+inline constexpr char LineEnd[] = "\r\n";
+
+// What follows a stock's chart link: a non-breaking space when lines must not wrap.
+inline const char* LinkSeparator(bool noLineWraps) {
+    return noLineWraps ? "&nbsp;" : " ";
+}
+
+// Appends the custom links block, or nothing when both custom links are disabled.
+void WriteCustomLinks(QByteArray& page, const Model& model);
+
+// Appends the custom links, the links to the other enabled sites' frameset pages and the
+// closing tags of the navigation page of `site`.
+void WriteOtherSitesAndClose(QByteArray& page, const Model& model, SiteId site);

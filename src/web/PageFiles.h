@@ -1,0 +1,26 @@
+#pragma once
+
+#include "web/GeneratePages.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The page set's folder. Each page is written whole through QSaveFile, so a failed write
+// leaves an older file of that name as it was; the first failure is kept as a message that
+// names the file and the reason.
+class PageFiles {
+  public:
+    PageFiles(const QString& htmlDir, GenerationReport& report);
+
+    // Creates the folder, with its parents, when it does not exist yet.
+    bool prepare();
+    bool write(const QString& fileName, const QByteArray& bytes);
+    const QString& error() const { return error_; }
+
+  private:
+    bool fail(const QString& message);
+
+    QString dir_;
+    GenerationReport& report_;
+    QString error_;
+};
