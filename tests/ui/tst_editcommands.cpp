@@ -304,6 +304,32 @@ class EditCommandsTest : public QObject {
         QVERIFY(CheckInvariants(h.model.list));
     }
 
+    // The window's buttons, the tree's double click and its Delete key reach the commands.
+    void connectedToTheWindow() {
+        QWidget window;
+        EditingHarness h(QStringLiteral("A:a1,a2|B:"));
+        for (const char* name :
+             {"MoveUp", "MoveDown", "Edit", "ChangeType", "AddStock", "AddType", "Delete"}) {
+            auto* button = new QPushButton(&window);
+            button->setObjectName(QString::fromLatin1(name));
+            button->setEnabled(false);
+        }
+        ConnectEditCommands(window, h.tree, h.commands);
+        for (auto* button : window.findChildren<QPushButton*>()) {
+            QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+        }
+
+        h.select(QStringLiteral("a2"));
+        window.findChild<QPushButton*>(QStringLiteral("MoveUp"))->click();
+        QCOMPARE(h.list(), QStringLiteral("A:a2,a1|B:"));
+        QTest::keyClick(&h.tree, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(h.list(), QStringLiteral("A:a2,a1|B:"));
+        QTest::keyClick(&h.tree, Qt::Key_Delete);
+        QCOMPARE(h.list(), QStringLiteral("A:a1|B:"));
+        Q_EMIT h.tree.itemDoubleClicked(h.tree.currentItem(), 0);
+        QVERIFY(h.commands.stockEditor().isVisible());
+    }
+
     void randomSession() {
         const quint32 seed = QRandomGenerator::global()->generate();
         qInfo("seed %u", seed);
