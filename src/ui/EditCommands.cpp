@@ -11,6 +11,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform)
     : model_(model), tree_(tree), platform_(platform) {}
 
@@ -48,26 +50,14 @@ TreeSelection EditCommands::selectionOrBeep() {
 }
 
 void EditCommands::MoveUp() {
-    const TreeSelection selected = selectionOrBeep();
-    if (selected.kind == TreeSelection::Kind::None) {
-        return;
-    }
-    // Marked before the move is known to be possible.
-    model_.SettingsChanged = true;
-    const StockList& list = model_.list;
-    if (selected.isStock() && selected.stock != list.types[selected.type].Lowstock) {
-        Swap_Stock(model_, selected.stock, selected.stock - 1);
-        tree_.Fill_tree(-1, selected.stock - 1);
-    } else if (selected.isType() && selected.type > 0) {
-        Swap_Group(model_, selected.type);
-        tree_.Fill_tree(selected.type - 1, -1);
-    } else {
-        platform_.beep();
-    }
-    tree_.WebTree_GiveFocus();
+    move(-1);
 }
 
 void EditCommands::MoveDown() {
+    move(+1);
+}
+
+void EditCommands::move(int step) {
     const TreeSelection selected = selectionOrBeep();
     if (selected.kind == TreeSelection::Kind::None) {
         return;
@@ -75,12 +65,16 @@ void EditCommands::MoveDown() {
     // Marked before the move is known to be possible.
     model_.SettingsChanged = true;
     const StockList& list = model_.list;
-    if (selected.isStock() && selected.stock != list.types[selected.type].Histock) {
-        Swap_Stock(model_, selected.stock, selected.stock + 1);
-        tree_.Fill_tree(-1, selected.stock + 1);
-    } else if (selected.isType() && selected.type < list.Maxtypes) {
-        Swap_Group(model_, selected.type + 1);
-        tree_.Fill_tree(selected.type + 1, -1);
+    const TypeRecord& type = list.types[selected.type];
+    // A stock never leaves its type by moving.
+    const qint16 edgeStock = step < 0 ? type.Lowstock : type.Histock;
+    const qint16 edgeType = step < 0 ? 0 : list.Maxtypes;
+    if (selected.isStock() && selected.stock != edgeStock) {
+        Swap_Stock(model_, selected.stock, selected.stock + step);
+        tree_.Fill_tree(-1, selected.stock + step);
+    } else if (selected.isType() && selected.type != edgeType) {
+        Swap_Group(model_, std::max(selected.type, qint16(selected.type + step)));
+        tree_.Fill_tree(selected.type + step, -1);
     } else {
         platform_.beep();
     }

@@ -36,6 +36,9 @@ class EditCommands {
   private:
     // The selected node; beeps when there is none.
     TreeSelection selectionOrBeep();
+    // Moves the selected stock within its type, or the selected type, one place up (-1) or
+    // down (+1).
+    void move(int step);
     void deleteType(const TreeSelection& selected);
     void deleteStock(const TreeSelection& selected);
     // Opens a filled dialog modally over the window; its Done or Cancel finishes the command.
