@@ -108,13 +108,6 @@ class StockEditorTest : public QObject {
         }
     }
 
-    void editOnATypeNodeOpensNoStockEditor() {
-        EditingHarness h(QStringLiteral("A:a1"));
-        h.select(QStringLiteral("A"));
-        h.commands.Edit();
-        QVERIFY(!h.commands.stockEditor().isVisible());
-    }
-
     void missingSymbolOrDescriptionKeepsTheDialogOpen_data() {
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("description");
@@ -261,14 +254,6 @@ class StockEditorTest : public QObject {
         QVERIFY(!editor.isVisible());
         QCOMPARE(h.list(), QStringLiteral("A:a1"));
         QVERIFY(!h.model.SettingsChanged);
-    }
-
-    void noTypeToAddToOpensNothing() {
-        EditingHarness h;
-        h.commands.AddStock();
-        QVERIFY(!h.commands.stockEditor().isVisible());
-        QCOMPARE(h.platform.lastMessage(),
-                 QStringLiteral("You must define at least one type before adding stocks"));
     }
 
     // Enter is Done, Escape is Cancel, access keys reach the fields and the tab order follows

@@ -85,15 +85,6 @@ class TypeDialogsTest : public QObject {
         QVERIFY(h.model.SettingsChanged);
     }
 
-    void newTypeStartsAfterTheLastStock() {
-        EditingHarness h(DefaultList);
-        h.commands.AddType();
-        h.commands.typeSetter().findChild<QLineEdit*>(QStringLiteral("Header"))->setText("New");
-        h.commands.typeSetter().Done_Click();
-        QCOMPARE(h.model.list.types[3].Lowstock, qint16(8));
-        QCOMPARE(h.model.list.types[3].Histock, qint16(7));
-    }
-
     void changeType_data() {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("stock");
