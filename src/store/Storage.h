@@ -28,10 +28,16 @@ class Storage {
     // Replaces the whole store by the script's values, or leaves it untouched on failure.
     // The caller then applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
+    // Removes every section of the store; sets SettingsChanged.
+    StoreResult deleteAll(Model& model) const;
 
   private:
     QString storeFile_;
 };
+
+// The clear-settings command once the user has agreed: the defaults and an empty list, marked
+// as changed. The store keeps the old settings until the next save.
+void ClearSettings(Model& model);
 
 // Start-up: defaults, the stored settings, and the starter list when nothing was stored.
 StoreResult LoadAtStartup(Model& model, const Storage& storage, WindowGeometry* geometry);

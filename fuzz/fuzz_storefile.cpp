@@ -1,0 +1,52 @@
+#include "model/Model.h"
+#include "store/Storage.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+// Any bytes may be found in the store file at start-up. Loading them over the defaults must
+// leave a stock list that the rest of the program can index safely.
+
+namespace {
+
+[[noreturn]] void Fail(const QString& what) {
+    std::fprintf(stderr, "store file load: %s\n", qPrintable(what));
+    std::abort();
+}
+
+// One file for every input, so that Qt's cache of settings files does not grow (libFuzzer would
+// then look for leaks after every run). Each input gets a later modification time, so the cache
+// never serves the content of an earlier input.
+QString WriteStoreFile(const std::uint8_t* data, std::size_t size) {
+    static QTemporaryDir directory;
+    static qint64 writes = 0;
+    const QString storeFile = directory.filePath(QStringLiteral("Tickvane.ini"));
+    QFile file(storeFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size) ||
+        !file.flush() ||
+        !file.setFileTime(QDateTime::fromSecsSinceEpoch(++writes),
+                          QFileDevice::FileModificationTime)) {
+        Fail(storeFile + QStringLiteral(": cannot write the input"));
+    }
+    return storeFile;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString storeFile = WriteStoreFile(data, size);
+    const auto model = std::make_unique<Model>();
+    ApplyDefaults(*model);
+    Storage(storeFile).load(*model, nullptr);
+    QString problem;
+    if (!CheckInvariants(model->list, &problem)) {
+        Fail(problem);
+    }
+    return 0;
+}

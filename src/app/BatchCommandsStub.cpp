@@ -1,5 +1,0 @@
-#include "app/BatchCommands.h"
-
-int RunBatchCommand(const CommandLine&) {
-    return 1;
-}

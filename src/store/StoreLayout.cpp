@@ -1,0 +1,128 @@
+#include "store/StoreLayout.h"
+
+#include "sites/ChartSite.h"
+#include "store/StoredValue.h"
+
+namespace {
+SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
+    return {
+        {QStringLiteral("HtmlDir"), &g.HtmlDir},
+        {QStringLiteral("BigCharts_enable"), &g.BigCharts_enable},
+        {QStringLiteral("StockMaster_enable"), &g.StockMaster_enable},
+        {QStringLiteral("StockPoint_enable"), &g.StockPoint_enable},
+        {QStringLiteral("Yahoo_enable"), &g.Yahoo_enable},
+        {QStringLiteral("PanelPercent"), &g.PanelPercent},
+        {QStringLiteral("TextColor"), &g.TextColor},
+        {QStringLiteral("BackColor"), &g.BackColor},
+        {QStringLiteral("UseBrowserColors"), &g.UseBrowserColors},
+        {QStringLiteral("StartPage"), &g.StartPage},
+        {QStringLiteral("ForceUpper"), &g.ForceUpper},
+        {QStringLiteral("NoLineWraps"), &g.NoLineWraps},
+        {QStringLiteral("UseSavedGeometry"), &g.UseSavedGeometry},
+        {QStringLiteral("Top"), &geometry.Top},
+        {QStringLiteral("Left"), &geometry.Left},
+        {QStringLiteral("Height"), &geometry.Height},
+        {QStringLiteral("Width"), &geometry.Width},
+    };
+}
+
+SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
+    SettingFields fields;
+    for (size_t n = 0; n < custom.size(); ++n) {
+        const QString index = QString::number(n);
+        fields.push_back({QStringLiteral("CustomURLAction") + index, &custom[n].CustomURLAction});
+        fields.push_back({QStringLiteral("CustomDesc") + index, &custom[n].CustomDesc});
+        fields.push_back({QStringLiteral("CustomURL") + index, &custom[n].CustomURL});
+    }
+    return fields;
+}
+
+// The keys of the type and stock records, made once: making them afresh for every save and
+// export would cost more than writing the file.
+struct RecordKeys {
+    static constexpr const char* typeNames[] = {"Type", "Lowstock", "Histock"};
+    static constexpr const char* stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
+                                                 "Alt_SM", "Alt_SP",      "Alt_YH"};
+    std::array<std::array<QString, TypeCapacity>, std::size(typeNames)> type;
+    std::array<std::array<QString, StockCapacity>, std::size(stockNames)> stock;
+
+    RecordKeys() {
+        fill(type, typeNames);
+        fill(stock, stockNames);
+    }
+
+    template <typename Table, size_t N>
+    static void fill(Table& table, const char* const (&names)[N]) {
+        for (size_t n = 0; n < N; ++n) {
+            for (size_t i = 0; i < table[n].size(); ++i) {
+                table[n][i] = QString::fromLatin1(names[n]) + QString::number(i);
+            }
+        }
+    }
+};
+
+const RecordKeys& recordKeys() {
+    static const RecordKeys keys;
+    return keys;
+}
+
+void appendValue(StoreSection& section, const SettingField& field) {
+    section.values.emplace_back(field.key, StoredText(field));
+}
+}  // namespace
+
+StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
+    StoreLayout layout{
+        {GeneralSectionName, generalFields(model.general, geometry)},
+        {CustomSectionName, customFields(model.custom)},
+        {StockListSectionName,
+         {{QStringLiteral("Maxtypes"), &model.list.Maxtypes},
+          {QStringLiteral("Maxstocks"), &model.list.Maxstocks}}},
+    };
+    for (SiteId id : AllSites) {
+        layout.push_back({Site(id).name, ChartSiteFor(id).fields(model)});
+    }
+    return layout;
+}
+
+void ForEachStockRecordField(StockList& list,
+                             const std::function<void(const SettingField&)>& visit) {
+    const RecordKeys& keys = recordKeys();
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        TypeRecord& type = list.types[t];
+        visit({keys.type[0][t], &type.Type});
+        visit({keys.type[1][t], &type.Lowstock});
+        visit({keys.type[2][t], &type.Histock});
+    }
+    for (qint16 i = 0; i <= list.Maxstocks; ++i) {
+        StockRecord& stock = list.stocks[i];
+        QString* const texts[] = {&stock.Stock,  &stock.Description, &stock.URL,   &stock.Alt_BC,
+                                  &stock.Alt_SM, &stock.Alt_SP,      &stock.Alt_YH};
+        for (size_t n = 0; n < std::size(texts); ++n) {
+            visit({keys.stock[n][i], texts[n]});
+        }
+    }
+}
+
+QStringList SectionNames() {
+    QStringList names{GeneralSectionName, CustomSectionName, StockListSectionName};
+    for (SiteId id : AllSites) {
+        names << Site(id).name;
+    }
+    return names;
+}
+
+StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
+    StoreSections sections;
+    for (const SectionLayout& section : SettingsLayout(model, geometry)) {
+        StoreSection& stored = sections.emplace_back(StoreSection{section.name, {}});
+        for (const SettingField& field : section.fields) {
+            appendValue(stored, field);
+        }
+        if (section.name == StockListSectionName) {
+            ForEachStockRecordField(model.list,
+                                    [&](const SettingField& field) { appendValue(stored, field); });
+        }
+    }
+    return sections;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/SettingField.h"
+
+#include <QString>
+
+// How a setting is written as a store value: numbers in plain decimal, Booleans "True" or
+// "False", texts unchanged.
+QString StoredText(const SettingField& field);
+
+// Puts `text` into the field. A value the field cannot hold (text where a number belongs, a
+// number beyond the field's size, a selection outside its table, a Boolean that is neither
+// "True"/"False" in any case nor a number) leaves the field as it was and returns false.
+// Numbers may carry a fraction, which is rounded.
+bool ReadStoredText(const SettingField& field, const QString& text);

@@ -1,0 +1,395 @@
+#include "model/Model.h"
+#include "model/OptionTables.h"
+#include "store/Storage.h"
+#include "store/StoredGeometry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+Model defaults() {
+    Model model;
+    ApplyDefaults(model);
+    return model;
+}
+
+// Every field of the model away from its default, texts built from `text`.
+Model filledModel(const QString& text) {
+    Model model = defaults();
+    GeneralSettings& g = model.general;
+    g.HtmlDir = text + u'/';
+    g.BigCharts_enable = g.Yahoo_enable = g.UseBrowserColors = false;
+    g.PanelPercent = -7;
+    g.TextColor = 0x123456;
+    g.BackColor = 0;
+    g.StartPage = QStringLiteral("yahoo");
+    g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = true;
+    model.custom[0] = {1, text + u'0', QStringLiteral("https://a.example/?q=") + text};
+    model.custom[1] = {2, text + u'1', text};
+    model.bigCharts = {15, 8, 12, 3, 8, 6, 6, 10, {26, 25, 24}, text};
+    model.stockMaster = {9, 1, 2, 2, 4,    14,   13,   3,
+                         9, 7, 7, 3, true, true, true, {text, {}, text + u'2', {}, text}};
+    model.stockPoint = {4, 7, 2, 7, {text, {}, text}, {-5, 200}, {1, 0, 1, 0, 1, 0, 0}};
+    model.yahoo = {2, 5};
+    StockList& list = model.list;
+    list.Maxtypes = 2;
+    list.Maxstocks = 3;
+    list.types[0] = {text, 0, 1};
+    list.types[1] = {QString(), 2, 1};
+    list.types[2] = {text + u'T', 2, 3};
+    for (int i = 0; i <= list.Maxstocks; ++i) {
+        const QString n = QString::number(i);
+        list.stocks[i] = {text + n, u'D' + text, u'U' + text, u'B' + n, u'M' + text, {}, text};
+    }
+    return model;
+}
+
+void compareModels(const Model& actual, const Model& expected) {
+    QCOMPARE(actual.general, expected.general);
+    QCOMPARE(actual.custom, expected.custom);
+    QCOMPARE(actual.bigCharts, expected.bigCharts);
+    QCOMPARE(actual.stockMaster, expected.stockMaster);
+    QCOMPARE(actual.stockPoint, expected.stockPoint);
+    QCOMPARE(actual.yahoo, expected.yahoo);
+    QCOMPARE(actual.list.Maxtypes, expected.list.Maxtypes);
+    QCOMPARE(actual.list.Maxstocks, expected.list.Maxstocks);
+    for (int t = 0; t <= expected.list.Maxtypes; ++t) {
+        QCOMPARE(actual.list.types[t], expected.list.types[t]);
+    }
+    for (int i = 0; i <= expected.list.Maxstocks; ++i) {
+        QCOMPARE(actual.list.stocks[i], expected.list.stocks[i]);
+    }
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+// The INI store and the whole-store operations.
+class StorageTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    // A fresh file for each test: QSettings caches a file's content by name, size and time.
+    int testNumber = 0;
+    QString storeFile() const {
+        return dir.filePath(QStringLiteral("store%1.ini").arg(testNumber));
+    }
+
+    Model loaded(StoreResult* result = nullptr, StoredGeometry* geometry = nullptr) {
+        Model model = defaults();
+        model.SettingsChanged = true;
+        const StoreResult outcome = Storage(storeFile()).load(model, geometry);
+        if (result) {
+            *result = outcome;
+        }
+        return model;
+    }
+
+  private Q_SLOTS:
+    void init() { ++testNumber; }
+
+    void saveThenLoadGivesEveryFieldBack_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QStringLiteral("Tech");
+        QTest::newRow("blanks around") << QStringLiteral("  two  blanks  ");
+        QTest::newRow("ampersand and quotes") << QStringLiteral("S&P \"500\" 'x'");
+        QTest::newRow("backslashes") << QStringLiteral("C:\\Web\\ \\\\server\\");
+        QTest::newRow("ini syntax") << QStringLiteral("a=b; c, d # e [f]");
+        QTest::newRow("at sign first") << QStringLiteral("@Variant(abc)");
+        QTest::newRow("non-ASCII") << QStringLiteral("Börse Zürich € 株式");
+        QTest::newRow("line breaks") << QStringLiteral("one\ntwo\r\nthree\t");
+        QTest::newRow("the word default") << QStringLiteral("default");
+    }
+    void saveThenLoadGivesEveryFieldBack() {
+        QFETCH(QString, text);
+        Model saved = filledModel(text);
+        saved.SettingsChanged = true;
+        const StoreResult result = Storage(storeFile()).save(saved, StoredGeometry());
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QVERIFY(!saved.SettingsChanged);
+        StoreResult loadResult;
+        const Model back = loaded(&loadResult);
+        QVERIFY(loadResult.ok && loadResult.warnings.isEmpty());
+        QVERIFY(!back.SettingsChanged);
+        compareModels(back, saved);
+    }
+
+    void storeFileUsesTheSectionNamesAndValueForms() {
+        Model model = defaults();
+        DefaultStockList(model);
+        StoredGeometry live;
+        live.place({11, 22, 3333, 4444});
+        QVERIFY(Storage(storeFile()).save(model, live).ok);
+        const QByteArray ini = readFile(storeFile());
+        for (const char* line : {"[General]", "[StockList]", "[Custom]", "[BigCharts]",
+                                 "[StockMaster]", "[StockPoint]", "[Yahoo]", "BackColor=16777215",
+                                 "UseBrowserColors=True", "ForceUpper=False", "Maxtypes=2",
+                                 "Lowstock1=3", "Indicators6=1", "Top=11", "Width=4444"}) {
+            QVERIFY2(ini.contains(line), line);
+        }
+    }
+
+    void emptyStoreGivesTheDefaults() {
+        StoreResult result;
+        const Model model = loaded(&result);
+        QVERIFY(result.ok && result.warnings.isEmpty());
+        compareModels(model, defaults());
+        QVERIFY(!model.SettingsChanged);
+    }
+
+    void startUpWithAnEmptyStoreInstallsTheStarterList() {
+        Model model;
+        QVERIFY(LoadAtStartup(model, Storage(storeFile()), nullptr).ok);
+        Model starter = defaults();
+        DefaultStockList(starter);
+        compareModels(model, starter);
+        QVERIFY(!model.SettingsChanged);
+    }
+
+    void partialGeneralSectionKeepsTheOtherDefaults() {
+        writeFile(storeFile(), "[General]\nHtmlDir=/srv/charts/\n");
+        Model expected = defaults();
+        expected.general.HtmlDir = QStringLiteral("/srv/charts/");
+        compareModels(loaded(), expected);
+    }
+
+    void keysAboveTheMaximaStayStoredAndAreNotRead() {
+        Model model = defaults();
+        DefaultStockList(model);
+        const Storage storage(storeFile());
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        model.list.Maxstocks = 6;
+        model.list.types[2].Histock = 6;
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        QVERIFY(readFile(storeFile()).contains("Stock7=JAVLX"));
+        const Model back = loaded();
+        QCOMPARE(back.list.Maxstocks, qint16(6));
+        QVERIFY(back.list.stocks[7].Stock.isEmpty());
+    }
+
+    void savedGeometryIsUsedOnlyWhenAllowedAndSound_data() {
+        QTest::addColumn<QByteArray>("general");
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("width");
+        const QByteArray place = "Top=100\nLeft=200\nHeight=5000\nWidth=8000\n";
+        QTest::newRow("used") << "UseSavedGeometry=True\n" + place << true << 100 << 8000;
+        QTest::newRow("not wanted") << "UseSavedGeometry=False\n" + place << false << 0 << 0;
+        QTest::newRow("flag missing") << place << false << 0 << 0;
+        QTest::newRow("flag as number") << "UseSavedGeometry=-1\n" + place << true << 100 << 8000;
+        QTest::newRow("minimised window")
+            << QByteArray(
+                   "UseSavedGeometry=True\nTop=-48000\nLeft=-48000\nHeight=5000\n"
+                   "Width=8000\n")
+            << false << 0 << 0;
+        QTest::newRow("zero width") << QByteArray(
+                                           "UseSavedGeometry=True\nTop=1\nLeft=1\n"
+                                           "Height=1\nWidth=0\n")
+                                    << false << 0 << 0;
+        QTest::newRow("one key missing")
+            << QByteArray("UseSavedGeometry=True\nTop=1\nLeft=1\nHeight=1\n") << false << 0 << 0;
+        QTest::newRow("fractions rounded")
+            << QByteArray(
+                   "UseSavedGeometry=true\nTop=1234.5\nLeft=9.4\nHeight=2\n"
+                   "Width=7999.6\n")
+            << true << 1235 << 8000;
+        QTest::newRow("not a number")
+            << QByteArray("UseSavedGeometry=True\nTop=high\nLeft=1\nHeight=1\nWidth=1\n") << false
+            << 0 << 0;
+    }
+    void savedGeometryIsUsedOnlyWhenAllowedAndSound() {
+        QFETCH(QByteArray, general);
+        QFETCH(bool, placed);
+        QFETCH(int, top);
+        QFETCH(int, width);
+        writeFile(storeFile(), "[General]\n" + general);
+        StoredGeometry geometry;
+        loaded(nullptr, &geometry);
+        const TwipsGeometry now = geometry.current();
+        QCOMPARE(now.Top, placed ? top : DesignedWindowGeometry.Top);
+        QCOMPARE(now.Width, placed ? width : DesignedWindowGeometry.Width);
+    }
+
+    // Each stored value below is one the model cannot hold: the field keeps its default.
+    void malformedValuesKeepTheDefault_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("text for a number") << QByteArray("[General]\nPanelPercent=wide\n");
+        QTest::newRow("beyond 16 bits") << QByteArray("[General]\nPanelPercent=40000\n");
+        QTest::newRow("colour beyond 32 bits") << QByteArray("[General]\nTextColor=1e12\n");
+        QTest::newRow("boolean word") << QByteArray("[General]\nYahoo_enable=yes\n");
+        QTest::newRow("unknown start page") << QByteArray("[General]\nStartPage=google\n");
+        QTest::newRow("start page in capitals") << QByteArray("[General]\nStartPage=Yahoo\n");
+        QTest::newRow("selection past its table") << QByteArray("[BigCharts]\nTimePeriod=16\n");
+        QTest::newRow("negative selection") << QByteArray("[Yahoo]\nViewType=-1\n");
+        QTest::newRow("shared table slot") << QByteArray("[BigCharts]\nLowInd2=27\n");
+        QTest::newRow("indicator text") << QByteArray("[StockPoint]\nIndicators6=on\n");
+        QTest::newRow("custom action text") << QByteArray("[Custom]\nCustomURLAction0=x\n");
+    }
+    void malformedValuesKeepTheDefault() {
+        QFETCH(QByteArray, ini);
+        writeFile(storeFile(), ini);
+        StoreResult result;
+        compareModels(loaded(&result), defaults());
+        QVERIFY(result.ok);
+    }
+
+    void lenientValueFormsAreAccepted() {
+        writeFile(storeFile(),
+                  "[General]\nYahoo_enable=fAlSe\nStockPoint_enable=0\nUseBrowserColors=FALSE\n"
+                  "ForceUpper=2\nPanelPercent=\" 35 \"\nStartPage=bigcharts\n"
+                  "[BigCharts]\nTimePeriod=15\nCompSym=\n");
+        const Model model = loaded();
+        QVERIFY(!model.general.Yahoo_enable && !model.general.StockPoint_enable);
+        QVERIFY(!model.general.UseBrowserColors && model.general.ForceUpper);
+        QCOMPARE(model.general.PanelPercent, qint16(35));
+        QCOMPARE(model.general.StartPage, QStringLiteral("bigcharts"));
+        QCOMPARE(model.bigCharts.TimePeriod, BigChartsTables::TimePeriod().MaxIndex());
+    }
+
+    void damagedStockListIsRepaired_data() {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<int>("maxtypes");
+        QTest::addColumn<int>("maxstocks");
+        QTest::addColumn<QList<int>>("histocks");
+        const QByteArray stocks = "Stock0=A\nStock1=B\nStock2=C\nStock3=D\n";
+        QTest::newRow("overlapping ranges")
+            << "Maxtypes=1\nMaxstocks=3\nType0=X\nLowstock0=0\nHistock0=2\nType1=Y\n"
+               "Lowstock1=1\nHistock1=3\n" +
+                   stocks
+            << 1 << 3 << QList<int>{2, 3};
+        QTest::newRow("gap between ranges")
+            << "Maxtypes=1\nMaxstocks=3\nType0=X\nLowstock0=0\nHistock0=0\nType1=Y\n"
+               "Lowstock1=2\nHistock1=3\n" +
+                   stocks
+            << 1 << 3 << QList<int>{0, 3};
+        QTest::newRow("range past the maximum")
+            << "Maxtypes=1\nMaxstocks=3\nType0=X\nLowstock0=0\nHistock0=900\nType1=Y\n"
+               "Lowstock1=901\nHistock1=905\n" +
+                   stocks
+            << 1 << 3 << QList<int>{3, 3};
+        QTest::newRow("stocks nobody owns")
+            << "Maxtypes=0\nMaxstocks=3\nType0=X\nLowstock0=0\nHistock0=1\n" + stocks << 0 << 3
+            << QList<int>{3};
+        QTest::newRow("missing range keys")
+            << "Maxtypes=2\nMaxstocks=3\nType0=X\nType1=Y\nLowstock1=0\nHistock1=1\n"
+               "Type2=Z\nLowstock2=2\n" +
+                   stocks
+            << 2 << 3 << QList<int>{-1, 1, 3};
+        QTest::newRow("range keys not numbers")
+            << "Maxtypes=0\nMaxstocks=3\nType0=X\nLowstock0=first\nHistock0=last\n" + stocks << 0
+            << 3 << QList<int>{3};
+        QTest::newRow("maxima beyond the capacities")
+            << QByteArray(
+                   "Maxtypes=500\nMaxstocks=30000\nType0=X\nLowstock0=0\n"
+                   "Histock0=30000\n")
+            << 100 << 1000 << QList<int>{1000};
+        QTest::newRow("stocks without types")
+            << "Maxtypes=-1\nMaxstocks=3\n" + stocks << -1 << -1 << QList<int>{};
+        QTest::newRow("maximum not a number")
+            << "Maxtypes=two\nMaxstocks=3\n" + stocks << -1 << -1 << QList<int>{};
+        QTest::newRow("maximum below -1")
+            << "Maxtypes=-5\nMaxstocks=-9\n" + stocks << -1 << -1 << QList<int>{};
+    }
+    void damagedStockListIsRepaired() {
+        QFETCH(QByteArray, list);
+        QFETCH(int, maxtypes);
+        QFETCH(int, maxstocks);
+        QFETCH(QList<int>, histocks);
+        writeFile(storeFile(), "[StockList]\n" + list);
+        StoreResult result;
+        const Model model = loaded(&result);
+        QVERIFY(result.ok);
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY(result.warnings[0].contains(storeFile()));
+        QString problem;
+        QVERIFY2(CheckInvariants(model.list, &problem), qPrintable(problem));
+        QCOMPARE(model.list.Maxtypes, qint16(maxtypes));
+        QCOMPARE(model.list.Maxstocks, qint16(maxstocks));
+        for (int t = 0; t < histocks.size(); ++t) {
+            QCOMPARE(model.list.types[t].Histock, qint16(histocks[t]));
+        }
+        if (maxstocks >= 3 && list.contains("Stock3=D")) {
+            QCOMPARE(model.list.stocks[3].Stock, QStringLiteral("D"));
+        }
+    }
+
+    void soundListAtTheCapacitiesLoadsWithoutWarning() {
+        Model model = defaults();
+        model.list.Maxtypes = TypeCapacity - 1;
+        model.list.Maxstocks = StockCapacity - 1;
+        for (qint16 t = 0; t < TypeCapacity; ++t) {
+            model.list.types[t] = {QString::number(t), t, t};
+        }
+        model.list.types[TypeCapacity - 1].Histock = StockCapacity - 1;
+        QVERIFY(Storage(storeFile()).save(model, StoredGeometry()).ok);
+        StoreResult result;
+        compareModels(loaded(&result), model);
+        QVERIFY(result.warnings.isEmpty());
+    }
+
+    void failedWritesAreReportedAndKeepTheFlag_data() {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("folder is a file") << "plain"
+                                          << "plain/store.ini";
+        QTest::newRow("file is a folder") << "folder/store.ini/"
+                                          << "folder/store.ini";
+        QTest::newRow("read-only folder") << "locked/"
+                                          << "locked/store.ini";
+    }
+    void failedWritesAreReportedAndKeepTheFlag() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, file);
+        const QString path = dir.filePath(file);
+        const QString blocking = dir.filePath(blocker);
+        if (blocker.endsWith(u'/')) {
+            QVERIFY(QDir().mkpath(blocking));
+        } else {
+            writeFile(blocking, "x");
+        }
+        if (blocker == QStringLiteral("locked/")) {
+            QFile::setPermissions(blocking, QFile::ReadOwner | QFile::ExeOwner);
+            if (QFileInfo(blocking).isWritable()) {
+                QSKIP("permissions do not bind this user");
+            }
+        }
+        Model model = defaults();
+        model.SettingsChanged = true;
+        const StoreResult result = Storage(path).save(model, StoredGeometry());
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(path), qPrintable(result.error));
+        QVERIFY(model.SettingsChanged);
+    }
+
+    void handEditedStoreWithBrokenLinesCanBeSaved() {
+        writeFile(storeFile(), "[General]\nPanelPercent=33\njunk line\n[Broken\nB=2\n");
+        Model model = loaded();
+        QCOMPARE(model.general.PanelPercent, qint16(33));
+        model.SettingsChanged = true;
+        const StoreResult result = Storage(storeFile()).save(model, StoredGeometry());
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QVERIFY(!model.SettingsChanged);
+        QVERIFY(readFile(storeFile()).contains("PanelPercent=33"));
+    }
+
+    void deletingAllEmptiesTheStore() {
+        Model model = filledModel(QStringLiteral("x"));
+        const Storage storage(storeFile());
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        QVERIFY(storage.deleteAll(model).ok);
+        QVERIFY(model.SettingsChanged);
+        compareModels(loaded(), defaults());
+    }
+};
+
+QTEST_GUILESS_MAIN(StorageTest)
+#include "tst_storage.moc"
