@@ -1,6 +1,7 @@
 #include "model/StockListOps.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Moves the ranges of every type after `type` by `delta` stocks.
@@ -34,21 +35,21 @@ void DeleteType(Model& model, qint16 type) {
     --list.Maxtypes;
 }
 
-void InsertStock(Model& model, qint16 position, qint16 type, const StockRecord& stock) {
+void InsertStock(Model& model, qint16 position, qint16 type, StockRecord stock) {
     model.SettingsChanged = true;
     StockList& list = model.list;
     auto first = list.stocks.begin() + position;
     std::move_backward(first, list.stocks.begin() + list.Maxstocks + 1,
                        list.stocks.begin() + list.Maxstocks + 2);
-    *first = stock;
+    *first = std::move(stock);
     ++list.types[type].Histock;
     shiftLaterTypes(list, type, +1);
     ++list.Maxstocks;
 }
 
-qint16 Add_Stock(Model& model, qint16 newType, const StockRecord& stock) {
+qint16 Add_Stock(Model& model, qint16 newType, StockRecord stock) {
     const qint16 position = model.list.types[newType].Histock + 1;
-    InsertStock(model, position, newType, stock);
+    InsertStock(model, position, newType, std::move(stock));
     return position;
 }
 

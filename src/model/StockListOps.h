@@ -11,10 +11,11 @@ qint16 AppendType(Model& model, const QString& name);
 void RenameType(Model& model, qint16 type, const QString& name);
 // Removes type `type`, which must have no stocks; later types move down one index.
 void DeleteType(Model& model, qint16 type);
-// Inserts `stock` at `position` (Lowstock..Histock+1 of `type`) as a stock of `type`.
-void InsertStock(Model& model, qint16 position, qint16 type, const StockRecord& stock);
+// Inserts `stock` at `position` (Lowstock..Histock+1 of `type`) as a stock of `type`. The
+// record is taken by value, so it may be an entry of the list itself.
+void InsertStock(Model& model, qint16 position, qint16 type, StockRecord stock);
 // Appends `stock` at the end of `newType`; returns its index.
-qint16 Add_Stock(Model& model, qint16 newType, const StockRecord& stock);
+qint16 Add_Stock(Model& model, qint16 newType, StockRecord stock);
 // Removes stock `stock`, owned by list.StockTypeIndex[stock].
 void Delete_Stock(Model& model, qint16 stock);
 // Exchanges two stocks (neighbours in one type).

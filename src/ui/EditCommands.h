@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Platform;
+class QDialog;
+class QWidget;
+class StockEditor;
+class StockTree;
+class TypeChangeDialog;
+class TypeSetter;
+struct Model;
+struct TreeSelection;
+
+// The seven commands on the stock list. Each acts on the tree's selected node and refills the
+// tree after a change; the dialogs they open are created on first use and make their change
+// when the user presses Done.
+class EditCommands {
+  public:
+    EditCommands(Model& model, StockTree& tree, Platform& platform);
+    EditCommands(const EditCommands&) = delete;
+    EditCommands& operator=(const EditCommands&) = delete;
+
+    void MoveUp();
+    void MoveDown();
+    void Edit();
+    void ChangeType();
+    void AddStock();
+    void AddType();
+    void Delete();
+
+    StockEditor& stockEditor();
+    TypeSetter& typeSetter();
+    TypeChangeDialog& typeChanger();
+
+  private:
+    // The selected node; beeps when there is none.
+    TreeSelection selectionOrBeep();
+    // Moves the selected stock within its type, or the selected type, one place up (-1) or
+    // down (+1).
+    void move(int step);
+    void deleteType(const TreeSelection& selected);
+    void deleteStock(const TreeSelection& selected);
+    // Opens a filled dialog modally over the window; its Done or Cancel finishes the command.
+    static void open(QDialog& dialog);
+
+    Model& model_;
+    StockTree& tree_;
+    Platform& platform_;
+    // Owned by the tree's window, which outlives the commands.
+    StockEditor* stockEditor_ = nullptr;
+    TypeSetter* typeSetter_ = nullptr;
+    TypeChangeDialog* typeChanger_ = nullptr;
+};
+
+// Enables the editing buttons of `window` (found by object name) and connects them, the
+// tree's double click and its Delete key to the commands.
+void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands);

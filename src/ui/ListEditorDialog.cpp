@@ -1,0 +1,63 @@
+#include "ui/ListEditorDialog.h"
+
+#include "ui/DialogLayout.h"
+#include "ui/StockTree.h"
+
+#include <QPushButton>
+
+namespace {
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& tooltip, const QRect& twips) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tooltip);
+    PlaceAt(*button, twips.x(), twips.y(), twips.width(), twips.height());
+    return button;
+}
+}  // namespace
+
+ListEditorDialog::ListEditorDialog(Model& model, StockTree& tree, Platform& platform,
+                                   const Layout& layout, QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      tree_(tree),
+      platform_(platform),
+      cancel_(addButton(this, "Cancel", tr("&Cancel"), tr("Cancel changes"), layout.cancelTwips)),
+      done_(addButton(this, "Done", tr("&Done"), tr("Apply changes"), layout.doneTwips)) {
+    setObjectName(layout.objectName);
+    setWindowTitle(layout.title);
+    setFixedSize(LayoutPixels(*this, layout.clientTwips.width()),
+                 LayoutPixels(*this, layout.clientTwips.height()));
+    done_->setDefault(true);
+    connect(cancel_, &QPushButton::clicked, this, &ListEditorDialog::reject);
+    connect(done_, &QPushButton::clicked, this, &ListEditorDialog::Done_Click);
+}
+
+void ListEditorDialog::reject() {
+    QDialog::reject();
+    tree_.WebTree_GiveFocus();
+}
+
+void ListEditorDialog::Done_Click() {
+    if (applyChanges()) {
+        accept();
+        tree_.WebTree_GiveFocus();
+    }
+}
+
+void ListEditorDialog::chainTabOrder(std::initializer_list<QWidget*> fields) {
+    QWidget* previous = nullptr;
+    for (QWidget* field : fields) {
+        if (previous) {
+            setTabOrder(previous, field);
+        }
+        previous = field;
+    }
+    setTabOrder(previous, cancel_);
+    setTabOrder(cancel_, done_);
+}
+
+void ListEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    firstField().setFocus(Qt::ActiveWindowFocusReason);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/ListEditorDialog.h"
+
+class QComboBox;
+
+// "Change type": moves the selected stock to the end of another type.
+class TypeChangeDialog : public ListEditorDialog {
+    Q_OBJECT
+  public:
+    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the dialog for the selected stock. False, with a beep, when no stock is selected.
+    bool Type_Changer();
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    qint16 moveStock(qint16 newType);
+
+    QComboBox* TypeChanger_;
+    qint16 StockNo_ = -1;
+    qint16 OldType_ = -1;
+};

@@ -1,0 +1,63 @@
+#include "support/EditingHarness.h"
+
+#include "model/StockListOps.h"
+#include "ui/StockEditor.h"
+#include "ui/TypeChangeDialog.h"
+#include "ui/TypeSetter.h"
+
+#include <QStringList>
+
+void BuildList(Model& model, const QString& text) {
+    model.list = StockList{};
+    const QStringList types = text.split(u'|', Qt::SkipEmptyParts);
+    for (const QString& type : types) {
+        const qint16 t = AppendType(model, type.section(u':', 0, 0));
+        const QStringList stocks = type.section(u':', 1).split(u',', Qt::SkipEmptyParts);
+        for (const QString& description : stocks) {
+            StockRecord stock;
+            stock.Stock = description.toUpper();
+            stock.Description = description;
+            Add_Stock(model, t, stock);
+        }
+    }
+    RebuildStockTypeIndex(model.list);
+    model.SettingsChanged = false;
+}
+
+QString DescribeList(const StockList& list) {
+    QStringList types;
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        QStringList stocks;
+        for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
+            stocks.append(list.stocks[s].Description);
+        }
+        types.append(list.types[t].Type + u':' + stocks.join(u','));
+    }
+    return types.join(u'|');
+}
+
+EditingHarness::EditingHarness(const QString& list) {
+    BuildList(model, list);
+    tree.Fill_tree(-1, -1);
+}
+
+void EditingHarness::select(const QString& text) {
+    if (text.isEmpty()) {
+        tree.setCurrentItem(nullptr);
+        tree.clearSelection();
+        return;
+    }
+    const auto found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    Q_ASSERT(found.size() == 1);
+    tree.setCurrentItem(found.first());
+}
+
+QString EditingHarness::selected() const {
+    const QTreeWidgetItem* item = tree.currentItem();
+    return item && item->isSelected() ? item->text(0) : QString();
+}
+
+bool EditingHarness::dialogOpen() {
+    return commands.stockEditor().isVisible() || commands.typeSetter().isVisible() ||
+           commands.typeChanger().isVisible();
+}

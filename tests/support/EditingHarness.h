@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Model.h"
+#include "support/FakePlatform.h"
+#include "ui/EditCommands.h"
+#include "ui/StockTree.h"
+
+#include <QString>
+
+// A list written as "Type:desc,desc|Type:|..." in type order; each stock's symbol is its
+// description in upper case. Replaces the model's list and clears SettingsChanged.
+void BuildList(Model& model, const QString& text);
+// The list in the form BuildList reads.
+QString DescribeList(const StockList& list);
+
+// The editing commands on a tree of their own, with a scripted platform.
+struct EditingHarness {
+    Model model;
+    FakePlatform platform;
+    StockTree tree{model};
+    EditCommands commands{model, tree, platform};
+
+    explicit EditingHarness(const QString& list = QString());
+
+    // Selects the node showing `text`; an empty text clears the selection.
+    void select(const QString& text);
+    // The text of the selected node, empty when none is selected.
+    QString selected() const;
+    QString list() const { return DescribeList(model.list); }
+    // True when any of the editing dialogs is on screen.
+    bool dialogOpen();
+};
