@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/AboutBox.h"
+#include "ui/EditCommands.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
 #include "ui/Twips.h"
@@ -88,21 +89,14 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(generateWebPages_, &QPushButton::clicked, this,
             [this] { pageCommands_->GenerateWebPages(); });
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
-    // Their commands and dialogs are not wired up yet.
-    setEditingButtonsEnabled(false);
+    editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
+    ConnectEditCommands(*this, *tree_, *editCommands_);
+    // The option dialogs are not wired up yet.
     setOptionsItemsEnabled(false);
     startUp();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::setEditingButtonsEnabled(bool enabled) {
-    for (QPushButton* button :
-         {editing_.MoveUp, editing_.MoveDown, editing_.Edit, editing_.ChangeType, editing_.AddStock,
-          editing_.AddType, editing_.Delete}) {
-        button->setEnabled(enabled);
-    }
-}
 
 void MainWindow::setOptionsItemsEnabled(bool enabled) {
     for (QAction* item : {options_.GenOptsMenu, options_.CustomUrlMenu, options_.BigChartsMenu,

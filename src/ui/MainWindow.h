@@ -13,6 +13,7 @@
 #include <memory>
 
 class AboutBox;
+class EditCommands;
 class QAction;
 class QPushButton;
 class StockTree;
@@ -47,9 +48,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     ~MainWindow() override;
 
     StockTree& tree() const { return *tree_; }
-    const EditingButtons& editingButtons() const { return editing_; }
     const OptionsItems& optionsItems() const { return options_; }
-    void setEditingButtonsEnabled(bool enabled);
     void setOptionsItemsEnabled(bool enabled);
     // The window's size before any stored size was applied: it never gets smaller.
     QSize startUpSize() const { return layout_->startUpSize(); }
@@ -84,5 +83,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<EditCommands> editCommands_;
     AboutBox* aboutBox_ = nullptr;
 };

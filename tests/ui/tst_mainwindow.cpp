@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,20 @@ class MainWindowTest : public QObject {
         QVERIFY(window.close());
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(!QFile::exists(storeFile()));
+    }
+
+    void editingButtonsAndTreeKeysReachTheCommands() {
+        Session session(storeFile());
+        auto& [model, storage, platform, window] = session;
+        auto* moveDown = window.findChild<QPushButton*>(QStringLiteral("MoveDown"));
+        QVERIFY(moveDown && moveDown->isEnabled());
+        QTest::mouseClick(moveDown, Qt::LeftButton);
+        QCOMPARE(model.list.types[1].Type, QStringLiteral("Market Indices"));
+        QCOMPARE(window.tree().NodeTypeIndex(window.tree().selectedNode()), qint16(1));
+        QTest::keyClick(&window.tree(), Qt::Key_Delete);
+        QCOMPARE(
+            platform.lastMessage(),
+            QStringLiteral("Please delete or move stocks under this type before deleting type"));
     }
 
     void storedListAndGeometryAreRestored() {
