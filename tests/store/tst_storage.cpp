@@ -380,7 +380,6 @@ class StorageTest : public QObject {
         QVERIFY(!model.SettingsChanged);
         QVERIFY(readFile(storeFile()).contains("PanelPercent=33"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(StorageTest)
