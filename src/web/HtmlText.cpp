@@ -27,55 +27,79 @@ const char* Entity(char32_t c, bool noLineWraps) {
     }
 }
 
-void AppendPercentEncoded(QByteArray& out, uchar byte) {
+void AppendPercentEncoded(std::string& out, uchar byte) {
     static constexpr char hex[] = "0123456789ABCDEF";
     out += '%';
     out += hex[byte >> 4];
     out += hex[byte & 0xF];
 }
+
+// Appends a run of ASCII characters in one step; pages are mostly such runs.
+void AppendAscii(std::string& out, QStringView run) {
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(run.size()));
+    char* next = out.data() + start;
+    for (const QChar c : run) {
+        *next++ = static_cast<char>(c.unicode());
+    }
+}
+
+// Appends `text`, the runs of ASCII characters that need no change in bulk; every other
+// character goes to `appendChanged` with its code point and its UTF-16 units.
+template <typename NeedsChange, typename AppendChanged>
+void AppendWithRuns(std::string& out, QStringView text, NeedsChange needsChange,
+                    AppendChanged appendChanged) {
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80 && !needsChange(unit)) {
+            ++i;
+            continue;
+        }
+        const qsizetype from = i;
+        const char32_t c = NextCharacter(text, i);
+        AppendAscii(out, text.sliced(runStart, from - runStart));
+        appendChanged(c, text.sliced(from, i - from));
+        runStart = i;
+    }
+    AppendAscii(out, text.sliced(runStart));
+}
 }  // namespace
 
 // One pass that maps each character on its own gives what replacing one character after the
 // other gives: no replacement puts in a character that a later one would replace.
-void AppendHtmlText(QByteArray& out, QStringView text, bool noLineWraps) {
-    for (qsizetype i = 0; i < text.size();) {
-        const char32_t c = NextCharacter(text, i);
-        if (const char* entity = Entity(c, noLineWraps)) {
-            out += entity;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += "&#";
-            out += QByteArray::number(static_cast<uint>(c));
-            out += ';';
-        }
-    }
+void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps) {
+    AppendWithRuns(
+        out, text, [&](char32_t c) { return Entity(c, noLineWraps) != nullptr; },
+        [&](char32_t c, QStringView) {
+            if (const char* entity = Entity(c, noLineWraps)) {
+                out += entity;
+            } else {
+                out += "&#";
+                out += std::to_string(static_cast<uint>(c));
+                out += ';';
+            }
+        });
 }
 
 QByteArray HtmlText(QStringView text, bool noLineWraps) {
-    QByteArray out;
+    std::string out;
     AppendHtmlText(out, text, noLineWraps);
-    return out;
+    return QByteArray::fromStdString(out);
 }
 
-void AppendHrefValue(QByteArray& out, QStringView address) {
-    for (qsizetype i = 0; i < address.size();) {
-        const qsizetype start = i;
-        const char32_t c = NextCharacter(address, i);
-        if (c >= 0x80) {
-            for (const char byte : address.sliced(start, i - start).toUtf8()) {
+void AppendHrefValue(std::string& out, QStringView address) {
+    AppendWithRuns(
+        out, address, [](char32_t c) { return c == U'"' || c == U'<' || c == U'>'; },
+        [&](char32_t, QStringView units) {
+            for (const char byte : units.toUtf8()) {
                 AppendPercentEncoded(out, static_cast<uchar>(byte));
             }
-        } else if (c == U'"' || c == U'<' || c == U'>') {
-            AppendPercentEncoded(out, static_cast<uchar>(c));
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
+        });
 }
 
 QByteArray HrefValue(QStringView address) {
-    QByteArray out;
+    std::string out;
     AppendHrefValue(out, address);
-    return out;
+    return QByteArray::fromStdString(out);
 }

@@ -2,15 +2,16 @@
 
 #include <QByteArray>
 #include <QStringView>
+#include <string>
 
 // Text made safe for a page: "&", the double quote, "<" and ">" become entities, each blank
 // becomes "&nbsp;" when `noLineWraps`, and, since pages declare no charset, every character
 // outside ASCII becomes a decimal character reference ("é" -> "&#233;").
 QByteArray HtmlText(QStringView text, bool noLineWraps);
-void AppendHtmlText(QByteArray& out, QStringView text, bool noLineWraps);
+void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps);
 
 // An address for a double-quoted href value. It is written as it stands except for what
 // would end the value or open a tag (" < > become %22 %3C %3E) and characters outside
 // ASCII, which are percent-encoded as UTF-8.
 QByteArray HrefValue(QStringView address);
-void AppendHrefValue(QByteArray& out, QStringView address);
+void AppendHrefValue(std::string& out, QStringView address);

@@ -5,19 +5,29 @@
 #include "web/PageEnds.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
+// What a stock row and a page hold beyond the chart addresses, generously.
+constexpr size_t RowRoom = 256;
+constexpr size_t PageRoom = 4096;
+
 class NavigationPageWriter {
   public:
     NavigationPageWriter(const Model& model, const ChartSite& site)
         : model_(model), site_(site), noLineWraps_(model.general.NoLineWraps) {
         // The address is the same for every row but for the symbol: escape it once.
         for (const QString& piece : site.chartAddress(model).pieces) {
-            chartPieces_.append(HrefValue(piece));
+            AppendHrefValue(chartPieces_.emplace_back(), piece);
+            addressLength_ += chartPieces_.back().size();
         }
     }
 
-    QByteArray page() {
+    std::string page() {
+        // Room for every row up front: growing a large page copies it again and again.
+        page_.reserve(static_cast<size_t>(model_.list.stockCount()) * (addressLength_ + RowRoom) +
+                      PageRoom);
         writeHead();
         // A stored list is checked on loading; the bounds only keep a bad one inside the arrays.
         const int lastType = std::min<int>(model_.list.Maxtypes, TypeCapacity - 1);
@@ -25,15 +35,16 @@ class NavigationPageWriter {
             writeType(model_.list.types[t]);
         }
         WriteOtherSitesAndClose(page_, model_, site_.id());
-        return page_;
+        return std::move(page_);
     }
 
   private:
     void writeHead() {
-        const QByteArray name = site_.pageName().toLatin1();
-        page_ += "<html><head><title>Stock charts from " + name + "</title></head><body" +
-                 BodyColors(model_.general) + '>' +
-                 HtmlText(site_.pageName() + " charts", noLineWraps_) + "<br><hr>" + LineEnd;
+        page_ += "<html><head><title>Stock charts from " + site_.pageName().toStdString() +
+                 "</title></head><body" + BodyColors(model_.general).toStdString() + '>';
+        AppendHtmlText(page_, QString(site_.pageName() + QStringLiteral(" charts")), noLineWraps_);
+        page_ += "<br><hr>";
+        page_ += LineEnd;
     }
 
     void writeType(const TypeRecord& type) {
@@ -55,8 +66,8 @@ class NavigationPageWriter {
         symbolHref_.clear();
         AppendHrefValue(symbolHref_, symbol);
         page_ += "<tr><td><a target=\"right\" href=\"";
-        page_ += chartPieces_.first();
-        for (qsizetype k = 1; k < chartPieces_.size(); ++k) {
+        page_ += chartPieces_.front();
+        for (size_t k = 1; k < chartPieces_.size(); ++k) {
             page_ += symbolHref_;
             page_ += chartPieces_[k];
         }
@@ -86,12 +97,13 @@ class NavigationPageWriter {
     const Model& model_;
     const ChartSite& site_;
     const bool noLineWraps_;
-    QByteArrayList chartPieces_;  // never empty
-    QByteArray symbolHref_;
-    QByteArray page_;
+    std::vector<std::string> chartPieces_;  // never empty
+    size_t addressLength_ = 0;
+    std::string symbolHref_;
+    std::string page_;
 };
 }  // namespace
 
-QByteArray NavigationPage(const Model& model, const ChartSite& site) {
+std::string NavigationPage(const Model& model, const ChartSite& site) {
     return NavigationPageWriter(model, site).page();
 }

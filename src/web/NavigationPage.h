@@ -3,9 +3,9 @@
 #include "model/Model.h"
 #include "sites/ChartSite.h"
 
-#include <QByteArray>
+#include <string>
 
 // The navigation page of `site`: every type as a heading and every stock as a link to the
 // site's chart of it, then the custom and other-site links. The same for all four sites; a
 // site supplies only its name, its chart address and where the symbol goes.
-QByteArray NavigationPage(const Model& model, const ChartSite& site);
+std::string NavigationPage(const Model& model, const ChartSite& site);

@@ -19,7 +19,7 @@ const char* CustomTarget(qint16 action) {
 }
 }  // namespace
 
-void WriteCustomLinks(QByteArray& page, const Model& model) {
+void WriteCustomLinks(std::string& page, const Model& model) {
     const bool noLineWraps = model.general.NoLineWraps;
     const bool anyLink = std::any_of(model.custom.begin(), model.custom.end(), [](const auto& e) {
         return CustomTarget(e.CustomURLAction) != nullptr;
@@ -27,26 +27,33 @@ void WriteCustomLinks(QByteArray& page, const Model& model) {
     if (!anyLink) {
         return;
     }
-    page += HtmlText(u"Custom URLs", noLineWraps) + "<br>" + LineEnd;
+    AppendHtmlText(page, u"Custom URLs", noLineWraps);
+    page += "<br>";
+    page += LineEnd;
     for (const CustomURLEntry& entry : model.custom) {
         if (const char* target = CustomTarget(entry.CustomURLAction)) {
-            page += "<a target=\"" + QByteArray(target) + "\" href=\"" +
-                    HrefValue(entry.CustomURL) + "\">" + HtmlText(entry.CustomDesc, noLineWraps) +
-                    "</a><br>" + LineEnd;
+            page += std::string("<a target=\"") + target + "\" href=\"";
+            AppendHrefValue(page, entry.CustomURL);
+            page += "\">";
+            AppendHtmlText(page, entry.CustomDesc, noLineWraps);
+            page += "</a><br>";
+            page += LineEnd;
         }
     }
     page += "<hr>";
     page += LineEnd;
 }
 
-void WriteOtherSitesAndClose(QByteArray& page, const Model& model, SiteId site) {
+void WriteOtherSitesAndClose(std::string& page, const Model& model, SiteId site) {
     WriteCustomLinks(page, model);
-    page += HtmlText(u"Other sites", model.general.NoLineWraps) + "<br>" + LineEnd;
+    AppendHtmlText(page, u"Other sites", model.general.NoLineWraps);
+    page += "<br>";
+    page += LineEnd;
     for (SiteId other : AllSites) {
         const SiteInfo& info = Site(other);
         if (other != site && model.general.*(info.enable)) {
-            page += "<a target=\"_top\" href=\"" + info.fileName.toLatin1() + ".frame.html\">" +
-                    info.name.toLatin1() + "</a><br>" + LineEnd;
+            page += "<a target=\"_top\" href=\"" + info.fileName.toStdString() + ".frame.html\">" +
+                    info.name.toStdString() + "</a><br>" + LineEnd;
         }
     }
     page += "</body></html>";

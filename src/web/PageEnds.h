@@ -3,7 +3,7 @@
 #include "model/Model.h"
 #include "model/SiteTable.h"
 
-#include <QByteArray>
+#include <string>
 
 // Every line of a page ends so.
 inline constexpr char LineEnd[] = "\r\n";
@@ -14,8 +14,8 @@ inline const char* LinkSeparator(bool noLineWraps) {
 }
 
 // Appends the custom links block, or nothing when both custom links are disabled.
-void WriteCustomLinks(QByteArray& page, const Model& model);
+void WriteCustomLinks(std::string& page, const Model& model);
 
 // Appends the custom links, the links to the other enabled sites' frameset pages and the
 // closing tags of the navigation page of `site`.
-void WriteOtherSitesAndClose(QByteArray& page, const Model& model, SiteId site);
+void WriteOtherSitesAndClose(std::string& page, const Model& model, SiteId site);

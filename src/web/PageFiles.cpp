@@ -23,10 +23,11 @@ bool PageFiles::prepare() {
     return true;
 }
 
-bool PageFiles::write(const QString& fileName, const QByteArray& bytes) {
+bool PageFiles::write(const QString& fileName, QByteArrayView bytes) {
     const QString path = dir_ + fileName;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
         return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, file.errorString()));
     }
     report_.fileWritten(path);

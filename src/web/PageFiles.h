@@ -2,7 +2,7 @@
 
 #include "web/GeneratePages.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The page set's folder. Each page is written whole through QSaveFile, so a failed write
@@ -14,7 +14,7 @@ class PageFiles {
 
     // Creates the folder, with its parents, when it does not exist yet.
     bool prepare();
-    bool write(const QString& fileName, const QByteArray& bytes);
+    bool write(const QString& fileName, QByteArrayView bytes);
     const QString& error() const { return error_; }
 
   private:
