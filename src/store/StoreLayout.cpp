@@ -66,6 +66,11 @@ const RecordKeys& recordKeys() {
     return keys;
 }
 
+size_t RecordFieldCount(const StockList& list) {
+    return std::size(RecordKeys::typeNames) * static_cast<size_t>(list.typeCount()) +
+           std::size(RecordKeys::stockNames) * static_cast<size_t>(list.stockCount());
+}
+
 void appendValue(StoreSection& section, const SettingField& field) {
     section.values.emplace_back(field.key, StoredText(field));
 }
@@ -120,6 +125,7 @@ StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
             appendValue(stored, field);
         }
         if (section.name == StockListSectionName) {
+            stored.values.reserve(stored.values.size() + RecordFieldCount(model.list));
             ForEachStockRecordField(model.list,
                                     [&](const SettingField& field) { appendValue(stored, field); });
         }
