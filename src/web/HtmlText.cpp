@@ -1,6 +1,6 @@
 #include "web/HtmlText.h"
 
-#include "model/AsciiRuns.h"
+#include "web/AsciiRuns.h"
 
 namespace {
 const char* Entity(char32_t c, bool noLineWraps) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-// Pages and registry scripts are written from text that is nearly all plain ASCII. Appending
+// Pages are written from text that is nearly all plain ASCII. Appending
 // it in runs, rather than character by character, is most of what keeps writing them as fast
 // as writing the bytes.
 
