@@ -4,9 +4,8 @@
 #include <algorithm>
 #include <string>
 
-// Pages are written from text that is nearly all plain ASCII. Appending
-// it in runs, rather than character by character, is most of what keeps writing them as fast
-// as writing the bytes.
+// Pages are written from text that is nearly all plain ASCII. Appending it in runs, rather
+// than character by character, is most of what keeps writing them as fast as writing the bytes.
 
 namespace AsciiRuns {
 
