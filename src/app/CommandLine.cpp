@@ -48,7 +48,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return exitWith(2);
     }
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        // The arguments are read before any application object exists, so Qt does not know
+        // the program's name yet.
+        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("tickvane")));
         return exitWith(0);
     }
     if (parser.isSet(version)) {
