@@ -13,7 +13,7 @@ QString settingsKey(const QString& section, const QString& key) {
 }
 
 QString failure(const QString& what, const QString& file, const QString& reason) {
-    return QStringLiteral("Cannot %1 the settings file %2: %3.").arg(what, file, reason);
+    return QStringLiteral("Could not %1 the settings file \"%2\": %3.").arg(what, file, reason);
 }
 
 QString writeFailureReason(const QString& file) {

@@ -15,7 +15,7 @@ StoreResult failed(const QString& error) {
 StoreResult writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return failed(QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString()));
+        return failed(QStringLiteral("Could not write \"%1\": %2.").arg(path, file.errorString()));
     }
     return {};
 }
@@ -47,7 +47,8 @@ StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
 StoreResult Storage::importScript(const QString& scriptFile) const {
     QFile file(scriptFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        return failed(QStringLiteral("Cannot read %1: %2.").arg(scriptFile, file.errorString()));
+        return failed(
+            QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString()));
     }
     const ScriptContent script = ReadRegistryScript(file.readAll());
     if (!script.ok) {
