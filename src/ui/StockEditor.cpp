@@ -3,6 +3,7 @@
 #include "model/SiteTable.h"
 #include "model/StockListOps.h"
 #include "ui/DialogLayout.h"
+#include "ui/DropHeight.h"
 #include "ui/Platform.h"
 #include "ui/StockTree.h"
 #include "ui/TreeSelection.h"
@@ -67,7 +68,7 @@ StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWid
       WebURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
                                               QRect(360, 1920, 5412, 612), 5052)) {
     KeepUpperCase(*SymbDef_);
-    TypePicker_->setMaxVisibleItems(PickerVisibleItems);
+    LimitDropHeight(*TypePicker_, PickerVisibleItems);
     WebURL_->setToolTip(tr("Company web site or other URL"));
     buildAlternateSymbols();
     chainTabOrder({SymbDef_, TypePicker_, Descrip_, WebURL_, alternates_[0], alternates_[1],

@@ -1,0 +1,8 @@
+#pragma once
+
+class QComboBox;
+
+// Lets `list` open at most `visibleItems` item heights tall, under every style. Styles that
+// place the open list over the box (Fusion among them) ignore QComboBox::maxVisibleItems and
+// would open a long list the height of the screen.
+void LimitDropHeight(QComboBox& list, int visibleItems);
