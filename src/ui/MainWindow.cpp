@@ -2,6 +2,7 @@
 
 #include "ui/AboutBox.h"
 #include "ui/EditCommands.h"
+#include "ui/SiteDialogs.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
 #include "ui/Twips.h"
@@ -91,8 +92,9 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_);
-    // The option dialogs are not wired up yet.
+    // General and Custom URLs are not wired up yet.
     setOptionsItemsEnabled(false);
+    connectSiteDialogs();
     startUp();
 }
 
@@ -103,6 +105,12 @@ void MainWindow::setOptionsItemsEnabled(bool enabled) {
                           options_.StockMasterMenu, options_.StockPointMenu, options_.YahooMenu}) {
         item->setEnabled(enabled);
     }
+}
+
+void MainWindow::connectSiteDialogs() {
+    siteDialogs_ = std::make_unique<SiteDialogs>(model_, *tree_, platform_);
+    siteDialogs_->connectItems({options_.BigChartsMenu, options_.StockMasterMenu,
+                                options_.StockPointMenu, options_.YahooMenu});
 }
 
 void MainWindow::buildFrames(QWidget* client) {

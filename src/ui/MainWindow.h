@@ -16,6 +16,7 @@ class AboutBox;
 class EditCommands;
 class QAction;
 class QPushButton;
+class SiteDialogs;
 class StockTree;
 
 // The program's one top-level window: the tree of types and stocks, the column of editing
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     void setTwoLineCaptions();
     void startUp();
     void showAboutBox();
+    void connectSiteDialogs();
 
     Model& model_;
     const Storage& storage_;
@@ -84,5 +86,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
+    std::unique_ptr<SiteDialogs> siteDialogs_;
     AboutBox* aboutBox_ = nullptr;
 };

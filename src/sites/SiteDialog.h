@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/SiteTable.h"
+
+#include <span>
+
+// The chart options dialog of one site, described as plain data; one builder in the window
+// layer makes the widgets, fills them from the model and copies them back. Lengths are twips
+// within the control's container.
+struct TwipsBox {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A captioned group box or frame. `parent` indexes the dialog's frames; -1 is the dialog.
+struct DialogFrame {
+    const char* caption;
+    TwipsBox box;
+    int parent = -1;
+};
+
+enum class ControlKind {
+    List,    // drop-down list of the field's option table, no free text
+    Check,   // check box
+    Symbol,  // one-line text box, kept in upper case as the user types
+    Days,    // one-line text box for a number of days; empty stands for 0
+};
+
+struct DialogControl {
+    const char* name;  // the widget's object name
+    ControlKind kind;
+    const char* key;  // the field edited: its key in the site's store section
+    int frame;        // index into the dialog's frames
+    TwipsBox box;
+    const char* caption = nullptr;  // check boxes; the others are named by their frame
+    int visibleItems = 8;           // lists: entries shown when the list opens
+};
+
+struct SiteDialog {
+    const char* name;  // the dialog's object name
+    const char* title;
+    int clientWidth;
+    int clientHeight;
+    TwipsBox cancel;
+    TwipsBox done;
+    const char* cancelTooltip;
+    std::span<const DialogFrame> frames;
+    std::span<const DialogControl> controls;  // in tab order
+    // Shown when a Days box holds something other than a number; Done then stops.
+    const char* daysRefused = nullptr;
+};
+
+const SiteDialog& SiteDialogOf(SiteId site);
