@@ -2,6 +2,9 @@
 # Starts Tickvane on a virtual display with a fresh settings file, captures the main window
 # to a PNG and quits. Usage: tools/screenshot.sh [OUTPUT.png]   (default /tmp/tickvane.png)
 # Set MENU=File (or Options, Help) to capture the whole screen with that menu open.
+# Set DIALOG=BigCharts (or StockMaster, StockPoint, Yahoo) to open that site's options dialog
+# from the keyboard (Alt+O, then the item's access key) and capture the dialog.
+# Set SCREEN=:N to use display :N instead of a random one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output="${1:-/tmp/tickvane.png}"
@@ -19,7 +22,7 @@ fi
 [ -x build/src/app/tickvane ] || tools/build.sh
 
 work="$(mktemp -d)"
-display=":$((90 + RANDOM % 100))"
+display="${SCREEN:-:$((90 + RANDOM % 100))}"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=""
@@ -41,6 +44,20 @@ if [ -n "${MENU:-}" ]; then
   xdotool mousemove --window "$window" "$x" 9 click 1
   sleep 0.5
   import -window root "$output"
+elif [ -n "${DIALOG:-}" ]; then
+  case "$DIALOG" in
+    BigCharts) key=b title='BigCharts Options' ;;
+    StockMaster) key=m title='StockMaster options' ;;
+    StockPoint) key=p title='StockPoint Options' ;;
+    Yahoo) key=y title='Yahoo Options' ;;
+    *) echo "unknown DIALOG: $DIALOG" >&2; exit 2 ;;
+  esac
+  xdotool windowfocus --sync "$window" key alt+o
+  sleep 0.5
+  xdotool key "$key"
+  dialog="$(xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)"
+  sleep 1
+  import -window "$dialog" "$output"
 else
   import -window "$window" "$output"
 fi

@@ -66,8 +66,11 @@ void SiteOptionsDialog::build(SiteId site) {
     std::vector<QGroupBox*> frames;
     for (const DialogFrame& frame : dialog_.frames) {
         QWidget* parent = frame.parent < 0 ? static_cast<QWidget*>(this) : frames[frame.parent];
-        frames.push_back(AddFrame(parent, text(frame.caption), frame.box.left, frame.box.top,
-                                  frame.box.width, frame.box.height));
+        QGroupBox* box = AddFrame(parent, text(frame.caption), frame.box.left, frame.box.top,
+                                  frame.box.width, frame.box.height);
+        // A frame in a group box would otherwise be named after the group box.
+        box->setAccessibleName(box->title().remove(u'&'));
+        frames.push_back(box);
     }
     const SettingFields fields = ChartSiteFor(site).fields(model_);
     auto defaults = std::make_unique<Model>();
