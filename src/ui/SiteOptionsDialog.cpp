@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 QRect twipsRect(const TwipsBox& box) {
     return QRect(box.left, box.top, box.width, box.height);
@@ -30,8 +32,9 @@ const SettingField& fieldOf(const SettingFields& fields, const char* key) {
                          [key](const SettingField& field) { return field.key == key; });
 }
 
-// Screen readers would otherwise read a list by its current entry and a box by nothing. A
-// frame that holds several boxes numbers them.
+// The name a screen reader gives a list or box: its frame's caption, numbered when the frame
+// holds several boxes. (On Linux Qt names a list by its entry; there the list's frame, which
+// labels it, carries the caption.)
 QString spokenName(const SiteDialog& dialog, const DialogControl& control) {
     QString name = text(dialog.frames[control.frame].caption).remove(u'&');
     int boxes = 0;
