@@ -1,0 +1,90 @@
+#include "store/ScriptImport.h"
+
+#include "store/ProgramKeys.h"
+#include "store/StoreLayout.h"
+#include "store/StoredValue.h"
+
+#include <QHash>
+#include <memory>
+
+namespace {
+using Values = QHash<QString, QString>;
+
+QString otherTypeRefusal(const ScriptContent& script) {
+    const ProgramKeys& names = ProgramKeys::instance();
+    for (const OtherTypeValue& value : script.otherTypes) {
+        const auto section = names.section(value.section);
+        if (section && names.key(*section, value.key)) {
+            return QStringLiteral("line %1: the value of %2 is not a text")
+                .arg(value.line)
+                .arg(value.key);
+        }
+    }
+    return {};
+}
+
+QString readMaximum(const Values& values, const QString& key, qint16& maximum, int capacity) {
+    const auto text = values.constFind(key);
+    if (text == values.constEnd()) {
+        return QStringLiteral("%1 is missing").arg(key);
+    }
+    if (!ReadStoredText({key, &maximum}, *text)) {
+        return QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+    }
+    if (maximum < -1 || maximum >= capacity) {
+        return QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
+    }
+    return {};
+}
+
+// Every record the maxima name must be there.
+QString stockListRefusal(const StoreSection& section) {
+    Values values;
+    for (const auto& [key, value] : section.values) {
+        values.insert(key, value);
+    }
+    auto list = std::make_unique<StockList>();
+    QString refusal = readMaximum(values, QStringLiteral("Maxtypes"), list->Maxtypes, TypeCapacity);
+    if (refusal.isEmpty()) {
+        refusal = readMaximum(values, QStringLiteral("Maxstocks"), list->Maxstocks, StockCapacity);
+    }
+    if (refusal.isEmpty()) {
+        ForEachStockRecordField(*list, [&](const SettingField& field) {
+            if (refusal.isEmpty() && !values.contains(field.key)) {
+                refusal = QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
+                              .arg(list->Maxtypes)
+                              .arg(list->Maxstocks)
+                              .arg(field.key);
+            }
+        });
+    }
+    return refusal;
+}
+
+// The script's values under the program's spelling; other keys of its sections as they are.
+StoreSections programSpelling(const StoreSections& script) {
+    const ProgramKeys& names = ProgramKeys::instance();
+    StoreSections sections;
+    for (const StoreSection& scriptSection : script) {
+        if (const auto name = names.section(scriptSection.name)) {
+            StoreSection& section = sections.emplace_back(StoreSection{*name, {}});
+            section.values.reserve(scriptSection.values.size());
+            for (const auto& [key, value] : scriptSection.values) {
+                section.values.emplace_back(names.key(*name, key).value_or(key), value);
+            }
+        }
+    }
+    return sections;
+}
+}  // namespace
+
+ImportedSections ProgramSections(const ScriptContent& script) {
+    ImportedSections imported{otherTypeRefusal(script), programSpelling(script.sections)};
+    for (const StoreSection& section : imported.sections) {
+        if (imported.refusal.isEmpty() && section.name == StockListSectionName &&
+            !section.values.empty()) {
+            imported.refusal = stockListRefusal(section);
+        }
+    }
+    return imported;
+}
