@@ -51,7 +51,8 @@ void appendValue(std::string& out, QStringView value) {
     bool afterHexEscape = false;
     qsizetype runStart = 0;
     const auto flush = [&](qsizetype end) {
-        out += value.sliced(runStart, end - runStart).toUtf8().toStdString();
+        const QByteArray run = value.sliced(runStart, end - runStart).toUtf8();
+        out.append(run.constData(), size_t(run.size()));
     };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t c = value[i].unicode();
@@ -82,6 +83,13 @@ void appendValue(std::string& out, QStringView value) {
 
 QByteArray IniText(const StoreSections& sections) {
     std::string out;
+    size_t length = 0;
+    for (const StoreSection& section : sections) {
+        for (const auto& [key, value] : section.values) {
+            length += size_t(key.size() + value.size()) + 4;
+        }
+    }
+    out.reserve(length + length / 8);
     for (const StoreSection& section : sections) {
         if (section.values.empty()) {
             continue;

@@ -4,16 +4,13 @@
 #include "store/StoreLayout.h"
 #include "store/StoredValue.h"
 
-#include <QHash>
 #include <memory>
 
 namespace {
-using Values = QHash<QString, QString>;
-
 QString otherTypeRefusal(const ScriptContent& script) {
     const ProgramKeys& names = ProgramKeys::instance();
     for (const OtherTypeValue& value : script.otherTypes) {
-        const auto section = names.section(value.section);
+        const auto* section = names.section(value.section);
         if (section && names.key(*section, value.key)) {
             return QStringLiteral("line %1: the value of %2 is not a text")
                 .arg(value.line)
@@ -23,9 +20,9 @@ QString otherTypeRefusal(const ScriptContent& script) {
     return {};
 }
 
-QString readMaximum(const Values& values, const QString& key, qint16& maximum, int capacity) {
-    const auto text = values.constFind(key);
-    if (text == values.constEnd()) {
+QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity) {
+    const auto text = store.GetValue(StockListSectionName, key);
+    if (!text) {
         return QStringLiteral("%1 is missing").arg(key);
     }
     if (!ReadStoredText({key, &maximum}, *text)) {
@@ -37,40 +34,25 @@ QString readMaximum(const Values& values, const QString& key, qint16& maximum, i
     return {};
 }
 
-// Every record the maxima name must be there.
-QString stockListRefusal(const StoreSection& section) {
-    Values values;
-    for (const auto& [key, value] : section.values) {
-        values.insert(key, value);
+bool holdsList(const SettingsStore& store) {
+    for (const QString& key : {QStringLiteral("Maxtypes"), QStringLiteral("Maxstocks"),
+                               TypeNameKey(0), StockSymbolKey(0)}) {
+        if (store.GetValue(StockListSectionName, key)) {
+            return true;
+        }
     }
-    auto list = std::make_unique<StockList>();
-    QString refusal = readMaximum(values, QStringLiteral("Maxtypes"), list->Maxtypes, TypeCapacity);
-    if (refusal.isEmpty()) {
-        refusal = readMaximum(values, QStringLiteral("Maxstocks"), list->Maxstocks, StockCapacity);
-    }
-    if (refusal.isEmpty()) {
-        ForEachStockRecordField(*list, [&](const SettingField& field) {
-            if (refusal.isEmpty() && !values.contains(field.key)) {
-                refusal = QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
-                              .arg(list->Maxtypes)
-                              .arg(list->Maxstocks)
-                              .arg(field.key);
-            }
-        });
-    }
-    return refusal;
+    return false;
 }
-
 // The script's values under the program's spelling; other keys of its sections as they are.
 StoreSections programSpelling(const StoreSections& script) {
     const ProgramKeys& names = ProgramKeys::instance();
     StoreSections sections;
     for (const StoreSection& scriptSection : script) {
-        if (const auto name = names.section(scriptSection.name)) {
-            StoreSection& section = sections.emplace_back(StoreSection{*name, {}});
+        if (const auto* program = names.section(scriptSection.name)) {
+            StoreSection& section = sections.emplace_back(StoreSection{program->name, {}});
             section.values.reserve(scriptSection.values.size());
             for (const auto& [key, value] : scriptSection.values) {
-                section.values.emplace_back(names.key(*name, key).value_or(key), value);
+                section.values.emplace_back(names.key(*program, key).value_or(key), value);
             }
         }
     }
@@ -79,12 +61,29 @@ StoreSections programSpelling(const StoreSections& script) {
 }  // namespace
 
 ImportedSections ProgramSections(const ScriptContent& script) {
-    ImportedSections imported{otherTypeRefusal(script), programSpelling(script.sections)};
-    for (const StoreSection& section : imported.sections) {
-        if (imported.refusal.isEmpty() && section.name == StockListSectionName &&
-            !section.values.empty()) {
-            imported.refusal = stockListRefusal(section);
-        }
+    return {otherTypeRefusal(script), programSpelling(script.sections)};
+}
+
+QString StockListRefusal(const SettingsStore& imported) {
+    if (!holdsList(imported)) {
+        return {};
     }
-    return imported;
+    auto list = std::make_unique<StockList>();
+    QString refusal =
+        readMaximum(imported, QStringLiteral("Maxtypes"), list->Maxtypes, TypeCapacity);
+    if (refusal.isEmpty()) {
+        refusal =
+            readMaximum(imported, QStringLiteral("Maxstocks"), list->Maxstocks, StockCapacity);
+    }
+    if (refusal.isEmpty()) {
+        ForEachStockRecordField(*list, [&](const SettingField& field) {
+            if (refusal.isEmpty() && !imported.GetValue(StockListSectionName, field.key)) {
+                refusal = QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
+                              .arg(list->Maxtypes)
+                              .arg(list->Maxstocks)
+                              .arg(field.key);
+            }
+        });
+    }
+    return refusal;
 }

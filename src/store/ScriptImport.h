@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RegistryScript.h"
+#include "store/SettingsStore.h"
 
 #include <QString>
 
@@ -10,8 +11,10 @@ struct ImportedSections {
 };
 
 // The sections of `script` that belong to this program, under the program's own spelling of
-// section and key names. Refuses a script that would leave a broken store behind: a value of
-// another type under one of the program's keys, a stock list maximum that is unreadable or
-// beyond the capacity, or a list whose maxima name records the script does not hold (a file
-// cut short).
+// section and key names. Refuses a value of another type under one of the program's keys.
 ImportedSections ProgramSections(const ScriptContent& script);
+
+// Why the imported values would leave a broken list behind, or empty: a list maximum that is
+// missing, unreadable or beyond the capacity, or maxima naming records that are not there (a
+// file cut short).
+QString StockListRefusal(const SettingsStore& imported);

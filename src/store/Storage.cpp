@@ -22,9 +22,11 @@ enum class StoreState {
 bool holdsProgramSettings(const IniSettingsStore& store) {
     const ProgramKeys& names = ProgramKeys::instance();
     return std::any_of(store.sections().begin(), store.sections().end(), [&](const auto& section) {
-        return std::any_of(section.values.begin(), section.values.end(), [&](const auto& value) {
-            return names.key(section.name, value.first) == value.first;
-        });
+        const auto* program = names.section(section.name);
+        return program && program->name == section.name &&
+               std::any_of(section.values.begin(), section.values.end(), [&](const auto& value) {
+                   return names.key(*program, value.first) == value.first;
+               });
     });
 }
 

@@ -70,15 +70,21 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
         return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
                           .arg(scriptFile, script.reason));
     }
+    const auto refused = [&](const QString& refusal) {
+        return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, refusal));
+    };
     const ImportedSections imported = ProgramSections(script);
     if (!imported.refusal.isEmpty()) {
-        return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, imported.refusal));
+        return refused(imported.refusal);
     }
     if (std::all_of(imported.sections.begin(), imported.sections.end(),
                     [](const StoreSection& section) { return section.values.empty(); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
     IniSettingsStore store(storeFile_, imported.sections);
+    if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
+        return refused(refusal);
+    }
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
     ApplyDefaults(model);
