@@ -128,11 +128,16 @@ StoreSections IniSettingsStore::takeAll() {
     return std::exchange(sections_, {});
 }
 
-IniSettingsStore::IniSettingsStore(const QString& file, const StoreSections& sections)
-    : file_(file) {
-    for (const StoreSection& section : sections) {
-        for (const auto& [key, value] : section.values) {
-            SaveValue(section.name, key, value);
+IniSettingsStore::IniSettingsStore(const QString& file, StoreSections sections)
+    : file_(file), sections_(std::move(sections)) {
+    // Indexed in place: copying the values would cost as much as the rest of an import.
+    keyIndex_.resize(sections_.size());
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        sectionIndex_.insert(sections_[s].name, qsizetype(s));
+        const auto& values = sections_[s].values;
+        keyIndex_[s].reserve(qsizetype(values.size()));
+        for (size_t k = 0; k < values.size(); ++k) {
+            keyIndex_[s].insert(values[k].first, qsizetype(k));
         }
     }
 }

@@ -13,8 +13,8 @@
 class IniSettingsStore : public SettingsStore {
   public:
     explicit IniSettingsStore(const QString& file);
-    // A store that will replace `file` by `sections`, without reading it.
-    IniSettingsStore(const QString& file, const StoreSections& sections);
+    // A store that will replace `file` by `sections` (each name once), without reading it.
+    IniSettingsStore(const QString& file, StoreSections sections);
 
     // Whether the file could be read (a missing file is an empty store).
     StoreResult readStatus() const;

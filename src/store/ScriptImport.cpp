@@ -43,25 +43,29 @@ bool holdsList(const SettingsStore& store) {
     }
     return false;
 }
-// The script's values under the program's spelling; other keys of its sections as they are.
-StoreSections programSpelling(const StoreSections& script) {
+// The script's values under the program's spelling, renamed in place; other keys of its
+// sections as they are.
+StoreSections programSpelling(StoreSections script) {
     const ProgramKeys& names = ProgramKeys::instance();
     StoreSections sections;
-    for (const StoreSection& scriptSection : script) {
-        if (const auto* program = names.section(scriptSection.name)) {
-            StoreSection& section = sections.emplace_back(StoreSection{program->name, {}});
-            section.values.reserve(scriptSection.values.size());
-            for (const auto& [key, value] : scriptSection.values) {
-                section.values.emplace_back(names.key(*program, key).value_or(key), value);
+    for (StoreSection& section : script) {
+        if (const auto* program = names.section(section.name)) {
+            section.name = program->name;
+            for (auto& value : section.values) {
+                if (auto key = names.key(*program, value.first)) {
+                    value.first = std::move(*key);
+                }
             }
+            sections.push_back(std::move(section));
         }
     }
     return sections;
 }
 }  // namespace
 
-ImportedSections ProgramSections(const ScriptContent& script) {
-    return {otherTypeRefusal(script), programSpelling(script.sections)};
+ImportedSections ProgramSections(ScriptContent script) {
+    QString refusal = otherTypeRefusal(script);
+    return {std::move(refusal), programSpelling(std::move(script.sections))};
 }
 
 QString StockListRefusal(const SettingsStore& imported) {

@@ -12,7 +12,7 @@ struct ImportedSections {
 
 // The sections of `script` that belong to this program, under the program's own spelling of
 // section and key names. Refuses a value of another type under one of the program's keys.
-ImportedSections ProgramSections(const ScriptContent& script);
+ImportedSections ProgramSections(ScriptContent script);
 
 // Why the imported values would leave a broken list behind, or empty: a list maximum that is
 // missing, unreadable or beyond the capacity, or maxima naming records that are not there (a

@@ -65,7 +65,7 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     if (!error.isEmpty()) {
         return failed(error);
     }
-    const ScriptContent script = ReadRegistryScript(bytes);
+    ScriptContent script = ReadRegistryScript(bytes);
     if (!script.ok) {
         return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
                           .arg(scriptFile, script.reason));
@@ -73,7 +73,7 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     const auto refused = [&](const QString& refusal) {
         return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, refusal));
     };
-    const ImportedSections imported = ProgramSections(script);
+    ImportedSections imported = ProgramSections(std::move(script));
     if (!imported.refusal.isEmpty()) {
         return refused(imported.refusal);
     }
@@ -81,7 +81,7 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
                     [](const StoreSection& section) { return section.values.empty(); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
-    IniSettingsStore store(storeFile_, imported.sections);
+    IniSettingsStore store(storeFile_, std::move(imported.sections));
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
         return refused(refusal);
     }
