@@ -57,13 +57,7 @@ int exportTo(const Storage& storage, const QString& scriptFile) {
 }
 
 int importFrom(const Storage& storage, const QString& scriptFile) {
-    if (report(storage.importScript(scriptFile)) != 0) {
-        return 1;
-    }
-    // Loading once tells the user whether the imported list had to be repaired.
-    Model model;
-    ApplyDefaults(model);
-    return report(storage.load(model, nullptr));
+    return report(storage.importScript(scriptFile));
 }
 }  // namespace
 

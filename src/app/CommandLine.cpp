@@ -30,7 +30,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption generate(QStringLiteral("generate"),
                                       QStringLiteral("Write the web pages and exit."));
     const QCommandLineOption exportTo(
-        QStringLiteral("export"), QStringLiteral("Write the settings to a registry script FILE."),
+        QStringLiteral("export"),
+        QStringLiteral("Write the settings to a registry script FILE (\"-\": standard output)."),
         QStringLiteral("FILE"));
     const QCommandLineOption importFrom(
         QStringLiteral("import"),

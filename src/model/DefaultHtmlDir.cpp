@@ -16,3 +16,7 @@ QString DefaultHtmlDir() {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return WithTrailingSeparator(dataDir + QStringLiteral("/Tickvane/pages"));
 }
+
+bool IsLocalFullPath(const QString& path) {
+    return path.startsWith(HtmlDirSeparator);
+}

@@ -11,3 +11,8 @@ QString DefaultHtmlDir();
 
 // The path with exactly one trailing separator.
 QString WithTrailingSeparator(const QString& path);
+
+// Whether a stored HtmlDir names a folder here: a full path of this system. A relative path or
+// one written on Windows (C:\Charts\) would make a folder of that name wherever the program
+// runs.
+bool IsLocalFullPath(const QString& path);

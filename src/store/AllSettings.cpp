@@ -1,11 +1,14 @@
 #include "store/AllSettings.h"
 
+#include "model/DefaultHtmlDir.h"
 #include "model/SiteTable.h"
 #include "store/StoreLayout.h"
 #include "store/StoredStockList.h"
 #include "store/StoredValue.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 void readSection(const SettingsStore& store, const SectionLayout& section) {
@@ -21,19 +24,34 @@ bool isSiteFileName(const QString& name) {
                        [&](SiteId id) { return Site(id).fileName == name; });
 }
 
+// A folder written on Windows or a relative path would put the pages wherever the program
+// runs; returns the stored value when it was replaced by the default folder.
+std::optional<QString> useLocalHtmlDir(GeneralSettings& general) {
+    if (general.HtmlDir.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!IsLocalFullPath(general.HtmlDir)) {
+        return std::exchange(general.HtmlDir, DefaultHtmlDir());
+    }
+    general.HtmlDir = WithTrailingSeparator(general.HtmlDir);
+    return std::nullopt;
+}
+
 bool usable(const TwipsGeometry& g) {
     return g.Top >= 1 && g.Left >= 1 && g.Height >= 1 && g.Width >= 1;
 }
 }  // namespace
 
-std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
-                                       WindowGeometry* geometry) {
+QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
+                            const QString& source) {
+    QStringList warnings;
     model.SettingsChanged = false;
     GeneralSettings& general = model.general;
     const QString startPage = general.StartPage;
     // Unlike the other settings, these three are False when they are not stored.
     general.ForceUpper = general.NoLineWraps = general.UseSavedGeometry = false;
-    TwipsGeometry stored{-1, -1, -1, -1};
+    const bool keepStored = geometry && geometry->keepsStoredGeometry();
+    TwipsGeometry stored = keepStored ? geometry->current() : TwipsGeometry{-1, -1, -1, -1};
     for (const SectionLayout& section : SettingsLayout(model, stored)) {
         if (section.name != StockListSectionName) {
             readSection(store, section);
@@ -42,10 +60,22 @@ std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
     if (!isSiteFileName(general.StartPage)) {
         general.StartPage = startPage;
     }
-    if (geometry && general.UseSavedGeometry && usable(stored)) {
+    if (geometry && (keepStored || (general.UseSavedGeometry && usable(stored)))) {
         geometry->place(stored);
     }
-    return LoadStockList(store, model.list);
+    if (const auto notUsed = useLocalHtmlDir(general)) {
+        warnings << QStringLiteral(
+                        "The page folder \"%1\" in %2 is not a full path on this "
+                        "system; the pages go to %3 instead.")
+                        .arg(*notUsed, source, general.HtmlDir);
+    }
+    if (const auto repair = LoadStockList(store, model.list)) {
+        warnings << QStringLiteral(
+                        "The stock list stored in %1 was damaged (%2) and has been "
+                        "repaired; save the settings to keep the repair.")
+                        .arg(source, *repair);
+    }
+    return warnings;
 }
 
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {

@@ -5,14 +5,15 @@
 #include "store/WindowGeometry.h"
 
 #include <QString>
-#include <optional>
+#include <QStringList>
 
 // Reads every section over the model's current values and clears SettingsChanged. Values the
-// model cannot hold keep the field's value. Places the window (when not null) on the stored
-// geometry when UseSavedGeometry is set and all four values are at least 1. Returns why the
-// stored stock list had to be repaired, if it had to.
-std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
-                                       WindowGeometry* geometry);
+// model cannot hold keep the field's value; an HtmlDir that is no full path here gives way to
+// the default folder. Places the window (when not null) on the stored geometry when
+// UseSavedGeometry is set and all four values are at least 1, or always when the geometry
+// keeps the stored values. Returns a warning for each repair, naming `source`.
+QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
+                            const QString& source);
 
 // Writes every key of every section; deletes nothing.
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);

@@ -2,31 +2,42 @@
 
 #include "store/SettingsStore.h"
 #include "store/StoreResult.h"
+#include "store/StoreSections.h"
 
-#include <QDateTime>
-#include <QSettings>
+#include <QHash>
+#include <QStringList>
 
 // The settings store as an INI file. The file is read once when the object is made; changes
-// stay in memory until commit() writes the whole file once, atomically.
+// stay in memory until commit() writes the whole file once, atomically, sections and keys in
+// the order they were first given.
 class IniSettingsStore : public SettingsStore {
   public:
     explicit IniSettingsStore(const QString& file);
+    // A store that will replace `file` by `sections` (each name once), without reading it.
+    IniSettingsStore(const QString& file, StoreSections sections);
 
     // Whether the file could be read (a missing file is an empty store).
     StoreResult readStatus() const;
+    // Whether the file held anything at all, settings or not.
+    bool readAnything() const { return !sections_.empty() || formatError_; }
+    // The keys whose stored text was not valid UTF-8, as "section/key".
+    const QStringList& undecodedKeys() const { return undecoded_; }
 
     std::optional<QString> GetValue(const QString& section, const QString& key) const override;
     void SaveValue(const QString& section, const QString& key, const QString& value) override;
     bool DeleteSection(const QString& section) override;
-    // Forgets every section, as if the file were empty.
-    void clear() { settings_.clear(); }
+    // Forgets every section and returns them, as if the file were empty.
+    StoreSections takeAll();
+    const StoreSections& sections() const { return sections_; }
 
     // Writes the file; the error names the file and the reason.
     StoreResult commit();
 
   private:
-    bool written(const QDateTime& before) const;
-
     QString file_;
-    QSettings settings_;
+    bool formatError_ = false;
+    QStringList undecoded_;
+    StoreSections sections_;
+    QHash<QString, qsizetype> sectionIndex_;
+    std::vector<QHash<QString, qsizetype>> keyIndex_;
 };

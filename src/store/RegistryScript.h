@@ -17,10 +17,18 @@ struct ScriptText {
 // The script of `sections`, in their order.
 ScriptText WriteRegistryScript(const StoreSections& sections);
 
+// A value of another registry type (dword:, hex:...): no value of this program has one.
+struct OtherTypeValue {
+    QString section;
+    QString key;
+    qsizetype line = 0;
+};
+
 struct ScriptContent {
     bool ok = false;
     QString reason;  // why the bytes are not a script of this program, when !ok
     StoreSections sections;
+    std::vector<OtherTypeValue> otherTypes;
 };
 
 // Reads a script: UTF-8, Windows-1252 when not valid UTF-8, UTF-16LE after its byte-order mark.

@@ -71,7 +71,8 @@ struct ValueLine {
     bool wellFormed = false;
     QString key;
     std::optional<QString> text;  // empty for the other value types and deletions
-    bool continues = false;       // a trailing backslash: the next line belongs to this value
+    bool deletion = false;
+    bool continues = false;  // a trailing backslash: the next line belongs to this value
 };
 
 // `"key"=value`. A string value runs from its opening quote to the last quote of the line,
@@ -95,6 +96,7 @@ ValueLine ParseValueLine(QStringView line) {
     if (rest.startsWith(u'"')) {
         parsed.text = Unescaped(rest.sliced(1, rest.size() - 2));
     } else {
+        parsed.deletion = rest == u"-";
         parsed.continues = rest.endsWith(u'\\');
     }
     return parsed;
@@ -182,6 +184,8 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
             continued = value.continues;
             if (value.text) {
                 store(std::move(value.key), std::move(*value.text));
+            } else if (!value.deletion) {
+                content_.otherTypes.push_back({content_.sections[current_].name, value.key, n + 1});
             }
         }
     }

@@ -1,37 +1,131 @@
 #include "store/Storage.h"
 
+#include "model/WholeFile.h"
 #include "store/AllSettings.h"
 #include "store/IniSettingsStore.h"
+#include "store/ProgramKeys.h"
 #include "store/StoreLayout.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+// Whether the store file can be used.
+enum class StoreState {
+    Usable,      // missing, empty, or holding settings of this program
+    Unusable,    // read, but nothing in it is a setting of this program
+    Unreadable,  // not a regular file, or not readable
+};
+
+bool holdsProgramSettings(const IniSettingsStore& store) {
+    const ProgramKeys& names = ProgramKeys::instance();
+    return std::any_of(store.sections().begin(), store.sections().end(), [&](const auto& section) {
+        const auto* program = names.section(section.name);
+        return program && program->name == section.name &&
+               std::any_of(section.values.begin(), section.values.end(), [&](const auto& value) {
+                   return names.key(*program, value.first) == value.first;
+               });
+    });
+}
+
+QString backupFile(const QString& storeFile) {
+    return storeFile + QStringLiteral(".bak");
+}
+
+// Keeps the keys of the file that a save does not write (records past the list's end, keys
+// of other versions).
+void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier) {
+    for (const StoreSection& section : earlier) {
+        for (const auto& [key, value] : section.values) {
+            if (!store.GetValue(section.name, key)) {
+                store.SaveValue(section.name, key, value);
+            }
+        }
+    }
+}
+
+// The state of the file `store` was read from; `result` says why it is not usable.
+StoreState ReadState(const IniSettingsStore& store, const QString& storeFile, StoreResult& result) {
+    result = store.readStatus();
+    if (!result.ok) {
+        return StoreState::Unreadable;
+    }
+    if (store.readAnything() && !holdsProgramSettings(store)) {
+        result.ok = false;
+        result.error = QStringLiteral(
+                           "Nothing in the settings file \"%1\" could be read as settings of "
+                           "Tickvane, so the defaults are used. The file will be moved to "
+                           "\"%2\" when the settings are saved.")
+                           .arg(storeFile, backupFile(storeFile));
+        return StoreState::Unusable;
+    }
+    return StoreState::Usable;
+}
+
+// Moves an unusable store file aside to FILE.bak, so that writing the store loses nothing, and
+// empties `store`.
+StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
+    StoreResult result;
+    const QString backup = backupFile(storeFile);
+    if (std::rename(QFile::encodeName(storeFile).constData(),
+                    QFile::encodeName(backup).constData()) != 0) {
+        result.ok = false;
+        result.error = QStringLiteral(
+                           "Could not move the unusable settings file \"%1\" to "
+                           "\"%2\": %3.")
+                           .arg(storeFile, backup, SystemReason(errno));
+        return result;
+    }
+    store.takeAll();
+    result.warnings
+        << QStringLiteral("The unusable settings file was moved to \"%1\".").arg(backup);
+    return result;
+}
+}  // namespace
 
 StoreResult Storage::load(Model& model, WindowGeometry* geometry) const {
     const IniSettingsStore store(storeFile_);
-    StoreResult result = store.readStatus();
-    if (!result.ok) {
+    StoreResult result;
+    if (ReadState(store, storeFile_, result) != StoreState::Usable) {
         return result;
     }
-    if (const auto repair = LoadAllSettings(store, model, geometry)) {
+    result.warnings << LoadAllSettings(store, model, geometry, storeFile_);
+    for (const QString& key : store.undecodedKeys()) {
         result.warnings << QStringLiteral(
-                               "The stock list stored in %1 was damaged (%2) and has "
-                               "been repaired; save the settings to keep the repair.")
-                               .arg(storeFile_, *repair);
+                               "The text of %1 in %2 was not valid UTF-8, so some of its "
+                               "characters were lost.")
+                               .arg(key, storeFile_);
     }
     return result;
 }
 
 StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
     IniSettingsStore store(storeFile_);
-    // Saving keeps every key it does not write, so an unreadable file must not be replaced.
-    StoreResult result = store.readStatus();
-    if (!result.ok) {
-        return result;
+    StoreResult result;
+    switch (ReadState(store, storeFile_, result)) {
+        case StoreState::Unreadable:
+            // Saving keeps every key it does not write, so an unreadable file must not be replaced.
+            return result;
+        case StoreState::Unusable:
+            result = SetAside(store, storeFile_);
+            if (!result.ok) {
+                return result;
+            }
+            break;
+        case StoreState::Usable:
+            break;
     }
+    const StoreSections earlier = store.takeAll();
     SaveAllSettings(store, model, geometry.current());
-    result = store.commit();
-    if (result.ok) {
+    keepUnwritten(store, earlier);
+    StoreResult written = store.commit();
+    written.warnings = result.warnings + written.warnings;
+    if (written.ok) {
         model.SettingsChanged = false;
     }
-    return result;
+    return written;
 }
 
 void ClearSettings(Model& model) {

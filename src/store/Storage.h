@@ -18,15 +18,19 @@ class Storage {
     const QString& storeFile() const { return storeFile_; }
 
     // Reads every section over the model's current values; clears SettingsChanged. Places
-    // the window when the stored geometry is to be used (geometry may be null).
+    // the window when the stored geometry is to be used (geometry may be null). Fails, leaving
+    // the model alone, when the file is not readable or nothing in it is a setting.
     StoreResult load(Model& model, WindowGeometry* geometry) const;
-    // Writes every section; clears SettingsChanged on success.
+    // Writes every section; clears SettingsChanged on success. An unusable file is first moved
+    // aside to FILE.bak; an unreadable one is not replaced.
     StoreResult save(Model& model, const WindowGeometry& geometry) const;
-    // Writes the registry script of the model as it stands in memory.
+    // Writes the registry script of the model as it stands in memory. A device or FIFO is
+    // written into, "-" is standard output; the store file itself is refused.
     StoreResult exportScript(Model& model, const WindowGeometry& geometry,
                              const QString& scriptFile) const;
-    // Replaces the whole store by the script's values, or leaves it untouched on failure.
-    // The caller then applies the defaults and loads again.
+    // Replaces the whole store by the script's values, or leaves it untouched when the script
+    // is refused. The warnings say what loading the new store will repair. The caller then
+    // applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
 
   private:

@@ -1,69 +1,97 @@
+#include "model/WholeFile.h"
+#include "store/AllSettings.h"
 #include "store/IniSettingsStore.h"
 #include "store/RegistryScript.h"
+#include "store/ScriptImport.h"
 #include "store/Storage.h"
 #include "store/StoreLayout.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
+// Far above the largest script the program writes at its capacities; a larger file is not
+// one of its scripts, and reading it whole could exhaust memory (/dev/zero never ends).
+constexpr qint64 MaxScriptBytes = qint64(64) << 20;
+
 StoreResult failed(const QString& error) {
     return StoreResult{false, error, {}};
 }
 
-StoreResult writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return failed(QStringLiteral("Could not write \"%1\": %2.").arg(path, file.errorString()));
-    }
-    return {};
+bool sameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-bool holdsValuesOf(const StoreSection& section, const QStringList& sectionNames) {
-    return sectionNames.contains(section.name) && !section.values.empty();
-}
-
-void copySections(const StoreSections& sections, const QStringList& sectionNames,
-                  SettingsStore& store) {
-    for (const StoreSection& section : sections) {
-        if (sectionNames.contains(section.name)) {
-            for (const auto& [key, value] : section.values) {
-                store.SaveValue(section.name, key, value);
-            }
-        }
+// The script's bytes, at most MaxScriptBytes of them; `error` says why there are none.
+QByteArray readScript(const QString& scriptFile, QString& error) {
+    QFile file(scriptFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
+        return {};
     }
+    // A pipe or a device tells no size, so one byte more than allowed is asked for.
+    const qint64 size = file.isSequential() ? MaxScriptBytes + 1 : file.size();
+    QByteArray bytes = size > MaxScriptBytes ? QByteArray() : file.read(size);
+    if (size > MaxScriptBytes || bytes.size() > MaxScriptBytes) {
+        error = QStringLiteral(
+                    "%1 is larger than 64 MiB, so it is not a settings script of "
+                    "Tickvane.")
+                    .arg(scriptFile);
+        return {};
+    }
+    return bytes;
 }
 }  // namespace
 
 StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
                                   const QString& scriptFile) const {
+    if (sameFile(scriptFile, storeFile_)) {
+        return failed(QStringLiteral("Could not write \"%1\": it is the settings file itself.")
+                          .arg(scriptFile));
+    }
     const ScriptText script = WriteRegistryScript(ModelSections(model, geometry.current()));
-    StoreResult result = writeWholeFile(scriptFile, script.bytes);
-    result.warnings << script.warnings;
-    return result;
+    const QString reason = WriteWholeFile(scriptFile, script.bytes, SpecialFiles::WriteInto);
+    if (!reason.isEmpty()) {
+        return failed(QStringLiteral("Could not write \"%1\": %2.").arg(scriptFile, reason));
+    }
+    return StoreResult{true, {}, script.warnings};
 }
 
 StoreResult Storage::importScript(const QString& scriptFile) const {
-    QFile file(scriptFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failed(
-            QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString()));
+    QString error;
+    const QByteArray bytes = readScript(scriptFile, error);
+    if (!error.isEmpty()) {
+        return failed(error);
     }
-    const ScriptContent script = ReadRegistryScript(file.readAll());
+    ScriptContent script = ReadRegistryScript(bytes);
     if (!script.ok) {
         return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
                           .arg(scriptFile, script.reason));
     }
-    const QStringList known = SectionNames();
-    if (std::none_of(script.sections.begin(), script.sections.end(),
-                     [&](const StoreSection& section) { return holdsValuesOf(section, known); })) {
+    const auto refused = [&](const QString& refusal) {
+        return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, refusal));
+    };
+    ImportedSections imported = ProgramSections(std::move(script));
+    if (!imported.refusal.isEmpty()) {
+        return refused(imported.refusal);
+    }
+    if (std::all_of(imported.sections.begin(), imported.sections.end(),
+                    [](const StoreSection& section) { return section.values.empty(); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
-    // QSettings writes its changes when it goes, so the store is cleared only once the script
-    // is known to be good.
-    IniSettingsStore store(storeFile_);
-    store.clear();
-    copySections(script.sections, known, store);
-    return store.commit();
+    IniSettingsStore store(storeFile_, std::move(imported.sections));
+    if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
+        return refused(refusal);
+    }
+    // What loading the new store would repair is judged here, on the values in memory.
+    Model model;
+    ApplyDefaults(model);
+    const QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    StoreResult result = store.commit();
+    if (result.ok) {
+        result.warnings << warnings;
+    }
+    return result;
 }

@@ -109,6 +109,14 @@ void ForEachStockRecordField(StockList& list,
     }
 }
 
+const QString& TypeNameKey(qint16 t) {
+    return recordKeys().type[0][t];
+}
+
+const QString& StockSymbolKey(qint16 i) {
+    return recordKeys().stock[0][i];
+}
+
 QStringList SectionNames() {
     QStringList names{GeneralSectionName, CustomSectionName, StockListSectionName};
     for (SiteId id : AllSites) {

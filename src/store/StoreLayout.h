@@ -34,6 +34,10 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry);
 void ForEachStockRecordField(StockList& list,
                              const std::function<void(const SettingField&)>& visit);
 
+// The key of type `t`'s name and of stock `i`'s symbol, which every stored record has.
+const QString& TypeNameKey(qint16 t);
+const QString& StockSymbolKey(qint16 i);
+
 // The names of every section of this program.
 QStringList SectionNames();
 

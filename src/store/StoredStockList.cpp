@@ -10,20 +10,36 @@ namespace {
 // Marks a range key that was missing or unreadable.
 constexpr qint16 unreadRange = std::numeric_limits<qint16>::min();
 
-// Reads one of the maxima (-1 when missing); returns what was wrong with it, if anything.
-QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity) {
-    maximum = -1;
+// How many records are stored from the first on, without a gap.
+qint16 storedRecords(const SettingsStore& store, const QString& (*keyOf)(qint16), int capacity) {
+    qint16 count = 0;
+    while (count < capacity && store.GetValue(StockListSectionName, keyOf(count))) {
+        ++count;
+    }
+    return count;
+}
+
+// Reads one of the maxima (-1 when missing); returns what was wrong with it, if anything. A
+// maximum that is unreadable, beyond the capacity or past the records stored is rebuilt from
+// the records stored, so that the list is neither thrown away nor padded with empty records.
+QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity,
+                    const QString& (*keyOf)(qint16)) {
     const auto text = store.GetValue(StockListSectionName, key);
+    maximum = -1;
+    QString problem;
     if (text && !ReadStoredText({key, &maximum}, *text)) {
-        return QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+        problem = QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+    } else if (maximum < -1 || maximum >= capacity) {
+        problem = QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
+    } else if (maximum >= 0 && !store.GetValue(StockListSectionName, keyOf(maximum))) {
+        problem = QStringLiteral("%1 %2 is past the records stored").arg(key).arg(maximum);
+    } else if (!text && store.GetValue(StockListSectionName, keyOf(0))) {
+        problem = QStringLiteral("%1 is missing").arg(key);
     }
-    if (maximum < -1 || maximum >= capacity) {
-        const QString problem =
-            QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
-        maximum = std::clamp<qint16>(maximum, -1, qint16(capacity - 1));
-        return problem;
+    if (!problem.isEmpty()) {
+        maximum = qint16(storedRecords(store, keyOf, capacity) - 1);
     }
-    return {};
+    return problem;
 }
 
 void clearRecordsInUse(StockList& list) {
@@ -52,12 +68,14 @@ void RepairStockList(StockList& list) {
 }  // namespace
 
 std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list) {
-    QString problem = readMaximum(store, QStringLiteral("Maxtypes"), list.Maxtypes, TypeCapacity);
-    const QString stocksProblem =
-        readMaximum(store, QStringLiteral("Maxstocks"), list.Maxstocks, StockCapacity);
+    QString problem =
+        readMaximum(store, QStringLiteral("Maxtypes"), list.Maxtypes, TypeCapacity, TypeNameKey);
+    const QString stocksProblem = readMaximum(store, QStringLiteral("Maxstocks"), list.Maxstocks,
+                                              StockCapacity, StockSymbolKey);
     if (problem.isEmpty()) {
         problem = stocksProblem;
     }
+    const int storedStocks = list.stockCount();
     clearRecordsInUse(list);
     ForEachStockRecordField(list, [&](const SettingField& field) {
         if (const auto text = store.GetValue(StockListSectionName, field.key)) {
@@ -67,9 +85,18 @@ std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list
     if (problem.isEmpty()) {
         CheckInvariants(list, &problem);
     }
-    if (!problem.isEmpty()) {
-        RepairStockList(list);
+    if (problem.isEmpty()) {
+        RebuildStockTypeIndex(list);
+        return std::nullopt;
     }
+    RepairStockList(list);
     RebuildStockTypeIndex(list);
-    return problem.isEmpty() ? std::nullopt : std::optional(problem);
+    problem += QStringLiteral("; kept %1 types and %2 stocks")
+                   .arg(list.typeCount())
+                   .arg(list.stockCount());
+    if (list.stockCount() < storedStocks) {
+        problem += QStringLiteral(", dropped %1 stocks without a type")
+                       .arg(storedStocks - list.stockCount());
+    }
+    return problem;
 }

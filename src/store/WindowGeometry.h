@@ -16,4 +16,7 @@ class WindowGeometry {
     virtual ~WindowGeometry() = default;
     virtual TwipsGeometry current() const = 0;
     virtual void place(const TwipsGeometry& geometry) = 0;
+    // Whether the stored values are placed even when the window is not to use them: where no
+    // window shows them, they are what an export must carry.
+    virtual bool keepsStoredGeometry() const { return false; }
 };

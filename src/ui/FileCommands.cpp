@@ -64,7 +64,10 @@ void FileCommands::ImportSettings() {
         return;
     }
     ApplyDefaults(model_);
-    ReportStoreResult(platform_, storage_.load(model_, &geometry_));
+    // The import has told what loading repairs; only a failure is new.
+    if (const StoreResult loaded = storage_.load(model_, &geometry_); !loaded.ok) {
+        ReportStoreResult(platform_, loaded);
+    }
     tree_.Fill_tree(0, -1);
     tree_.WebTree_GiveFocus();
 }

@@ -20,6 +20,10 @@ const char* Entity(char32_t c, bool noLineWraps) {
     }
 }
 
+bool IsControl(char32_t c) {
+    return c < 0x20;
+}
+
 void AppendPercentEncoded(std::string& out, uchar byte) {
     static constexpr char hex[] = "0123456789ABCDEF";
     out += '%';
@@ -30,13 +34,17 @@ void AppendPercentEncoded(std::string& out, uchar byte) {
 }  // namespace
 
 // One pass that maps each character on its own gives what replacing one character after the
-// other gives: no replacement puts in a character that a later one would replace.
+// other gives: no replacement puts in a character that a later one would replace. A control
+// character would break the markup or the page's line layout, so it is written as a blank.
 void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps) {
     AppendAsciiRuns(
-        out, text, [&](char32_t c) { return Entity(c, noLineWraps) != nullptr; },
+        out, text, [&](char32_t c) { return IsControl(c) || Entity(c, noLineWraps) != nullptr; },
         [&](char32_t c, QStringView) {
-            if (const char* entity = Entity(c, noLineWraps)) {
+            const char32_t shown = IsControl(c) ? U' ' : c;
+            if (const char* entity = Entity(shown, noLineWraps)) {
                 out += entity;
+            } else if (shown < 0x80) {
+                out += char(shown);
             } else {
                 out += "&#";
                 out += std::to_string(static_cast<uint>(c));
@@ -53,7 +61,8 @@ QByteArray HtmlText(QStringView text, bool noLineWraps) {
 
 void AppendHrefValue(std::string& out, QStringView address) {
     AppendAsciiRuns(
-        out, address, [](char32_t c) { return c == U'"' || c == U'<' || c == U'>'; },
+        out, address,
+        [](char32_t c) { return IsControl(c) || c == U'"' || c == U'<' || c == U'>'; },
         [&](char32_t, QStringView units) {
             for (const char byte : units.toUtf8()) {
                 AppendPercentEncoded(out, static_cast<uchar>(byte));

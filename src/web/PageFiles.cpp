@@ -1,9 +1,9 @@
 #include "web/PageFiles.h"
 
 #include "model/DefaultHtmlDir.h"
+#include "model/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <filesystem>
 #include <system_error>
 
@@ -25,10 +25,9 @@ bool PageFiles::prepare() {
 
 bool PageFiles::write(const QString& fileName, QByteArrayView bytes) {
     const QString path = dir_ + fileName;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
-        return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, file.errorString()));
+    const QString reason = WriteWholeFile(path, bytes, SpecialFiles::Refuse);
+    if (!reason.isEmpty()) {
+        return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, reason));
     }
     report_.fileWritten(path);
     return true;

@@ -5,9 +5,9 @@
 #include <QByteArrayView>
 #include <QString>
 
-// The page set's folder. Each page is written whole through QSaveFile, so a failed write
-// leaves an older file of that name as it was; the first failure is kept as a message that
-// names the file and the reason.
+// The page set's folder. Each page is written whole (WriteWholeFile): a failed write leaves an
+// older file of that name as it was, and a path that is not a regular file is refused. The
+// first failure is kept as a message that names the file and the reason.
 class PageFiles {
   public:
     PageFiles(const QString& htmlDir, GenerationReport& report);

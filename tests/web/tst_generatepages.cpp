@@ -1,6 +1,7 @@
 #include "model/Model.h"
 #include "web/GeneratePages.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -80,19 +81,13 @@ class GeneratePagesTest : public QObject {
         QDir().mkpath(dir());
     }
 
-    void writesEveryFileAndReportsSuccess() {
+    void navigationPageLayout() {
         Model model = SmallList(dir());
         RecordingReport report;
         QVERIFY(GeneratePages(model, report));
         QCOMPARE(report.written, AllFiles);
         QCOMPARE(report.endings, QStringList{"Pages generated."});
         QVERIFY(model.PagesGenerated);
-    }
-
-    void navigationPageLayout() {
-        Model model = SmallList(dir());
-        RecordingReport report;
-        GeneratePages(model, report);
         QCOMPARE(
             Read(file("yahoo.html")),
             Lines({"<html><head><title>Stock charts from Yahoo</title></head><body>Yahoo "
@@ -112,43 +107,6 @@ class GeneratePagesTest : public QObject {
                    "<a target=\"_top\" href=\"stockmaster.frame.html\">StockMaster</a><br>",
                    "<a target=\"_top\" href=\"stockpoint.frame.html\">StockPoint</a><br>",
                    "</body></html>"}));
-    }
-
-    void eachSitesHeadAndRows_data() {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addRow("BigCharts breaks after the link tag")
-            << "bigcharts.html"
-            << Lines({"<html><head><title>Stock charts from Bigcharts</title></head><body>"
-                      "Bigcharts charts<br><hr>"}) +
-                   "<table border=0 cellspacing=0 cellpadding=0><tr><td>\r\nInternet "
-                   "Stocks</td></tr>\r\n<tr><td><a target=\"right\" href=\"https://"
-                   "bigcharts.marketwatch.com/intchart/frames/frames.asp?frames=1&time=3&freq=8"
-                   "&compidx=&size=1&type=4&style=320&ma=0&uf=0&lf=1&lf1=0&lf2=0"
-                   "&comp=NO_SYMBOL_CHOSEN&default=t&o_symb=MSFT&symb=MSFT\">\r\nMSFT</a><font "
-                   "size=\"-2\"> Microsoft</font>\r\n</td></tr>\r\n<tr><td>";
-        QTest::addRow("StockMaster")
-            << "stockmaster.html"
-            << QByteArray(
-                   "<title>Stock charts from StockMaster</title></head><body>StockMaster "
-                   "charts<br><hr>\r\n");
-        QTest::addRow("StockPoint")
-            << "stockpoint.html"
-            << QByteArray(
-                   "<tr><td><a target=\"right\" href=\"https://www.stockpoint.com/"
-                   "quote.asp?Mode=CHART&Symbol=IBM&RepeatChart=1&sym3=&sym4=&sym5=&sym2="
-                   "&size=500x300&dRange=w1&PlotType=line&ind7=volume&avg1=&avg2=\">IBM</"
-                   "a><font size=\"-2\"> <a target=\"right\" "
-                   "href=\"https://www.ibm.com/\">IBM</font>\r\n</a>\r\n</td></tr>\r\n");
-    }
-
-    void eachSitesHeadAndRows() {
-        QFETCH(QString, page);
-        QFETCH(QByteArray, expected);
-        Model model = SmallList(dir());
-        RecordingReport report;
-        GeneratePages(model, report);
-        QVERIFY2(Read(file(page)).contains(expected), Read(file(page)).constData());
     }
 
     void framesetAndBlankPages() {
@@ -181,14 +139,32 @@ class GeneratePagesTest : public QObject {
                               "\r\nCustom&nbsp;URLs<br>\r\n<a target=\"new\" "
                               "href=\"https://x.test/a b\">My&nbsp;link</a><br>\r\n<hr>\r\n"
                               "Other&nbsp;sites<br>\r\n"};
-        QTest::addRow("wraps") << false << true << "yahoo.html"
+        QTest::addRow("wraps") << false << true << "stockmaster.html"
                                << QByteArrayList{
-                                      "\r\nCustom URLs<br>\r\n<a target=\"new\" "
-                                      "href=\"https://x.test/a b\">My link</a><br>\r\n<hr>\r\n"};
+                                      "</table><hr>\r\nCustom URLs<br>\r\n<a target=\"right\" "
+                                      "href=\"https://a.test/?x=1&y=2\">A&amp;B</a><br>\r\n<a "
+                                      "target=\"new\" href=\"https://x.test/a b\">My link</a>"
+                                      "<br>\r\n<hr>\r\nOther sites"};
         QTest::addRow("colours in the navigation page")
             << false << false << "stockpoint.html"
             << QByteArrayList{
                    "</title></head><body bgcolor=#FFFFFF text=#000000>StockPoint "
+                   "charts<br><hr>\r\n"};
+        QTest::addRow("BigCharts breaks after the link tag")
+            << false << true << "bigcharts.html"
+            << QByteArrayList{
+                   Lines({"<html><head><title>Stock charts from Bigcharts</title></head><body>"
+                          "Bigcharts charts<br><hr>"}) +
+                   "<table border=0 cellspacing=0 cellpadding=0><tr><td>\r\nInternet "
+                   "Stocks</td></tr>\r\n<tr><td><a target=\"right\" href=\"https://"
+                   "bigcharts.marketwatch.com/intchart/frames/frames.asp?frames=1&time=3&freq=8"
+                   "&compidx=&size=1&type=4&style=320&ma=0&uf=0&lf=1&lf1=0&lf2=0"
+                   "&comp=NO_SYMBOL_CHOSEN&default=t&o_symb=MSFT&symb=MSFT\">\r\nMSFT</a><font "
+                   "size=\"-2\"> Microsoft</font>\r\n</td></tr>\r\n<tr><td>"};
+        QTest::addRow("StockMaster's head")
+            << false << true << "stockmaster.html"
+            << QByteArrayList{
+                   "<title>Stock charts from StockMaster</title></head><body>StockMaster "
                    "charts<br><hr>\r\n"};
         QTest::addRow("colours in the blank page")
             << false << false << "blank.html"
@@ -204,24 +180,15 @@ class GeneratePagesTest : public QObject {
         model.general.NoLineWraps = noLineWraps;
         model.general.UseBrowserColors = browserColors;
         model.custom[1] = {2, QStringLiteral("My link"), QStringLiteral("https://x.test/a b")};
+        if (!noLineWraps) {
+            model.custom[0] = {1, QStringLiteral("A&B"), QStringLiteral("https://a.test/?x=1&y=2")};
+        }
         RecordingReport report;
         GeneratePages(model, report);
         const QByteArray text = Read(file(page));
         for (const QByteArray& part : expected) {
             QVERIFY2(text.contains(part), part.constData());
         }
-    }
-
-    void customLinksInOrder() {
-        Model model = SmallList(dir());
-        model.custom[0] = {1, QStringLiteral("A&B"), QStringLiteral("https://a.test/?x=1&y=2")};
-        model.custom[1] = {2, QStringLiteral("C"), QStringLiteral("c.html")};
-        RecordingReport report;
-        GeneratePages(model, report);
-        QVERIFY(Read(file("stockmaster.html"))
-                    .contains("</table><hr>\r\nCustom URLs<br>\r\n<a target=\"right\" "
-                              "href=\"https://a.test/?x=1&y=2\">A&amp;B</a><br>\r\n<a "
-                              "target=\"new\" href=\"c.html\">C</a><br>\r\n<hr>\r\nOther sites"));
     }
 
     void disabledSitesKeepTheirOlderPages() {
@@ -270,36 +237,49 @@ class GeneratePagesTest : public QObject {
         QVERIFY(QFile::exists(file("new/pages/yahoo.html")));
     }
 
-    void folderThatCannotBeCreatedStopsGeneration() {
-        Put(file("plain"), "a file, not a folder");
-        Model model = SmallList(dir() + "/plain/pages");
-        RecordingReport report;
-        QVERIFY(!GeneratePages(model, report));
-        QVERIFY(!report.ok);
-        QCOMPARE(report.endings.size(), 1);
-        QVERIFY2(report.endings[0].startsWith("Could not create the folder \"" + dir() +
-                                              "/plain/pages/\": "),
-                 qPrintable(report.endings[0]));
-        QVERIFY(report.written.isEmpty());
-        QVERIFY(model.PagesGenerated);
+    // Generation stops at the first path that cannot be written, names it and its reason,
+    // and replaces nothing that is not a regular file.
+    void unwritablePathsStopGeneration_data() {
+        QTest::addColumn<QString>("blocker");  // "name/": a folder, "name|": a FIFO, else a file
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QString>("failed");
+        QTest::addColumn<int>("written");
+        QTest::addRow("folder is a file")
+            << "plain"
+            << "plain/pages"
+            << "Could not create the folder \"%1/plain/pages/\": " << 0;
+        QTest::addRow("page is a folder")
+            << "stockpoint.html/"
+            << ""
+            << "Could not write \"%1/stockpoint.html\": it is a folder" << 7;
+        QTest::addRow("page is a FIFO")
+            << "blank.html|"
+            << ""
+            << "Could not write \"%1/blank.html\": it is not a regular file" << 4;
     }
-
-    void pageThatCannotBeWrittenStopsGeneration() {
-        QDir(dir()).mkpath("stockpoint.html/in-the-way");
+    void unwritablePathsStopGeneration() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, pages);
+        QFETCH(QString, failed);
+        QFETCH(int, written);
+        const QString blocking = file(blocker).remove(u'|');
+        if (blocker.endsWith(u'/')) {
+            QDir().mkpath(blocking);
+        } else if (blocker.endsWith(u'|')) {
+            QCOMPARE(mkfifo(QFile::encodeName(blocking).constData(), 0600), 0);
+        } else {
+            Put(blocking, "a file, not a folder");
+        }
         const QByteArray older("older yahoo\r\n");
         Put(file("yahoo.html"), older);
-        Model model = SmallList(dir());
+        Model model = SmallList(pages.isEmpty() ? dir() : file(pages));
         RecordingReport report;
         QVERIFY(!GeneratePages(model, report));
-        QCOMPARE(report.written, AllFiles.mid(0, 7));
+        QCOMPARE(report.written, AllFiles.mid(0, written));
         QCOMPARE(report.endings.size(), 1);
-        QVERIFY2(
-            report.endings[0].startsWith("Could not write \"" + file("stockpoint.html") + "\": "),
-            qPrintable(report.endings[0]));
-        QVERIFY(report.endings[0].size() >
-                QString("Could not write \"\": ").size() + file("stockpoint.html").size());
+        QVERIFY2(report.endings[0].startsWith(failed.arg(dir())), qPrintable(report.endings[0]));
         QCOMPARE(Read(file("yahoo.html")), older);
-        QVERIFY(QFileInfo(file("stockpoint.html/in-the-way")).isDir());
+        QCOMPARE(QFileInfo(blocking).isFile(), !blocker.endsWith(u'/') && !blocker.endsWith(u'|'));
     }
 };
 

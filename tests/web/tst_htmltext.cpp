@@ -23,6 +23,8 @@ class HtmlTextTest : public QObject {
                                        << QByteArray("Soci&#233;t&#233; &#8364;");
         QTest::addRow("outside the basic plane")
             << QString::fromUtf8("\U0001F4C8 up") << true << QByteArray("&#128200;&nbsp;up");
+        QTest::addRow("control characters")
+            << QString::fromUtf16(u"a\0b\nc\x1f", 6) << true << QByteArray("a&nbsp;b&nbsp;c&nbsp;");
         QTest::addRow("empty") << "" << true << QByteArray();
     }
 
@@ -42,6 +44,8 @@ class HtmlTextTest : public QObject {
         QTest::addRow("opens a tag") << "<script>" << QByteArray("%3Cscript%3E");
         QTest::addRow("outside ASCII")
             << QString::fromUtf8("caf\u00e9/\u20ac") << QByteArray("caf%C3%A9/%E2%82%AC");
+        QTest::addRow("control characters")
+            << QString::fromUtf16(u"a\0b\nc\td", 7) << QByteArray("a%00b%0Ac%09d");
     }
 
     void hrefValue() {

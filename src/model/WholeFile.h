@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// Every file the program writes is written whole, here. A regular file (or a link to one,
+// written through to its target) is replaced atomically, so a failed write leaves it as it
+// was. Failures are the system's own reasons ("No space left on device").
+
+enum class SpecialFiles {
+    Refuse,     // only a regular file may be written
+    WriteInto,  // a character device or FIFO is written into directly; "-" is standard output
+};
+
+// The system's own words for an errno value.
+QString SystemReason(int error);
+
+// Why `path` cannot be written as a regular file ("it is a directory"), or empty when it can:
+// it is missing, a regular file or a link to one.
+QString ReplaceRefusal(const QString& path);
+
+// Writes `bytes` as the whole content of `path`; returns the reason on failure, else empty.
+QString WriteWholeFile(const QString& path, QByteArrayView bytes, SpecialFiles special);
