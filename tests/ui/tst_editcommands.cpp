@@ -211,7 +211,7 @@ class EditCommandsTest : public QObject {
         (h.commands.*commandNamed(command))();
         QCOMPARE(h.platform.beeps, 1);
         QVERIFY(h.platform.messages.isEmpty());
-        QVERIFY(!h.dialogOpen());
+        QVERIFY(!h.commands.editorOpen());
         QCOMPARE(h.list(), QStringLiteral("A:a1|B:"));
         QVERIFY(!h.model.SettingsChanged);
     }
@@ -235,7 +235,7 @@ class EditCommandsTest : public QObject {
         (h.commands.*commandNamed(command))();
         QCOMPARE(h.platform.beeps, beeps);
         QCOMPARE(h.platform.lastMessage(), message);
-        QVERIFY(!h.dialogOpen());
+        QVERIFY(!h.commands.editorOpen());
         QVERIFY(!h.model.SettingsChanged);
     }
 
@@ -284,7 +284,7 @@ class EditCommandsTest : public QObject {
         (h.commands.*commandNamed(command))();
 
         QCOMPARE(h.platform.lastMessage(), refusal);
-        QCOMPARE(h.dialogOpen(), refusal.isEmpty());
+        QCOMPARE(h.commands.editorOpen(), refusal.isEmpty());
         if (!refusal.isEmpty()) {
             return;
         }
@@ -299,7 +299,7 @@ class EditCommandsTest : public QObject {
             editor.findChild<QLineEdit*>(QStringLiteral("Descrip"))->setText(QStringLiteral("X"));
             editor.Done_Click();
         }
-        QVERIFY(!h.dialogOpen());
+        QVERIFY(!h.commands.editorOpen());
         QCOMPARE(h.model.list.typeCount() + h.model.list.stockCount(), types + stocks + 1);
         QVERIFY(CheckInvariants(h.model.list));
     }
@@ -347,7 +347,7 @@ class EditCommandsTest : public QObject {
 
             const QString where =
                 QStringLiteral("step %1 (%2), seed %3").arg(step).arg(command).arg(seed);
-            QVERIFY2(!h.dialogOpen(), qPrintable(where));
+            QVERIFY2(!h.commands.editorOpen(), qPrintable(where));
             QString problem;
             QVERIFY2(CheckInvariants(h.model.list, &problem), qPrintable(where + u' ' + problem));
             QVERIFY2(TreeAgreesWithList(h.tree, h.model.list, &problem),
