@@ -1,10 +1,12 @@
 #include "support/FakePlatform.h"
 #include "support/FixedGeometry.h"
+#include "ui/DialogLayout.h"
 #include "ui/MainWindow.h"
 #include "ui/StockTree.h"
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +51,11 @@ class MainWindowTest : public QObject {
         return window.findChild<QWidget*>(QLatin1String(name));
     }
 
+    static QRect layoutRect(const QWidget& window, int left, int top, int width, int height) {
+        return QRect(LayoutPixels(window, left), LayoutPixels(window, top),
+                     LayoutPixels(window, width), LayoutPixels(window, height));
+    }
+
     static void showAndWait(MainWindow& window) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -69,22 +76,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!QFile::exists(storeFile()));
     }
 
-    void editingButtonsAndTreeKeysReachTheCommands() {
-        Session session(storeFile());
-        auto& [model, storage, platform, window] = session;
-        auto* moveDown = window.findChild<QPushButton*>(QStringLiteral("MoveDown"));
-        QVERIFY(moveDown && moveDown->isEnabled());
-        QTest::mouseClick(moveDown, Qt::LeftButton);
-        QCOMPARE(model.list.types[1].Type, QStringLiteral("Market Indices"));
-        QCOMPARE(window.tree().NodeTypeIndex(window.tree().selectedNode()), qint16(1));
-        QTest::keyClick(&window.tree(), Qt::Key_Delete);
-        QCOMPARE(
-            platform.lastMessage(),
-            QStringLiteral("Please delete or move stocks under this type before deleting type"));
-    }
-
     void storedListAndGeometryAreRestored() {
-        const TwipsGeometry stored{1500, 3000, 6000, 9000};
+        const TwipsGeometry stored{1500, 3000, 8000, 12000};
         storeList(stored);
         Session session(storeFile());
         auto& [model, storage, platform, window] = session;
@@ -104,6 +97,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<TwipsGeometry>("stored");
         QTest::newRow("minimised when saved") << TwipsGeometry{-48000, -48000, 500, 2500};
         QTest::newRow("zero size") << TwipsGeometry{100, 100, 0, 0};
+        QTest::newRow("below the designed size") << TwipsGeometry{1500, 1500, 1000, 1000};
     }
 
     void unusableStoredGeometryKeepsTheDesignedPlace() {
@@ -115,20 +109,38 @@ class MainWindowTest : public QObject {
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
     }
 
+    // With a wider font the whole layout stretches, so every caption keeps fitting its button.
+    void captionsFitTheirButtons_data() {
+        QTest::addColumn<int>("pointSize");  // 0: the default font
+        QTest::newRow("default font") << 0;
+        QTest::newRow("wide font") << 14;
+    }
+
+    void captionsFitTheirButtons() {
+        QFETCH(int, pointSize);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        if (pointSize > 0) {
+            font.setPointSize(pointSize);
+        }
+        QApplication::setFont(font);
+        Session session(storeFile());
+        QApplication::setFont(before);
+        for (const QPushButton* button : session.window.findChildren<QPushButton*>()) {
+            for (const QString& line : button->text().remove(u'&').split(u'\n')) {
+                QVERIFY2(button->fontMetrics().horizontalAdvance(line) + 8 < button->width(),
+                         qPrintable(line));
+            }
+        }
+    }
+
     void placeOffEveryScreenKeepsOnlyTheSize() {
-        const TwipsGeometry stored{1500, 1500000, 6000, 9000};
+        const TwipsGeometry stored{1500, 1500000, 8000, 12000};
         storeList(stored);
         Session session(storeFile());
         const TwipsGeometry now = session.window.current();
         QVERIFY(qAbs(now.Width - stored.Width) <= PixelsToTwips(1));
         QVERIFY(now.Left < 1500000 / 2);
-    }
-
-    void storedSizeBelowTheDesignedOneIsEnlarged() {
-        storeList({1500, 1500, 1000, 1000});
-        Session session(storeFile());
-        auto& [model, storage, platform, window] = session;
-        QCOMPARE(window.size(), window.startUpSize());
     }
 
     void resizeMovesTheRightFramesAndGrowsTheTree_data() {
@@ -153,8 +165,8 @@ class MainWindowTest : public QObject {
         auto& [model, storage, platform, window] = session;
         showAndWait(window);
         const QSize start = window.startUpSize();
-        const QRect treeFrame = TwipsRect(360, 240, 2892, 4452);
-        const QRect tree = TwipsRect(120, 240, 2652, 4116);
+        const QRect treeFrame = layoutRect(window, 360, 240, 2892, 4452);
+        const QRect tree = layoutRect(window, 120, 240, 2652, 4116);
         QCOMPARE(child(window, "WebTreeFrame")->geometry(), treeFrame);
 
         window.resize(start.width() + TwipsToPixels(wider), start.height() + TwipsToPixels(higher));
@@ -163,12 +175,12 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(window.size(), start + QSize(dx, dy));
         QCOMPARE(child(window, "WebTreeFrame")->geometry(), treeFrame.adjusted(0, 0, dx, dy));
         QCOMPARE(child(window, "WebTree")->geometry(), tree.adjusted(0, 0, dx, dy));
-        QCOMPARE(child(window, "Filler1")->width(), TwipsToPixels(3000) + dx);
+        QCOMPARE(child(window, "Filler1")->width(), LayoutPixels(window, 3000) + dx);
         QCOMPARE(child(window, "EditFrame")->geometry(),
-                 TwipsRect(3600, 240, 1452, 4452).translated(dx, 0));
+                 layoutRect(window, 3600, 240, 1452, 4452).translated(dx, 0));
         QCOMPARE(child(window, "BrowserFrame")->geometry(),
-                 TwipsRect(5400, 240, 1692, 1932).translated(dx, 0));
-        QCOMPARE(child(window, "MoveUp")->geometry(), TwipsRect(120, 240, 1212, 492));
+                 layoutRect(window, 5400, 240, 1692, 1932).translated(dx, 0));
+        QCOMPARE(child(window, "MoveUp")->geometry(), layoutRect(window, 120, 240, 1212, 492));
     }
 
     void maximisingKeepsTheLayoutAndRestoringRedoesIt() {
@@ -177,7 +189,7 @@ class MainWindowTest : public QObject {
         showAndWait(window);
         const int wider = TwipsToPixels(1000);
         window.resize(window.startUpSize() + QSize(wider, 0));
-        QTRY_COMPARE(child(window, "EditFrame")->x(), TwipsToPixels(3600) + wider);
+        QTRY_COMPARE(child(window, "EditFrame")->x(), LayoutPixels(window, 3600) + wider);
         const QRect editFrame = child(window, "EditFrame")->geometry();
         const QRect tree = child(window, "WebTree")->geometry();
 
