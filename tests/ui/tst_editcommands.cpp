@@ -176,12 +176,7 @@ class EditCommandsTest : public QObject {
         QTest::addColumn<int>("stocks");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("refusal");
-        const QString types = QStringLiteral(
-            "Sorry, you have reached the (arbitrary) limit of 100 types.  If this limit is a "
-            "problem, please contact the author.");
-        const QString stocks = QStringLiteral(
-            "Sorry, you have reached the (arbitrary) limit of 1000 stocks.  If this limit is a "
-            "problem, please contact the author.");
+        const QString types = TypeLimitMessage(), stocks = StockLimitMessage();
         QTest::newRow("99 types: one more") << 99 << 0 << "AddType" << QString();
         QTest::newRow("100 types: refused") << 100 << 0 << "AddType" << types;
         QTest::newRow("999 stocks: one more") << 1 << 999 << "AddStock" << QString();

@@ -151,9 +151,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("start-up size") << 0 << 0 << 0 << 0;
         QTest::newRow("1000 wider") << 1000 << 0 << 1000 << 0;
         QTest::newRow("500 higher") << 0 << 500 << 0 << 500;
-        QTest::newRow("both") << 1000 << 500 << 1000 << 500;
         QTest::newRow("smaller snaps back") << -1000 << -500 << 0 << 0;
-        QTest::newRow("narrower, higher") << -300 << 500 << 0 << 500;
     }
 
     void resizeMovesTheRightFramesAndGrowsTheTree() {
