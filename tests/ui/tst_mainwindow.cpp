@@ -71,6 +71,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.tree().nodeCount(), 11);
         QCOMPARE(window.tree().selectedNode(), 1);
         QVERIFY(platform.messages.isEmpty());
+        // The editing buttons are connected.
+        window.findChild<QPushButton*>(QStringLiteral("MoveDown"))->click();
+        QCOMPARE(model.list.types[1].Type, QStringLiteral("Market Indices"));
+        model.SettingsChanged = false;
         QVERIFY(window.close());
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(!QFile::exists(storeFile()));
