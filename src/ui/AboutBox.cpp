@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include "ui/DialogLayout.h"
 #include "ui/Twips.h"
 
 #include <QPlainTextEdit>
@@ -21,7 +22,7 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent), text_(new QPlainTextEdit(this)), ok_(new QPushButton(this)) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Tickvane"));
-    setFixedSize(TwipsToPixels(5772), TwipsToPixels(2976));
+    SetFixedDialogSize(*this, TwipsToPixels(5772), TwipsToPixels(2976));
     text_->setObjectName(QStringLiteral("AboutText"));
     text_->setReadOnly(true);
     text_->setGeometry(TwipsRect(480, 360, 4812, 1572));

@@ -2,6 +2,7 @@
 
 #include "ui/Twips.h"
 
+#include <QDialog>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -28,9 +29,19 @@ void PlaceAt(QWidget& widget, int left, int top, int width, int height) {
                        LayoutPixels(widget, width), LayoutPixels(widget, height));
 }
 
+void PlaceAt(QWidget& widget, const QRect& twips) {
+    PlaceAt(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 QGroupBox* AddFrame(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height) {
     auto* frame = new QGroupBox(caption, parent);
     PlaceAt(*frame, left, top, width, height);
     return frame;
+}
+
+void SetFixedDialogSize(QDialog& dialog, int width, int height) {
+    dialog.setFixedSize(width, height);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }

@@ -41,6 +41,18 @@ void EditCommands::open(QDialog& dialog) {
     dialog.open();
 }
 
+bool EditCommands::editorOpen() const {
+    const QDialog* editors[] = {stockEditor_, typeSetter_, typeChanger_};
+    return std::any_of(std::begin(editors), std::end(editors),
+                       [](const QDialog* editor) { return editor && editor->isVisible(); });
+}
+
+void EditCommands::finish() {
+    if (!editorOpen()) {
+        tree_.WebTree_GiveFocus();
+    }
+}
+
 TreeSelection EditCommands::selectionOrBeep() {
     const TreeSelection selection = SelectedItem(tree_, model_.list);
     if (selection.kind == TreeSelection::Kind::None) {
@@ -51,10 +63,12 @@ TreeSelection EditCommands::selectionOrBeep() {
 
 void EditCommands::MoveUp() {
     move(-1);
+    finish();
 }
 
 void EditCommands::MoveDown() {
     move(+1);
+    finish();
 }
 
 void EditCommands::move(int step) {
@@ -78,7 +92,6 @@ void EditCommands::move(int step) {
     } else {
         platform_.beep();
     }
-    tree_.WebTree_GiveFocus();
 }
 
 void EditCommands::Edit() {
@@ -91,44 +104,43 @@ void EditCommands::Edit() {
         typeSetter().Type_init(selected.type);
         open(typeSetter());
     }
+    finish();
 }
 
 void EditCommands::ChangeType() {
     if (typeChanger().Type_Changer()) {
         open(typeChanger());
     }
+    finish();
 }
 
 void EditCommands::AddStock() {
     if (StockLimitReached(model_.list)) {
         platform_.message(StockLimitMessage());
-        tree_.WebTree_GiveFocus();
     } else if (stockEditor().Stock_init(true)) {
         open(stockEditor());
     }
+    finish();
 }
 
 void EditCommands::AddType() {
     if (TypeLimitReached(model_.list)) {
         platform_.message(TypeLimitMessage());
-        tree_.WebTree_GiveFocus();
-        return;
+    } else {
+        typeSetter().Type_init(model_.list.Maxtypes + 1);
+        open(typeSetter());
     }
-    typeSetter().Type_init(model_.list.Maxtypes + 1);
-    open(typeSetter());
+    finish();
 }
 
 void EditCommands::Delete() {
     const TreeSelection selected = selectionOrBeep();
-    if (selected.kind == TreeSelection::Kind::None) {
-        return;
-    }
     if (selected.isType()) {
         deleteType(selected);
-    } else {
+    } else if (selected.isStock()) {
         deleteStock(selected);
     }
-    tree_.WebTree_GiveFocus();
+    finish();
 }
 
 void EditCommands::deleteType(const TreeSelection& selected) {

@@ -14,7 +14,9 @@ struct TreeSelection;
 
 // The seven commands on the stock list. Each acts on the tree's selected node and refills the
 // tree after a change; the dialogs they open are created on first use and make their change
-// when the user presses Done.
+// when the user presses Done. Every command, refused ones included, leaves the keyboard focus
+// in the tree, or in the editor it opened (which gives it back when it closes), so that the
+// arrow keys keep moving through the list.
 class EditCommands {
   public:
     EditCommands(Model& model, StockTree& tree, Platform& platform);
@@ -32,6 +34,8 @@ class EditCommands {
     StockEditor& stockEditor();
     TypeSetter& typeSetter();
     TypeChangeDialog& typeChanger();
+    // True while one of the editors is on screen.
+    bool editorOpen() const;
 
   private:
     // The selected node; beeps when there is none.
@@ -43,6 +47,8 @@ class EditCommands {
     void deleteStock(const TreeSelection& selected);
     // Opens a filled dialog modally over the window; its Done or Cancel finishes the command.
     static void open(QDialog& dialog);
+    // Gives the tree the focus unless an editor is open.
+    void finish();
 
     Model& model_;
     StockTree& tree_;

@@ -15,8 +15,7 @@ HelpCommands::HelpCommands(const Model& model, Platform& platform, QStringList i
 
 QStringList HelpCommands::InstalledDocumentationDirs() {
     const QString programDir = QCoreApplication::applicationDirPath();
-    return {programDir, QDir::cleanPath(programDir + QStringLiteral("/../share/tickvane")),
-            QStringLiteral(TICKVANE_SOURCE_DIR "/doc")};
+    return {programDir, QDir::cleanPath(programDir + QStringLiteral("/../share/doc/tickvane"))};
 }
 
 QString HelpCommands::documentationFile() const {

@@ -17,8 +17,8 @@ class HelpCommands {
     // The file to open, or empty when there is none.
     QString documentationFile() const;
 
-    // Beside the executable, ../share/tickvane relative to it, and the source tree's doc/
-    // (for a program run from its build tree).
+    // Beside the executable, and the installed documentation folder ../share/doc/tickvane
+    // relative to it.
     static QStringList InstalledDocumentationDirs();
 
   private:

@@ -11,7 +11,7 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tooltip);
-    PlaceAt(*button, twips.x(), twips.y(), twips.width(), twips.height());
+    PlaceAt(*button, twips);
     return button;
 }
 }  // namespace
@@ -26,8 +26,8 @@ ListEditorDialog::ListEditorDialog(Model& model, StockTree& tree, Platform& plat
       done_(addButton(this, "Done", tr("&Done"), tr("Apply changes"), layout.doneTwips)) {
     setObjectName(layout.objectName);
     setWindowTitle(layout.title);
-    setFixedSize(LayoutPixels(*this, layout.clientTwips.width()),
-                 LayoutPixels(*this, layout.clientTwips.height()));
+    SetFixedDialogSize(*this, LayoutPixels(*this, layout.clientTwips.width()),
+                       LayoutPixels(*this, layout.clientTwips.height()));
     done_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ListEditorDialog::reject);
     connect(done_, &QPushButton::clicked, this, &ListEditorDialog::Done_Click);

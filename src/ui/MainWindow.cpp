@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/AboutBox.h"
+#include "ui/DialogLayout.h"
 #include "ui/EditCommands.h"
 #include "ui/SiteDialogs.h"
 #include "ui/StockTree.h"
@@ -41,23 +42,23 @@ constexpr ButtonSpec GenerateSpec{"GenerateWebPages", 240, "&Generate web pages"
 constexpr ButtonSpec BrowserSpec{"StartBrowser", 1080, "Start default &web browser",
                                  "Start the system-default web browser"};
 
-QFrame* makeFrame(QWidget* parent, const char* name, QRect geometry) {
+QFrame* makeFrame(QWidget* parent, const char* name, QRect twips) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(geometry);
+    PlaceAt(*frame, twips);
     return frame;
 }
 
 // A borderless grey band across the top edge of a frame.
-QWidget* makeStrip(QWidget* parent, const char* name, QRect geometry) {
+QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
     auto* strip = new QWidget(parent);
     strip->setObjectName(QLatin1String(name));
     strip->setAutoFillBackground(true);
     QPalette palette = strip->palette();
     palette.setColor(QPalette::Window, StripGrey);
     strip->setPalette(palette);
-    strip->setGeometry(geometry);
+    PlaceAt(*strip, twips);
     return strip;
 }
 
@@ -65,7 +66,7 @@ QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int h
     auto* button = new QPushButton(QString::fromUtf8(spec.caption), frame);
     button->setObjectName(QLatin1String(spec.name));
     button->setToolTip(QString::fromUtf8(spec.tooltip));
-    button->setGeometry(TwipsRect(120, spec.top, width, height));
+    PlaceAt(*button, 120, spec.top, width, height);
     return button;
 }
 
@@ -114,13 +115,13 @@ void MainWindow::connectSiteDialogs() {
 }
 
 void MainWindow::buildFrames(QWidget* client) {
-    QFrame* treeFrame = makeFrame(client, "WebTreeFrame", TwipsRect(360, 240, 2892, 4452));
-    QWidget* treeStrip = makeStrip(treeFrame, "Filler1", TwipsRect(0, 0, 3000, 112));
+    QFrame* treeFrame = makeFrame(client, "WebTreeFrame", QRect(360, 240, 2892, 4452));
+    QWidget* treeStrip = makeStrip(treeFrame, "Filler1", QRect(0, 0, 3000, 112));
     tree_ = new StockTree(model_, treeFrame);
-    tree_->setGeometry(TwipsRect(120, 240, 2652, 4116));
+    PlaceAt(*tree_, 120, 240, 2652, 4116);
 
-    QFrame* editFrame = makeFrame(client, "EditFrame", TwipsRect(3600, 240, 1452, 4452));
-    makeStrip(editFrame, "Filler2", TwipsRect(0, 0, 1600, 108));
+    QFrame* editFrame = makeFrame(client, "EditFrame", QRect(3600, 240, 1452, 4452));
+    makeStrip(editFrame, "Filler2", QRect(0, 0, 1600, 108));
     QPushButton** editButtons[] = {&editing_.MoveUp,     &editing_.MoveDown, &editing_.Edit,
                                    &editing_.ChangeType, &editing_.AddStock, &editing_.AddType,
                                    &editing_.Delete};
@@ -128,14 +129,14 @@ void MainWindow::buildFrames(QWidget* client) {
         *editButtons[i] = makeButton(editFrame, EditButtonSpecs[i], 1212, 492);
     }
 
-    QFrame* browserFrame = makeFrame(client, "BrowserFrame", TwipsRect(5400, 240, 1692, 1932));
-    makeStrip(browserFrame, "Filler3", TwipsRect(0, 0, 1800, 112));
+    QFrame* browserFrame = makeFrame(client, "BrowserFrame", QRect(5400, 240, 1692, 1932));
+    makeStrip(browserFrame, "Filler3", QRect(0, 0, 1800, 112));
     generateWebPages_ = makeButton(browserFrame, GenerateSpec, 1452, 732);
     startBrowser_ = makeButton(browserFrame, BrowserSpec, 1452, 732);
 
     // The designed client area lies below the menu bar.
-    resize(TwipsToPixels(ClientWidth),
-           TwipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
+    resize(LayoutPixels(*this, ClientWidth),
+           LayoutPixels(*this, ClientHeight) + menuBar()->sizeHint().height());
     layout_ = std::make_unique<ResizeLayout>(
         ResizeLayout::Widgets{treeFrame, tree_, treeStrip, editFrame, browserFrame}, size());
     setMinimumSize(size());

@@ -87,3 +87,14 @@ void StockTree::keyPressEvent(QKeyEvent* event) {
     }
     QTreeWidget::keyPressEvent(event);
 }
+
+QItemSelectionModel::SelectionFlags StockTree::selectionCommand(const QModelIndex& index,
+                                                                const QEvent* event) const {
+    // The commands act on the selected node, so the user cannot unselect it: a click on empty
+    // space or a Ctrl+click on the selected node leaves the selection as it was.
+    const auto command = QTreeWidget::selectionCommand(index, event);
+    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return command;
+}

@@ -35,6 +35,8 @@ class StockTree : public QTreeWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
   private:
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,

@@ -26,44 +26,22 @@ bool TypeChangeDialog::Type_Changer() {
     const TreeSelection selection = SelectedItem(tree_, model_.list);
     if (!selection.isStock()) {
         platform_.beep();
-        if (selection.isType()) {
-            tree_.WebTree_GiveFocus();
-        }
         return false;
     }
     StockNo_ = selection.stock;
-    OldType_ = selection.type;
     TypeChanger_->clear();
     for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
         TypeChanger_->addItem(model_.list.types[t].Type);
     }
-    TypeChanger_->setCurrentIndex(OldType_);
+    TypeChanger_->setCurrentIndex(selection.type);
     return true;
 }
 
 bool TypeChangeDialog::applyChanges() {
     model_.SettingsChanged = true;
     const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
-    tree_.Fill_tree(-1, newType == OldType_ ? StockNo_ : moveStock(newType));
+    tree_.Fill_tree(-1, MoveStockToType(model_, StockNo_, newType));
     return true;
-}
-
-// Copies the stock to the end of `newType`, removes the original and returns the copy's
-// final index.
-qint16 TypeChangeDialog::moveStock(qint16 newType) {
-    StockList& list = model_.list;
-    qint16 copy = Add_Stock(model_, newType, list.stocks[StockNo_]);
-    qint16 original = StockNo_;
-    if (newType < OldType_) {
-        ++original;  // the copy went in before it
-    }
-    // The owner index is not kept up to date by Add_Stock; Delete_Stock reads it.
-    list.StockTypeIndex[original] = OldType_;
-    Delete_Stock(model_, original);
-    if (newType > OldType_) {
-        --copy;  // the original was before it
-    }
-    return copy;
 }
 
 QWidget& TypeChangeDialog::firstField() {

@@ -18,9 +18,6 @@ class TypeChangeDialog : public ListEditorDialog {
     QWidget& firstField() override;
 
   private:
-    qint16 moveStock(qint16 newType);
-
     QComboBox* TypeChanger_;
     qint16 StockNo_ = -1;
-    qint16 OldType_ = -1;
 };

@@ -1,9 +1,6 @@
 #include "support/EditingHarness.h"
 
 #include "model/StockListOps.h"
-#include "ui/StockEditor.h"
-#include "ui/TypeChangeDialog.h"
-#include "ui/TypeSetter.h"
 
 #include <QStringList>
 
@@ -55,9 +52,4 @@ void EditingHarness::select(const QString& text) {
 QString EditingHarness::selected() const {
     const QTreeWidgetItem* item = tree.currentItem();
     return item && item->isSelected() ? item->text(0) : QString();
-}
-
-bool EditingHarness::dialogOpen() {
-    return commands.stockEditor().isVisible() || commands.typeSetter().isVisible() ||
-           commands.typeChanger().isVisible();
 }

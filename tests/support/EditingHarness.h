@@ -27,6 +27,4 @@ struct EditingHarness {
     // The text of the selected node, empty when none is selected.
     QString selected() const;
     QString list() const { return DescribeList(model.list); }
-    // True when any of the editing dialogs is on screen.
-    bool dialogOpen();
 };

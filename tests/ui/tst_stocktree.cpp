@@ -11,58 +11,10 @@ class StockTreeTest : public QObject {
   private:
     Model model;
 
-    // Types "A" (stocks 0, 1), "Empty" (none), "C" (stock 2).
-    void useListWithEmptyType() {
-        StockList& list = model.list;
-        list.Maxtypes = 2;
-        list.Maxstocks = 2;
-        list.types[0] = {QStringLiteral("A"), 0, 1};
-        list.types[1] = {QStringLiteral("Empty"), 2, 1};
-        list.types[2] = {QStringLiteral("C"), 2, 2};
-        for (int s = 0; s <= 2; ++s) {
-            list.stocks[s] = {};
-            list.stocks[s].Description = QStringLiteral("s%1").arg(s);
-        }
-    }
-
-    static QString nodeText(StockTree& tree, int node) {
-        int number = 0;
-        for (int t = 0; t < tree.topLevelItemCount(); ++t) {
-            QTreeWidgetItem* type = tree.topLevelItem(t);
-            if (++number == node) {
-                return type->text(0);
-            }
-            for (int c = 0; c < type->childCount(); ++c) {
-                if (++number == node) {
-                    return type->child(c)->text(0);
-                }
-            }
-        }
-        return {};
-    }
-
   private Q_SLOTS:
     void init() {
         ApplyDefaults(model);
         DefaultStockList(model);
-    }
-
-    void defaultListNumbersNodesInDisplayOrder() {
-        StockTree tree(model);
-        tree.Fill_tree(0, -1);
-        const QStringList texts{"Market Indices",  "Dow Industrials",   "S&P 500",      "NASDAQ",
-                                "Internet Stocks", "America Online",    "IBM",          "Microsoft",
-                                "Mutual Funds",    "Fidelity Magellan", "Janus 20 Fund"};
-        QCOMPARE(tree.nodeCount(), int(texts.size()));
-        for (int node = 1; node <= tree.nodeCount(); ++node) {
-            QCOMPARE(nodeText(tree, node), texts[node - 1]);
-            const qint16 type = node == 1 ? 0 : node == 5 ? 1 : node == 9 ? 2 : -1;
-            QCOMPARE(tree.NodeTypeIndex(node), type);
-            QCOMPARE(tree.NodeStockIndex(node) == -1, type != -1);
-        }
-        QCOMPARE(tree.NodeStockIndex(6), qint16(3));
-        QCOMPARE(tree.NodeStockIndex(11), qint16(7));
-        QCOMPARE(model.list.StockTypeIndex[5], qint16(1));
     }
 
     void selectionAfterRefill_data() {
@@ -87,45 +39,6 @@ class StockTreeTest : public QObject {
         tree.Fill_tree(1, 5);  // an earlier selection must not survive the refill
         tree.Fill_tree(seltype, selstock);
         QCOMPARE(tree.selectedNode(), selected);
-    }
-
-    void typeWithoutStocksIsALeaf() {
-        useListWithEmptyType();
-        StockTree tree(model);
-        tree.Fill_tree(1, -1);
-        QCOMPARE(tree.nodeCount(), 6);
-        QCOMPARE(tree.selectedNode(), 4);
-        QCOMPARE(tree.topLevelItem(1)->childCount(), 0);
-        QCOMPARE(tree.NodeTypeIndex(5), qint16(2));
-        QCOMPARE(tree.NodeStockIndex(6), qint16(2));
-        QCOMPARE(model.list.StockTypeIndex[2], qint16(2));
-    }
-
-    void emptyListGivesEmptyTree() {
-        StockTree tree(model);
-        tree.Fill_tree(0, -1);
-        model.list.Maxtypes = model.list.Maxstocks = -1;
-        tree.Fill_tree(0, -1);
-        QCOMPARE(tree.nodeCount(), 0);
-        QCOMPARE(tree.topLevelItemCount(), 0);
-        QCOMPARE(tree.selectedNode(), 0);
-        tree.WebTree_GiveFocus();
-        QCOMPARE(tree.selectedNode(), 0);
-    }
-
-    void fullListUsesEveryNodeNumber() {
-        StockList& list = model.list;
-        list.Maxtypes = TypeCapacity - 1;
-        list.Maxstocks = StockCapacity - 1;
-        for (int t = 0; t < TypeCapacity; ++t) {
-            list.types[t] = {QString::number(t), qint16(t * 10), qint16(t * 10 + 9)};
-        }
-        list.types[TypeCapacity - 1].Histock = StockCapacity - 1;
-        StockTree tree(model);
-        tree.Fill_tree(-1, StockCapacity - 1);
-        QCOMPARE(tree.nodeCount(), TypeCapacity + StockCapacity);
-        QCOMPARE(tree.selectedNode(), TypeCapacity + StockCapacity);
-        QCOMPARE(tree.NodeStockIndex(tree.nodeCount()), qint16(StockCapacity - 1));
     }
 
     void typesCannotBeCollapsed_data() {
@@ -174,6 +87,29 @@ class StockTreeTest : public QObject {
         QSignalSpy deletes(&tree, &StockTree::deleteRequested);
         QTest::keyClick(&tree, Qt::Key(key), modifiers);
         QCOMPARE(deletes.size(), requests);
+    }
+
+    // While the tree has nodes, one stays selected: the commands act on it.
+    void clicksKeepANodeSelected_data() {
+        QTest::addColumn<bool>("onEmptySpace");  // else Ctrl+click on the selected node
+        QTest::newRow("click on empty space") << true;
+        QTest::newRow("Ctrl+click on the selected node") << false;
+    }
+
+    void clicksKeepANodeSelected() {
+        QFETCH(bool, onEmptySpace);
+        StockTree tree(model);
+        tree.Fill_tree(-1, 4);
+        tree.resize(300, 400);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        const QRect ibm = tree.visualItemRect(tree.currentItem());
+        if (onEmptySpace) {
+            QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(150, 380));
+        } else {
+            QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::ControlModifier, ibm.center());
+        }
+        QCOMPARE(tree.selectedNode(), 7);
     }
 
     void doubleClickAsksForEdit() {

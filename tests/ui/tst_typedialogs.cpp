@@ -162,7 +162,7 @@ class TypeDialogsTest : public QObject {
         h.commands.typeSetter().reject();
         QCOMPARE(h.list(), QStringLiteral("A:a1|B:"));
         QVERIFY(!h.model.SettingsChanged);
-        QVERIFY(!h.dialogOpen());
+        QVERIFY(!h.commands.editorOpen());
     }
 
     // Both dialogs open with the focus in their field; Enter is Done and Escape is Cancel.
