@@ -2,6 +2,7 @@
 
 #include "ui/AboutBox.h"
 #include "ui/EditCommands.h"
+#include "ui/GeneralOptionsMenu.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
 #include "ui/Twips.h"
@@ -91,8 +92,10 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_);
-    // The option dialogs are not wired up yet.
+    // The site dialogs are not wired up yet.
     setOptionsItemsEnabled(false);
+    ConnectGeneralOptionsMenu(*options_.GenOptsMenu, *options_.CustomUrlMenu, model_, *tree_,
+                              platform_);
     startUp();
 }
 
