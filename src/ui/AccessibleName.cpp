@@ -2,8 +2,18 @@
 
 #include <QGroupBox>
 
+namespace {
+QString withoutAccessKey(const QString& caption) {
+    return QString(caption).remove(u'&');
+}
+}  // namespace
+
 void NameAfterFrame(QWidget& control) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(control.parentWidget())) {
-        control.setAccessibleName(QString(frame->title()).remove(u'&'));
+        control.setAccessibleName(withoutAccessKey(frame->title()));
     }
+}
+
+void NameAfterCaption(QGroupBox& frame) {
+    frame.setAccessibleName(withoutAccessKey(frame.title()));
 }

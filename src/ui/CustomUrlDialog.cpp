@@ -63,6 +63,9 @@ CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platfo
            QRect(ClientWidth - ButtonWidth - Gap, ButtonsTop, ButtonWidth, ButtonHeight)},
           parent),
       entries_{buildEntry(0), buildEntry(1)} {
+    for (QGroupBox* frame : findChildren<QGroupBox*>()) {
+        NameAfterCaption(*frame);
+    }
     std::vector<QWidget*> order;
     for (const Entry& entry : entries_) {
         order.push_back(entry.description);

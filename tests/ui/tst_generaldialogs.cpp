@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QGroupBox>
@@ -16,7 +17,8 @@
 // driven by scripts of steps and checks, one word of verb first:
 //   set KEY=VALUE (the stored setting, before opening)   menu ITEM   done   cancel   generate
 //   click NAME   type NAME TEXT   focus NAME   slide N   color N|none   file PATH
-//   on|off|enabled|disabled NAME   shows NAME TEXT   caret NAME   has KEY=VALUE   said TEXT
+//   on|off|enabled|disabled NAME   shows NAME TEXT   named NAME TEXT (for screen readers)
+//   caret NAME   has KEY=VALUE   said TEXT
 //   silent   open   closed   proposed PATH   page FILE TEXT   nopage FILE
 // $T stands for a scratch folder, $H for the home folder.
 class GeneralDialogsTest : public QObject {
@@ -113,6 +115,9 @@ class GeneralDialogsTest : public QObject {
             } else if (verb == "shows") {
                 auto* frame = dialog->findChild<QGroupBox*>(name);
                 QCOMPARE(frame ? frame->title() : find<QLineEdit>(name)->text(), rest);
+            } else if (verb == "named") {
+                auto* widget = QAccessible::queryAccessibleInterface(find<QWidget>(name));
+                QCOMPARE(widget->text(QAccessible::Name), rest);
             } else if (verb == "caret") {
                 auto* field = find<QLineEdit>(name);
                 QVERIFY(!field->hasSelectedText());
