@@ -199,8 +199,8 @@ void GeneralOptionsDialog::GenOpts_Init() {
 
 void GeneralOptionsDialog::fill() {
     const GeneralSettings& general = model_.general;
-    // A value from a hand-edited store that the slider cannot show opens at the nearest end.
-    PanelWidth_->setValue(std::clamp<int>(general.PanelPercent, LowestPercent, HighestPercent));
+    // The slider puts a value from a hand-edited store that it cannot show at its nearest end.
+    PanelWidth_->setValue(general.PanelPercent);
     showWidth(PanelWidth_->value());
     HtmlPath_->setText(general.HtmlDir);
     for (std::size_t i = 0; i < Switches.size(); ++i) {

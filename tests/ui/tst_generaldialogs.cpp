@@ -72,8 +72,9 @@ class GeneralDialogsTest : public QObject {
         }
     }
 
-    void play(const QStringList& script) {
-        for (const QString& line : script) {
+    // Steps are separated by a semicolon and a blank.
+    void play(const QString& script) {
+        for (const QString& line : script.split(QStringLiteral("; "))) {
             const QString verb = line.section(u' ', 0, 0);
             const QString args = expand(line.section(u' ', 1));
             const QString name = args.section(u' ', 0, 0);
@@ -162,229 +163,120 @@ class GeneralDialogsTest : public QObject {
     }
 
     void generalOptions_data() {
-        QTest::addColumn<QStringList>("script");
-        const QString refusal =
-            QStringLiteral("You must enable the web site used for the initial page");
+        QTest::addColumn<QString>("script");
         QTest::newRow("defaults on opening")
-            << QStringList{"menu GenOptsMenu",
-                           "on Start_SP",
-                           "off Start_BC",
-                           "on BigChartsWeb",
-                           "on StockMasterWeb",
-                           "on StockPointWeb",
-                           "on YahooWeb",
-                           "on ColorCheckBox",
-                           "disabled ColorSample",
-                           "disabled SetTextColor",
-                           "disabled SetBackColor",
-                           "shows PwFrame Navigation frame width = 20%",
-                           "done",
-                           "closed",
-                           "has PanelPercent=20",
-                           "has SettingsChanged=True",
-                           "silent"};
+            << "menu GenOptsMenu; on Start_SP; off Start_BC; on BigChartsWeb; on StockMasterWeb; "
+               "on StockPointWeb; on YahooWeb; on ColorCheckBox; disabled ColorSample; "
+               "disabled SetTextColor; disabled SetBackColor; "
+               "shows PwFrame Navigation frame width = 20%; named HtmlPath Path for HTML files; "
+               "slide 25; named PanelWidth Navigation frame width = 25%; slide 20; done; closed; "
+               "has PanelPercent=20; has SettingsChanged=True; silent";
         QTest::newRow("start page's site not enabled: what was stored")
-            << QStringList{"set HtmlDir=$T/old/",
-                           "menu GenOptsMenu",
-                           "click Start_YH",
-                           "click YahooWeb",
-                           "click UpperStock",
-                           "type HtmlPath $T/new",
-                           "slide 35",
-                           "shows PwFrame Navigation frame width = 35%",
-                           "done",
-                           "open",
-                           "said " + refusal,
-                           "has StartPage=yahoo",
-                           "has ForceUpper=True",
-                           "has SettingsChanged=True",
-                           "has Yahoo_enable=True",
-                           "has HtmlDir=$T/old/",
-                           "has PanelPercent=20",
-                           "click YahooWeb",
-                           "done",
-                           "closed",
-                           "has Yahoo_enable=True",
-                           "has HtmlDir=$T/new/",
-                           "has PanelPercent=35"};
+            << "set HtmlDir=$T/old/; menu GenOptsMenu; click Start_YH; click YahooWeb; "
+               "click UpperStock; type HtmlPath $T/new; slide 35; "
+               "shows PwFrame Navigation frame width = 35%; done; open; "
+               "said You must enable the web site used for the initial page; "
+               "has StartPage=yahoo; has ForceUpper=True; has SettingsChanged=True; "
+               "has Yahoo_enable=True; has HtmlDir=$T/old/; has PanelPercent=20; "
+               "click YahooWeb; done; closed; has HtmlDir=$T/new/; has PanelPercent=35";
         QTest::newRow("separator on Done, folder not there yet")
-            << QStringList{"menu GenOptsMenu", "type HtmlPath $T/pages", "done",
-                           "closed",           "has HtmlDir=$T/pages/",  "silent"};
+            << "menu GenOptsMenu; type HtmlPath $T/pages; done; closed; has HtmlDir=$T/pages/; "
+               "silent";
         QTest::newRow("separator on Browse, cancelled")
-            << QStringList{"menu GenOptsMenu", "type HtmlPath $T/pages", "click PathBrowse",
-                           "proposed $T/pages/tickvane.html", "shows HtmlPath $T/pages/"};
-        QTest::newRow("Browse keeps the folder only") << QStringList{"menu GenOptsMenu",
-                                                                     "file $T/web/index.htm",
-                                                                     "click PathBrowse",
-                                                                     "shows HtmlPath $T/web/",
-                                                                     "done",
-                                                                     "has HtmlDir=$T/web/"};
-        QTest::newRow("colour box ticked, then Cancel") << QStringList{"set UseBrowserColors=False",
-                                                                       "menu GenOptsMenu",
-                                                                       "enabled SetBackColor",
-                                                                       "click ColorCheckBox",
-                                                                       "disabled SetBackColor",
-                                                                       "cancel",
-                                                                       "closed",
-                                                                       "has UseBrowserColors=True",
-                                                                       "has SettingsChanged=False"};
-        QTest::newRow("a colour, then Cancel") << QStringList{"set UseBrowserColors=False",
-                                                              "menu GenOptsMenu",
-                                                              "color 255",
-                                                              "click SetTextColor",
-                                                              "cancel",
-                                                              "has TextColor=0",
-                                                              "menu GenOptsMenu",
-                                                              "color none",
-                                                              "click SetBackColor",
-                                                              "done",
-                                                              "has TextColor=0",
-                                                              "has BackColor=16777215"};
-        QTest::newRow("colours, then Done") << QStringList{"set UseBrowserColors=False",
-                                                           "menu GenOptsMenu",
-                                                           "color 255",
-                                                           "click SetTextColor",
-                                                           "color 65280",
-                                                           "click SetBackColor",
-                                                           "done",
-                                                           "has TextColor=255",
-                                                           "has BackColor=65280"};
+            << "menu GenOptsMenu; type HtmlPath $T/pages; click PathBrowse; "
+               "proposed $T/pages/tickvane.html; shows HtmlPath $T/pages/";
+        QTest::newRow("Browse keeps the folder only")
+            << "menu GenOptsMenu; file $T/web/index.htm; click PathBrowse; "
+               "shows HtmlPath $T/web/; done; has HtmlDir=$T/web/";
+        QTest::newRow("colour box ticked, then Cancel")
+            << "set UseBrowserColors=False; menu GenOptsMenu; enabled SetBackColor; "
+               "click ColorCheckBox; disabled SetBackColor; cancel; closed; "
+               "has UseBrowserColors=True; has SettingsChanged=False";
+        QTest::newRow("a colour, then Cancel")
+            << "set UseBrowserColors=False; menu GenOptsMenu; color 255; click SetTextColor; "
+               "cancel; has TextColor=0; menu GenOptsMenu; color none; click SetBackColor; done; "
+               "has TextColor=0; has BackColor=16777215";
+        QTest::newRow("colours, then Done")
+            << "set UseBrowserColors=False; menu GenOptsMenu; color 255; click SetTextColor; "
+               "color 65280; click SetBackColor; done; has TextColor=255; has BackColor=65280";
         QTest::newRow("colours chosen, then browser default")
-            << QStringList{"set UseBrowserColors=False",
-                           "menu GenOptsMenu",
-                           "color 255",
-                           "click SetTextColor",
-                           "click ColorCheckBox",
-                           "done",
-                           "has TextColor=0",
-                           "has UseBrowserColors=True"};
+            << "set UseBrowserColors=False; menu GenOptsMenu; color 255; click SetTextColor; "
+               "click ColorCheckBox; done; has TextColor=0; has UseBrowserColors=True";
         QTest::newRow("start page matching no site")
-            << QStringList{"set StartPage=", "menu GenOptsMenu", "off Start_BC",
-                           "off Start_SM",   "off Start_SP",     "off Start_YH",
-                           "done",           "closed",           "has StartPage="};
-        QTest::newRow("width beyond the slider") << QStringList{
-            "set PanelPercent=75", "menu GenOptsMenu", "shows PwFrame Navigation frame width = 50%",
-            "done", "has PanelPercent=50"};
-        QTest::newRow("empty path") << QStringList{"set HtmlDir=$T/old/",
-                                                   "menu GenOptsMenu",
-                                                   "type HtmlPath ",
-                                                   "done",
-                                                   "open",
-                                                   "said The path for HTML files is empty.",
-                                                   "has HtmlDir=$T/old/",
-                                                   "has SettingsChanged=False"};
+            << "menu GenOptsMenu; cancel; set StartPage=; menu GenOptsMenu; off Start_BC; "
+               "off Start_SM; off Start_SP; off Start_YH; done; closed; has StartPage=";
+        QTest::newRow("width beyond the slider")
+            << "set PanelPercent=75; menu GenOptsMenu; "
+               "shows PwFrame Navigation frame width = 50%; done; has PanelPercent=50";
+        QTest::newRow("empty path")
+            << "set HtmlDir=$T/old/; menu GenOptsMenu; type HtmlPath ; done; open; "
+               "said The path for HTML files is empty.; has HtmlDir=$T/old/; "
+               "has SettingsChanged=False";
         QTest::newRow("relative path")
-            << QStringList{"menu GenOptsMenu",
-                           "click Start_BC",
-                           "type HtmlPath pages",
-                           "done",
-                           "open",
-                           "said The path for HTML files \"pages\" is not a full path.",
-                           "has StartPage=stockpoint"};
-        QTest::newRow("path of a file")
-            << QStringList{"menu GenOptsMenu", "type HtmlPath $T/file/", "done", "open",
-                           "said The path for HTML files \"$T/file/\" names a file"};
+            << "menu GenOptsMenu; click Start_BC; type HtmlPath pages; done; open; "
+               "said The path for HTML files \"pages\" is not a full path.; "
+               "has StartPage=stockpoint";
+        QTest::newRow("path of a file") << "menu GenOptsMenu; type HtmlPath $T/file/; done; open; "
+                                           "said The path for HTML files \"$T/file/\" names a file";
         QTest::newRow("home folder")
-            << QStringList{"menu GenOptsMenu", "type HtmlPath ~/pages", "done",
-                           "closed",           "has HtmlDir=$H/pages/", "shows HtmlPath $H/pages/"};
+            << "menu GenOptsMenu; type HtmlPath ~/pages; done; closed; has HtmlDir=$H/pages/; "
+               "shows HtmlPath $H/pages/";
     }
 
     void generalOptions() {
-        QFETCH(QStringList, script);
+        QFETCH(QString, script);
         play(script);
     }
 
     void customUrls_data() {
-        QTest::addColumn<QStringList>("script");
-        QTest::newRow("entry without a URL is disabled") << QStringList{"menu CustomUrlMenu",
-                                                                        "click CustomAction0_1",
-                                                                        "type CustomUrlDesc0 Home",
-                                                                        "done",
-                                                                        "closed",
-                                                                        "has CustomURLAction0=0",
-                                                                        "has CustomDesc0=Home",
-                                                                        "has SettingsChanged=True"};
+        QTest::addColumn<QString>("script");
+        QTest::newRow("entry without a URL is disabled")
+            << "menu CustomUrlMenu; named CustomAction0 Action; named CustomURL0 URL; "
+               "click CustomAction0_1; type CustomUrlDesc0 Home; done; closed; "
+               "has CustomURLAction0=0; has CustomDesc0=Home; has SettingsChanged=True";
         QTest::newRow("\"http://\" on entering, new window")
-            << QStringList{"menu CustomUrlMenu",
-                           "type CustomUrlDesc1 News",
-                           "focus CustomURL1",
-                           "shows CustomURL1 http://",
-                           "caret CustomURL1",
-                           "click CustomAction1_2",
-                           "done",
-                           "has CustomURLAction1=2",
-                           "has CustomURL1=http://"};
+            << "menu CustomUrlMenu; type CustomUrlDesc1 News; focus CustomURL1; "
+               "shows CustomURL1 http://; caret CustomURL1; click CustomAction1_2; done; "
+               "has CustomURLAction1=2; has CustomURL1=http://";
         QTest::newRow("entering a filled URL field")
-            << QStringList{"menu CustomUrlMenu", "type CustomURL0 http://a.org", "focus CustomURL0",
-                           "shows CustomURL0 http://a.org", "caret CustomURL0"};
-        QTest::newRow("blanks-only description") << QStringList{"menu CustomUrlMenu",
-                                                                "type CustomUrlDesc0    ",
-                                                                "type CustomURL0  http://a.org ",
-                                                                "click CustomAction0_2",
-                                                                "done",
-                                                                "has CustomURLAction0=0",
-                                                                "has CustomDesc0=",
-                                                                "has CustomURL0=http://a.org"};
-        QTest::newRow("texts kept when disabled") << QStringList{"menu CustomUrlMenu",
-                                                                 "type CustomUrlDesc1 Home",
-                                                                 "type CustomURL1 http://h.org",
-                                                                 "on CustomAction1_0",
-                                                                 "done",
-                                                                 "has CustomDesc1=Home",
-                                                                 "has CustomURL1=http://h.org",
-                                                                 "has CustomURLAction1=0",
-                                                                 "menu CustomUrlMenu",
-                                                                 "shows CustomUrlDesc1 Home",
-                                                                 "shows CustomURL1 http://h.org"};
-        QTest::newRow("Cancel keeps everything") << QStringList{"set CustomURLAction0=1",
-                                                                "set CustomDesc0=Home",
-                                                                "set CustomURL0=http://h.org",
-                                                                "menu CustomUrlMenu",
-                                                                "on CustomAction0_1",
-                                                                "type CustomUrlDesc0 Away",
-                                                                "click CustomAction0_0",
-                                                                "cancel",
-                                                                "closed",
-                                                                "has CustomURLAction0=1",
-                                                                "has CustomDesc0=Home",
-                                                                "has SettingsChanged=False",
-                                                                "menu CustomUrlMenu",
-                                                                "on CustomAction0_1",
-                                                                "shows CustomUrlDesc0 Home"};
+            << "menu CustomUrlMenu; type CustomURL0 http://a.org; focus CustomURL0; "
+               "shows CustomURL0 http://a.org; caret CustomURL0";
+        QTest::newRow("blanks-only description")
+            << "menu CustomUrlMenu; type CustomUrlDesc0    ; type CustomURL0  http://a.org ; "
+               "click CustomAction0_2; done; has CustomURLAction0=0; has CustomDesc0=; "
+               "has CustomURL0=http://a.org";
+        QTest::newRow("texts kept when disabled")
+            << "menu CustomUrlMenu; type CustomUrlDesc1 Home; type CustomURL1 http://h.org; "
+               "on CustomAction1_0; done; has CustomDesc1=Home; has CustomURL1=http://h.org; "
+               "has CustomURLAction1=0; menu CustomUrlMenu; shows CustomUrlDesc1 Home; "
+               "shows CustomURL1 http://h.org";
+        QTest::newRow("Cancel keeps everything")
+            << "set CustomURLAction0=1; set CustomDesc0=Home; set CustomURL0=http://h.org; "
+               "menu CustomUrlMenu; on CustomAction0_1; type CustomUrlDesc0 Away; "
+               "click CustomAction0_0; cancel; closed; has CustomURLAction0=1; "
+               "has CustomDesc0=Home; has SettingsChanged=False; menu CustomUrlMenu; "
+               "on CustomAction0_1; shows CustomUrlDesc0 Home";
         QTest::newRow("action no button stands for")
-            << QStringList{"set CustomURLAction1=7", "menu CustomUrlMenu", "on CustomAction1_0"};
+            << "set CustomURLAction1=7; menu CustomUrlMenu; on CustomAction1_0";
     }
 
     void customUrls() {
-        QFETCH(QStringList, script);
+        QFETCH(QString, script);
         play(script);
     }
 
     void pagesShowTheChoices() {
-        play({"menu GenOptsMenu",
-              "type HtmlPath $T/site",
-              "click ColorCheckBox",
-              "color 255",
-              "click SetTextColor",
-              "color 65280",
-              "click SetBackColor",
-              "click NoLbCheck",
-              "click BigChartsWeb",
-              "slide 40",
-              "done",
-              "menu CustomUrlMenu",
-              "type CustomUrlDesc1 My news",
-              "type CustomURL1 http://news.example",
-              "click CustomAction1_2",
-              "done",
-              "generate",
-              "said Pages generated.",
-              "page stockpoint.frame.html cols=\"25%,75%\"",
-              "page blank.html <body bgcolor=#00FF00 text=#FF0000>",
-              "page yahoo.html bgcolor=#00FF00 text=#FF0000>Yahoo&nbsp;charts<br>",
-              "page yahoo.html <a target=\"new\" href=\"http://news.example\">My&nbsp;news</a>",
-              "nopage bigcharts.html",
-              "page bigcharts.frame.html src=\"bigcharts.html\""});
+        play(
+            "menu GenOptsMenu; type HtmlPath $T/site; click ColorCheckBox; color 255; "
+            "click SetTextColor; color 65280; click SetBackColor; click NoLbCheck; "
+            "click BigChartsWeb; slide 40; done; menu CustomUrlMenu; "
+            "type CustomUrlDesc1 My news; type CustomURL1 http://news.example; "
+            "click CustomAction1_2; done; generate; said Pages generated.; "
+            "page stockpoint.frame.html cols=\"25%,75%\"; "
+            "page blank.html <body bgcolor=#00FF00 text=#FF0000>; "
+            "page yahoo.html bgcolor=#00FF00 text=#FF0000>Yahoo&nbsp;charts<br>; "
+            "page yahoo.html <a target=\"new\" href=\"http://news.example\">My&nbsp;news</a>; "
+            "nopage bigcharts.html; page bigcharts.frame.html src=\"bigcharts.html\"");
     }
 };
 
