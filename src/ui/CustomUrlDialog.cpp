@@ -32,10 +32,8 @@ constexpr int Gap = 120;
 constexpr int EntryWidth = 7440;
 constexpr int EntryHeight = 1740;
 constexpr int ClientWidth = Gap + EntryWidth + Gap;
-constexpr int ButtonsTop = Gap + 2 * (EntryHeight + Gap);
-constexpr int ButtonWidth = 1080;
-constexpr int ButtonHeight = 372;
-constexpr int ClientHeight = ButtonsTop + ButtonHeight + Gap;
+// Below the entries: the buttons.
+constexpr int ClientHeight = Gap + 2 * (EntryHeight + Gap) + OptionsDialog::ButtonHeight + Gap;
 constexpr int DescriptionWidth = 2880;
 constexpr int UrlLeft = Gap + DescriptionWidth + Gap;
 constexpr int ActionWidth = 2160;
@@ -56,12 +54,8 @@ void trim(QLineEdit& field) {
 }  // namespace
 
 CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
-    : ListEditorDialog(
-          model, tree, platform,
-          {QStringLiteral("CustomURLForm"), tr("Custom URLs"), QSize(ClientWidth, ClientHeight),
-           QRect(ClientWidth - 2 * (ButtonWidth + Gap), ButtonsTop, ButtonWidth, ButtonHeight),
-           QRect(ClientWidth - ButtonWidth - Gap, ButtonsTop, ButtonWidth, ButtonHeight)},
-          parent),
+    : OptionsDialog(model, tree, platform, QStringLiteral("CustomURLForm"), tr("Custom URLs"),
+                    QSize(ClientWidth, ClientHeight), parent),
       entries_{buildEntry(0), buildEntry(1)} {
     for (QGroupBox* frame : findChildren<QGroupBox*>()) {
         NameAfterCaption(*frame);
@@ -74,10 +68,7 @@ CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platfo
             order.push_back(button);
         }
     }
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    chainTabOrder({order.back()});
+    tabThrough(order);
 }
 
 CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {

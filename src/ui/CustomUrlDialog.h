@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ListEditorDialog.h"
+#include "ui/OptionsDialog.h"
 
 #include <array>
 
@@ -11,7 +11,7 @@ class WebAddressField;
 // "Custom URLs": the two links of the user's own that end every navigation page, each with
 // a description, an address and whether and where it opens. An entry without a description
 // or an address is disabled on Done, its texts kept.
-class CustomUrlDialog : public ListEditorDialog {
+class CustomUrlDialog : public OptionsDialog {
     Q_OBJECT
   public:
     CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);

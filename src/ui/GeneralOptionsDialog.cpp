@@ -68,8 +68,6 @@ constexpr int ClientWidth = RightLeft + RightWidth + Gap;
 constexpr int FirstRow = 300;
 constexpr int RowPitch = 300;
 constexpr int RowHeight = 264;
-constexpr int ButtonWidth = 1080;
-constexpr int ButtonHeight = 372;
 
 constexpr int listHeight(std::size_t rows) {
     return FirstRow + static_cast<int>(rows) * RowPitch + 60;
@@ -77,8 +75,8 @@ constexpr int listHeight(std::size_t rows) {
 constexpr int StartTop = Gap + listHeight(SiteBoxes.size()) + Gap;
 constexpr int SwitchesTop = std::max(StartTop + listHeight(StartButtons.size()), RightBottom) + Gap;
 constexpr int SwitchesHeight = listHeight(Switches.size());
-constexpr int SwitchesWidth = ClientWidth - 2 * (ButtonWidth + Gap) - 2 * Gap;
-constexpr int ButtonsTop = SwitchesTop + SwitchesHeight - ButtonHeight;
+// Beside Cancel and Done.
+constexpr int SwitchesWidth = ClientWidth - 4 * Gap - 2 * OptionsDialog::ButtonWidth;
 constexpr int ClientHeight = SwitchesTop + SwitchesHeight + Gap;
 
 // One button per row of a frame, top to bottom.
@@ -101,12 +99,8 @@ QPushButton* addButton(QGroupBox* frame, const char* name, const QString& captio
 
 GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
                                            QWidget* parent)
-    : ListEditorDialog(
-          model, tree, platform,
-          {QStringLiteral("GenOpts"), tr("General options"), QSize(ClientWidth, ClientHeight),
-           QRect(ClientWidth - 2 * (ButtonWidth + Gap), ButtonsTop, ButtonWidth, ButtonHeight),
-           QRect(ClientWidth - ButtonWidth - Gap, ButtonsTop, ButtonWidth, ButtonHeight)},
-          parent),
+    : OptionsDialog(model, tree, platform, QStringLiteral("GenOpts"), tr("General options"),
+                    QSize(ClientWidth, ClientHeight), parent),
       startGroup_(new QButtonGroup(this)) {
     buildSites();
     buildPath();
@@ -118,10 +112,7 @@ GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platfo
     order.insert(order.end(), {HtmlPath_, PathBrowse_, PanelWidth_, ColorCheckBox_, SetTextColor_,
                                SetBackColor_});
     order.insert(order.end(), switches_.begin(), switches_.end());
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    chainTabOrder({order.back()});
+    tabThrough(order);
 }
 
 void GeneralOptionsDialog::buildSites() {

@@ -206,7 +206,8 @@ class GeneralDialogsTest : public QObject {
             << "menu GenOptsMenu; cancel; set StartPage=; menu GenOptsMenu; off Start_BC; "
                "off Start_SM; off Start_SP; off Start_YH; done; closed; has StartPage=";
         QTest::newRow("width beyond the slider")
-            << "set PanelPercent=75; menu GenOptsMenu; "
+            << "set PanelPercent=5; menu GenOptsMenu; shows PwFrame Navigation frame width = 10%; "
+               "cancel; set PanelPercent=75; menu GenOptsMenu; "
                "shows PwFrame Navigation frame width = 50%; done; has PanelPercent=50";
         QTest::newRow("empty path")
             << "set HtmlDir=$T/old/; menu GenOptsMenu; type HtmlPath ; done; open; "
