@@ -3,6 +3,7 @@
 #include "ui/AboutBox.h"
 #include "ui/DialogLayout.h"
 #include "ui/EditCommands.h"
+#include "ui/GeneralOptionsMenu.h"
 #include "ui/SiteDialogs.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
@@ -93,20 +94,13 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_);
-    // General and Custom URLs are not wired up yet.
-    setOptionsItemsEnabled(false);
     connectSiteDialogs();
+    ConnectGeneralOptionsMenu(*options_.GenOptsMenu, *options_.CustomUrlMenu, model_, *tree_,
+                              platform_);
     startUp();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::setOptionsItemsEnabled(bool enabled) {
-    for (QAction* item : {options_.GenOptsMenu, options_.CustomUrlMenu, options_.BigChartsMenu,
-                          options_.StockMasterMenu, options_.StockPointMenu, options_.YahooMenu}) {
-        item->setEnabled(enabled);
-    }
-}
 
 void MainWindow::connectSiteDialogs() {
     siteDialogs_ = std::make_unique<SiteDialogs>(model_, *tree_, platform_);

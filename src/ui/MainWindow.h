@@ -50,7 +50,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
 
     StockTree& tree() const { return *tree_; }
     const OptionsItems& optionsItems() const { return options_; }
-    void setOptionsItemsEnabled(bool enabled);
     // The window's size before any stored size was applied: it never gets smaller.
     QSize startUpSize() const { return layout_->startUpSize(); }
 

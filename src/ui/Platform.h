@@ -10,6 +10,8 @@ class Platform {
   public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
+    // Whether the save dialog asks before a chosen file that exists is overwritten.
+    enum class Overwrite { Ask, DontAsk };
 
     virtual ~Platform() = default;
 
@@ -22,7 +24,8 @@ class Platform {
     virtual bool openDocument(const QString& path) = 0;
     // File dialogs; an empty result means the user cancelled. `filters` uses Qt's form,
     // e.g. "Registration files (*.reg);;All files (*)".
-    virtual QString chooseSaveFile(const QString& proposed, const QString& filters) = 0;
+    virtual QString chooseSaveFile(const QString& proposed, const QString& filters,
+                                   Overwrite overwrite = Overwrite::Ask) = 0;
     virtual QString chooseOpenFile(const QString& proposed, const QString& filters) = 0;
     // The colour chooser; an RGB value with red in the low byte, nothing when cancelled.
     virtual std::optional<qint32> chooseColor(qint32 initial) = 0;

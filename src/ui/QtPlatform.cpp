@@ -1,5 +1,7 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/RgbValue.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -50,15 +52,6 @@ Platform::Answer fromStandard(int button) {
             return Platform::Answer::Cancel;
     }
 }
-
-// Red is the low byte of the program's colour values.
-qint32 toRgbValue(const QColor& color) {
-    return color.red() + 256 * color.green() + 65536 * color.blue();
-}
-
-QColor fromRgbValue(qint32 value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 }  // namespace
 
 Platform::Answer QtPlatform::message(const QString& text, Buttons buttons, Answer defaultButton) {
@@ -84,9 +77,12 @@ bool QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QString QtPlatform::chooseSaveFile(const QString& proposed, const QString& filters) {
-    // QFileDialog asks before overwriting an existing file unless told not to.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), Title, proposed, filters);
+QString QtPlatform::chooseSaveFile(const QString& proposed, const QString& filters,
+                                   Overwrite overwrite) {
+    const QFileDialog::Options options =
+        overwrite == Overwrite::Ask ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), Title, proposed, filters,
+                                        nullptr, options);
 }
 
 QString QtPlatform::chooseOpenFile(const QString& proposed, const QString& filters) {
@@ -96,9 +92,9 @@ QString QtPlatform::chooseOpenFile(const QString& proposed, const QString& filte
 
 std::optional<qint32> QtPlatform::chooseColor(qint32 initial) {
     const QColor chosen =
-        QColorDialog::getColor(fromRgbValue(initial), QApplication::activeWindow(), Title);
+        QColorDialog::getColor(ColorOfRgb(initial), QApplication::activeWindow(), Title);
     if (!chosen.isValid()) {
         return std::nullopt;
     }
-    return toRgbValue(chosen);
+    return RgbOfColor(chosen);
 }

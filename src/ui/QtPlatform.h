@@ -9,7 +9,8 @@ class QtPlatform : public Platform {
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
     void beep() override;
     bool openDocument(const QString& path) override;
-    QString chooseSaveFile(const QString& proposed, const QString& filters) override;
+    QString chooseSaveFile(const QString& proposed, const QString& filters,
+                           Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
 };

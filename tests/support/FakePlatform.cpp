@@ -10,8 +10,9 @@ bool FakePlatform::openDocument(const QString& path) {
     return openSucceeds;
 }
 
-QString FakePlatform::chooseSaveFile(const QString& proposed, const QString&) {
+QString FakePlatform::chooseSaveFile(const QString& proposed, const QString&, Overwrite overwrite) {
     fileProposals.append(proposed);
+    lastOverwrite = overwrite;
     return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
 }
 

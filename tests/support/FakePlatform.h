@@ -22,13 +22,15 @@ class FakePlatform : public Platform {
     QList<Shown> messages;
     QStringList opened;
     QStringList fileProposals;
+    Overwrite lastOverwrite = Overwrite::Ask;
     int beeps = 0;
     bool openSucceeds = true;
 
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
     void beep() override { ++beeps; }
     bool openDocument(const QString& path) override;
-    QString chooseSaveFile(const QString& proposed, const QString& filters) override;
+    QString chooseSaveFile(const QString& proposed, const QString& filters,
+                           Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
 

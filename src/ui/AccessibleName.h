@@ -1,0 +1,12 @@
+#pragma once
+
+class QGroupBox;
+class QWidget;
+
+// Gives a control inside a captioned frame the frame's caption (without its access key
+// marker) as the name screen readers announce. Called again when the caption changes.
+void NameAfterFrame(QWidget& control);
+
+// Gives a frame its own caption as its name: a frame inside another frame is otherwise
+// announced by the outer frame's caption.
+void NameAfterCaption(QGroupBox& frame);
