@@ -1,11 +1,9 @@
 #include "store/AllSettings.h"
 
-#include "model/SiteTable.h"
+#include "model/StartPage.h"
 #include "store/StoreLayout.h"
 #include "store/StoredStockList.h"
 #include "store/StoredValue.h"
-
-#include <algorithm>
 
 namespace {
 void readSection(const SettingsStore& store, const SectionLayout& section) {
@@ -14,11 +12,6 @@ void readSection(const SettingsStore& store, const SectionLayout& section) {
             ReadStoredText(field, *text);
         }
     }
-}
-
-bool isSiteFileName(const QString& name) {
-    return std::any_of(AllSites.begin(), AllSites.end(),
-                       [&](SiteId id) { return Site(id).fileName == name; });
 }
 
 bool usable(const TwipsGeometry& g) {
@@ -39,7 +32,7 @@ std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
             readSection(store, section);
         }
     }
-    if (!isSiteFileName(general.StartPage)) {
+    if (!NamesSite(general.StartPage)) {
         general.StartPage = startPage;
     }
     if (geometry && general.UseSavedGeometry && usable(stored)) {
@@ -49,9 +42,16 @@ std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
 }
 
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
+    QStringList unwritten = SectionNames();
     for (const StoreSection& section : ModelSections(model, geometry)) {
+        unwritten.removeOne(section.name);
         for (const auto& [key, value] : section.values) {
             store.SaveValue(section.name, key, value);
         }
+    }
+    // A section left out for holding only defaults must not keep older values, which the
+    // next load would bring back.
+    for (const QString& name : unwritten) {
+        store.DeleteSection(name);
     }
 }

@@ -14,5 +14,6 @@
 std::optional<QString> LoadAllSettings(const SettingsStore& store, Model& model,
                                        WindowGeometry* geometry);
 
-// Writes every key of every section; deletes nothing.
+// Writes every key of every section; deletes nothing but a section left out for holding only
+// its defaults (OwnSite).
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);
