@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QGroupBox>
+#include <QRect>
 #include <QString>
-
-class QGroupBox;
-class QWidget;
 
 // The dialogs use fixed layouts given in twips within each control's container. They were
 // drawn for a narrow 8-point font; with a wider font the whole layout is stretched so that
@@ -15,3 +14,17 @@ void PlaceAt(QWidget& widget, int left, int top, int width, int height);
 // control.
 QGroupBox* AddFrame(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height);
+
+// A `Control` named `name` at `controlTwips` inside a captioned frame named `name` + "Frame".
+template <typename Control>
+Control* AddFramedControl(QWidget* parent, const QString& caption, const QString& name,
+                          const QRect& frameTwips, const QRect& controlTwips) {
+    QGroupBox* frame = AddFrame(parent, caption, frameTwips.x(), frameTwips.y(), frameTwips.width(),
+                                frameTwips.height());
+    frame->setObjectName(name + QStringLiteral("Frame"));
+    auto* control = new Control(frame);
+    control->setObjectName(name);
+    PlaceAt(*control, controlTwips.x(), controlTwips.y(), controlTwips.width(),
+            controlTwips.height());
+    return control;
+}

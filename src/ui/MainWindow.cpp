@@ -2,6 +2,7 @@
 
 #include "ui/AboutBox.h"
 #include "ui/EditCommands.h"
+#include "ui/OwnSiteDialog.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
 #include "ui/Twips.h"
@@ -154,6 +155,8 @@ void MainWindow::buildMenus() {
                 addItem(options, "StockMasterMenu", "Stock&Master"),
                 addItem(options, "StockPointMenu", "Stock&Point"),
                 addItem(options, "YahooMenu", "&Yahoo")};
+    connect(addItem(options, "OwnSiteMenu", "&Own chart site"), &QAction::triggered, this,
+            [this] { ShowOwnSiteDialog(*this, model_, *tree_, platform_); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
