@@ -45,7 +45,7 @@ OwnSiteDialog::OwnSiteDialog(Model& model, StockTree& tree, Platform& platform, 
       NewWindow_(AddCheckBox(this, "NewWindow", tr("Open charts in a new &window"), 3720)) {
     OwnName_->setToolTip(tr("The name of the site in the pages, at most 40 characters"));
     const QString help =
-        tr("Put {symbol} where the stock's symbol goes, for example ") + TemplateExample;
+        tr("Put {symbol} where the stock's symbol goes, for example") + u'\n' + TemplateExample;
     OwnTemplate_->setToolTip(help);
     OwnTemplate_->setPlaceholderText(TemplateExample);
     auto* example = new QLabel(help, OwnTemplate_->parentWidget());

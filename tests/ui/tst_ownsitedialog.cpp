@@ -6,6 +6,14 @@
 #include <QLineEdit>
 #include <QTest>
 
+namespace {
+const char* const Once = "The address template must contain {symbol} exactly once.";
+const char* const Complete =
+    "The address template must be a complete http or https address, such as "
+    "https://www.example.com/chart?s={symbol}";
+const QString Sound = QStringLiteral("https://o.test/c?s={symbol}&t=1");
+}  // namespace
+
 // Done with the site enabled refuses what cannot make chart links, says why and changes
 // nothing; anything else is stored, trimmed.
 class OwnSiteDialogTest : public QObject {
@@ -16,36 +24,21 @@ class OwnSiteDialogTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("refusal");  // empty: accepted
-        const QString sound = QStringLiteral("https://o.test/c?s={symbol}&t=1");
-        const QString once =
-            QStringLiteral("The address template must contain {symbol} exactly once.");
-        const QString complete = QStringLiteral(
-            "The address template must be a complete http or https address, such as "
-            "https://www.example.com/chart?s={symbol}");
-        QTest::addRow("sound, trimmed") << true << " Own "
-                                        << " " + sound + " "
-                                        << "";
-        QTest::addRow("40 characters") << true << QString(40, u'n') << "HTTP://O.test/{symbol}"
-                                       << "";
-        QTest::addRow("off: anything goes") << false << ""
-                                            << "nonsense"
-                                            << "";
+        const QString n40(40, u'n');
+        const QString own = QStringLiteral("Own");
+        QTest::addRow("sound, trimmed") << true << " Own " << u' ' + Sound + u' ' << QString();
+        QTest::addRow("40 characters") << true << n40 << "HTTP://O.test/{symbol}" << QString();
+        QTest::addRow("off: anything goes") << false << QString() << "nonsense" << QString();
         QTest::addRow("blank name")
-            << true << "  " << sound << "Please enter a name for the chart site.";
+            << true << "  " << Sound << "Please enter a name for the chart site.";
         QTest::addRow("41 characters")
-            << true << QString(41, u'n') << sound
+            << true << n40 + u'n' << Sound
             << "The name of the chart site may be at most 40 characters long.";
-        QTest::addRow("no placeholder") << true << "Own"
-                                        << "https://o.test/c" << once;
-        QTest::addRow("two placeholders") << true << "Own" << sound + "{symbol}" << once;
-        QTest::addRow("relative") << true << "Own"
-                                  << "/c?s={symbol}" << complete;
-        QTest::addRow("other scheme") << true << "Own"
-                                      << "javascript:{symbol}" << complete;
-        QTest::addRow("no host") << true << "Own"
-                                 << "https:///c?s={symbol}" << complete;
-        QTest::addRow("blank inside") << true << "Own"
-                                      << "https://o.test/a b/{symbol}" << complete;
+        QTest::addRow("no placeholder") << true << own << "https://o.test/c" << Once;
+        QTest::addRow("two placeholders") << true << own << Sound + "{symbol}" << Once;
+        QTest::addRow("other scheme") << true << own << "javascript:{symbol}" << Complete;
+        QTest::addRow("no host") << true << own << "https:///c?s={symbol}" << Complete;
+        QTest::addRow("blank inside") << true << own << "https://o.test/a b/{symbol}" << Complete;
     }
 
     void done() {

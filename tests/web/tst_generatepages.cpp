@@ -142,11 +142,8 @@ class GeneratePagesTest : public QObject {
                    "<a target=\"_top\" href=\"stockpoint.frame.html\">StockPoint</a><br>",
                    "<a target=\"_top\" href=\"yahoo.frame.html\">Yahoo</a><br>",
                    "</body></html>"}));
-        QVERIFY(Read(file("own.frame.html"))
-                    .startsWith("<html><head><title>Stock charts from Q&amp;A &quot;charts&quot;"
-                                "</title></head><frameset cols=\"25%,75%\" rows=\"100%\">\r\n"
-                                "<frame scrolling=\"yes\" name=\"left\" src=\"own.html\">\r\n"
-                                "<frame scrolling=\"yes\" name=\"right\" src=\"blank.html\">"));
+        QVERIFY(Read(file("own.frame.html")).contains("from Q&amp;A &quot;charts&quot;</title>") &&
+                Read(file("own.frame.html")).contains("name=\"left\" src=\"own.html\">"));
         QVERIFY(Read(file("yahoo.html"))
                     .endsWith("StockPoint</a><br>\r\n<a target=\"_top\" href=\"own.frame.html\">"
                               "Q&amp;A &quot;charts&quot;</a><br>\r\n</body></html>\r\n"));
