@@ -13,6 +13,7 @@ void ApplyDefaults(Model& model) {
     model.stockMaster = StockMasterSettings{};
     model.stockPoint = StockPointSettings{};
     model.yahoo = YahooSettings{};
+    model.ownSite = OwnSiteSettings{};
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GeneralSettings.h"
+#include "model/OwnSiteSettings.h"
 #include "model/SiteSettings.h"
 #include "model/StockList.h"
 
@@ -15,6 +16,7 @@ struct Model {
     StockMasterSettings stockMaster;
     StockPointSettings stockPoint;
     YahooSettings yahoo;
+    OwnSiteSettings ownSite;
 
     // The model differs from what was last loaded or saved.
     bool SettingsChanged = false;

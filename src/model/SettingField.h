@@ -16,6 +16,8 @@ struct SettingField {
     std::variant<qint16*, qint32*, bool*, QString*> target;
     // For a selection: the table its index must fall in. A stored index outside it is refused.
     const OptionTable* table = nullptr;
+    // The value that stands for the table's first label: 0, or -1 where -1 means "none".
+    qint16 first = 0;
 };
 
 using SettingFields = std::vector<SettingField>;

@@ -1,12 +1,11 @@
 #include "store/AllSettings.h"
 
 #include "model/DefaultHtmlDir.h"
-#include "model/SiteTable.h"
+#include "model/StartPage.h"
 #include "store/StoreLayout.h"
 #include "store/StoredStockList.h"
 #include "store/StoredValue.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -17,11 +16,6 @@ void readSection(const SettingsStore& store, const SectionLayout& section) {
             ReadStoredText(field, *text);
         }
     }
-}
-
-bool isSiteFileName(const QString& name) {
-    return std::any_of(AllSites.begin(), AllSites.end(),
-                       [&](SiteId id) { return Site(id).fileName == name; });
 }
 
 // A folder written on Windows or a relative path would put the pages wherever the program
@@ -57,7 +51,7 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
             readSection(store, section);
         }
     }
-    if (!isSiteFileName(general.StartPage)) {
+    if (!NamesSite(general.StartPage)) {
         general.StartPage = startPage;
     }
     if (geometry && (keepStored || (general.UseSavedGeometry && usable(stored)))) {
@@ -79,9 +73,16 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
 }
 
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
+    QStringList unwritten = SectionNames();
     for (const StoreSection& section : ModelSections(model, geometry)) {
+        unwritten.removeOne(section.name);
         for (const auto& [key, value] : section.values) {
             store.SaveValue(section.name, key, value);
         }
+    }
+    // A section left out for holding only defaults must not keep older values, which the
+    // next load would bring back.
+    for (const QString& name : unwritten) {
+        store.DeleteSection(name);
     }
 }

@@ -15,5 +15,6 @@
 QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
                             const QString& source);
 
-// Writes every key of every section; deletes nothing.
+// Writes every key of every section; deletes nothing but a section left out for holding only
+// its defaults (OwnSite).
 void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);

@@ -1,6 +1,7 @@
 #include "store/StoreLayout.h"
 
 #include "sites/ChartSite.h"
+#include "sites/OwnSite.h"
 #include "store/StoredValue.h"
 
 namespace {
@@ -87,6 +88,7 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
     for (SiteId id : AllSites) {
         layout.push_back({Site(id).name, ChartSiteFor(id).fields(model)});
     }
+    layout.push_back({OwnSiteSectionName, OwnSiteFields(model)});
     return layout;
 }
 
@@ -122,12 +124,18 @@ QStringList SectionNames() {
     for (SiteId id : AllSites) {
         names << Site(id).name;
     }
+    names << OwnSiteSectionName;
     return names;
 }
 
 StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
     StoreSections sections;
     for (const SectionLayout& section : SettingsLayout(model, geometry)) {
+        // Left out while at its defaults, so that the store and the export of a user who never
+        // set up an own chart site stay as they always were.
+        if (section.name == OwnSiteSectionName && model.ownSite == OwnSiteSettings{}) {
+            continue;
+        }
         StoreSection& stored = sections.emplace_back(StoreSection{section.name, {}});
         for (const SettingField& field : section.fields) {
             appendValue(stored, field);

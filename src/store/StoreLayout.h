@@ -24,7 +24,7 @@ struct SectionLayout {
 
 using StoreLayout = std::vector<SectionLayout>;
 
-// Every section in export order (General, Custom, StockList, then the sites in SiteId order),
+// Every section in export order (General, Custom, StockList, the sites in SiteId order, OwnSite),
 // with the window's position and size at the end of General. The StockList section holds
 // only Maxtypes and Maxstocks; the records follow from ForEachStockRecordField.
 StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry);
@@ -41,5 +41,6 @@ const QString& StockSymbolKey(qint16 i);
 // The names of every section of this program.
 QStringList SectionNames();
 
-// The model and the window geometry as store content, in export order.
+// The model and the window geometry as store content, in export order. OwnSite is left out
+// while it holds the defaults.
 StoreSections ModelSections(Model& model, TwipsGeometry geometry);

@@ -49,10 +49,13 @@ bool assign(T* target, std::optional<T> value) {
 struct Reader {
     const QString& text;
     const OptionTable* table;
+    qint16 first;
 
     bool operator()(qint16* target) const {
         const auto index = parseNumber<qint16>(text);
-        return assign(target, table && index && !table->contains(*index) ? std::nullopt : index);
+        const bool outside =
+            table && index && (*index < first || *index - first > table->MaxIndex());
+        return assign(target, outside ? std::nullopt : index);
     }
     bool operator()(qint32* target) const { return assign(target, parseNumber<qint32>(text)); }
     bool operator()(bool* target) const { return assign(target, parseBoolean(text)); }
@@ -77,5 +80,5 @@ QString StoredText(const SettingField& field) {
 }
 
 bool ReadStoredText(const SettingField& field, const QString& text) {
-    return std::visit(Reader{text, field.table}, field.target);
+    return std::visit(Reader{text, field.table, field.first}, field.target);
 }

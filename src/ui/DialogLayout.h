@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QRect>
 #include <QString>
 
 class QDialog;
-class QGroupBox;
 class QWidget;
 
 // The windows use fixed layouts given in twips within each control's container. They were
@@ -22,3 +22,17 @@ void SetFixedDialogSize(QDialog& dialog, int width, int height);
 // control.
 QGroupBox* AddFrame(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height);
+
+// A `Control` named `name` at `controlTwips` inside a captioned frame named `name` + "Frame".
+template <typename Control>
+Control* AddFramedControl(QWidget* parent, const QString& caption, const QString& name,
+                          const QRect& frameTwips, const QRect& controlTwips) {
+    QGroupBox* frame = AddFrame(parent, caption, frameTwips.x(), frameTwips.y(), frameTwips.width(),
+                                frameTwips.height());
+    frame->setObjectName(name + QStringLiteral("Frame"));
+    auto* control = new Control(frame);
+    control->setObjectName(name);
+    PlaceAt(*control, controlTwips.x(), controlTwips.y(), controlTwips.width(),
+            controlTwips.height());
+    return control;
+}

@@ -4,6 +4,7 @@
 #include "ui/DialogLayout.h"
 #include "ui/EditCommands.h"
 #include "ui/GeneralOptionsMenu.h"
+#include "ui/OwnSiteDialog.h"
 #include "ui/SiteDialogs.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
@@ -157,6 +158,8 @@ void MainWindow::buildMenus() {
                 addItem(options, "StockMasterMenu", "Stock&Master"),
                 addItem(options, "StockPointMenu", "Stock&Point"),
                 addItem(options, "YahooMenu", "&Yahoo")};
+    connect(addItem(options, "OwnSiteMenu", "&Own chart site"), &QAction::triggered, this,
+            [this] { ShowOwnSiteDialog(*this, model_, *tree_, platform_); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

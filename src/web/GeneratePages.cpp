@@ -2,6 +2,7 @@
 
 #include "web/FramePages.h"
 #include "web/NavigationPage.h"
+#include "web/OwnSitePages.h"
 #include "web/PageFiles.h"
 
 namespace {
@@ -22,8 +23,8 @@ bool WriteNavigationPages(const Model& model, PageFiles& files) {
 bool GeneratePages(Model& model, GenerationReport& report) {
     model.PagesGenerated = true;
     PageFiles files(model.general.HtmlDir, report);
-    const bool ok =
-        files.prepare() && WriteFramePages(model, files) && WriteNavigationPages(model, files);
+    const bool ok = files.prepare() && WriteFramePages(model, files) &&
+                    WriteNavigationPages(model, files) && WriteOwnSitePages(model, files);
     report.finished(ok, ok ? QStringLiteral("Pages generated.") : files.error());
     return ok;
 }

@@ -15,7 +15,7 @@ constexpr size_t PageRoom = 4096;
 
 class NavigationPageWriter {
   public:
-    NavigationPageWriter(const Model& model, const ChartSite& site)
+    NavigationPageWriter(const Model& model, const PageSite& site)
         : model_(model), site_(site), noLineWraps_(model.general.NoLineWraps) {
         // The address is the same for every row but for the symbol: escape it once.
         for (const QString& piece : site.chartAddress(model).pieces) {
@@ -34,14 +34,15 @@ class NavigationPageWriter {
         for (int t = 0; t <= lastType; ++t) {
             writeType(model_.list.types[t]);
         }
-        WriteOtherSitesAndClose(page_, model_, site_.id());
+        WriteOtherSitesAndClose(page_, model_, site_.fileName());
         return std::move(page_);
     }
 
   private:
     void writeHead() {
-        page_ += "<html><head><title>Stock charts from " + site_.pageName().toStdString() +
-                 "</title></head><body" + BodyColors(model_.general).toStdString() + '>';
+        page_ += "<html><head><title>Stock charts from ";
+        AppendHtmlText(page_, site_.pageName(), false);
+        page_ += "</title></head><body" + BodyColors(model_.general).toStdString() + '>';
         AppendHtmlText(page_, QString(site_.pageName() + QStringLiteral(" charts")), noLineWraps_);
         page_ += "<br><hr>";
         page_ += LineEnd;
@@ -62,10 +63,12 @@ class NavigationPageWriter {
     }
 
     void writeStock(const StockRecord& stock) {
-        const QString& symbol = SiteSymbol(stock, site_.id());
+        const QString& symbol = site_.symbol(stock);
         symbolHref_.clear();
-        AppendHrefValue(symbolHref_, symbol);
-        page_ += "<tr><td><a target=\"right\" href=\"";
+        AppendHrefValue(symbolHref_, site_.addressSymbol(symbol));
+        page_ += "<tr><td><a target=\"";
+        page_ += site_.chartTarget();
+        page_ += "\" href=\"";
         page_ += chartPieces_.front();
         for (size_t k = 1; k < chartPieces_.size(); ++k) {
             page_ += symbolHref_;
@@ -95,7 +98,7 @@ class NavigationPageWriter {
     }
 
     const Model& model_;
-    const ChartSite& site_;
+    const PageSite& site_;
     const bool noLineWraps_;
     std::vector<std::string> chartPieces_;  // never empty
     size_t addressLength_ = 0;
@@ -104,6 +107,6 @@ class NavigationPageWriter {
 };
 }  // namespace
 
-std::string NavigationPage(const Model& model, const ChartSite& site) {
+std::string NavigationPage(const Model& model, const PageSite& site) {
     return NavigationPageWriter(model, site).page();
 }

@@ -6,6 +6,6 @@
 #include <string>
 
 // The navigation page of `site`: every type as a heading and every stock as a link to the
-// site's chart of it, then the custom and other-site links. The same for all four sites; a
-// site supplies only its name, its chart address and where the symbol goes.
-std::string NavigationPage(const Model& model, const ChartSite& site);
+// site's chart of it, then the custom and other-site links. The same for every site; a site
+// supplies only its name, its chart address, its symbols and where the symbol goes.
+std::string NavigationPage(const Model& model, const PageSite& site);

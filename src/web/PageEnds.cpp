@@ -44,17 +44,23 @@ void WriteCustomLinks(std::string& page, const Model& model) {
     page += LineEnd;
 }
 
-void WriteOtherSitesAndClose(std::string& page, const Model& model, SiteId site) {
+void WriteOtherSitesAndClose(std::string& page, const Model& model, const QString& pageSite) {
     WriteCustomLinks(page, model);
     AppendHtmlText(page, u"Other sites", model.general.NoLineWraps);
     page += "<br>";
     page += LineEnd;
     for (SiteId other : AllSites) {
         const SiteInfo& info = Site(other);
-        if (other != site && model.general.*(info.enable)) {
+        if (info.fileName != pageSite && model.general.*(info.enable)) {
             page += "<a target=\"_top\" href=\"" + info.fileName.toStdString() + ".frame.html\">" +
                     info.name.toStdString() + "</a><br>" + LineEnd;
         }
+    }
+    if (pageSite != OwnSiteFileName && OwnSiteInUse(model.ownSite)) {
+        page += "<a target=\"_top\" href=\"" + OwnSiteFileName.toStdString() + ".frame.html\">";
+        AppendHtmlText(page, model.ownSite.Name, model.general.NoLineWraps);
+        page += "</a><br>";
+        page += LineEnd;
     }
     page += "</body></html>";
     page += LineEnd;

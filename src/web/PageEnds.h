@@ -16,6 +16,7 @@ inline const char* LinkSeparator(bool noLineWraps) {
 // Appends the custom links block, or nothing when both custom links are disabled.
 void WriteCustomLinks(std::string& page, const Model& model);
 
-// Appends the custom links, the links to the other enabled sites' frameset pages and the
-// closing tags of the navigation page of `site`.
-void WriteOtherSitesAndClose(std::string& page, const Model& model, SiteId site);
+// Appends the custom links, the links to the other enabled sites' frameset pages (the own
+// site's after Yahoo) and the closing tags of the navigation page of the site whose file name
+// is `pageSite`.
+void WriteOtherSitesAndClose(std::string& page, const Model& model, const QString& pageSite);

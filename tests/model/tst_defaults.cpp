@@ -1,6 +1,7 @@
 #include "model/Limits.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
+#include "model/StartPage.h"
 
 #include <QTest>
 
@@ -11,8 +12,9 @@ class DefaultsTest : public QObject {
     void applyDefaultsEmptiesListAndClearsFlags() {
         Model model;
         DefaultStockList(model);
-        model.SettingsChanged = model.PagesGenerated = true;
+        model.SettingsChanged = model.PagesGenerated = model.ownSite.Enabled = true;
         ApplyDefaults(model);
+        QCOMPARE(model.ownSite, OwnSiteSettings{});
         QCOMPARE(model.list.Maxtypes, qint16(-1));
         QCOMPARE(model.list.Maxstocks, qint16(-1));
         QVERIFY(!model.SettingsChanged);
@@ -44,6 +46,33 @@ class DefaultsTest : public QObject {
         QCOMPARE(SiteSymbol(dow, SiteId::BigCharts), QStringLiteral("DJIA"));
         dow.Alt_SP = QStringLiteral(" ");
         QCOMPARE(SiteSymbol(dow, SiteId::StockPoint), QStringLiteral(" "));
+    }
+
+    // The rule the general options apply to the start page: it must name a site whose pages
+    // are written.
+    void startPageNamesAnEnabledSite_data() {
+        QTest::addColumn<QString>("startPage");
+        QTest::addColumn<bool>("ownEnabled");
+        QTest::addColumn<QString>("ownTemplate");
+        QTest::addColumn<bool>("expected");
+        const QString sound = QStringLiteral("https://o.test/c?s={symbol}");
+        QTest::addRow("enabled site") << "stockpoint" << false << sound << true;
+        QTest::addRow("disabled site") << "yahoo" << true << sound << false;
+        QTest::addRow("own site in use") << "own" << true << sound << true;
+        QTest::addRow("own site off") << "own" << false << sound << false;
+        QTest::addRow("own site spoilt") << "own" << true << "ftp://o.test/{symbol}" << false;
+    }
+
+    void startPageNamesAnEnabledSite() {
+        QFETCH(QString, startPage);
+        QFETCH(bool, ownEnabled);
+        QFETCH(QString, ownTemplate);
+        QFETCH(bool, expected);
+        Model model;
+        ApplyDefaults(model);
+        model.general.Yahoo_enable = false;
+        model.ownSite = {ownEnabled, QStringLiteral("Own"), ownTemplate, -1, false};
+        QCOMPARE(NamesEnabledSite(model, startPage), expected);
     }
 
     void limitMessagesReadAsTheUserSeesThem() {

@@ -1,5 +1,6 @@
 #include "model/Model.h"
 #include "sites/ChartSite.h"
+#include "sites/OwnSite.h"
 
 #include <QTest>
 
@@ -294,6 +295,32 @@ class ChartAddressTest : public QObject {
         model.bigCharts.CompSym = QStringLiteral("msft x");
         QVERIFY(Address(model, SiteId::BigCharts, QStringLiteral(" a:b "))
                     .endsWith("&comp=msft x&default=t&o_symb= a:b &symb= a:b #"));
+    }
+
+    // The own site: the template with the chosen symbol put in, RFC 3986 unreserved
+    // characters kept and everything else percent-encoded as UTF-8.
+    void ownSiteAddresses_data() {
+        QTest::addColumn<int>("symbolsFrom");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("unreserved kept") << -1 << "Az09-._~" << QStringLiteral("Az09-._~");
+        QTest::addRow("reserved, blank, non-ASCII") << -1 << QString::fromUtf8("^$ /?&=%+#\u00e9")
+                                                    << "%5E%24%20%2F%3F%26%3D%25%2B%23%C3%A9";
+        QTest::addRow("Yahoo's symbol") << 3 << "DJIA" << QStringLiteral("%5EDJI");
+        QTest::addRow("empty alternate falls back") << 1 << "DJIA" << QStringLiteral("DJIA");
+    }
+
+    void ownSiteAddresses() {
+        QFETCH(int, symbolsFrom);
+        QFETCH(QString, symbol);
+        QFETCH(QString, expected);
+        const StockRecord stock{symbol, {}, {}, {}, {}, {}, QStringLiteral("^DJI")};
+        Model model = Defaults();
+        model.ownSite = {true, "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom),
+                         false};
+        const OwnChartSite site(model.ownSite);
+        QCOMPARE(site.chartAddress(model).forSymbol(site.addressSymbol(site.symbol(stock))),
+                 "https://x.test/c?s=" + expected + "&p=1");
     }
 };
 

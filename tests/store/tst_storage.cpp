@@ -27,7 +27,7 @@ Model filledModel(const QString& text) {
     g.PanelPercent = -7;
     g.TextColor = 0x123456;
     g.BackColor = 0;
-    g.StartPage = QStringLiteral("yahoo");
+    g.StartPage = QStringLiteral("own");
     g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = true;
     model.custom[0] = {1, text + u'0', QStringLiteral("https://a.example/?q=") + text};
     model.custom[1] = {2, text + u'1', text};
@@ -36,6 +36,7 @@ Model filledModel(const QString& text) {
                          9, 7, 7, 3, true, true, true, {text, {}, text + u'2', {}, text}};
     model.stockPoint = {4, 7, 2, 7, {text, {}, text}, {-5, 200}, {1, 0, 1, 0, 1, 0, 0}};
     model.yahoo = {2, 5};
+    model.ownSite = {true, text, "https://o.test/?s={symbol}&q=" + text, 3, true};
     StockList& list = model.list;
     list.Maxtypes = 2;
     list.Maxstocks = 3;
@@ -56,6 +57,7 @@ void compareModels(const Model& actual, const Model& expected) {
     QCOMPARE(actual.stockMaster, expected.stockMaster);
     QCOMPARE(actual.stockPoint, expected.stockPoint);
     QCOMPARE(actual.yahoo, expected.yahoo);
+    QCOMPARE(actual.ownSite, expected.ownSite);
     QCOMPARE(actual.list.Maxtypes, expected.list.Maxtypes);
     QCOMPARE(actual.list.Maxstocks, expected.list.Maxstocks);
     for (int t = 0; t <= expected.list.Maxtypes; ++t) {
@@ -208,6 +210,31 @@ HtmlDir="C:\\Charts\\")") << QString() << R"("C:\Charts\")";
         QVERIFY(back.list.stocks[7].Stock.isEmpty());
     }
 
+    // Written only away from its defaults, so that other users' exports and stores stay as
+    // they were; a return to the defaults removes it from the store.
+    void ownSiteInExportImportAndStore() {
+        const Storage storage(storeFile());
+        const QString script = dir.filePath(QStringLiteral("own%1.reg").arg(testNumber));
+        Model model = defaults();
+        QVERIFY(storage.exportScript(model, StoredGeometry(), script).ok);
+        const QByteArray yahooEnd = "\\Yahoo]\r\n\"ViewType\"=\"0\"\r\n\"TimePeriod\"=\"1\"\r\n";
+        QVERIFY(readFile(script).endsWith(yahooEnd));
+        model.ownSite = {true, "Finviz \"daily\"", "https://finviz.com/quote.ashx?t={symbol}", 0,
+                         true};
+        QVERIFY(storage.exportScript(model, StoredGeometry(), script).ok);
+        QVERIFY(readFile(script).endsWith(
+            yahooEnd +
+            "\r\n[HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Tickvane\\OwnSite]"
+            "\r\n\"Enabled\"=\"True\"\r\n\"Name\"=\"Finviz \\\"daily\\\"\"\r\n"
+            "\"Template\"=\"https://finviz.com/quote.ashx?t={symbol}\"\r\n"
+            "\"SymbolsFrom\"=\"0\"\r\n\"NewWindow\"=\"True\"\r\n"));
+        QVERIFY(storage.importScript(script).ok);
+        compareModels(loaded(), model);
+        model.ownSite = {};
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        QVERIFY(!readFile(storeFile()).contains("OwnSite"));
+    }
+
     // A window places the stored geometry only when it is wanted and sound; a run without a
     // window keeps what is stored, which its export must carry.
     void savedGeometryIsPlaced_data() {
@@ -255,6 +282,8 @@ HtmlDir="C:\\Charts\\")") << QString() << R"("C:\Charts\")";
         QTest::newRow("start page in capitals") << QByteArray("[General]\nStartPage=Yahoo\n");
         QTest::newRow("selection past its table") << QByteArray("[BigCharts]\nTimePeriod=16\n");
         QTest::newRow("custom action text") << QByteArray("[Custom]\nCustomURLAction0=x\n");
+        QTest::newRow("symbols from past Yahoo") << QByteArray("[OwnSite]\nSymbolsFrom=4\n");
+        QTest::newRow("symbols from below -1") << QByteArray("[OwnSite]\nSymbolsFrom=-2\n");
     }
     void malformedValuesKeepTheDefault() {
         QFETCH(QByteArray, ini);

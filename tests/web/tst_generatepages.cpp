@@ -109,6 +109,41 @@ class GeneratePagesTest : public QObject {
                    "</body></html>"}));
     }
 
+    void ownSitePagesWhenEnabled() {
+        Model model = SmallList(dir());
+        model.general.StockMaster_enable = false;
+        model.list.stocks[0].Alt_SP = QStringLiteral("$MSFT");
+        model.ownSite = {true, QStringLiteral("Q&A \"charts\""),
+                         QStringLiteral("https://q.test/c?sym={symbol}&t=1y"), 2, true};
+        RecordingReport report;
+        QVERIFY(GeneratePages(model, report));
+        QCOMPARE(report.written.mid(8), (QStringList{"own.frame.html", "own.html"}));
+        QCOMPARE(
+            Read(file("own.html")),
+            Lines({"<html><head><title>Stock charts from Q&amp;A &quot;charts&quot;</title></head>"
+                   "<body>Q&amp;A &quot;charts&quot; charts<br><hr>",
+                   "<table border=0 cellspacing=0 cellpadding=0><tr><td>",
+                   "Internet Stocks</td></tr>",
+                   "<tr><td><a target=\"new\" href=\"https://q.test/c?sym=%24MSFT&t=1y\">"
+                   "$MSFT</a><font size=\"-2\"> Microsoft</font>",
+                   "</td></tr>",
+                   "<tr><td><a target=\"new\" href=\"https://q.test/c?sym=IBM&t=1y\">"
+                   "IBM</a><font size=\"-2\"> <a target=\"right\" "
+                   "href=\"https://www.ibm.com/\">IBM</font>",
+                   "</a>", "</td></tr>", "</table><hr>",
+                   "<table border=0 cellspacing=0 cellpadding=0><tr><td>", "Empty type</td></tr>",
+                   "</table><hr>", "Other sites<br>",
+                   "<a target=\"_top\" href=\"bigcharts.frame.html\">BigCharts</a><br>",
+                   "<a target=\"_top\" href=\"stockpoint.frame.html\">StockPoint</a><br>",
+                   "<a target=\"_top\" href=\"yahoo.frame.html\">Yahoo</a><br>",
+                   "</body></html>"}));
+        QVERIFY(Read(file("own.frame.html")).contains("from Q&amp;A &quot;charts&quot;</title>") &&
+                Read(file("own.frame.html")).contains("name=\"left\" src=\"own.html\">"));
+        QVERIFY(Read(file("yahoo.html"))
+                    .endsWith("StockPoint</a><br>\r\n<a target=\"_top\" href=\"own.frame.html\">"
+                              "Q&amp;A &quot;charts&quot;</a><br>\r\n</body></html>\r\n"));
+    }
+
     void framesetAndBlankPages() {
         Model model = SmallList(dir());
         RecordingReport report;
@@ -196,11 +231,15 @@ class GeneratePagesTest : public QObject {
         model.general.BigCharts_enable = false;
         model.general.StockMaster_enable = false;
         model.general.StockPoint_enable = false;
+        model.ownSite = {false, QStringLiteral("Own"), QStringLiteral("https://o.test/{symbol}"),
+                         -1, false};
         const QByteArray older("older page\r\n");
         Put(file("stockpoint.html"), older);
+        Put(file("own.html"), older);
         RecordingReport report;
         QVERIFY(GeneratePages(model, report));
         QCOMPARE(Read(file("stockpoint.html")), older);
+        QCOMPARE(Read(file("own.html")), older);
         QVERIFY(!QFile::exists(file("bigcharts.html")));
         QCOMPARE(report.written, AllFiles.mid(0, 5) + QStringList{"yahoo.html"});
         QVERIFY(Read(file("yahoo.html"))

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <QString>
+
+// StartPage names the site whose frameset page the browser opens: one of the four sites'
+// file names or the own site's "own", compared exactly.
+bool NamesSite(const QString& startPage);
+
+// Whether `startPage` names a site whose pages are written: the general options refuse any
+// other start page.
+bool NamesEnabledSite(const Model& model, const QString& startPage);
