@@ -72,7 +72,7 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     return warnings;
 }
 
-void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
+QStringList SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
     QStringList unwritten = SectionNames();
     for (const StoreSection& section : ModelSections(model, geometry)) {
         unwritten.removeOne(section.name);
@@ -85,4 +85,5 @@ void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& ge
     for (const QString& name : unwritten) {
         store.DeleteSection(name);
     }
+    return unwritten;
 }

@@ -16,5 +16,5 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
                             const QString& source);
 
 // Writes every key of every section; deletes nothing but a section left out for holding only
-// its defaults (OwnSite).
-void SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);
+// its defaults (OwnSite), and returns the names of the sections so left out.
+QStringList SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);

@@ -35,9 +35,13 @@ QString backupFile(const QString& storeFile) {
 }
 
 // Keeps the keys of the file that a save does not write (records past the list's end, keys
-// of other versions).
-void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier) {
+// of other versions), except in the sections the save left out on purpose.
+void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier,
+                   const QStringList& leftOut) {
     for (const StoreSection& section : earlier) {
+        if (leftOut.contains(section.name)) {
+            continue;
+        }
         for (const auto& [key, value] : section.values) {
             if (!store.GetValue(section.name, key)) {
                 store.SaveValue(section.name, key, value);
@@ -118,8 +122,7 @@ StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
             break;
     }
     const StoreSections earlier = store.takeAll();
-    SaveAllSettings(store, model, geometry.current());
-    keepUnwritten(store, earlier);
+    keepUnwritten(store, earlier, SaveAllSettings(store, model, geometry.current()));
     StoreResult written = store.commit();
     written.warnings = result.warnings + written.warnings;
     if (written.ok) {
