@@ -68,13 +68,10 @@ class TypeDialogsTest : public QObject {
         h.select(QString::fromUtf8(c.node));
         // A moved stock keeps every field.
         const TreeSelection before = SelectedItem(h.tree, h.model.list);
-        StockRecord moved;
-        if (before.isStock()) {
-            StockRecord& record = h.model.list.stocks[before.stock];
-            record.URL = QStringLiteral("http://example.com/");
-            record.Alt_SM = QStringLiteral("I:X");
-            moved = record;
-        }
+        StockRecord& record = h.model.list.stocks[qMax<qint16>(before.stock, 0)];
+        record.URL = QStringLiteral("http://example.com/");
+        record.Alt_SM = QStringLiteral("I:X");
+        const StockRecord moved = record;
         (h.commands.*c.command)();
         const bool changer = c.command == &EditCommands::ChangeType;
         QVERIFY(QTest::qWaitForWindowActive(
