@@ -22,6 +22,8 @@ struct Model {
     bool SettingsChanged = false;
     // Pages have been written since the defaults were last applied.
     bool PagesGenerated = false;
+
+    bool operator==(const Model&) const = default;
 };
 
 // Puts every setting back to its default and empties the list (old entries stay in the

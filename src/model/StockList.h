@@ -44,6 +44,8 @@ struct StockList {
     int typeCount() const { return Maxtypes + 1; }
     int stockCount() const { return Maxstocks + 1; }
     bool typeHasStocks(qint16 t) const { return types[t].Lowstock <= types[t].Histock; }
+
+    bool operator==(const StockList&) const = default;
 };
 
 void RebuildStockTypeIndex(StockList& list);

@@ -2,50 +2,76 @@
 #include "model/Model.h"
 #include "model/SiteTable.h"
 #include "model/StartPage.h"
+#include "store/StoreLayout.h"
 
 #include <QTest>
 
-// The starting state of the model: defaults and the starter list.
+namespace {
+// Moves a setting off whatever value it has.
+struct ChangeSetting {
+    void operator()(QString* text) const { *text += u'x'; }
+    void operator()(bool* flag) const { *flag = !*flag; }
+    void operator()(qint16* number) const { ++*number; }
+    void operator()(qint32* number) const { ++*number; }
+};
+}  // namespace
+
+// The starting state of the model: defaults, the starter list, and the texts of the limits.
 class DefaultsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void applyDefaultsEmptiesListAndClearsFlags() {
+    // Clear settings and the import rely on it: no setting and no flag may keep its old value.
+    void applyDefaultsPutsEverythingBack() {
         Model model;
-        DefaultStockList(model);
-        model.SettingsChanged = model.PagesGenerated = model.ownSite.Enabled = true;
+        TwipsGeometry geometry;
+        for (const SectionLayout& section : SettingsLayout(model, geometry)) {
+            for (const SettingField& field : section.fields) {
+                std::visit(ChangeSetting(), field.target);
+            }
+        }
+        model.SettingsChanged = model.PagesGenerated = true;
         ApplyDefaults(model);
-        QCOMPARE(model.ownSite, OwnSiteSettings{});
-        QCOMPARE(model.list.Maxtypes, qint16(-1));
-        QCOMPARE(model.list.Maxstocks, qint16(-1));
-        QVERIFY(!model.SettingsChanged);
-        QVERIFY(!model.PagesGenerated);
-        QVERIFY(model.general.HtmlDir.endsWith(u'/'));
+        Model fresh;
+        ApplyDefaults(fresh);
+        QVERIFY(model == fresh);
+        QVERIFY(fresh.general.HtmlDir.endsWith(u'/'));
     }
 
-    void defaultStockListMatchesTheStarterList() {
+    void defaultStockList() {
         Model model;
-        ApplyDefaults(model);
         DefaultStockList(model);
-        QVERIFY(CheckInvariants(model.list));
-        QVERIFY(!model.SettingsChanged);
         const StockList& list = model.list;
-        QCOMPARE(list.Maxtypes, qint16(2));
-        QCOMPARE(list.Maxstocks, qint16(7));
-        QCOMPARE(list.types[1].Type, QStringLiteral("Internet Stocks"));
-        QCOMPARE(list.types[1].Lowstock, qint16(3));
-        QCOMPARE(list.types[1].Histock, qint16(5));
-        QCOMPARE(list.types[2].Lowstock, qint16(6));
-        QCOMPARE(list.types[2].Histock, qint16(7));
-        QCOMPARE(list.stocks[2].Alt_BC, QStringLiteral("NASDAQ"));
-        QCOMPARE(list.StockTypeIndex[7], qint16(2));
+        QVERIFY(CheckInvariants(list));
+        QStringList rows;
+        for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+            rows << list.types[t].Type;
+            for (qint16 i = list.types[t].Lowstock; i <= list.types[t].Histock; ++i) {
+                const StockRecord& s = list.stocks[i];
+                rows << QStringList{s.Stock,  s.Description, s.URL,   s.Alt_BC,
+                                    s.Alt_SM, s.Alt_SP,      s.Alt_YH}
+                            .join(u',');
+                QCOMPARE(list.StockTypeIndex[i], t);
+            }
+        }
+        QCOMPARE(rows, QStringList({"Market Indices", "DJIA,Dow Industrials,,,I:INDU,$INDU,^DJI",
+                                    "SP500,S&P 500,,,I:SPX,$SPX,^SPC",
+                                    "COMP,NASDAQ,,NASDAQ,I:COMP,$COMPQ,^IXIC", "Internet Stocks",
+                                    "AOL,America Online,https://www.aol.com/,,,,",
+                                    "IBM,IBM,https://www.ibm.com/,,,,",
+                                    "MSFT,Microsoft,https://www.microsoft.com/,,,,", "Mutual Funds",
+                                    "FMAGX,Fidelity Magellan,https://www.fidelity.com/,,,,",
+                                    "JAVLX,Janus 20 Fund,https://www.janushenderson.com/,,,,"}));
+        QVERIFY(!model.SettingsChanged);
     }
 
-    void siteSymbolPrefersTheSitesAlternate() {
-        StockRecord dow{QStringLiteral("DJIA"), {}, {}, {}, {}, {}, QStringLiteral("^DJI")};
-        QCOMPARE(SiteSymbol(dow, SiteId::Yahoo), QStringLiteral("^DJI"));
-        QCOMPARE(SiteSymbol(dow, SiteId::BigCharts), QStringLiteral("DJIA"));
-        dow.Alt_SP = QStringLiteral(" ");
-        QCOMPARE(SiteSymbol(dow, SiteId::StockPoint), QStringLiteral(" "));
+    // A site's own alternate when it is not empty (a blank is not empty), else the symbol.
+    void siteSymbolIsTheSitesOwnAlternate() {
+        const StockRecord stock{"S", {}, {}, "B", "", " ", "Y"};
+        QStringList symbols;
+        for (SiteId site : AllSites) {
+            symbols << SiteSymbol(stock, site);
+        }
+        QCOMPARE(symbols, QStringList({"B", "S", " ", "Y"}));
     }
 
     // The rule the general options apply to the start page: it must name a site whose pages
@@ -75,20 +101,13 @@ class DefaultsTest : public QObject {
         QCOMPARE(NamesEnabledSite(model, startPage), expected);
     }
 
-    void limitMessagesReadAsTheUserSeesThem() {
+    void limitMessages() {
         QCOMPARE(TypeLimitMessage(),
                  QStringLiteral("Sorry, you have reached the (arbitrary) limit of 100 types.  If "
                                 "this limit is a problem, please contact the author."));
         QCOMPARE(StockLimitMessage(),
                  QStringLiteral("Sorry, you have reached the (arbitrary) limit of 1000 stocks.  "
                                 "If this limit is a problem, please contact the author."));
-        StockList list;
-        list.Maxtypes = 98;
-        list.Maxstocks = 998;
-        QVERIFY(!TypeLimitReached(list) && !StockLimitReached(list));
-        list.Maxtypes = 99;
-        list.Maxstocks = 999;
-        QVERIFY(TypeLimitReached(list) && StockLimitReached(list));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "support/EditingHarness.h"
 #include "support/FakePlatform.h"
 #include "support/FixedGeometry.h"
 #include "ui/FileCommands.h"
@@ -6,58 +7,35 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The File menu with scripted answers: clearing, export and import, and that every refusal or
-// failure leaves the user's work as it was.
-class FileCommandsTest : public QObject {
-    Q_OBJECT
-  private:
-    using A = Platform::Answer;
+namespace {
+using A = Platform::Answer;
 
+// The File menu over the starter list, with a store and an output folder of its own.
+struct Session {
     QTemporaryDir dir;
     Model model;
     Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
     FakePlatform platform;
     FixedGeometry geometry;
-    StockTree* tree = nullptr;
-    FileCommands* commands = nullptr;
+    StockTree tree{model};
+    FileCommands commands{model, storage, platform, tree, geometry};
 
-    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-
-    void renameFirstType(const char* name) {
-        model.list.types[0].Type = QLatin1String(name);
-        tree->Fill_tree(0, -1);
-    }
-
-    // A script holding the starter list with the first type named "Imported".
-    QString exportedScript() {
-        renameFirstType("Imported");
-        platform.fileChoices = {path("backup.reg")};
-        commands->ExportSettings();
-        platform.messages.clear();
-        platform.fileProposals.clear();
-        renameFirstType("Mine");
-        return path("backup.reg");
-    }
-
-  private Q_SLOTS:
-    void init() {
-        for (const QString& file : QDir(dir.path()).entryList(QDir::Files)) {
-            QFile::remove(dir.filePath(file));
-        }
-        platform = FakePlatform();
+    Session() {
         ApplyDefaults(model);
         DefaultStockList(model);
         model.general.HtmlDir = dir.path() + u'/';
-        tree = new StockTree(model);
-        commands = new FileCommands(model, storage, platform, *tree, geometry);
-        tree->Fill_tree(0, -1);
+        model.SettingsChanged = true;
+        tree.Fill_tree(0, -1);
     }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+}  // namespace
 
-    void cleanup() {
-        delete commands;
-        delete tree;
-    }
-
+// The File menu with scripted answers: clearing, export and import, and that every refusal or
+// failure leaves the user's work as it was.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
     void clearSettings_data() {
         QTest::addColumn<A>("answer");
         QTest::addColumn<bool>("cleared");
@@ -68,136 +46,96 @@ class FileCommandsTest : public QObject {
     void clearSettings() {
         QFETCH(A, answer);
         QFETCH(bool, cleared);
-        model.general.Yahoo_enable = false;
-        platform.answers = {answer};
-        commands->ClearSettings();
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages[0].text,
+        Session s;
+        s.model.SettingsChanged = false;
+        s.platform.answers = {answer};
+        s.commands.ClearSettings();
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text,
                  QStringLiteral("Are your sure you want to revert to default settings and delete "
                                 "your list of stocks?  This action cannot be undone."));
-        QCOMPARE(platform.messages[0].buttons, Platform::Buttons::OkCancel);
-        QCOMPARE(platform.messages[0].defaultButton, A::Cancel);
-        QCOMPARE(model.SettingsChanged, cleared);
-        QCOMPARE(model.general.Yahoo_enable, cleared);
-        QCOMPARE(model.list.Maxtypes, qint16(cleared ? -1 : 2));
-        QCOMPARE(tree->nodeCount(), cleared ? 0 : 11);
-        QCOMPARE(tree->topLevelItemCount(), cleared ? 0 : 3);
-        QVERIFY(!QFile::exists(storage.storeFile()));
+        QCOMPARE(s.platform.messages[0].buttons, Platform::Buttons::OkCancel);
+        QCOMPARE(s.platform.messages[0].defaultButton, A::Cancel);
+        QCOMPARE(s.model.SettingsChanged, cleared);
+        QCOMPARE(s.model.list.Maxtypes, qint16(cleared ? -1 : 2));
+        QCOMPARE(s.tree.topLevelItemCount(), cleared ? 0 : 3);
+        QVERIFY(!QFile::exists(s.storage.storeFile()));
     }
 
-    void exportWritesTheChosenFile() {
-        model.SettingsChanged = true;
-        platform.fileChoices = {path("out.reg")};
-        commands->ExportSettings();
-        QCOMPARE(platform.fileProposals, QStringList{path("tickvane.reg")});
-        QCOMPARE(platform.lastMessage(), QStringLiteral("Export complete."));
-        QVERIFY(QFile::exists(path("out.reg")));
-        QVERIFY(model.SettingsChanged);
+    void exportSettings_data() {
+        QTest::addColumn<QString>("file");  // chosen in the save dialog; empty: cancelled
+        QTest::addColumn<QString>("message");
+        QTest::newRow("written") << "out.reg"
+                                 << "Export complete.";
+        QTest::newRow("cancelled") << ""
+                                   << "";
+        QTest::newRow("failed") << "missing-dir/out.reg"
+                                << "missing-dir/out.reg";
     }
 
-    void exportCancelledWritesNothing() {
-        commands->ExportSettings();
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    void exportSettings() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        Session s;
+        if (!file.isEmpty()) {
+            s.platform.fileChoices = {s.path(file)};
+        }
+        s.commands.ExportSettings();
+        QCOMPARE(s.platform.fileProposals, QStringList{s.path("tickvane.reg")});
+        QCOMPARE(s.platform.messages.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(s.platform.lastMessage().contains(message));
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files),
+                 message == "Export complete." ? QStringList{file} : QStringList());
+        QVERIFY(s.model.SettingsChanged);
     }
 
-    void exportFailureNamesTheFile() {
-        const QString target = path("missing-dir/out.reg");
-        platform.fileChoices = {target};
-        commands->ExportSettings();
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.lastMessage().contains(target));
-        QVERIFY(platform.lastMessage() != QStringLiteral("Export complete."));
+    void importSettings_data() {
+        QTest::addColumn<A>("answer");
+        QTest::addColumn<QString>("file");  // chosen in the open dialog; empty: cancelled
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("imported") << A::Yes << "backup.reg" << true;
+        QTest::newRow("warning: No") << A::No << "backup.reg" << false;
+        QTest::newRow("warning: Cancel") << A::Cancel << "backup.reg" << false;
+        QTest::newRow("open dialog cancelled") << A::Yes << "" << false;
+        QTest::newRow("file refused") << A::Yes << "garbage.reg" << false;
+        QTest::newRow("file missing") << A::Yes << "nowhere.reg" << false;
     }
 
-    void importReplacesListAndReloads() {
-        const QString script = exportedScript();
-        model.SettingsChanged = true;
-        platform.answers = {A::Yes};
-        platform.fileChoices = {script};
-        commands->ImportSettings();
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages[0].text.startsWith(
+    // Only a script that was read replaces the list; every refusal leaves the user's work.
+    void importSettings() {
+        QFETCH(A, answer);
+        QFETCH(QString, file);
+        QFETCH(bool, imported);
+        Session s;
+        s.model.list.types[0].Type = QStringLiteral("Imported");
+        QVERIFY(s.storage.exportScript(s.model, s.geometry, s.path("backup.reg")).ok);
+        s.model.list.types[0].Type = QStringLiteral("Mine");
+        s.tree.Fill_tree(0, -1);
+        QFile garbage(s.path("garbage.reg"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a registry script\n"));
+        garbage.close();
+        s.platform.answers = {answer};
+        if (!file.isEmpty()) {
+            s.platform.fileChoices = {s.path(file)};
+        }
+        s.commands.ImportSettings();
+        QVERIFY(s.platform.messages[0].text.startsWith(
             QStringLiteral("Warning: settings and stock list will entered into the Windows "
                            "registry.  Any existing settings")));
-        QCOMPARE(platform.messages[0].buttons, Platform::Buttons::YesNoCancel);
-        QCOMPARE(platform.fileProposals, QStringList{path("tickvane.reg")});
-        QCOMPARE(model.list.types[0].Type, QStringLiteral("Imported"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Imported"));
-        QCOMPARE(tree->selectedNode(), 1);
-        QVERIFY(!model.SettingsChanged);
-        QVERIFY(QFile::exists(storage.storeFile()));
-    }
-
-    void importStopsWithoutChange_data() {
-        QTest::addColumn<QList<A>>("answers");
-        QTest::addColumn<QString>("file");  // chosen in the open dialog; empty: cancelled
-        QTest::addColumn<int>("messages");
-        QTest::newRow("warning: No") << QList<A>{A::No} << "backup.reg" << 1;
-        QTest::newRow("warning: Cancel") << QList<A>{A::Cancel} << "backup.reg" << 1;
-        QTest::newRow("open dialog cancelled") << QList<A>{A::Yes} << "" << 1;
-        QTest::newRow("file refused") << QList<A>{A::Yes} << "garbage.reg" << 2;
-        QTest::newRow("file missing") << QList<A>{A::Yes} << "nowhere.reg" << 2;
-    }
-
-    void importStopsWithoutChange() {
-        QFETCH(QList<A>, answers);
-        QFETCH(QString, file);
-        QFETCH(int, messages);
-        exportedScript();
-        QFile garbage(path("garbage.reg"));
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write("this is not a registry script\n");
-        garbage.close();
-        model.SettingsChanged = true;
-        platform.answers = answers;
-        if (!file.isEmpty()) {
-            platform.fileChoices = {dir.filePath(file)};
-        }
-        commands->ImportSettings();
-        QCOMPARE(platform.messages.size(), messages);
-        if (messages == 2) {
-            QVERIFY(platform.lastMessage().contains(dir.filePath(file)));
-        }
-        QCOMPARE(model.list.types[0].Type, QStringLiteral("Mine"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Mine"));
-        QVERIFY(model.SettingsChanged);
-        QVERIFY(!QFile::exists(storage.storeFile()));
-    }
-
-    void saveFailureKeepsTheChanges() {
-        const Storage unwritable(dir.path());
-        FileCommands failing(model, unwritable, platform, *tree, geometry);
-        model.SettingsChanged = true;
-        QVERIFY(!failing.SaveSettings());
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.lastMessage().contains(dir.path()));
-        QVERIFY(model.SettingsChanged);
-    }
-
-    void exitQuestion_data() {
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<QList<A>>("answers");
-        QTest::addColumn<bool>("mayEnd");
-        QTest::addColumn<int>("questions");
-        QTest::newRow("nothing changed") << false << QList<A>{} << true << 0;
-        QTest::newRow("Yes") << true << QList<A>{A::Yes} << true << 1;
-        QTest::newRow("No") << true << QList<A>{A::No} << true << 1;
-        QTest::newRow("Cancel") << true << QList<A>{A::Cancel} << false << 1;
-    }
-
-    void exitQuestion() {
-        QFETCH(bool, changed);
-        QFETCH(QList<A>, answers);
-        QFETCH(bool, mayEnd);
-        QFETCH(int, questions);
-        model.SettingsChanged = changed;
-        platform.answers = answers;
-        QCOMPARE(commands->ConfirmExit(), mayEnd);
-        QCOMPARE(platform.messages.size(), questions);
-        const bool saved = !answers.isEmpty() && answers[0] == A::Yes;
-        QCOMPARE(QFile::exists(storage.storeFile()), saved);
-        QCOMPARE(model.SettingsChanged, changed && !saved);
+        QCOMPARE(s.platform.messages[0].buttons, Platform::Buttons::YesNoCancel);
+        QCOMPARE(s.platform.messages[0].defaultButton, A::No);
+        QCOMPARE(s.platform.fileProposals,
+                 answer == A::Yes ? QStringList{s.path("tickvane.reg")} : QStringList());
+        const bool refused = answer == A::Yes && !imported && !file.isEmpty();
+        QCOMPARE(s.platform.messages.size(), refused ? 2 : 1);
+        QVERIFY(s.platform.lastMessage().contains(refused ? s.path(file) : QString()));
+        const QString first = QString::fromLatin1(imported ? "Imported" : "Mine");
+        QCOMPARE(DescribeList(s.model.list).section(u':', 0, 0), first);
+        QCOMPARE(s.tree.topLevelItemCount(), 3);
+        QCOMPARE(s.tree.topLevelItem(0)->text(0), first);
+        QCOMPARE(s.tree.selectedNode(), 1);
+        QCOMPARE(s.model.SettingsChanged, !imported);
+        QCOMPARE(QFile::exists(s.storage.storeFile()), imported);
     }
 };
 

@@ -1,143 +1,104 @@
 #include "support/EditingHarness.h"
+#include "ui/TreeSelection.h"
 #include "ui/TypeChangeDialog.h"
 #include "ui/TypeSetter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
-const QString DefaultList = QStringLiteral(
-    "Market Indices:Dow Industrials,S&P 500,NASDAQ|"
-    "Internet Stocks:America Online,IBM,Microsoft|"
-    "Mutual Funds:Fidelity Magellan,Janus 20 Fund");
+using Command = void (EditCommands::*)();
+constexpr Qt::Key Done = Qt::Key_Return;
+constexpr Qt::Key Cancel = Qt::Key_Escape;
+
+struct Case {
+    const char* name;
+    const char* list;
+    const char* node;  // selected before the command
+    Command command;
+    const char* input;  // the type's name, or the index of the stock's new type
+    Qt::Key key;
+    const char* after;
+    const char* selectedAfter;
+};
+
+constexpr char Abc[] = "A:a1,a2,a3|B:b1|C:c1";
+const Case Cases[] = {
+    {"first type", "", "", &EditCommands::AddType, "Stocks", Done, "Stocks:", "Stocks"},
+    {"new type after the stocks, trimmed", "A:a1|B:b1", "", &EditCommands::AddType, "  Bonds  ",
+     Done, "A:a1|B:b1|Bonds:", "Bonds"},
+    {"blank new type", "A:a1", "", &EditCommands::AddType, "   ", Done, "A:a1", ""},
+    {"rename, trimmed", "A:a1|B:", "B", &EditCommands::Edit, " Bonds", Done,
+     "A:a1|Bonds:", "Bonds"},
+    {"rename to blanks", "A:a1|B:", "A", &EditCommands::Edit, " ", Done, "A:a1|B:", "A"},
+    {"rename cancelled", "A:a1|B:", "A", &EditCommands::Edit, "Z", Cancel, "A:a1|B:", "A"},
+    {"to a later type", Abc, "a2", &EditCommands::ChangeType, "2", Done, "A:a1,a3|B:b1|C:c1,a2",
+     "a2"},
+    {"to an earlier type", Abc, "c1", &EditCommands::ChangeType, "0", Done,
+     "A:a1,a2,a3,c1|B:b1|C:", "c1"},
+    {"own type", Abc, "b1", &EditCommands::ChangeType, "1", Done, Abc, "b1"},
+    {"the only stock of a type", "A:a1|B:b1", "a1", &EditCommands::ChangeType, "1", Done,
+     "A:|B:b1,a1", "a1"},
+    {"last stock to the type before", "A:a1|B:b1,b2", "b2", &EditCommands::ChangeType, "0", Done,
+     "A:a1,b2|B:b1", "b2"},
+    {"into an empty type between", "A:a1,a2|B:|C:c1", "c1", &EditCommands::ChangeType, "1", Done,
+     "A:a1,a2|B:c1|C:", "c1"},
+    {"change cancelled", "A:a1|B:", "a1", &EditCommands::ChangeType, "1", Cancel, "A:a1|B:", "a1"},
+};
 }  // namespace
 
-// The type name dialog and the change-type dialog, opened through the commands.
+// The type name dialog and the change-type dialog, opened through the commands and answered
+// from the keyboard: each opens with the focus in its field, Enter is Done, Escape is Cancel.
 class TypeDialogsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void typeSetter_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("node");  // empty: AddType, else Edit on this type
-        QTest::addColumn<QString>("shownName");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("selectedAfter");
-
-        QTest::newRow("first type") << ""
-                                    << ""
-                                    << ""
-                                    << "Stocks"
-                                    << "Stocks:"
-                                    << "Stocks";
-        QTest::newRow("new type after stocks") << DefaultList << ""
-                                               << ""
-                                               << "  Bonds  " << DefaultList + "|Bonds:"
-                                               << "Bonds";
-        QTest::newRow("blank new type is not created") << "A:a1"
-                                                       << ""
-                                                       << ""
-                                                       << "   "
-                                                       << "A:a1"
-                                                       << "";
-        QTest::newRow("rename") << "A:a1|B:"
-                                << "B"
-                                << "B"
-                                << " Bonds"
-                                << "A:a1|Bonds:"
-                                << "Bonds";
-        QTest::newRow("rename to blanks keeps the name") << "A:a1|B:"
-                                                         << "A"
-                                                         << "A"
-                                                         << " "
-                                                         << "A:a1|B:"
-                                                         << "A";
-    }
-
-    void typeSetter() {
-        QFETCH(QString, list);
-        QFETCH(QString, node);
-        QFETCH(QString, shownName);
-        QFETCH(QString, typed);
-        QFETCH(QString, after);
-        QFETCH(QString, selectedAfter);
-
-        EditingHarness h(list);
-        h.select(node);
-        if (node.isEmpty()) {
-            h.commands.AddType();
-        } else {
-            h.commands.Edit();
+    void typeDialogs_data() {
+        QTest::addColumn<int>("row");
+        for (const Case& c : Cases) {
+            QTest::newRow(c.name) << int(&c - Cases);
         }
-        TypeSetter& dialog = h.commands.typeSetter();
-        QVERIFY(dialog.isVisible());
-        auto* header = dialog.findChild<QLineEdit*>(QStringLiteral("Header"));
-        QCOMPARE(header->text(), shownName);
-        header->setText(typed);
-        dialog.Done_Click();
-
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(h.list(), after);
-        QVERIFY(CheckInvariants(h.model.list));
-        QCOMPARE(h.selected(), selectedAfter);
-        QVERIFY(h.model.SettingsChanged);
     }
 
-    void changeType_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("stock");
-        QTest::addColumn<int>("newType");
-        QTest::addColumn<QString>("after");
-
-        QTest::newRow("to a later type") << DefaultList << "S&P 500" << 2
-                                         << "Market Indices:Dow Industrials,NASDAQ|"
-                                            "Internet Stocks:America Online,IBM,Microsoft|"
-                                            "Mutual Funds:Fidelity Magellan,Janus 20 Fund,S&P 500";
-        QTest::newRow("to an earlier type")
-            << DefaultList << "Fidelity Magellan" << 0
-            << "Market Indices:Dow Industrials,S&P 500,NASDAQ,Fidelity Magellan|"
-               "Internet Stocks:America Online,IBM,Microsoft|"
-               "Mutual Funds:Janus 20 Fund";
-        QTest::newRow("own type") << DefaultList << "IBM" << 1 << DefaultList;
-        QTest::newRow("the only stock of a type") << "A:a1|B:b1"
-                                                  << "a1" << 1 << "A:|B:b1,a1";
-        QTest::newRow("the last stock to the type before") << "A:a1|B:b1,b2"
-                                                           << "b2" << 0 << "A:a1,b2|B:b1";
-        QTest::newRow("into an empty type between") << "A:a1,a2|B:|C:c1"
-                                                    << "c1" << 1 << "A:a1,a2|B:c1|C:";
-    }
-
-    // The moved stock keeps every field and is selected in its new place.
-    void changeType() {
-        QFETCH(QString, list);
-        QFETCH(QString, stock);
-        QFETCH(int, newType);
-        QFETCH(QString, after);
-
-        EditingHarness h(list);
-        h.select(stock);
-        StockRecord& record = h.model.list.stocks[h.tree.NodeStockIndex(h.tree.selectedNode())];
+    void typeDialogs() {
+        QFETCH(int, row);
+        const Case& c = Cases[row];
+        EditingHarness h(QString::fromUtf8(c.list));
+        h.tree.show();
+        h.select(QString::fromUtf8(c.node));
+        // A moved stock keeps every field.
+        const TreeSelection before = SelectedItem(h.tree, h.model.list);
+        StockRecord& record = h.model.list.stocks[qMax<qint16>(before.stock, 0)];
         record.URL = QStringLiteral("http://example.com/");
         record.Alt_SM = QStringLiteral("I:X");
         const StockRecord moved = record;
-        h.commands.ChangeType();
-        TypeChangeDialog& dialog = h.commands.typeChanger();
-        QVERIFY(dialog.isVisible());
-        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("TypeChanger"));
-        QCOMPARE(types->count(), h.model.list.typeCount());
-        types->setCurrentIndex(newType);
-        dialog.Done_Click();
+        (h.commands.*c.command)();
+        const bool changer = c.command == &EditCommands::ChangeType;
+        QVERIFY(QTest::qWaitForWindowActive(
+            changer ? static_cast<QWidget*>(&h.commands.typeChanger()) : &h.commands.typeSetter()));
+        if (changer) {
+            auto* types = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            QVERIFY(types && types->objectName() == "TypeChanger");
+            QCOMPARE(types->count(), h.model.list.typeCount());
+            QCOMPARE(types->currentIndex(), before.type);
+            types->setCurrentIndex(QByteArray(c.input).toInt());
+        } else {
+            auto* header = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(header && header->objectName() == "Header");
+            QCOMPARE(header->text(),
+                     QString::fromUtf8(c.command == &EditCommands::Edit ? c.node : ""));
+            header->setText(QString::fromUtf8(c.input));
+        }
+        QTest::keyClick(QApplication::focusWidget(), c.key);
 
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(h.list(), after);
+        QVERIFY(!h.commands.editorOpen());
+        QCOMPARE(h.list(), QString::fromUtf8(c.after));
         QVERIFY(CheckInvariants(h.model.list));
-        QCOMPARE(h.selected(), stock);
-        const int node = h.tree.selectedNode();
-        QCOMPARE(h.model.list.stocks[h.tree.NodeStockIndex(node)], moved);
-        QCOMPARE(h.tree.currentItem()->parent()->text(0), h.model.list.types[newType].Type);
-        QVERIFY(h.model.SettingsChanged);
+        QCOMPARE(h.selected(), QString::fromUtf8(c.selectedAfter));
+        QCOMPARE(h.model.SettingsChanged, c.key == Done);
+        if (before.isStock()) {
+            QCOMPARE(h.model.list.stocks[SelectedItem(h.tree, h.model.list).stock], moved);
+        }
     }
 
     void changeTypeRefusesATypeNode() {
@@ -145,48 +106,8 @@ class TypeDialogsTest : public QObject {
         h.select(QStringLiteral("A"));
         h.commands.ChangeType();
         QCOMPARE(h.platform.beeps, 1);
-        QVERIFY(!h.commands.typeChanger().isVisible());
-        QVERIFY(!h.model.SettingsChanged);
-    }
-
-    void cancelChangesNothing() {
-        EditingHarness h(QStringLiteral("A:a1|B:"));
-        h.select(QStringLiteral("a1"));
-        h.commands.ChangeType();
-        TypeChangeDialog& changer = h.commands.typeChanger();
-        changer.findChild<QComboBox*>(QStringLiteral("TypeChanger"))->setCurrentIndex(1);
-        changer.cancelButton().click();
-        h.select(QStringLiteral("A"));
-        h.commands.Edit();
-        h.commands.typeSetter().findChild<QLineEdit*>(QStringLiteral("Header"))->setText("Z");
-        h.commands.typeSetter().reject();
-        QCOMPARE(h.list(), QStringLiteral("A:a1|B:"));
-        QVERIFY(!h.model.SettingsChanged);
         QVERIFY(!h.commands.editorOpen());
-    }
-
-    // Both dialogs open with the focus in their field; Enter is Done and Escape is Cancel.
-    void worksFromTheKeyboard() {
-        EditingHarness h(QStringLiteral("A:a1|B:"));
-        h.tree.show();
-        h.select(QStringLiteral("a1"));
-        h.commands.ChangeType();
-        TypeChangeDialog& changer = h.commands.typeChanger();
-        QVERIFY(QTest::qWaitForWindowActive(&changer));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TypeChanger"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(!changer.isVisible());
-        QCOMPARE(h.list(), QStringLiteral("A:|B:a1"));
-
-        h.commands.AddType();
-        TypeSetter& setter = h.commands.typeSetter();
-        QVERIFY(QTest::qWaitForWindowActive(&setter));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Header"));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("C"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!setter.isVisible());
-        QCOMPARE(h.list(), QStringLiteral("A:|B:a1"));
+        QVERIFY(!h.model.SettingsChanged);
     }
 };
 
