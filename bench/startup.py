@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Start-up time of Tickvane beside a bare Qt window built the same way.
+"""Start-up time of Tickvane beside a bare Qt window built the same way, and beside the same
+window showing one label (which, like every window with text, loads the fonts).
 
 Starts each program in turn on its own virtual display (Xvfb) and measures the time from
 starting the process to the X server mapping its top-level window. The rounds alternate, so
@@ -61,11 +62,12 @@ def main():
     maps = []
     xev = watch_maps(display, maps)
     time.sleep(0.3)
-    times = {"minimal": [], "tickvane": []}
+    times = {"minimal": [], "text": [], "tickvane": []}
     try:
         with tempfile.TemporaryDirectory() as work:
             programs = {
                 "minimal": lambda n: [f"{build}/bench/minimal_window"],
+                "text": lambda n: [f"{build}/bench/minimal_window", "text"],
                 "tickvane": lambda n: [f"{build}/src/app/tickvane", "--settings",
                                        f"{work}/Tickvane{n}.ini"],
             }
@@ -79,10 +81,11 @@ def main():
         xev.terminate()
         xvfb.terminate()
     for name, values in times.items():
-        print(f"{name:9s} median {statistics.median(values) * 1000:6.1f} ms   "
+        print(f"{name:8s} median {statistics.median(values) * 1000:6.1f} ms   "
               + " ".join(f"{v * 1000:.0f}" for v in values))
-    ratio = statistics.median(times["tickvane"]) / statistics.median(times["minimal"])
-    print(f"start-up ratio tickvane / minimal Qt window: {ratio:.2f}")
+    tickvane = statistics.median(times["tickvane"])
+    for name, what in (("minimal", "bare Qt window"), ("text", "Qt window with a label")):
+        print(f"start-up ratio tickvane / {what}: {tickvane / statistics.median(times[name]):.2f}")
 
 
 if __name__ == "__main__":
