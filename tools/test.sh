@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer, the installation and the Debian
 # package, the generated pages in a headless browser, and each fuzz target for 30 s.
 # Each step prints a banner and its time; the first failing step stops the script non-zero.
-set -euo pipefail
+set -eEuo pipefail
 cd "$(dirname "$0")/.."
 
 current=""
