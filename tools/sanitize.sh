@@ -15,5 +15,4 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Sanitize "${launcher[@]}" \
 cmake --build build-asan -j2
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j2
