@@ -2,12 +2,13 @@
 #include "store/Storage.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 
 // Any bytes may be found in the store file at start-up. Loading them over the defaults must
 // leave a stock list that the rest of the program can index safely.
@@ -19,11 +20,18 @@ namespace {
     std::abort();
 }
 
+// The store is read through QSettings, which only reads files; a folder in shared memory keeps
+// the file in RAM, where the system has one.
+QString TemporaryParent() {
+    const QString sharedMemory = QStringLiteral("/dev/shm");
+    return QDir(sharedMemory).exists() ? sharedMemory : QDir::tempPath();
+}
+
 // One file for every input, so that Qt's cache of settings files does not grow (libFuzzer would
 // then look for leaks after every run). Each input gets a later modification time, so the cache
 // never serves the content of an earlier input.
 QString WriteStoreFile(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir directory;
+    static QTemporaryDir directory(TemporaryParent() + QStringLiteral("/tickvane-fuzz-XXXXXX"));
     static qint64 writes = 0;
     const QString storeFile = directory.filePath(QStringLiteral("Tickvane.ini"));
     QFile file(storeFile);
@@ -37,15 +45,23 @@ QString WriteStoreFile(const std::uint8_t* data, std::size_t size) {
     return storeFile;
 }
 
+// A model made afresh for every input, in the same place: a new allocation of its size would be
+// mapped and unmapped on every run under AddressSanitizer, which costs more than the load.
+Model& FreshModel() {
+    static std::optional<Model> model;
+    model.emplace();
+    return *model;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString storeFile = WriteStoreFile(data, size);
-    const auto model = std::make_unique<Model>();
-    ApplyDefaults(*model);
-    Storage(storeFile).load(*model, nullptr);
+    Model& model = FreshModel();
+    ApplyDefaults(model);
+    Storage(storeFile).load(model, nullptr);
     QString problem;
-    if (!CheckInvariants(model->list, &problem)) {
+    if (!CheckInvariants(model.list, &problem)) {
         Fail(problem);
     }
     return 0;

@@ -1,10 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (CTest, then the fuzz targets).
-set -euo pipefail
+# Installs what is missing, builds, and runs every test: the unit tests (CTest), the same tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the installation and the Debian
+# package, the generated pages in a headless browser, and each fuzz target for 30 s.
+# Each step prints a banner and its time; the first failing step stops the script non-zero.
+set -eEuo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
-tools/build.sh
-ctest --test-dir build --output-on-failure -j2
-if [ -x tools/fuzz.sh ]; then
-  tools/fuzz.sh
-fi
+
+current=""
+started=$SECONDS
+trap 'echo "==== FAILED: $current" >&2' ERR
+
+step() {
+    current=$1
+    shift
+    printf '\n==== %s\n' "$current"
+    local start=$SECONDS
+    "$@"
+    printf '==== passed: %s (%d s)\n' "$current" $((SECONDS - start))
+}
+
+step "install missing packages" tools/install-deps.sh
+step "build" tools/build.sh
+step "unit tests" ctest --test-dir build --output-on-failure -j2
+step "unit tests under ASan and UBSan" tools/sanitize.sh
+step "installation and Debian package" dist/check-install.sh build
+step "generated pages in headless Chromium" tests/browser/run.sh build/src/app/tickvane
+step "fuzz targets, 30 s each" tools/fuzz.sh 30
+printf '\n==== all tests passed (%d s)\n' $((SECONDS - started))

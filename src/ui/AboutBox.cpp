@@ -11,8 +11,9 @@ QString aboutText() {
     return QStringLiteral(
                "Tickvane version 1.0\n"
                "Web pages of chart links for your stocks.\n"
-               "Charts come from the chart sites.\n"
-               "Built with Qt %1.\n"
+               "Charts by BigCharts, StockMaster, StockPoint and Yahoo.\n"
+               "Written by the Tickvane developers with Qt %1.\n"
+               "https://tickvane.org/\n"
                "\n")
         .arg(QString::fromLatin1(qVersion()));
 }

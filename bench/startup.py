@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""Start-up time of Tickvane beside a bare Qt window built the same way, and beside the same
+window showing one label (which, like every window with text, loads the fonts).
+
+Starts each program in turn on its own virtual display (Xvfb) and measures the time from
+starting the process to the X server mapping its top-level window. The rounds alternate, so
+both programs see the same machine load; the medians and their ratio are printed.
+
+Usage: bench/startup.py [BUILD_DIR] [ROUNDS]   (default build, 10)
+Needs Xvfb, xev and stdbuf (Debian packages xvfb, x11-utils, coreutils). DISPLAY_NUMBER picks the display.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+
+def watch_maps(display, maps):
+    """Records the time of every MapNotify of an ordinary top-level window."""
+    # xev writes through a pipe in blocks unless told to flush every line.
+    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-display", display, "-root",
+                            "-event", "substructure"], stdout=subprocess.PIPE, text=True)
+
+    def read():
+        for line in xev.stdout:
+            if line.startswith("MapNotify"):
+                maps.append([time.monotonic(), line])
+            elif maps and "override NO" in line and len(maps[-1]) == 2:
+                maps[-1].append(True)
+
+    threading.Thread(target=read, daemon=True).start()
+    return xev
+
+
+def cpu_seconds(pid):
+    """User and system time of the process so far; unlike the wall time, other load leaves
+    it nearly alone."""
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def time_to_window(command, maps, timeout=20.0):
+    seen = len(maps)
+    start = time.monotonic()
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        while time.monotonic() - start < timeout:
+            mapped = [m for m in maps[seen:] if len(m) == 3]
+            if mapped:
+                return mapped[0][0] - start, cpu_seconds(process.pid)
+            time.sleep(0.001)
+        raise RuntimeError(f"{command[0]}: no window within {timeout} s")
+    finally:
+        process.terminate()
+        process.wait()
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build"
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    display = ":" + os.environ.get("DISPLAY_NUMBER", "15")
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    maps = []
+    xev = watch_maps(display, maps)
+    time.sleep(0.3)
+    times = {"minimal": [], "text": [], "tickvane": []}
+    cpu = {name: [] for name in times}
+    try:
+        with tempfile.TemporaryDirectory() as work:
+            programs = {
+                "minimal": lambda n: [f"{build}/bench/minimal_window"],
+                "text": lambda n: [f"{build}/bench/minimal_window", "text"],
+                "tickvane": lambda n: [f"{build}/src/app/tickvane", "--settings",
+                                       f"{work}/Tickvane{n}.ini"],
+            }
+            for n in range(rounds + 1):
+                for name, command in programs.items():
+                    elapsed, used = time_to_window(command(n), maps)
+                    if n > 0:  # the first round only warms the file cache
+                        times[name].append(elapsed)
+                        cpu[name].append(used)
+                    time.sleep(0.2)
+    finally:
+        xev.terminate()
+        xvfb.terminate()
+    for name, values in times.items():
+        print(f"{name:8s} median {statistics.median(values) * 1000:6.1f} ms   "
+              + " ".join(f"{v * 1000:.0f}" for v in values))
+        print(f"{'':8s} CPU    {statistics.median(cpu[name]) * 1000:6.1f} ms")
+    for name, what in (("minimal", "bare Qt window"), ("text", "Qt window with a label")):
+        wall = statistics.median(times["tickvane"]) / statistics.median(times[name])
+        used = statistics.median(cpu["tickvane"]) / max(statistics.median(cpu[name]), 1e-3)
+        print(f"start-up ratio tickvane / {what}: {wall:.2f} (wall), {used:.2f} (CPU)")
+
+
+if __name__ == "__main__":
+    main()
