@@ -2,8 +2,11 @@
 # Starts Tickvane on a virtual display with a fresh settings file, captures the main window
 # to a PNG and quits. Usage: tools/screenshot.sh [OUTPUT.png]   (default /tmp/tickvane.png)
 # Set MENU=File (or Options, Help) to capture the whole screen with that menu open.
-# Set DIALOG=BigCharts (or StockMaster, StockPoint, Yahoo) to open that site's options dialog
-# from the keyboard (Alt+O, then the item's access key) and capture the dialog.
+# Set DIALOG=NAME to open a dialog from the keyboard and capture it: BigCharts, StockMaster,
+# StockPoint, Yahoo, General, CustomURLs, OwnSite (the Options menu), AddStock, EditStock,
+# AddType, ChangeType (the list buttons; Edit and Change type act on the list's second row),
+# About (the Help menu).
+# Set SETTINGS=FILE to start from a copy of FILE instead of an empty settings file.
 # Set SCREEN=:N to use display :N instead of a random one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,15 +32,17 @@ program=""
 cleanup() {
   [ -n "$program" ] && kill "$program" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true  # frees the display for the next run
   rm -rf "$work"
 }
 trap cleanup EXIT
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
+[ -n "${SETTINGS:-}" ] && cp "$SETTINGS" "$work/Tickvane.ini"
 QT_QPA_PLATFORM=xcb build/src/app/tickvane --settings "$work/Tickvane.ini" &
 program=$!
-window="$(xdotool search --sync --onlyvisible --name '^Tickvane$' | head -n1)"
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Tickvane$' | head -n1)"
 sleep 1
 if [ -n "${MENU:-}" ]; then
   case "$MENU" in File) x=20 ;; Options) x=68 ;; *) x=120 ;; esac
@@ -46,16 +51,26 @@ if [ -n "${MENU:-}" ]; then
   import -window root "$output"
 elif [ -n "${DIALOG:-}" ]; then
   case "$DIALOG" in
-    BigCharts) key=b title='BigCharts Options' ;;
-    StockMaster) key=m title='StockMaster options' ;;
-    StockPoint) key=p title='StockPoint Options' ;;
-    Yahoo) key=y title='Yahoo Options' ;;
+    BigCharts) keys=(alt+o b) title='BigCharts Options' ;;
+    StockMaster) keys=(alt+o m) title='StockMaster options' ;;
+    StockPoint) keys=(alt+o p) title='StockPoint Options' ;;
+    Yahoo) keys=(alt+o y) title='Yahoo Options' ;;
+    General) keys=(alt+o g) title='General options' ;;
+    CustomURLs) keys=(alt+o c) title='Custom URLs' ;;
+    OwnSite) keys=(alt+o o) title='Own chart site' ;;
+    AddStock) keys=(alt+s) title='New or updated stock' ;;
+    EditStock) keys=(Down alt+e) title='New or updated stock' ;;
+    AddType) keys=(alt+a) title='New or updated type' ;;
+    ChangeType) keys=(Down alt+t) title='Change type' ;;
+    About) keys=(alt+h a) title='About Tickvane' ;;
     *) echo "unknown DIALOG: $DIALOG" >&2; exit 2 ;;
   esac
-  xdotool windowfocus --sync "$window" key alt+o
-  sleep 0.5
-  xdotool key "$key"
-  dialog="$(xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)"
+  xdotool windowfocus --sync "$window"
+  for key in "${keys[@]}"; do
+    xdotool key "$key"
+    sleep 0.5
+  done
+  dialog="$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)"
   sleep 1
   import -window "$dialog" "$output"
 else

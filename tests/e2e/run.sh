@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Drives the real program on a virtual display with key strokes only: adds a type and a stock,
+# changes a Yahoo option and two general options, generates the pages and exits saving the
+# settings; then checks the pages, the store file and the exit status. A second start that
+# changes nothing must exit at once, without a question.
+# Prints one summary line; exits non-zero on any failure. Never runs longer than 120 s.
+# Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one)
+set -euo pipefail
+if [ -z "${E2E_INNER:-}" ]; then
+  export E2E_INNER=1
+  status=0
+  timeout -k 5 120 "$0" "$@" || status=$?
+  [ "$status" -eq 124 ] && echo "end-to-end test: FAILED, timed out after 120 s" >&2
+  exit "$status"
+fi
+
+program="$(realpath "$1")"
+work="$(mktemp -d)"
+settings="$work/Tickvane.ini"
+pages="$work/pages"
+mkdir "$pages"
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "end-to-end test: FAILED, $*" >&2
+  exit 1
+}
+
+# Xvfb picks a free display itself and writes its number to the file descriptor we give it.
+if [ -n "${SCREEN:-}" ]; then
+  Xvfb "$SCREEN" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY="$SCREEN"
+else
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  exec 3>&-
+  export DISPLAY=":$(cat "$work/display")"
+fi
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+
+# Waits for a visible window whose title is exactly $1 (at most 15 s), gives it the keyboard
+# and prints its id.
+await() {
+  local id
+  id="$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)" ||
+    fail "no window \"$1\" appeared"
+  [ -n "$id" ] || fail "no window \"$1\" appeared"
+  sleep 0.3
+  xdotool windowfocus --sync "$id"
+  echo "$id"
+}
+# Waits until window $1 has gone (at most 15 s).
+gone() {
+  for _ in $(seq 150); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window \"$2\" did not close"
+}
+keys() { xdotool key --delay 60 "$@"; }
+text() { xdotool type --delay 40 "$1"; }
+
+start() {
+  QT_QPA_PLATFORM=xcb "$program" --settings "$settings" >"$work/out.log" 2>&1 &
+  app=$!
+  main="$(await Tickvane)"
+}
+# Waits up to $1 seconds for the program to end and checks it ended with status 0.
+finish() {
+  for _ in $(seq $(($1 * 10))); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app" 2>/dev/null && fail "$2: the program was still running after $1 s"
+  local status=0
+  wait "$app" || status=$?
+  app=""
+  [ "$status" -eq 0 ] || fail "$2: exit status $status ($(tr '\n' ' ' <"$work/out.log"))"
+}
+
+start
+# A type.
+keys alt+a
+w="$(await 'New or updated type')"
+text "E2E Growth"
+keys alt+d
+gone "$w" 'New or updated type'
+# A stock below it.
+xdotool windowfocus --sync "$main"
+keys alt+s
+w="$(await 'New or updated stock')"
+text "E2EQ"
+keys Tab Tab
+text "End To End Quartz"
+keys alt+d
+gone "$w" 'New or updated stock'
+# Yahoo: the time period one step down the list.
+xdotool windowfocus --sync "$main"
+keys alt+o
+sleep 0.4
+keys y
+w="$(await 'Yahoo Options')"
+keys alt+t Down alt+d
+gone "$w" 'Yahoo Options'
+# General options: the pages go to the temporary folder, without line wraps.
+xdotool windowfocus --sync "$main"
+keys alt+o
+sleep 0.4
+keys g
+w="$(await 'General options')"
+keys alt+f ctrl+a
+text "$pages"
+keys alt+l alt+d
+gone "$w" 'General options'
+# Generate, confirm the message, exit and save.
+xdotool windowfocus --sync "$main"
+keys alt+g
+w="$(await Tickvane)"
+[ "$w" != "$main" ] || fail "no \"Pages generated.\" message"
+keys Return
+gone "$w" Tickvane || true
+xdotool windowfocus --sync "$main"
+keys alt+f
+sleep 0.4
+keys x
+w="$(await Tickvane)"
+[ "$w" != "$main" ] || fail "no save question at exit"
+keys alt+y
+finish 15 "first run"
+
+page="$pages/yahoo.html"
+[ -f "$page" ] || fail "no $page (files: $(ls "$pages"))"
+grep -q 'E2E&nbsp;Growth' "$page" || fail "the new type is missing in yahoo.html (or wraps)"
+grep -q 'E2EQ' "$page" || fail "the new stock is missing in yahoo.html"
+grep -q 'End&nbsp;To&nbsp;End&nbsp;Quartz' "$page" || fail "no &nbsp; in the stock's name"
+grep -q 's=E2EQ' "$page" || fail "no chart address for the new stock in yahoo.html"
+grep -Eq 'E2EQ[^"]*&(amp;)?d=' "$page" || fail "no time period in the stock's chart address"
+for key in 'Type0=E2E Growth' 'Stock0=E2EQ' 'Description0=' 'NoLineWraps=True' "HtmlDir=$pages" 'TimePeriod='; do
+  grep -qF "$key" "$settings" || fail "the store file lacks \"$key\""
+done
+
+# A second start that changes nothing ends at once, without a question.
+start
+keys alt+f
+sleep 0.4
+keys x
+finish 5 "second run"
+echo "end-to-end test: passed (type, stock, Yahoo and general options, pages, store, exit)"
