@@ -33,7 +33,7 @@ done
 # The page set, generated in batch mode into a folder of our own.
 sed "s|^HtmlDir=.*|HtmlDir=$work/pages/|" "$settings" >"$work/pages.ini"
 mkdir "$work/pages"
-QT_QPA_PLATFORM=offscreen build/src/app/tickvane --settings "$work/pages.ini" --generate
+QT_QPA_PLATFORM=offscreen build/src/app/tickvane --settings "$work/pages.ini" --generate >/dev/null
 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
   --host-resolver-rules='MAP * ~NOTFOUND' --user-data-dir="$work/chromium" \
