@@ -4,7 +4,8 @@
 # settings; then checks the pages, the store file and the exit status. A second start that
 # changes nothing must exit at once, without a question.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 120 s.
-# Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one)
+# Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
+# E2E_KEEP=1 keeps the settings file and the pages for a look after a failure)
 set -euo pipefail
 if [ -z "${E2E_INNER:-}" ]; then
   export E2E_INNER=1
@@ -24,7 +25,7 @@ app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  [ -n "${E2E_KEEP:-}" ] && echo "kept $work" >&2 || rm -rf "$work"
+  if [ -n "${E2E_KEEP:-}" ]; then echo "kept $work" >&2; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 fail() {
@@ -43,7 +44,8 @@ else
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   exec 3>&-
-  export DISPLAY=":$(cat "$work/display")"
+  DISPLAY=":$(cat "$work/display")"
+  export DISPLAY
 fi
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
