@@ -10,10 +10,9 @@ namespace {
 QString aboutText() {
     return QStringLiteral(
                "Tickvane version 1.0\n"
-               "Web pages of chart links for your stocks.\n"
-               "Charts by BigCharts, StockMaster, StockPoint and Yahoo.\n"
-               "Written by the Tickvane developers with Qt %1.\n"
-               "https://tickvane.org/\n"
+               "Chart link pages for your stock list.\n"
+               "By the Tickvane developers.\n"
+               "Built with Qt %1.\n"
                "\n")
         .arg(QString::fromLatin1(qVersion()));
 }
