@@ -1,4 +1,4 @@
-#include "support/FakePlatform.h"
+#include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
 #include "ui/DialogLayout.h"
 #include "ui/MainWindow.h"
@@ -34,13 +34,7 @@ class MainWindowTest : public QObject {
     void storeList(const TwipsGeometry& geometry) {
         Model model;
         ApplyDefaults(model);
-        StockList& list = model.list;
-        list.Maxtypes = 1;
-        list.Maxstocks = 0;
-        list.types[0] = {QStringLiteral("Bonds"), 0, -1};
-        list.types[1] = {QStringLiteral("Metals"), 0, 0};
-        list.stocks[0].Stock = QStringLiteral("GLD");
-        list.stocks[0].Description = QStringLiteral("Gold");
+        BuildList(model, QStringLiteral("Bonds:|Metals:Gold"));
         model.general.UseSavedGeometry = true;
         FixedGeometry stored;
         stored.geometry = geometry;
@@ -164,6 +158,7 @@ class MainWindowTest : public QObject {
         Session session(storeFile());
         auto& [model, storage, platform, window] = session;
         showAndWait(window);
+        QCOMPARE(window.tree().nodeCount(), 11);  // the starter list, from an empty store
         model.SettingsChanged = !answers.isEmpty();
         platform.answers = answers;
         window.findChild<QAction*>(QStringLiteral("Exit"))->trigger();
