@@ -147,13 +147,6 @@ class PageCommandsTest : public QObject {
             QVERIFY(platform.messages.isEmpty());
         }
     }
-
-    // Where an installed program keeps its documentation; nothing compiled in.
-    void installedDocumentationFolders() {
-        const QString program = QCoreApplication::applicationDirPath();
-        QCOMPARE(HelpCommands::InstalledDocumentationDirs(),
-                 QStringList({program, QDir::cleanPath(program + "/../share/doc/tickvane")}));
-    }
 };
 
 QTEST_MAIN(PageCommandsTest)

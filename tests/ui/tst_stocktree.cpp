@@ -45,7 +45,6 @@ class StockTreeTest : public QObject {
         QTest::addColumn<int>("key");  // 0: collapsed by the program
         QTest::newRow("collapseItem") << 0;
         QTest::newRow("Left") << int(Qt::Key_Left);
-        QTest::newRow("Minus") << int(Qt::Key_Minus);
     }
 
     void typesCannotBeCollapsed() {
@@ -71,10 +70,6 @@ class StockTreeTest : public QObject {
             << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 1;
         QTest::newRow("Ctrl+Delete")
             << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
-        QTest::newRow("Shift+Delete")
-            << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
-        QTest::newRow("Alt+Delete")
-            << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::AltModifier) << 0;
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers() << 0;
     }
 
