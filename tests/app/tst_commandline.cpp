@@ -1,10 +1,10 @@
 #include "model/Model.h"
 #include "store/RegistryScript.h"
-#include "store/Storage.h"
 #include "store/StoreLayout.h"
 
 #include <sys/stat.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -28,21 +28,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-void compareSections(const StoreSections& actual, const StoreSections& expected) {
-    QCOMPARE(actual.size(), expected.size());
-    for (size_t s = 0; s < expected.size(); ++s) {
-        QCOMPARE(actual[s].name, expected[s].name);
-        QCOMPARE(actual[s].values, expected[s].values);
-    }
-}
-
 bool isFifo(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 }  // namespace
 
-// The batch commands, run as the user runs them: the built program on temporary files.
+// The program run as the user runs it, on temporary files. "$T" in a row is the test folder.
 class CommandLineTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -51,7 +43,8 @@ class CommandLineTest : public QObject {
     Model imported;
     TwipsGeometry importedGeometry{120, 240, 6000, 9000};
 
-    Run tickvane(const QStringList& arguments) {
+    Run tickvane(QStringList arguments) {
+        arguments.replaceInStrings(QStringLiteral("$T"), dir.path());
         QProcess process;
         process.start(program, QStringList{QStringLiteral("--settings"), store} + arguments);
         Run run;
@@ -67,12 +60,6 @@ class CommandLineTest : public QObject {
 
     QByteArray script() {
         return WriteRegistryScript(ModelSections(imported, importedGeometry)).bytes;
-    }
-
-    void importGoodScript() {
-        writeFile(path(QStringLiteral("in.reg")), script());
-        QCOMPARE(tickvane({QStringLiteral("--import"), path(QStringLiteral("in.reg"))}).exitCode,
-                 0);
     }
 
   private Q_SLOTS:
@@ -93,125 +80,143 @@ class CommandLineTest : public QObject {
         imported.custom[0] = {2, QStringLiteral("News [wire]"),
                               QStringLiteral("https://x/?a=1&b=2")};
         QVERIFY(QDir().mkpath(imported.general.HtmlDir));
+        writeFile(path("in.reg"), script());
+        writeFile(path("bad.ini"), "Buy=low\n");
+        writeFile(path("damaged.ini"),
+                  "[StockList]\nMaxtypes=0\nMaxstocks=2\nType0=X\nLowstock0=0\n"
+                  "Histock0=9\nStock0=A\nStock1=B\nStock2=C\n");
     }
+
+    void init() { QCOMPARE(tickvane({"--import", "$T/in.reg"}).exitCode, 0); }
 
     void importThenExportThenGenerate() {
         // Registry names do not depend on case; the store keeps the program's spelling.
         QByteArray otherCase = script();
         otherCase.replace("\\StockList]", "\\stocklist]").replace("\"Maxtypes\"", "\"MAXTYPES\"");
-        writeFile(path(QStringLiteral("in.reg")), otherCase);
-        const Run import = tickvane({QStringLiteral("--import"), path(QStringLiteral("in.reg"))});
+        writeFile(path(QStringLiteral("case.reg")), otherCase);
+        const Run import = tickvane({"--import", "$T/case.reg"});
         QVERIFY2(import.exitCode == 0 && import.err.isEmpty(), qPrintable(import.err));
 
-        const Run exportRun = tickvane({QStringLiteral("--export"), QStringLiteral("-")});
+        const Run exportRun = tickvane({"--export", "-"});
         QVERIFY2(exportRun.exitCode == 0, qPrintable(exportRun.err));
-        const ScriptContent exported = ReadRegistryScript(exportRun.out.toUtf8());
-        QVERIFY2(exported.ok, qPrintable(exported.reason));
-        compareSections(exported.sections, ModelSections(imported, importedGeometry));
+        QCOMPARE(exportRun.out.toUtf8(), script());
 
-        const Run generate = tickvane({QStringLiteral("--generate")});
+        const Run generate = tickvane({"--generate"});
         QVERIFY2(generate.exitCode == 0, qPrintable(generate.err));
         const QStringList written = generate.out.split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY(!written.isEmpty());
+        QCOMPARE(written.size(), 8);
         for (const QString& file : written) {
             QVERIFY2(file.startsWith(imported.general.HtmlDir) && QFile::exists(file),
                      qPrintable(file));
         }
     }
 
-    // The import refusals, and every other failure: exit status 1, the message names the
-    // file and the cause, and the store is as it was.
-    void failuresExitWithOneAndLeaveTheStore_data() {
+    // The command line's own errors (exit status 2 and the hint) and every failure (1): the
+    // message names the file and the cause, and the store is as it was.
+    void exitCodesAndMessages_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("scriptFrom");  // replaces scriptTo in a good script
-        QTest::addColumn<QByteArray>("scriptTo");
-        QTest::addColumn<QString>("named");
-        const QString bad = path(QStringLiteral("bad.reg"));
-        const QStringList importBad{"--import", bad};
-        const QString missing = path(QStringLiteral("no/such/folder/out.reg"));
-        QTest::newRow("import of a missing file")
-            << QStringList{"--import", missing} << QByteArray() << QByteArray() << missing;
-        QTest::newRow("import of a text file")
-            << importBad << QByteArray("REGEDIT4") << QByteArray("Buy low") << bad;
-        QTest::newRow("import without our values")
-            << importBad << QByteArray("\\Tickvane") << QByteArray("\\Other") << bad;
-        QTest::newRow("import without end")
-            << QStringList{"--import", "/dev/zero"} << QByteArray() << QByteArray() << "64 MiB";
-        QTest::newRow("number type under our key")
-            << importBad << QByteArray("\"PanelPercent\"=\"20\"")
-            << QByteArray("\"panelpercent\"=dword:00000019") << "panelpercent";
-        QTest::newRow("file cut after a line")
-            << importBad << QByteArray("\"Alt_YH7\"=\"\"\r\n") << QByteArray() << "Alt_YH7";
-        QTest::newRow("maximum beyond the capacity")
-            << importBad << QByteArray("\"Maxstocks\"=\"7\"")
-            << QByteArray("\"Maxstocks\"=\"1001\"") << "Maxstocks 1001";
-        QTest::newRow("export into a missing folder")
-            << QStringList{"--export", missing} << QByteArray() << QByteArray() << missing;
-        QTest::newRow("export onto the store") << QStringList{"--export", store} << QByteArray()
-                                               << QByteArray() << "settings file itself";
-        QTest::newRow("export from an unusable store")
-            << QStringList{"--settings", bad, "--export", "-"} << QByteArray("REGEDIT4")
-            << QByteArray("Buy=low") << bad + ".bak";
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");  // how standard output starts; empty: nothing
+        QTest::addColumn<QString>("err");  // part of standard error; empty: nothing
+        const QString usage =
+            "Give at most one of --generate, --export and --import, and no "
+            "other arguments.\nTry 'tickvane --help'.\n";
+        const auto row = [](const char* name, const QStringList& arguments, int exitCode,
+                            const QString& out, const QString& err) {
+            QTest::newRow(name) << arguments << exitCode << out << err;
+        };
+        row("--help", {"--help"}, 0, "Usage: tickvane [options]\nKeeps a list", "");
+        row("--version", {"--version"}, 0, "Tickvane 1.0\n", "");
+        row("unknown option", {"--frobnicate"}, 2, "",
+            "Unknown option 'frobnicate'.\nTry 'tickvane --help'.\n");
+        row("two modes", {"--generate", "--export", "-"}, 2, "", usage);
+        row("stray argument", {"--generate", "stray.txt"}, 2, "", usage);
+        row("missing FILE", {"--import"}, 2, "",
+            "Missing value after '--import'.\nTry 'tickvane --help'.\n");
+        row("import of a missing file", {"--import", "$T/no/in.reg"}, 1, "", "$T/no/in.reg");
+        row("import refused", {"--import", "$T/bad.ini"}, 1, "", "$T/bad.ini is not a settings");
+        row("export into a missing folder", {"--export", "$T/no/out.reg"}, 1, "", "$T/no/out.reg");
+        row("export onto the store", {"--export", "$T/config/Tickvane.ini"}, 1, "",
+            "settings file itself");
+        row("export from an unusable store", {"--settings", "$T/bad.ini", "--export", "-"}, 1, "",
+            "$T/bad.ini.bak");
+        row("repaired list: a warning", {"--settings", "$T/damaged.ini", "--export", "-"}, 0,
+            "REGEDIT4\r\n", "$T/damaged.ini");
     }
-    void failuresExitWithOneAndLeaveTheStore() {
+    void exitCodesAndMessages() {
         QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, scriptFrom);
-        QFETCH(QByteArray, scriptTo);
-        QFETCH(QString, named);
-        QByteArray bad = script();
-        QVERIFY(scriptFrom.isEmpty() || bad.contains(scriptFrom));
-        writeFile(path(QStringLiteral("bad.reg")), bad.replace(scriptFrom, scriptTo));
-        importGoodScript();
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
         const QByteArray before = readFile(store);
-
         const Run run = tickvane(arguments);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(named), qPrintable(run.err));
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+        err.replace("$T", dir.path());
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
         QCOMPARE(readFile(store), before);
     }
 
-    // Nothing that is not a regular file is replaced: a device or FIFO takes an export as
-    // it is, and a store or page that is one is refused.
+    // Nothing that is not a regular file is replaced: a device takes an export as it is, a
+    // link is written through, and a store, page or export that is a folder or FIFO is
+    // refused. Generation stops at the first failure.
     void writeTargets_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("fifo");
+        QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
-        const QString fifoStore = path(QStringLiteral("fifo.ini"));
-        QTest::newRow("export into a device")
-            << QStringList{"--export", "/dev/null"} << QString() << 0 << QString();
-        QTest::newRow("store that is a FIFO")
-            << QStringList{"--settings", fifoStore, "--import", path("in.reg")} << fifoStore << 1
-            << "it is not a regular file";
-        QTest::newRow("page that is a FIFO")
-            << QStringList{"--generate"} << path("pages/bigcharts.frame.html") << 1
-            << "it is not a regular file";
+        QTest::addColumn<QString>("lastOut");  // the end of standard output
+        const auto row = [](const char* name, const QStringList& arguments, const QString& special,
+                            int exitCode, const QString& err, const QString& lastOut) {
+            QTest::newRow(name) << arguments << special << exitCode << err << lastOut;
+        };
+        const QStringList import{"--import", "$T/in.reg"};
+        row("export into a device", {"--export", "/dev/null"}, "", 0, "", "");
+        row("export through a link", {"--export", "$T/link.reg"}, "link:link.reg", 0, "", "");
+        row("export onto a folder", {"--export", "$T/dir.reg"}, "dir:dir.reg", 1,
+            "Could not write \"$T/dir.reg\": it is a folder", "");
+        row("store that is a FIFO", QStringList{"--settings", "$T/fifo.ini"} + import,
+            "fifo:fifo.ini", 1, "\"$T/fifo.ini\": it is not a regular file", "");
+        row("page that is a FIFO", {"--generate"}, "fifo:pages/blank.html", 1,
+            "Could not write \"$T/pages/blank.html\": it is not a regular file",
+            "yahoo.frame.html\n");
+        row("page that is a folder", {"--generate"}, "dir:pages/stockpoint.html", 1,
+            "Could not write \"$T/pages/stockpoint.html\": it is a folder", "stockmaster.html\n");
+        row("pages folder is a file", {"--generate"}, "file:pages", 1,
+            "Could not create the folder \"$T/pages/\"", "");
     }
     void writeTargets() {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, fifo);
+        QFETCH(QString, special);
         QFETCH(int, exitCode);
         QFETCH(QString, err);
-        importGoodScript();
-        QFile::remove(fifo);
-        QVERIFY(fifo.isEmpty() || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QFETCH(QString, lastOut);
+        const QString kind = special.section(u':', 0, 0);
+        const QString target = path(special.isEmpty() ? "unused" : special.section(u':', 1));
+        QDir(target).removeRecursively();
+        QFile::remove(target);
+        if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (kind == "dir") {
+            QVERIFY(QDir().mkpath(target));
+        } else if (kind == "file") {
+            writeFile(target, "x");
+        } else if (kind == "link") {
+            QVERIFY(QFile::link(path("linked.reg"), target));
+        }
         const Run run = tickvane(arguments);
         QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.err.contains(err) && run.err.contains(fifo), qPrintable(run.err));
-        QVERIFY(fifo.isEmpty() || isFifo(fifo));
-        QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists() && !isFifo("/dev/null"));
-        QFile::remove(fifo);
-    }
-
-    void repairedListIsAWarningOnStandardError() {
-        const QString damaged = path(QStringLiteral("damaged.ini"));
-        writeFile(damaged,
-                  "[StockList]\nMaxtypes=0\nMaxstocks=2\nType0=X\nLowstock0=0\n"
-                  "Histock0=9\nStock0=A\nStock1=B\nStock2=C\n");
-        const Run run =
-            tickvane({QStringLiteral("--settings"), damaged, QStringLiteral("--export"), "-"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.err.contains(damaged));
+        err.replace("$T", dir.path());
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+        QVERIFY2(lastOut.isEmpty() || run.out.endsWith(lastOut), qPrintable(run.out));
+        QCOMPARE(isFifo(target), kind == "fifo");
+        QCOMPARE(QFileInfo(target).isDir(), kind == "dir");
+        QVERIFY(kind != "file" || readFile(target) == "x");
+        QVERIFY(kind != "link" || (QFileInfo(target).isSymLink() &&
+                                   readFile(path("linked.reg")).startsWith("REGEDIT4\r\n")));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile() && !isFifo("/dev/null"));
+        QFile::remove(target);
+        QVERIFY(QDir().mkpath(path("pages")));
     }
 };
 
