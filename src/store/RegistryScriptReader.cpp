@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -121,18 +122,19 @@ struct CaseBlindName {
 };
 
 // Agrees with ==: equal names fold to the same units, and a surrogate, which folds only with
-// its pair, counts as any other surrogate.
+// its pair, counts as any other surrogate. Names are short, so they are folded on the stack.
 size_t qHash(const CaseBlindName& name, size_t seed = 0) {
-    size_t hash = seed;
-    for (const QChar c : name.text) {
-        const char16_t unit = c.unicode();
-        const char16_t folded = unit < 0x80
-                                    ? char16_t(unit >= u'A' && unit <= u'Z' ? unit | 0x20 : unit)
-                                : c.isSurrogate() ? char16_t(0xD800)
-                                                  : c.toCaseFolded().unicode();
-        hash = hash * 31 + folded;
+    std::array<char16_t, 64> buffer;
+    if (name.text.size() > qsizetype(buffer.size())) {
+        return qHash(name.text.toString().toCaseFolded(), seed);
     }
-    return hash;
+    std::transform(name.text.begin(), name.text.end(), buffer.begin(), [](QChar c) {
+        const char16_t unit = c.unicode();
+        return unit < 0x80       ? char16_t(unit >= u'A' && unit <= u'Z' ? unit | 0x20 : unit)
+               : c.isSurrogate() ? char16_t(0xD800)
+                                 : c.toCaseFolded().unicode();
+    });
+    return qHash(QStringView(buffer.data(), name.text.size()), seed);
 }
 
 ScriptContent Refused(const QString& reason) {
