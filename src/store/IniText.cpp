@@ -51,8 +51,16 @@ void appendValue(std::string& out, QStringView value) {
     bool afterHexEscape = false;
     qsizetype runStart = 0;
     const auto flush = [&](qsizetype end) {
-        const QByteArray run = value.sliced(runStart, end - runStart).toUtf8();
-        out.append(run.constData(), size_t(run.size()));
+        const QStringView run = value.sliced(runStart, end - runStart);
+        // Nearly every value is plain ASCII, which needs no conversion and no QByteArray.
+        if (std::all_of(run.begin(), run.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            out.resize(out.size() + size_t(run.size()));
+            std::transform(run.begin(), run.end(), out.end() - run.size(),
+                           [](QChar c) { return char(c.unicode()); });
+            return;
+        }
+        const QByteArray utf8 = run.toUtf8();
+        out.append(utf8.constData(), size_t(utf8.size()));
     };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t c = value[i].unicode();

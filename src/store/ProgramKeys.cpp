@@ -59,7 +59,9 @@ std::optional<QString> ProgramKeys::key(const Section& section, const QString& a
     }
     const QStringView name = QStringView(anyCase).first(start);
     for (const Record& record : section.records) {
-        if (name.compare(record.name, Qt::CaseInsensitive) == 0) {
+        // The length is compared first: a case-blind comparison costs more than the rest.
+        if (name.size() == record.name.size() &&
+            (name == record.name || name.compare(record.name, Qt::CaseInsensitive) == 0)) {
             bool number = false;
             if (QStringView(anyCase).sliced(start).toInt(&number) >= record.capacity || !number) {
                 return std::nullopt;

@@ -3,6 +3,8 @@
 #include "store/ScriptDecoding.h"
 
 #include <QHash>
+#include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -43,15 +45,21 @@ QList<QStringView> SplitLines(QStringView text) {
 // Undoes the \\ and \" escapes; a backslash before any other character stays, as older
 // scripts wrote some texts without doubling their backslashes.
 QString Unescaped(QStringView text) {
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // Most texts hold no backslash and are copied whole rather than character by character.
+    const qsizetype from = text.indexOf(u'\\');
+    if (from < 0) {
+        return text.toString();
+    }
+    QString plain(text.size(), Qt::Uninitialized);
+    QChar* out = std::copy_n(text.begin(), from, plain.data());
+    for (qsizetype i = from; i < text.size(); ++i) {
         if (text[i] == u'\\' && i + 1 < text.size() &&
             (text[i + 1] == u'\\' || text[i + 1] == u'"')) {
             ++i;
         }
-        plain += text[i];
+        *out++ = text[i];
     }
+    plain.truncate(out - plain.constData());
     return plain;
 }
 
@@ -102,6 +110,33 @@ ValueLine ParseValueLine(QStringView line) {
     return parsed;
 }
 
+// A value name compared and hashed without regard to case, without a folded copy: a script
+// holds thousands of them. It views the name kept in the parsed content.
+struct CaseBlindName {
+    QStringView text;
+
+    bool operator==(const CaseBlindName& other) const {
+        return text.size() == other.text.size() &&
+               (text == other.text || text.compare(other.text, Qt::CaseInsensitive) == 0);
+    }
+};
+
+// Agrees with ==: equal names fold to the same units, and a surrogate, which folds only with
+// its pair, counts as any other surrogate. Names are short, so they are folded on the stack.
+size_t qHash(const CaseBlindName& name, size_t seed = 0) {
+    std::array<char16_t, 64> buffer;
+    if (name.text.size() > qsizetype(buffer.size())) {
+        return qHash(name.text.toString().toCaseFolded(), seed);
+    }
+    std::transform(name.text.begin(), name.text.end(), buffer.begin(), [](QChar c) {
+        const char16_t unit = c.unicode();
+        return unit < 0x80       ? char16_t(unit >= u'A' && unit <= u'Z' ? unit | 0x20 : unit)
+               : c.isSurrogate() ? char16_t(0xD800)
+                                 : c.toCaseFolded().unicode();
+    });
+    return qHash(QStringView(buffer.data(), name.text.size()), seed);
+}
+
 ScriptContent Refused(const QString& reason) {
     ScriptContent content;
     content.reason = reason;
@@ -120,7 +155,7 @@ class ScriptParser {
 
     ScriptContent content_;
     QHash<QString, int> sectionIndex_;
-    std::vector<QHash<QString, qsizetype>> keyIndex_;
+    std::vector<QHash<CaseBlindName, qsizetype>> keyIndex_;
     int current_ = -1;  // the section values go to, -1 outside this program's key
     bool foundValue_ = false;
 };
@@ -150,14 +185,14 @@ void ScriptParser::store(QString key, QString text) {
     foundValue_ = true;
     auto& values = content_.sections[current_].values;
     auto& index = keyIndex_[current_];
-    const QString folded = key.toCaseFolded();
-    const auto found = index.constFind(folded);
+    const auto found = index.constFind(CaseBlindName{key});
     if (found != index.constEnd()) {
         values[*found].second = std::move(text);
         return;
     }
-    index.insert(folded, values.size());
+    // A moved QString keeps its characters where they are, so the view stays valid.
     values.emplace_back(std::move(key), std::move(text));
+    index.insert(CaseBlindName{values.back().first}, values.size() - 1);
 }
 
 ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype first) {

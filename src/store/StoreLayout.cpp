@@ -4,6 +4,8 @@
 #include "sites/OwnSite.h"
 #include "store/StoredValue.h"
 
+#include <charconv>
+
 namespace {
 SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
     return {
@@ -54,9 +56,15 @@ struct RecordKeys {
 
     template <typename Table, size_t N>
     static void fill(Table& table, const char* const (&names)[N]) {
+        // One allocation per key: thousands of them are made at the first save or load.
         for (size_t n = 0; n < N; ++n) {
+            const QLatin1StringView name(names[n]);
             for (size_t i = 0; i < table[n].size(); ++i) {
-                table[n][i] = QString::fromLatin1(names[n]) + QString::number(i);
+                char digits[8];
+                const char* end = std::to_chars(digits, std::end(digits), i).ptr;
+                QString& key = table[n][i];
+                key.reserve(name.size() + (end - digits));
+                key.append(name).append(QLatin1StringView(digits, end));
             }
         }
     }
