@@ -393,7 +393,8 @@ class OptionDialogsTest : public QObject {
                    "pick SymbolsFrom Yahoo symbol; click NewWindow; done; closed; has "
                    "OwnSite:Name=Own; "
                    "has OwnSite:Template=https://o.test/c?s={symbol}&t=1; has SymbolsFrom=3; "
-                   "has NewWindow=True; has OwnSite:Enabled=True";
+                   "has NewWindow=True; has OwnSite:Enabled=True; menu OwnSiteMenu; "
+                   "shows SymbolsFrom Yahoo symbol; on NewWindow; on OwnEnabled";
         QTest::newRow("own site: 40 characters")
             << own + QString(40, u'n') + "; type OwnTemplate HTTP://O.test/{symbol}; done; closed";
         QTest::newRow("own site: off, anything goes")
