@@ -5,7 +5,7 @@ using namespace DialogGrid;
 namespace {
 constexpr int ListWidth = 4200;  // wide enough for the longest lower indicator
 constexpr int Right = 4920;      // left edge of the second column
-constexpr int LongList = 21;     // with the closed box, 22 item heights
+constexpr int LongList = 22;     // item heights, the closed box included
 
 constexpr DialogFrame Frames[] = {
     {"&Time Period", Frame(180, 120, ListWidth)},

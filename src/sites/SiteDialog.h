@@ -35,7 +35,7 @@ struct DialogControl {
     int frame;        // index into the dialog's frames
     TwipsBox box;
     const char* caption = nullptr;  // check boxes; the others are named by their frame
-    int visibleItems = 8;           // lists: entries shown when the list opens
+    int dropItems = 9;  // lists: item heights of the closed box and the open list together
 };
 
 struct SiteDialog {

@@ -6,7 +6,7 @@ namespace {
 constexpr int ListWidth = 1800;
 constexpr int CheckWidth = 2100;
 constexpr int SymbolWidth = 1800;
-constexpr int LongList = 16;  // with the closed box, 17 item heights
+constexpr int LongList = 17;  // item heights, the closed box included
 
 // Group boxes first, then the frames in them; frame indexes are given in the comments.
 constexpr DialogFrame Frames[] = {

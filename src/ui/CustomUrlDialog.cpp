@@ -103,7 +103,6 @@ void CustomUrlDialog::CustomURL_Init() {
         entry.description->setText(stored.CustomDesc);
         entry.url->setText(stored.CustomURL);
     }
-    open();
 }
 
 bool CustomUrlDialog::applyChanges() {

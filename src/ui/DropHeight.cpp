@@ -2,8 +2,9 @@
 
 #include <QComboBox>
 
-void LimitDropHeight(QComboBox& list, int visibleItems) {
+void LimitDropHeight(QComboBox& list, int totalItems) {
     // A list-style popup, which every style sizes by maxVisibleItems.
     list.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    list.setMaxVisibleItems(visibleItems);
+    // The closed box takes one item height of the total.
+    list.setMaxVisibleItems(totalItems - 1);
 }

@@ -3,6 +3,7 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
+#include "model/StartPage.h"
 #include "ui/AccessibleName.h"
 #include "ui/ColorSample.h"
 #include "ui/DialogLayout.h"
@@ -18,6 +19,7 @@
 #include <QSlider>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 struct Choice {
@@ -33,16 +35,22 @@ constexpr std::array<Choice, 4> SiteBoxes{{
     {"YahooWeb", "&Yahoo"},
 }};
 
+// The own site has no box here: its own dialog enables it.
 struct StartChoice {
     Choice button;
-    SiteId site;
+    std::optional<SiteId> site;
 };
-constexpr std::array<StartChoice, 4> StartButtons{{
+constexpr std::array<StartChoice, 5> StartButtons{{
     {{"Start_BC", "B&ig Charts"}, SiteId::BigCharts},
     {{"Start_SM", "StockM&aster"}, SiteId::StockMaster},
     {{"Start_SP", "StockP&oint"}, SiteId::StockPoint},
     {{"Start_YH", "Ya&hoo"}, SiteId::Yahoo},
+    {{"Start_OWN", "Ow&n site"}, std::nullopt},
 }};
+
+QString StartPageOf(const StartChoice& choice) {
+    return choice.site ? Site(*choice.site).fileName : OwnSiteFileName;
+}
 
 struct Switch {
     Choice box;
@@ -185,7 +193,6 @@ void GeneralOptionsDialog::buildSwitches() {
 
 void GeneralOptionsDialog::GenOpts_Init() {
     fill();
-    open();
 }
 
 void GeneralOptionsDialog::fill() {
@@ -203,7 +210,7 @@ void GeneralOptionsDialog::fill() {
     // A start page that names no site leaves every button off.
     startGroup_->setExclusive(false);
     for (std::size_t i = 0; i < StartButtons.size(); ++i) {
-        startButtons_[i]->setChecked(Site(StartButtons[i].site).fileName == general.StartPage);
+        startButtons_[i]->setChecked(StartPageOf(StartButtons[i]) == general.StartPage);
     }
     startGroup_->setExclusive(true);
     ColorCheckBox_->setChecked(general.UseBrowserColors);
@@ -290,12 +297,13 @@ bool GeneralOptionsDialog::storeStartPage() {
     if (on < 0) {
         return true;
     }
-    const SiteId site = StartButtons[on].site;
-    model_.general.StartPage = Site(site).fileName;
-    QCheckBox* enabled = siteBoxes_[static_cast<int>(site)];
-    if (!enabled->isChecked()) {
+    const std::optional<SiteId> site = StartButtons[on].site;
+    model_.general.StartPage = StartPageOf(StartButtons[on]);
+    // The four sites' boxes are still working copies; the own site is enabled in its dialog.
+    QCheckBox* box = site ? siteBoxes_[static_cast<int>(*site)] : nullptr;
+    if (box ? !box->isChecked() : !NamesEnabledSite(model_, OwnSiteFileName)) {
         platform_.message(tr("You must enable the web site used for the initial page"));
-        enabled->setFocus(Qt::OtherFocusReason);
+        (box ? static_cast<QWidget*>(box) : startButtons_[on])->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ class GeneralOptionsDialog : public OptionsDialog {
     GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
                          QWidget* parent = nullptr);
 
-    // Fills the dialog from the general settings and opens it.
+    // Fills the dialog from the general settings.
     void GenOpts_Init();
 
     void PathBrowse_Click();

@@ -3,9 +3,7 @@
 #include "ui/AboutBox.h"
 #include "ui/DialogLayout.h"
 #include "ui/EditCommands.h"
-#include "ui/GeneralOptionsMenu.h"
-#include "ui/OwnSiteDialog.h"
-#include "ui/SiteDialogs.h"
+#include "ui/OptionsMenu.h"
 #include "ui/StockTree.h"
 #include "ui/StoreMessages.h"
 #include "ui/Twips.h"
@@ -95,19 +93,11 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_);
-    connectSiteDialogs();
-    ConnectGeneralOptionsMenu(*options_.GenOptsMenu, *options_.CustomUrlMenu, model_, *tree_,
-                              platform_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_);
     startUp();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::connectSiteDialogs() {
-    siteDialogs_ = std::make_unique<SiteDialogs>(model_, *tree_, platform_);
-    siteDialogs_->connectItems({options_.BigChartsMenu, options_.StockMasterMenu,
-                                options_.StockPointMenu, options_.YahooMenu});
-}
 
 void MainWindow::buildFrames(QWidget* client) {
     QFrame* treeFrame = makeFrame(client, "WebTreeFrame", QRect(360, 240, 2892, 4452));
@@ -157,9 +147,8 @@ void MainWindow::buildMenus() {
                 addItem(options, "BigChartsMenu", "&BigCharts"),
                 addItem(options, "StockMasterMenu", "Stock&Master"),
                 addItem(options, "StockPointMenu", "Stock&Point"),
-                addItem(options, "YahooMenu", "&Yahoo")};
-    connect(addItem(options, "OwnSiteMenu", "&Own chart site"), &QAction::triggered, this,
-            [this] { ShowOwnSiteDialog(*this, model_, *tree_, platform_); });
+                addItem(options, "YahooMenu", "&Yahoo"),
+                addItem(options, "OwnSiteMenu", "&Own chart site")};
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

@@ -5,6 +5,7 @@
 #include "store/WindowGeometry.h"
 #include "ui/FileCommands.h"
 #include "ui/HelpCommands.h"
+#include "ui/OptionsMenu.h"
 #include "ui/PageCommands.h"
 #include "ui/Platform.h"
 #include "ui/ResizeLayout.h"
@@ -16,7 +17,6 @@ class AboutBox;
 class EditCommands;
 class QAction;
 class QPushButton;
-class SiteDialogs;
 class StockTree;
 
 // The program's one top-level window: the tree of types and stocks, the column of editing
@@ -34,15 +34,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
         QPushButton* AddStock;
         QPushButton* AddType;
         QPushButton* Delete;
-    };
-    // The option dialogs attach to these menu items.
-    struct OptionsItems {
-        QAction* GenOptsMenu;
-        QAction* CustomUrlMenu;
-        QAction* BigChartsMenu;
-        QAction* StockMasterMenu;
-        QAction* StockPointMenu;
-        QAction* YahooMenu;
     };
 
     MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent = nullptr);
@@ -70,7 +61,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     void setTwoLineCaptions();
     void startUp();
     void showAboutBox();
-    void connectSiteDialogs();
 
     Model& model_;
     const Storage& storage_;
@@ -85,6 +75,5 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
-    std::unique_ptr<SiteDialogs> siteDialogs_;
     AboutBox* aboutBox_ = nullptr;
 };

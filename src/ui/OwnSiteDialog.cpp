@@ -87,12 +87,3 @@ bool OwnSiteDialog::applyChanges() {
 QWidget& OwnSiteDialog::firstField() {
     return *OwnEnabled_;
 }
-
-void ShowOwnSiteDialog(QWidget& parent, Model& model, StockTree& tree, Platform& platform) {
-    auto* dialog = parent.findChild<OwnSiteDialog*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!dialog) {
-        dialog = new OwnSiteDialog(model, tree, platform, &parent);
-    }
-    dialog->OwnSite_Init();
-    dialog->exec();
-}

@@ -27,6 +27,3 @@ class OwnSiteDialog : public ListEditorDialog {
     QComboBox* SymbolsFrom_;
     QCheckBox* NewWindow_;
 };
-
-// Opens the dialog, made on first use as a child of `parent`, and returns when it closes.
-void ShowOwnSiteDialog(QWidget& parent, Model& model, StockTree& tree, Platform& platform);

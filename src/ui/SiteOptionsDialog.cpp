@@ -103,7 +103,7 @@ QWidget* SiteOptionsDialog::makeControl(const DialogControl& control, QWidget* f
     switch (control.kind) {
         case ControlKind::List: {
             auto* list = new QComboBox(frame);
-            LimitDropHeight(*list, control.visibleItems);
+            LimitDropHeight(*list, control.dropItems);
             widget = list;
             break;
         }

@@ -20,7 +20,7 @@ constexpr int FieldLeft = 240;
 constexpr int FieldTop = 240;
 constexpr int FieldHeight = 288;
 constexpr int AlternateFieldWidth = 1452;
-constexpr int PickerVisibleItems = 22;
+constexpr int PickerDropItems = 22;  // item heights, the closed box included
 
 struct AlternateFrame {
     const char* caption;
@@ -68,7 +68,7 @@ StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWid
       WebURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
                                               QRect(360, 1920, 5412, 612), 5052)) {
     KeepUpperCase(*SymbDef_);
-    LimitDropHeight(*TypePicker_, PickerVisibleItems);
+    LimitDropHeight(*TypePicker_, PickerDropItems);
     WebURL_->setToolTip(tr("Company web site or other URL"));
     buildAlternateSymbols();
     chainTabOrder({SymbDef_, TypePicker_, Descrip_, WebURL_, alternates_[0], alternates_[1],

@@ -2,6 +2,7 @@
 
 #include "model/StockListOps.h"
 #include "ui/DialogLayout.h"
+#include "ui/DropHeight.h"
 #include "ui/Platform.h"
 #include "ui/StockTree.h"
 #include "ui/TreeSelection.h"
@@ -19,6 +20,7 @@ TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& plat
     TypeChanger_->setObjectName(QStringLiteral("TypeChanger"));
     TypeChanger_->parentWidget()->setObjectName(QStringLiteral("TypeChangerFrame"));
     PlaceAt(*TypeChanger_, 240, 240, 2772, 288);
+    LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
     chainTabOrder({TypeChanger_});
 }
 

@@ -1,7 +1,5 @@
 #include "model/Limits.h"
 #include "model/Model.h"
-#include "model/SiteTable.h"
-#include "model/StartPage.h"
 #include "store/StoreLayout.h"
 
 #include <QTest>
@@ -62,43 +60,6 @@ class DefaultsTest : public QObject {
                                     "FMAGX,Fidelity Magellan,https://www.fidelity.com/,,,,",
                                     "JAVLX,Janus 20 Fund,https://www.janushenderson.com/,,,,"}));
         QVERIFY(!model.SettingsChanged);
-    }
-
-    // A site's own alternate when it is not empty (a blank is not empty), else the symbol.
-    void siteSymbolIsTheSitesOwnAlternate() {
-        const StockRecord stock{"S", {}, {}, "B", "", " ", "Y"};
-        QStringList symbols;
-        for (SiteId site : AllSites) {
-            symbols << SiteSymbol(stock, site);
-        }
-        QCOMPARE(symbols, QStringList({"B", "S", " ", "Y"}));
-    }
-
-    // The rule the general options apply to the start page: it must name a site whose pages
-    // are written.
-    void startPageNamesAnEnabledSite_data() {
-        QTest::addColumn<QString>("startPage");
-        QTest::addColumn<bool>("ownEnabled");
-        QTest::addColumn<QString>("ownTemplate");
-        QTest::addColumn<bool>("expected");
-        const QString sound = QStringLiteral("https://o.test/c?s={symbol}");
-        QTest::addRow("enabled site") << "stockpoint" << false << sound << true;
-        QTest::addRow("disabled site") << "yahoo" << true << sound << false;
-        QTest::addRow("own site in use") << "own" << true << sound << true;
-        QTest::addRow("own site off") << "own" << false << sound << false;
-        QTest::addRow("own site spoilt") << "own" << true << "ftp://o.test/{symbol}" << false;
-    }
-
-    void startPageNamesAnEnabledSite() {
-        QFETCH(QString, startPage);
-        QFETCH(bool, ownEnabled);
-        QFETCH(QString, ownTemplate);
-        QFETCH(bool, expected);
-        Model model;
-        ApplyDefaults(model);
-        model.general.Yahoo_enable = false;
-        model.ownSite = {ownEnabled, QStringLiteral("Own"), ownTemplate, -1, false};
-        QCOMPARE(NamesEnabledSite(model, startPage), expected);
     }
 
     void limitMessages() {

@@ -83,25 +83,12 @@ constexpr Example Examples[] = {
      "<https://bigcharts.marketwatch.com/intchart/frames/frames.asp?frames=1&time=3&freq=8"
      "&compidx=&size=1&type=4&style=320&ma=0&uf=0&lf=1&lf1=0&lf2=0&comp=NO_SYMBOL_CHOSEN"
      "&default=t&o_symb=IBM&symb=IBM>"},
-    {"BigCharts every option", BigCharts,
-     "TimePeriod=9;Frequency=4;CompIndex=1;PlotSize=2;PriceDisp=3;ChartBkgrd=3;MoveAvg=5;UpInd=2;"
-     "LowInd0=3;LowInd1=4;CompSym=MSFT",
-     "AOL",
-     "/intchart/frames/frames.asp?frames=1&time=8&freq=1&compidx=SP500%3A3377&size=3&type=8"
-     "&style=350&ma=5&uf=8&lf=2&lf1=4&lf2=0&comp=MSFT&default=t&o_symb=AOL&symb=AOL>"},
     {"BigCharts texts as stored, last lower indicator", BigCharts,
      "LowInd0=0;LowInd2=26;CompSym=msft x", " a:b ",
      "&lf=0&lf1=0&lf2=4194304&comp=msft x&default=t&o_symb= a:b &symb= a:b >"},
     {"StockMaster defaults", StockMaster, "", "MSFT",
      "<https://www.stockmaster.com/exe/sm/chart?&Symbol=MSFT&m=1&sm=pr&sc=li&ma1=n&ma2=n&ui=n"
      "&li=n&t=o&co=b>"},
-    {"StockMaster every option", StockMaster,
-     "Time=4;PlotType=1;Scale=2;Quote=2;CompIndex=3;MoveAvg1=6;MoveAvg2=14;UpInd=2;LowInd=7;"
-     "PriceDisp=7;ChartSize=7;MenuType=3;Decimals=True;Splits=True;HiLow=True;CompSym0=IBM;"
-     "CompSym2=MSFT",
-     "I:INDU",
-     "/exe/sm/chart?&Symbol=I:INDU&m=ytd&sm=pct&sc=lp&qo=d&qd=d&ci=I%3ACOMP&ma1=e50&ma2=s200"
-     "&ui=bb&li=rsi&cs=IBM%20MSFT&t=cp&sz=st&co=f&ss=1&shl=1>"},
     {"StockMaster decimals, splits, boxes 1 and 4", StockMaster,
      "Decimals=True;Splits=True;CompSym1=IBM;CompSym4=MSFT", "S",
      "/chart?&Symbol=S&m=1&sm=pr&sc=li&qd=d&ma1=n&ma2=n&ui=n&li=n&cs=IBM%20MSFT&t=o&co=b&ss=1>"},
@@ -193,13 +180,15 @@ class ChartAddressTest : public QObject {
                                                     << "%5E%24%20%2F%3F%26%3D%25%2B%23%C3%A9";
         QTest::addRow("Yahoo's symbol") << 3 << "DJIA" << QStringLiteral("%5EDJI");
         QTest::addRow("empty alternate falls back") << 1 << "DJIA" << QStringLiteral("DJIA");
+        QTest::addRow("a blank alternate is one") << 2 << "DJIA" << QStringLiteral("%20");
     }
 
     void ownSiteAddresses() {
         QFETCH(int, symbolsFrom);
         QFETCH(QString, symbol);
         QFETCH(QString, expected);
-        const StockRecord stock{symbol, {}, {}, {}, {}, {}, QStringLiteral("^DJI")};
+        const StockRecord stock{
+            symbol, {}, {}, {}, {}, QStringLiteral(" "), QStringLiteral("^DJI")};
         Model model = Defaults();
         model.ownSite = {true, "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom),
                          false};

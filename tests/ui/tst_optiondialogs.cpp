@@ -1,3 +1,4 @@
+#include "sites/ChartSite.h"
 #include "store/StoreLayout.h"
 #include "store/StoredValue.h"
 #include "support/FakePlatform.h"
@@ -6,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,15 +15,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The general options and custom URLs dialogs, opened from the window's Options menu and
-// driven by scripts of steps and checks, one word of verb first:
+// The option dialogs, opened from the window's Options menu and driven by scripts of steps
+// and checks, one word of verb first:
 //   set KEY=VALUE (the stored setting, before opening)   menu ITEM   done   cancel   generate
-//   click NAME   type NAME TEXT   focus NAME   slide N   color N|none   file PATH
+//   click NAME   type NAME TEXT   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT
+//   focus NAME   slide N   color N|none   file PATH
 //   on|off|enabled|disabled NAME   shows NAME TEXT   named NAME TEXT (for screen readers)
-//   caret NAME   has KEY=VALUE   said TEXT
+//   caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE TEXT (in the address of
+//   a stock AOL)   redo (opens the last dialog again, Done: no address changes)
 //   silent   open   closed   proposed PATH   page FILE TEXT   nopage FILE
-// $T stands for a scratch folder, $H for the home folder.
-class GeneralDialogsTest : public QObject {
+// A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
+// home folder.
+class OptionDialogsTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir dir;
@@ -30,6 +35,19 @@ class GeneralDialogsTest : public QObject {
     const Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
     std::unique_ptr<MainWindow> window;
     QDialog* dialog = nullptr;
+    QString lastMenu;
+
+    static bool matches(const QString& section, const QString& name, const QString& key) {
+        return key == name || key == section + u':' + name;
+    }
+
+    QStringList addresses() const {
+        QStringList all;
+        for (SiteId site : AllSites) {
+            all << ChartSiteFor(site).chartAddress(model).forSymbol(QStringLiteral("AOL"));
+        }
+        return all;
+    }
 
     QString expand(QString text) const {
         return text.replace(QStringLiteral("$T"), dir.path())
@@ -53,7 +71,7 @@ class GeneralDialogsTest : public QObject {
         TwipsGeometry geometry;
         for (const StoreSection& section : ModelSections(model, geometry)) {
             for (const auto& [name, value] : section.values) {
-                if (name == key) {
+                if (matches(section.name, name, key)) {
                     return value;
                 }
             }
@@ -65,7 +83,7 @@ class GeneralDialogsTest : public QObject {
         TwipsGeometry geometry;
         for (const SectionLayout& section : SettingsLayout(model, geometry)) {
             for (const SettingField& field : section.fields) {
-                if (field.key == key) {
+                if (matches(section.name, field.key, key)) {
                     QVERIFY(ReadStoredText(field, value));
                 }
             }
@@ -84,6 +102,7 @@ class GeneralDialogsTest : public QObject {
             if (verb == "set") {
                 set(key, value);
             } else if (verb == "menu") {
+                lastMenu = name;
                 window->findChild<QAction*>(name)->trigger();
                 for (QDialog* shown : window->findChildren<QDialog*>()) {
                     dialog = shown->isVisible() ? shown : dialog;
@@ -99,6 +118,13 @@ class GeneralDialogsTest : public QObject {
                 find<QAbstractButton>(name)->click();
             } else if (verb == "type") {
                 find<QLineEdit>(name)->setText(rest);
+            } else if (verb == "keys") {
+                find<QLineEdit>(name)->setCursorPosition(rest.section(u' ', 0, 0).toInt());
+                QTest::keyClicks(find<QLineEdit>(name), rest.section(u' ', 1));
+            } else if (verb == "pick") {
+                auto* list = find<QComboBox>(name);
+                QVERIFY2(list->findText(rest) >= 0, qPrintable(line));
+                list->setCurrentIndex(list->findText(rest));
             } else if (verb == "focus") {
                 QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
                 QApplication::sendEvent(find<QLineEdit>(name), &tabbedIn);
@@ -115,14 +141,29 @@ class GeneralDialogsTest : public QObject {
                 QCOMPARE(find<QWidget>(name)->isEnabled(), verb == "enabled");
             } else if (verb == "shows") {
                 auto* frame = dialog->findChild<QGroupBox*>(name);
-                QCOMPARE(frame ? frame->title() : find<QLineEdit>(name)->text(), rest);
+                auto* list = dialog->findChild<QComboBox*>(name);
+                QCOMPARE(frame  ? frame->title()
+                         : list ? list->currentText()
+                                : find<QLineEdit>(name)->text(),
+                         rest);
             } else if (verb == "named") {
                 auto* widget = QAccessible::queryAccessibleInterface(find<QWidget>(name));
                 QCOMPARE(widget->text(QAccessible::Name), rest);
             } else if (verb == "caret") {
                 auto* field = find<QLineEdit>(name);
                 QVERIFY(!field->hasSelectedText());
-                QCOMPARE(field->cursorPosition(), field->text().size());
+                QCOMPARE(field->cursorPosition(),
+                         rest.isEmpty() ? field->text().size() : rest.toInt());
+            } else if (verb == "chart") {
+                const QString address = addresses().value(
+                    std::find_if(AllSites.begin(), AllSites.end(),
+                                 [&](SiteId site) { return Site(site).name == name; }) -
+                    AllSites.begin());
+                QVERIFY2(address.contains(rest), qPrintable(address));
+            } else if (verb == "redo") {
+                const QStringList before = addresses();
+                play(QStringLiteral("menu ") + lastMenu + QStringLiteral("; done; closed"));
+                QCOMPARE(addresses(), before);
             } else if (verb == "has") {
                 QCOMPARE(stored(key), value);
             } else if (verb == "said") {
@@ -178,6 +219,11 @@ class GeneralDialogsTest : public QObject {
                "has StartPage=yahoo; has ForceUpper=True; has SettingsChanged=True; "
                "has Yahoo_enable=True; has HtmlDir=$T/old/; has PanelPercent=20; "
                "click YahooWeb; done; closed; has HtmlDir=$T/new/; has PanelPercent=35";
+        QTest::newRow("own site as start page, off then on")
+            << "set Name=Mine; set Template=https://o.test/{symbol}; menu GenOptsMenu; "
+               "click Start_OWN; done; open; said You must enable the web site used for the "
+               "initial page; has StartPage=own; cancel; set Enabled=True; menu GenOptsMenu; "
+               "on Start_OWN; done; closed; has StartPage=own";
         QTest::newRow("separator on Done, folder not there yet")
             << "menu GenOptsMenu; type HtmlPath $T/pages; done; closed; has HtmlDir=$T/pages/; "
                "silent";
@@ -262,6 +308,125 @@ class GeneralDialogsTest : public QObject {
         play(script);
     }
 
+    // The four sites' dialogs and the own site's: every control to its setting, and the
+    // rules between them.
+    void chartSites_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("BigCharts")
+            << "menu BigChartsMenu; pick TimePeriod 1 year; pick Frequency Daily; "
+               "pick CompIndex S&P 500; pick PlotSize Large; pick PriceDisplay Candlestick; "
+               "pick ChartBack Black; pick MoveAvg EMA (2-line); pick UpperInd Bollinger Bands; "
+               "pick LowerInd0 Relative Strength Index (RSI); "
+               "pick LowerInd1 Moving Average Convergence/Divergence (MACD); "
+               "pick LowerInd2 Volume; type CompSym msft; done; redo; chart BigCharts "
+               "/intchart/frames/frames.asp?frames=1&time=8&freq=1&compidx=SP500%3A3377&size=3"
+               "&type=8&style=350&ma=5&uf=8&lf=2&lf1=4&lf2=1&comp=MSFT&default=t&o_symb=AOL";
+        QTest::newRow("StockMaster")
+            << "menu StockMasterMenu; pick TimeFrame YTD; pick PlotType % change; "
+               "pick PlotScale Log+; pick QuoteDetail Detailed; click DecimalsCheckbox; "
+               "pick CompIndex NASDAQ; pick MoveAvg1 EMA-50; pick MoveAvg2 SMA-200; "
+               "pick UpInd Bollinger bands; pick LowInd RSI; type CompSym0 a; type CompSym1 b; "
+               "type CompSym2 c; type CompSym3 d; type CompSym4 e; pick PriceDisp Candles+; "
+               "pick ChartSize Stacked; pick MenuType Everything; click SplitCheckbox; "
+               "click HiLowCheckbox; done; redo; chart StockMaster "
+               "/exe/sm/chart?&Symbol=AOL&m=ytd&sm=pct&sc=lp&qo=d&qd=d&ci=I%3ACOMP&ma1=e50"
+               "&ma2=s200&ui=bb&li=rsi&cs=A%20B%20C%20D%20E&t=cp&sz=st&co=f&ss=1&shl=1";
+        QTest::newRow("StockPoint")
+            << "menu StockPointMenu; pick PlotSize Large (600x400); pick TimePeriod 3 months; "
+               "pick PlotType Candlestick; pick CompIndex NASDAQ; click BollBand; "
+               "click Stochastics; click MovingAvg; click Volume; type Comp1 ibm; "
+               "type Comp2 msft; type Comp3 dell; type Avg1 12.5; type Avg2  50; done; redo; "
+               "chart StockPoint /quote.asp?Mode=CHART&Symbol=AOL&RepeatChart=1&sym3=IBM"
+               "&sym4=MSFT&sym5=DELL&sym2=%24COMPQ&size=600x400&dRange=m3&PlotType=candle"
+               "&ind1=boll&ind3=stoch&ind6=macd&avg1=12&avg2=50";
+        QTest::newRow("StockPoint, the other indicators")
+            << "menu StockPointMenu; click RelStr; click BalVol; click RateChange; done; redo; "
+               "chart StockPoint &PlotType=line&ind2=rels&ind4=obv&ind5=proc&ind7=volume&avg1=";
+        QTest::newRow("Yahoo")
+            << "menu YahooMenu; pick TimePeriod 1 year; "
+               "pick ViewType Moving Average; done; redo; chart Yahoo /q?s=AOL&d=1ym";
+        QTest::newRow("Yahoo: stored 1 day with a moving average")
+            << "set ViewType=2; set Yahoo:TimePeriod=0; menu YahooMenu; shows TimePeriod 1 day; "
+               "shows ViewType Basic; done; has Yahoo:ViewType=0";
+        QTest::newRow("Yahoo: 5 days with a moving average")
+            << "set ViewType=2; menu YahooMenu; shows TimePeriod 5 days; "
+               "shows ViewType Moving Average";
+        QTest::newRow("Yahoo: a comparison moves 1 day to 3 months")
+            << "set Yahoo:TimePeriod=0; menu YahooMenu; pick ViewType vs S&P 500; "
+               "shows TimePeriod 3 months; done; has Yahoo:TimePeriod=2; has ViewType=1";
+        QTest::newRow("Yahoo: 1 day moves the view to basic")
+            << "set ViewType=2; menu YahooMenu; pick TimePeriod 1 day; shows ViewType Basic";
+        QTest::newRow("Yahoo: 5 days may follow a comparison")
+            << "set ViewType=1; set Yahoo:TimePeriod=2; menu YahooMenu; pick TimePeriod 5 days; "
+               "shows ViewType vs S&P 500";
+        QTest::newRow("StockPoint days: halves to even")
+            << "menu StockPointMenu; type Avg1 12.5; type Avg2 13.5; done; redo; "
+               "chart StockPoint &avg1=12&avg2=14";
+        QTest::newRow("StockPoint days: blanks, sign, zero, no digits before the point")
+            << "menu StockPointMenu; type Avg1  -5 ; type Avg2 +.5; done; menu StockPointMenu; "
+               "shows Avg1 -5; shows Avg2 ; type Avg2 2.5e1; done; has StockPoint:MoveAvg1=25";
+        QTest::newRow("StockPoint days: 16-bit limits")
+            << "menu StockPointMenu; type Avg1 -32768.5; type Avg2 32767.4; done; closed; "
+               "has StockPoint:MoveAvg0=-32768; has StockPoint:MoveAvg1=32767";
+        for (const char* refused : {"abc", "40000", "1e12", "1,000", "32768"}) {
+            QTest::addRow("StockPoint days refused: %s", refused)
+                << "set StockPoint:MoveAvg1=8; menu StockPointMenu; pick PlotType Candlestick; "
+                   "click BollBand; type Comp1 ibm; type Avg1 7; type Avg2 " +
+                       QString::fromLatin1(refused) +
+                       "; done; open; said Times for moving averages must be numeric; "
+                       "has StockPoint:PlotType=1; has StockPoint:CompSym0=IBM; "
+                       "has Indicators0=0; has StockPoint:MoveAvg0=0; has StockPoint:MoveAvg1=8";
+        }
+        QTest::newRow("symbols in upper case, caret kept")
+            << "set CompSym=ab; set CompSym4=ab; set CompSym2=ab; menu BigChartsMenu; "
+               "keys CompSym 1 x; shows CompSym AXB; caret CompSym 2; cancel; "
+               "menu StockMasterMenu; shows CompSym4 AB; keys CompSym4 1 x; shows CompSym4 AXB; "
+               "caret CompSym4 2; cancel; menu StockPointMenu; keys Comp3 1 x; "
+               "shows Comp3 AXB; caret Comp3 2";
+        const QString own = QStringLiteral("menu OwnSiteMenu; click OwnEnabled; type OwnName ");
+        const QString sound = QStringLiteral("; type OwnTemplate https://o.test/c?s={symbol}");
+        const QString refused = QStringLiteral(
+            "; done; open; has SettingsChanged=False; has OwnSite:Enabled=no such key; said ");
+        QTest::newRow("own site: sound, trimmed")
+            << own +
+                   " Own ; type OwnTemplate  https://o.test/c?s={symbol}&t=1 ; "
+                   "pick SymbolsFrom Yahoo symbol; click NewWindow; done; closed; has "
+                   "OwnSite:Name=Own; "
+                   "has OwnSite:Template=https://o.test/c?s={symbol}&t=1; has SymbolsFrom=3; "
+                   "has NewWindow=True; has OwnSite:Enabled=True; menu OwnSiteMenu; "
+                   "shows SymbolsFrom Yahoo symbol; on NewWindow; on OwnEnabled";
+        QTest::newRow("own site: 40 characters")
+            << own + QString(40, u'n') + "; type OwnTemplate HTTP://O.test/{symbol}; done; closed";
+        QTest::newRow("own site: off, anything goes")
+            << "menu OwnSiteMenu; type OwnTemplate nonsense; done; closed; has "
+               "OwnSite:Template=nonsense";
+        QTest::newRow("own site: blank name")
+            << own + " " + sound + refused + "Please enter a name for the chart site.";
+        QTest::newRow("own site: 41 characters")
+            << own + QString(41, u'n') + sound + refused +
+                   "The name of the chart site may be at most 40 characters long.";
+        const QString once =
+            QStringLiteral("The address template must contain {symbol} exactly once.");
+        const QString complete = QStringLiteral(
+            "The address template must be a complete http or "
+            "https address, such as https://www.example.com/chart?s={symbol}");
+        QTest::newRow("own site: no placeholder")
+            << own + "Own; type OwnTemplate https://o.test/c" + refused + once;
+        QTest::newRow("own site: two placeholders")
+            << own + "Own" + sound + "{symbol}" + refused + once;
+        QTest::newRow("own site: other scheme")
+            << own + "Own; type OwnTemplate javascript:{symbol}" + refused + complete;
+        QTest::newRow("own site: no host")
+            << own + "Own; type OwnTemplate https:///c?s={symbol}" + refused + complete;
+        QTest::newRow("own site: blank inside")
+            << own + "Own; type OwnTemplate https://o.test/a b/{symbol}" + refused + complete;
+    }
+
+    void chartSites() {
+        QFETCH(QString, script);
+        play(script);
+    }
+
     void pagesShowTheChoices() {
         play(
             "menu GenOptsMenu; type HtmlPath $T/site; click ColorCheckBox; color 255; "
@@ -277,5 +442,5 @@ class GeneralDialogsTest : public QObject {
     }
 };
 
-QTEST_MAIN(GeneralDialogsTest)
-#include "tst_generaldialogs.moc"
+QTEST_MAIN(OptionDialogsTest)
+#include "tst_optiondialogs.moc"

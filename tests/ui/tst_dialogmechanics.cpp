@@ -1,0 +1,133 @@
+#include "support/FakePlatform.h"
+#include "ui/MainWindow.h"
+#include "ui/StockTree.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// What every dialog of the program shares, checked once for each of them from the window:
+// made once and only hidden between uses, a fixed size with every caption readable, Enter is
+// Done, Escape and the close box are Cancel, and the tree gets the focus back.
+class DialogMechanicsTest : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir;
+    Model model;
+    FakePlatform platform;
+    const Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
+    std::unique_ptr<MainWindow> window;
+
+    // Opens the dialog with the tree's node `node` selected, from the focus on another button.
+    QDialog* open(const QString& node, const QString& trigger) {
+        StockTree& tree = window->tree();
+        if (!node.isEmpty()) {
+            const auto found = tree.findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
+            tree.setCurrentItem(found.value(0));
+        }
+        window->findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
+        if (auto* item = window->findChild<QAction*>(trigger)) {
+            item->trigger();
+        } else {
+            window->findChild<QPushButton*>(trigger)->click();
+        }
+        QDialog* shown = nullptr;
+        for (QDialog* dialog : window->findChildren<QDialog*>()) {
+            shown = dialog->isVisible() ? dialog : shown;
+        }
+        return shown;
+    }
+
+    static void change(QWidget* control) {
+        if (auto* text = qobject_cast<QLineEdit*>(control)) {
+            text->setText(text->text() + QStringLiteral("X"));
+        } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+            list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+        } else {
+            qobject_cast<QAbstractButton*>(control)->click();
+        }
+    }
+
+    static void captionsFit(const QDialog& dialog) {
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            const int needed = qobject_cast<const QPushButton*>(button)
+                                   ? button->fontMetrics().horizontalAdvance(
+                                         QString(button->text()).remove(u'&')) +
+                                         8
+                                   : button->sizeHint().width();
+            QVERIFY2(needed <= button->width(), qPrintable(button->text()));
+        }
+        for (const QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
+            const int needed =
+                frame->fontMetrics().horizontalAdvance(QString(frame->title()).remove(u'&')) + 16;
+            QVERIFY2(needed <= frame->width(), qPrintable(frame->title()));
+        }
+    }
+
+  private Q_SLOTS:
+    void init() {
+        model = Model();
+        window = std::make_unique<MainWindow>(model, storage, platform);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void mechanics_data() {
+        // The tree's node selected before opening, the window's button or menu item that
+        // opens the dialog, and a control the test changes.
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("stock editor") << "America Online|Edit|Descrip";
+        QTest::newRow("type setter") << "Mutual Funds|Edit|Header";
+        QTest::newRow("type changer") << "America Online|ChangeType|TypeChanger";
+        QTest::newRow("BigCharts") << "|BigChartsMenu|TimePeriod";
+        QTest::newRow("StockMaster") << "|StockMasterMenu|TimeFrame";
+        QTest::newRow("StockPoint") << "|StockPointMenu|PlotType";
+        QTest::newRow("Yahoo") << "|YahooMenu|TimePeriod";
+        QTest::newRow("general options") << "|GenOptsMenu|UpperStock";
+        QTest::newRow("custom URLs") << "|CustomUrlMenu|CustomUrlDesc0";
+        QTest::newRow("own site") << "|OwnSiteMenu|NewWindow";
+    }
+
+    void mechanics() {
+        QFETCH(QString, steps);
+        const QString node = steps.section(u'|', 0, 0);
+        const QString trigger = steps.section(u'|', 1, 1);
+        const QString control = steps.section(u'|', 2);
+        const Model before = model;
+        QDialog* const dialog = open(node, trigger);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
+        captionsFit(*dialog);
+        const qsizetype dialogs = window->findChildren<QDialog*>().size();
+        enum { Escape, CloseBox, Enter };
+        for (const int way : {Escape, CloseBox, Enter}) {
+            if (way != Escape) {
+                QCOMPARE(open(node, trigger), dialog);
+            }
+            change(dialog->findChild<QWidget*>(control));
+            if (way == CloseBox) {
+                dialog->close();
+            } else {
+                QTest::keyClick(dialog, way == Enter ? Qt::Key_Return : Qt::Key_Escape);
+            }
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(window->findChildren<QDialog*>().size(), dialogs);
+            QTRY_VERIFY(window->tree().hasFocus());
+            QCOMPARE(model == before, way != Enter);
+            QCOMPARE(model.SettingsChanged, way == Enter);
+        }
+    }
+};
+
+QTEST_MAIN(DialogMechanicsTest)
+#include "tst_dialogmechanics.moc"
