@@ -38,12 +38,8 @@ constexpr std::array<AlternateFrame, 4> AlternateFrames{{
 template <typename Field>
 Field* addFramedField(QWidget* parent, const QString& caption, const QString& name,
                       const QRect& frame, int fieldWidth) {
-    QGroupBox* box = AddFrame(parent, caption, frame.x(), frame.y(), frame.width(), frame.height());
-    box->setObjectName(name + QStringLiteral("Frame"));
-    auto* field = new Field(box);
-    field->setObjectName(name);
-    PlaceAt(*field, FieldLeft, FieldTop, fieldWidth, FieldHeight);
-    return field;
+    return AddFramedControl<Field>(parent, caption, name, frame,
+                                   QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
 }
 
 QString trimmedText(QLineEdit& field) {
