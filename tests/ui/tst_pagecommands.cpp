@@ -60,8 +60,6 @@ class PageCommandsTest : public QObject {
             << true << false << false << QList<A>{A::Yes} << QStringList{w, done} << true;
         QTest::newRow("changed, No, page there")
             << true << false << true << QList<A>{A::No} << QStringList{w} << true;
-        QTest::newRow("changed, No, no page")
-            << true << false << false << QList<A>{A::No} << QStringList{w, gone} << false;
         QTest::newRow("changed, Cancel")
             << true << false << true << QList<A>{A::Cancel} << QStringList{w} << false;
     }
@@ -91,6 +89,16 @@ class PageCommandsTest : public QObject {
             QCOMPARE(platform.messages[0].defaultButton, A::Yes);
         }
         QCOMPARE(platform.opened, opened ? QStringList{startPage()} : QStringList{});
+    }
+
+    void generateGivesTheTreeTheFocusBack() {
+        StockTree tree(model);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tree));
+        tree.clearFocus();
+        PageCommands(model, platform, tree).GenerateWebPages();
+        QCOMPARE(platform.lastMessage(), QStringLiteral("Pages generated."));
+        QTRY_VERIFY(tree.hasFocus());
     }
 
     void failedGenerationOpensNothing() {
