@@ -1,6 +1,7 @@
 #include "model/Model.h"
 #include "store/RegistryScript.h"
 #include "store/StoreLayout.h"
+#include "support/Files.h"
 
 #include <sys/stat.h>
 #include <QCoreApplication>
@@ -16,17 +17,6 @@ struct Run {
     QString out;
     QString err;
 };
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 bool isFifo(const QString& path) {
     struct stat info {};

@@ -2,6 +2,7 @@
 #include "model/Model.h"
 #include "store/Storage.h"
 #include "store/StoredGeometry.h"
+#include "support/Files.h"
 #include "support/FixedGeometry.h"
 
 #include <QFile>
@@ -78,17 +79,6 @@ void compareModels(const Model& actual, const Model& expected) {
     for (int i = 0; i <= expected.list.Maxstocks; ++i) {
         QCOMPARE(actual.list.stocks[i], expected.list.stocks[i]);
     }
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to) {

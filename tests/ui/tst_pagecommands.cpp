@@ -1,4 +1,5 @@
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 #include "ui/HelpCommands.h"
 #include "ui/PageCommands.h"
 #include "ui/StockTree.h"
@@ -23,11 +24,6 @@ class PageCommandsTest : public QObject {
     FakePlatform platform;
 
     QString startPage() const { return dir.filePath(QStringLiteral("stockpoint.frame.html")); }
-
-    static void touch(const QString& file) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
 
   private Q_SLOTS:
     void init() {
@@ -74,7 +70,7 @@ class PageCommandsTest : public QObject {
         model.SettingsChanged = changed;
         model.PagesGenerated = generatedBefore;
         if (pageExists) {
-            touch(startPage());
+            writeFile(startPage(), {});
         }
         platform.answers = answers;
         StockTree tree(model);
@@ -103,7 +99,7 @@ class PageCommandsTest : public QObject {
 
     void failedGenerationOpensNothing() {
         // A folder cannot be made inside a plain file.
-        touch(dir.filePath(QStringLiteral("blocker")));
+        writeFile(dir.filePath(QStringLiteral("blocker")), {});
         model.general.HtmlDir = dir.filePath(QStringLiteral("blocker/pages/"));
         model.SettingsChanged = true;
         platform.answers = {A::Yes};
@@ -115,7 +111,7 @@ class PageCommandsTest : public QObject {
     }
 
     void failedOpenIsReported() {
-        touch(startPage());
+        writeFile(startPage(), {});
         platform.openSucceeds = false;
         StockTree tree(model);
         PageCommands(model, platform, tree).StartBrowser();
@@ -140,7 +136,7 @@ class PageCommandsTest : public QObject {
             QVERIFY(QDir(root.path()).mkdir(folder));
         }
         for (const QString& folder : present) {
-            touch(root.filePath(folder + QStringLiteral("/TickVane.Doc.html")));
+            writeFile(root.filePath(folder + QStringLiteral("/TickVane.Doc.html")), {});
         }
         model.general.HtmlDir = root.filePath(QStringLiteral("out/"));
         HelpCommands help(model, platform, {root.filePath("bin"), root.filePath("share")});

@@ -1,4 +1,5 @@
 #include "model/Model.h"
+#include "support/Files.h"
 #include "web/GeneratePages.h"
 
 #include <QDir>
@@ -14,17 +15,6 @@ struct RecordingReport : GenerationReport {
     void fileWritten(const QString& path) override { written.append(QFileInfo(path).fileName()); }
     void finished(bool, const QString& message) override { endings.append(message); }
 };
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void Put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Two types: one with a stock without and one with a home page, one without stocks.
 Model SmallList(const QString& htmlDir) {
@@ -113,8 +103,8 @@ class GeneratePagesTest : public QObject {
         expected.sort();
         QCOMPARE(goldenDir.entryList(QDir::Files), expected);
         for (const QString& name : expected) {
-            const QByteArray page = Read(file("new/pages/" + name));
-            QVERIFY2(page == Read(goldenDir.filePath(name)), qPrintable(name));
+            const QByteArray page = readFile(file("new/pages/" + name));
+            QVERIFY2(page == readFile(goldenDir.filePath(name)), qPrintable(name));
             QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }));
         }
     }
@@ -125,16 +115,16 @@ class GeneratePagesTest : public QObject {
         model.general.StockPoint_enable = model.general.Yahoo_enable = false;
         model.ownSite = {false, "Own", "https://o.test/{symbol}", -1, false};
         const QByteArray older("older page\r\n");
-        Put(file("stockpoint.html"), older);
-        Put(file("own.html"), older);
+        writeFile(file("stockpoint.html"), older);
+        writeFile(file("own.html"), older);
         RecordingReport report;
         QVERIFY(GeneratePages(model, report));
-        QCOMPARE(Read(file("stockpoint.html")), older);
-        QCOMPARE(Read(file("own.html")), older);
+        QCOMPARE(readFile(file("stockpoint.html")), older);
+        QCOMPARE(readFile(file("own.html")), older);
         QVERIFY(!QFile::exists(file("bigcharts.html")));
         QCOMPARE(report.written, AllFiles.mid(0, 5));
         QCOMPARE(report.endings, QStringList{"Pages generated."});
-        QVERIFY(Read(file("bigcharts.frame.html")).contains("src=\"bigcharts.html\""));
+        QVERIFY(readFile(file("bigcharts.frame.html")).contains("src=\"bigcharts.html\""));
     }
 };
 
