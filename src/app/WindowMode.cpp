@@ -2,9 +2,9 @@
 
 #include "model/Model.h"
 #include "store/Storage.h"
-#include "ui/MainWindow.h"
-#include "ui/QtPlatform.h"
-#include "ui/StockTree.h"
+#include "ui/window/MainWindow.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/window/StockTree.h"
 
 #include <QApplication>
 

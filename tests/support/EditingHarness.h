@@ -2,8 +2,8 @@
 
 #include "model/Model.h"
 #include "support/FakePlatform.h"
-#include "ui/EditCommands.h"
-#include "ui/StockTree.h"
+#include "ui/window/EditCommands.h"
+#include "ui/window/StockTree.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Platform.h"
+#include "ui/platform/Platform.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "support/FakePlatform.h"
-#include "ui/MainWindow.h"
-#include "ui/StockTree.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StockTree.h"
 
 #include <QAction>
 #include <QCheckBox>

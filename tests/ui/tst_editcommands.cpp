@@ -2,9 +2,9 @@
 #include "model/StockListOps.h"
 #include "support/EditingHarness.h"
 #include "support/TestSeed.h"
-#include "ui/StockEditor.h"
-#include "ui/TypeChangeDialog.h"
-#include "ui/TypeSetter.h"
+#include "ui/lists/StockEditor.h"
+#include "ui/lists/TypeChangeDialog.h"
+#include "ui/lists/TypeSetter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -124,9 +124,9 @@ void run(EditingHarness& h, const QString& command, const QString& input,
             picker(editor)->setCurrentIndex(input.toInt());
         }
     }
-    for (ListEditorDialog* dialog : {static_cast<ListEditorDialog*>(&h.commands.stockEditor()),
-                                     static_cast<ListEditorDialog*>(&h.commands.typeSetter()),
-                                     static_cast<ListEditorDialog*>(&h.commands.typeChanger())}) {
+    for (ModelDialog* dialog : {static_cast<ModelDialog*>(&h.commands.stockEditor()),
+                                     static_cast<ModelDialog*>(&h.commands.typeSetter()),
+                                     static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
         if (dialog->isVisible()) {
             input == "cancel" ? dialog->reject() : dialog->Done_Click();
         }

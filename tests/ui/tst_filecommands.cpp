@@ -1,8 +1,8 @@
 #include "support/EditingHarness.h"
 #include "support/FakePlatform.h"
 #include "support/FixedGeometry.h"
-#include "ui/FileCommands.h"
-#include "ui/StockTree.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/StockTree.h"
 
 #include <QTemporaryDir>
 #include <QTest>

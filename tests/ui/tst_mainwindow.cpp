@@ -1,9 +1,9 @@
 #include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
-#include "ui/DialogLayout.h"
-#include "ui/MainWindow.h"
-#include "ui/StockTree.h"
-#include "ui/Twips.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StockTree.h"
+#include "ui/kit/Twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "store/StoreLayout.h"
 #include "store/StoredValue.h"
 #include "support/FakePlatform.h"
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #include "support/FakePlatform.h"
 #include "support/Files.h"
-#include "ui/HelpCommands.h"
-#include "ui/PageCommands.h"
-#include "ui/StockTree.h"
+#include "ui/window/HelpCommands.h"
+#include "ui/window/PageCommands.h"
+#include "ui/window/StockTree.h"
 
 #include <QTemporaryDir>
 #include <QTest>

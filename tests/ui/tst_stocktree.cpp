@@ -1,5 +1,5 @@
 #include "model/Model.h"
-#include "ui/StockTree.h"
+#include "ui/window/StockTree.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,0 @@
-#pragma once
-
-#include "ui/Platform.h"
-
-// Asks the desktop to open `file` with its associated program; says so when that fails.
-void OpenDocumentOrReport(Platform& platform, const QString& file);

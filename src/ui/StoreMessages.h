@@ -1,8 +1,0 @@
-#pragma once
-
-#include "store/StoreResult.h"
-#include "ui/Platform.h"
-
-// Shows a store or file operation's failure and warnings, then `success` when it worked and
-// there is something to say.
-void ReportStoreResult(Platform& platform, const StoreResult& result, const QString& success = {});

@@ -1,0 +1,14 @@
+#include "ui/kit/UpperCaseField.h"
+
+#include <QLineEdit>
+
+void KeepUpperCase(QLineEdit& field) {
+    QObject::connect(&field, &QLineEdit::textChanged, &field, [&field](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int caret = field.cursorPosition();
+            field.setText(upper);
+            field.setCursorPosition(caret);
+        }
+    });
+}

@@ -1,0 +1,201 @@
+#include "ui/lists/StockEditor.h"
+
+#include "model/SiteTable.h"
+#include "model/StockListOps.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/kit/DropHeight.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
+#include "ui/kit/UpperCaseField.h"
+#include "ui/kit/WebAddressField.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+// Every field sits at the same place inside its own frame.
+constexpr int FieldLeft = 240;
+constexpr int FieldTop = 240;
+constexpr int FieldHeight = 288;
+constexpr int AlternateFieldWidth = 1452;
+constexpr int PickerDropItems = 22;  // item heights, the closed box included
+
+struct AlternateFrame {
+    const char* caption;
+    int left;
+    int top;
+};
+// In site order; positions within the frame that holds all four.
+constexpr std::array<AlternateFrame, 4> AlternateFrames{{
+    {"Symbol at &Big Charts", 120, 360},
+    {"Symbol at Stock&Master", 120, 1080},
+    {"Symbol at Stock&Point", 2160, 360},
+    {"Symbol at &Yahoo", 2160, 1080},
+}};
+
+template <typename Field>
+Field* addFramedField(QWidget* parent, const QString& caption, const QString& name,
+                      const QRect& frame, int fieldWidth) {
+    return AddFramedControl<Field>(parent, caption, name, frame,
+                                   QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
+}
+
+QString trimmedText(QLineEdit& field) {
+    field.setText(field.text().trimmed());
+    return field.text();
+}
+}  // namespace
+
+StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+    : ModelDialog(model, tree, platform,
+                       {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
+                        QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
+                       parent),
+      SymbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
+                                         QRect(360, 240, 2532, 612), 2172)),
+      TypePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
+                                            QRect(3120, 240, 2652, 612), 2292)),
+      TypePickerFrame_(static_cast<QGroupBox*>(TypePicker_->parentWidget())),
+      Descrip_(addFramedField<QLineEdit>(this, tr("&Name or description"),
+                                         QStringLiteral("Descrip"), QRect(360, 1080, 5412, 612),
+                                         5052)),
+      WebURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
+                                              QRect(360, 1920, 5412, 612), 5052)) {
+    KeepUpperCase(*SymbDef_);
+    LimitDropHeight(*TypePicker_, PickerDropItems);
+    WebURL_->setToolTip(tr("Company web site or other URL"));
+    buildAlternateSymbols();
+    chainTabOrder({SymbDef_, TypePicker_, Descrip_, WebURL_, alternates_[0], alternates_[1],
+                   alternates_[2], alternates_[3]});
+}
+
+void StockEditor::buildAlternateSymbols() {
+    QGroupBox* all = AddFrame(this, tr("Fill these in if different sites use different symbols"),
+                              360, 2880, 4212, 1932);
+    all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
+    for (SiteId site : AllSites) {
+        const AlternateFrame& frame = AlternateFrames[static_cast<int>(site)];
+        QLineEdit* field = addFramedField<QLineEdit>(
+            all, tr(frame.caption), QStringLiteral("Alt_") + Site(site).name,
+            QRect(frame.left, frame.top, 1812, 612), AlternateFieldWidth);
+        KeepUpperCase(*field);
+        alternates_[static_cast<int>(site)] = field;
+    }
+}
+
+bool StockEditor::Stock_init(bool addMode) {
+    const StockList& list = model_.list;
+    if (addMode && list.Maxtypes < 0) {
+        platform_.message(tr("You must define at least one type before adding stocks"));
+        return false;
+    }
+    const TreeSelection selection = SelectedItem(tree_, list);
+    if (addMode ? selection.kind == TreeSelection::Kind::None : !selection.isStock()) {
+        platform_.beep();
+        return false;
+    }
+    AddMode_ = addMode;
+    if (addMode) {
+        initAdd(selection);
+    } else {
+        initEdit(selection);
+    }
+    TargetType_ = TypeNo_;
+    fillTypePicker();
+    return true;
+}
+
+void StockEditor::initEdit(const TreeSelection& selection) {
+    StockNo_ = selection.stock;
+    TypeNo_ = selection.type;
+    showRecord(model_.list.stocks[StockNo_]);
+    TypePicker_->setEnabled(false);
+    // A disabled control shows no tooltip, so its frame explains.
+    TypePickerFrame_->setToolTip(
+        tr("Use change type button on main screen to change type of an existing stock"));
+}
+
+void StockEditor::initAdd(const TreeSelection& selection) {
+    TypePicker_->setEnabled(true);
+    TypePickerFrame_->setToolTip(QString());
+    showRecord(StockRecord{});
+    TypeNo_ = selection.type;
+    AtTypeStart_ = selection.isType();
+    StockNo_ = AtTypeStart_ ? model_.list.types[TypeNo_].Lowstock : selection.stock;
+}
+
+void StockEditor::fillTypePicker() {
+    TypePicker_->clear();
+    for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
+        TypePicker_->addItem(model_.list.types[t].Type);
+    }
+    TypePicker_->setCurrentIndex(TypeNo_);
+}
+
+void StockEditor::showRecord(const StockRecord& stock) {
+    SymbDef_->setText(stock.Stock);
+    Descrip_->setText(stock.Description);
+    WebURL_->setText(stock.URL);
+    for (SiteId site : AllSites) {
+        alternates_[static_cast<int>(site)]->setText(stock.*Site(site).alternate);
+    }
+}
+
+StockRecord StockEditor::record() const {
+    StockRecord stock;
+    stock.Stock = SymbDef_->text();
+    stock.Description = Descrip_->text();
+    stock.URL = WebURL_->text();
+    for (SiteId site : AllSites) {
+        stock.*Site(site).alternate = alternates_[static_cast<int>(site)]->text();
+    }
+    return stock;
+}
+
+void StockEditor::trimFields() {
+    trimmedText(*SymbDef_);
+    trimmedText(*Descrip_);
+    if (trimmedText(*WebURL_) == WebAddressField::scheme()) {
+        WebURL_->clear();
+    }
+    for (QLineEdit* field : alternates_) {
+        trimmedText(*field);
+    }
+}
+
+bool StockEditor::applyChanges() {
+    model_.SettingsChanged = true;
+    trimFields();
+    if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
+        platform_.message(tr("You must enter both a default symbol and a description."));
+        (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (TypePicker_->currentIndex() != TypeNo_) {
+        TargetType_ = static_cast<qint16>(TypePicker_->currentIndex());
+        AtTypeStart_ = true;
+    }
+    qint16 selected = StockNo_;
+    if (AddMode_) {
+        selected = insertNewStock(record());
+    } else {
+        model_.list.stocks[StockNo_] = record();
+    }
+    tree_.Fill_tree(-1, selected);
+    return true;
+}
+
+qint16 StockEditor::insertNewStock(const StockRecord& stock) {
+    const StockList& list = model_.list;
+    const qint16 position =
+        AtTypeStart_ ? list.types[TargetType_].Lowstock : static_cast<qint16>(StockNo_ + 1);
+    const qint16 owner = AtTypeStart_ ? TargetType_ : list.StockTypeIndex[StockNo_];
+    InsertStock(model_, position, owner, stock);
+    return position;
+}
+
+QWidget& StockEditor::firstField() {
+    return *SymbDef_;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/StockList.h"
+#include "ui/kit/ModelDialog.h"
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class WebAddressField;
+struct TreeSelection;
+
+// "New or updated stock": adds a stock below the selected one or first in a type, or changes
+// the fields of the selected stock. Its type is changed elsewhere (TypeChangeDialog).
+class StockEditor : public ModelDialog {
+    Q_OBJECT
+  public:
+    StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the editor from the tree's selection for adding a stock or editing the selected
+    // one. False when it cannot open: nothing selected (beep) or no type to add to (message).
+    bool Stock_init(bool addMode);
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    void buildAlternateSymbols();
+    void initEdit(const TreeSelection& selection);
+    void initAdd(const TreeSelection& selection);
+    void fillTypePicker();
+    void trimFields();
+    void showRecord(const StockRecord& stock);
+    StockRecord record() const;
+    qint16 insertNewStock(const StockRecord& stock);
+
+    QLineEdit* SymbDef_;
+    QComboBox* TypePicker_;
+    QGroupBox* TypePickerFrame_;
+    QLineEdit* Descrip_;
+    WebAddressField* WebURL_;
+    std::array<QLineEdit*, 4> alternates_{};  // in site order
+
+    bool AddMode_ = false;
+    // Edit mode: the stock edited. Add mode: the anchor, the selected stock or the first
+    // stock index of the selected type.
+    qint16 StockNo_ = -1;
+    qint16 TypeNo_ = -1;  // the type preselected in TypePicker
+    qint16 TargetType_ = -1;
+    bool AtTypeStart_ = false;  // add first in TargetType instead of below StockNo
+};

@@ -1,0 +1,51 @@
+#include "ui/lists/TypeChangeDialog.h"
+
+#include "model/StockListOps.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/kit/DropHeight.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+
+TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
+                                   QWidget* parent)
+    : ModelDialog(model, tree, platform,
+                       {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
+                        QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
+                       parent),
+      TypeChanger_(new QComboBox(AddFrame(this, tr("&Type"), 360, 240, 3132, 612))) {
+    TypeChanger_->setObjectName(QStringLiteral("TypeChanger"));
+    TypeChanger_->parentWidget()->setObjectName(QStringLiteral("TypeChangerFrame"));
+    PlaceAt(*TypeChanger_, 240, 240, 2772, 288);
+    LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
+    chainTabOrder({TypeChanger_});
+}
+
+bool TypeChangeDialog::Type_Changer() {
+    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    if (!selection.isStock()) {
+        platform_.beep();
+        return false;
+    }
+    StockNo_ = selection.stock;
+    TypeChanger_->clear();
+    for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
+        TypeChanger_->addItem(model_.list.types[t].Type);
+    }
+    TypeChanger_->setCurrentIndex(selection.type);
+    return true;
+}
+
+bool TypeChangeDialog::applyChanges() {
+    model_.SettingsChanged = true;
+    const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
+    tree_.Fill_tree(-1, MoveStockToType(model_, StockNo_, newType));
+    return true;
+}
+
+QWidget& TypeChangeDialog::firstField() {
+    return *TypeChanger_;
+}

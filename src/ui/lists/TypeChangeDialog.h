@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/kit/ModelDialog.h"
+
+class QComboBox;
+
+// "Change type": moves the selected stock to the end of another type.
+class TypeChangeDialog : public ModelDialog {
+    Q_OBJECT
+  public:
+    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the dialog for the selected stock. False, with a beep, when no stock is selected.
+    bool Type_Changer();
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    QComboBox* TypeChanger_;
+    qint16 StockNo_ = -1;
+};

@@ -1,0 +1,45 @@
+#include "ui/lists/TypeSetter.h"
+
+#include "model/StockListOps.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/window/StockTree.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+    : ModelDialog(model, tree, platform,
+                       {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
+                        QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
+                       parent),
+      Header_(new QLineEdit(AddFrame(this, tr("&Header text"), 360, 240, 5772, 732))) {
+    Header_->setObjectName(QStringLiteral("Header"));
+    Header_->parentWidget()->setObjectName(QStringLiteral("HeaderFrame"));
+    PlaceAt(*Header_, 240, 240, 5412, 372);
+    chainTabOrder({Header_});
+}
+
+void TypeSetter::Type_init(qint16 type) {
+    type_ = type;
+    const StockList& list = model_.list;
+    Header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
+}
+
+bool TypeSetter::applyChanges() {
+    model_.SettingsChanged = true;
+    Header_->setText(Header_->text().trimmed());
+    // A blank name stores nothing: no new type, and a renamed type keeps its name.
+    if (!Header_->text().isEmpty()) {
+        if (type_ == model_.list.Maxtypes + 1) {
+            AppendType(model_, Header_->text());
+        } else {
+            RenameType(model_, type_, Header_->text());
+        }
+        tree_.Fill_tree(type_, -1);
+    }
+    return true;
+}
+
+QWidget& TypeSetter::firstField() {
+    return *Header_;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/kit/ModelDialog.h"
+
+class QLineEdit;
+
+// "New or updated type": names a new type at the end of the list or renames one.
+class TypeSetter : public ModelDialog {
+    Q_OBJECT
+  public:
+    TypeSetter(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the dialog for type `type`: one in use is renamed, Maxtypes + 1 is a new type.
+    void Type_init(qint16 type);
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    QLineEdit* Header_;
+    qint16 type_ = -1;
+};

@@ -1,0 +1,130 @@
+#include "ui/options/CustomUrlDialog.h"
+
+#include "model/Model.h"
+#include "ui/kit/AccessibleName.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/kit/WebAddressField.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace {
+struct EntryTexts {
+    const char* frame;
+    const char* description;
+    const char* url;
+    std::array<const char*, 3> actions;  // disabled, open in the chart frame, new window
+};
+constexpr std::array<EntryTexts, 2> Entries{{
+    {"First custom URL",
+     "D&escription",
+     "&URL",
+     {"D&isable", "&Open in frame", "Open &new window"}},
+    {"Second custom URL",
+     "De&scription",
+     "U&RL",
+     {"Di&sable", "Open in fr&ame", "Open new &window"}},
+}};
+
+// Layout in twips: one frame per entry, the buttons below.
+constexpr int Gap = 120;
+constexpr int EntryWidth = 7440;
+constexpr int EntryHeight = 1740;
+constexpr int ClientWidth = Gap + EntryWidth + Gap;
+// Below the entries: the buttons.
+constexpr int ClientHeight = Gap + 2 * (EntryHeight + Gap) + CornerButtonsDialog::ButtonHeight + Gap;
+constexpr int DescriptionWidth = 2880;
+constexpr int UrlLeft = Gap + DescriptionWidth + Gap;
+constexpr int ActionWidth = 2160;
+
+template <typename Field>
+Field* addField(QWidget* entry, const char* caption, const QString& name, int left, int width) {
+    QGroupBox* frame = AddFrame(entry, QString::fromLatin1(caption), left, 300, width, 660);
+    auto* field = new Field(frame);
+    field->setObjectName(name);
+    PlaceAt(*field, 120, 264, width - 240, 312);
+    NameAfterFrame(*field);
+    return field;
+}
+
+void trim(QLineEdit& field) {
+    field.setText(field.text().trimmed());
+}
+}  // namespace
+
+CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+    : CornerButtonsDialog(model, tree, platform, QStringLiteral("CustomURLForm"), tr("Custom URLs"),
+                    QSize(ClientWidth, ClientHeight), parent),
+      entries_{buildEntry(0), buildEntry(1)} {
+    for (QGroupBox* frame : findChildren<QGroupBox*>()) {
+        NameAfterCaption(*frame);
+    }
+    std::vector<QWidget*> order;
+    for (const Entry& entry : entries_) {
+        order.push_back(entry.description);
+        order.push_back(entry.url);
+        for (QAbstractButton* button : entry.action->buttons()) {
+            order.push_back(button);
+        }
+    }
+    tabThrough(order);
+}
+
+CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {
+    const EntryTexts& texts = Entries[n];
+    const QString number = QString::number(n);
+    QGroupBox* frame = AddFrame(this, QString::fromLatin1(texts.frame), Gap,
+                                Gap + n * (EntryHeight + Gap), EntryWidth, EntryHeight);
+    Entry entry{};
+    entry.description = addField<QLineEdit>(
+        frame, texts.description, QStringLiteral("CustomUrlDesc") + number, Gap, DescriptionWidth);
+    entry.url = addField<WebAddressField>(frame, texts.url, QStringLiteral("CustomURL") + number,
+                                          UrlLeft, EntryWidth - UrlLeft - Gap);
+    QGroupBox* actions = AddFrame(frame, tr("Action"), Gap, 1020, EntryWidth - 2 * Gap, 600);
+    actions->setObjectName(QStringLiteral("CustomAction") + number);
+    entry.action = new QButtonGroup(actions);
+    for (int action = 0; action < 3; ++action) {
+        auto* button = new QRadioButton(QString::fromLatin1(texts.actions[action]), actions);
+        button->setObjectName(actions->objectName() + u'_' + QString::number(action));
+        PlaceAt(*button, Gap + action * (ActionWidth + Gap), 264, ActionWidth, 264);
+        entry.action->addButton(button, action);
+    }
+    return entry;
+}
+
+void CustomUrlDialog::CustomURL_Init() {
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+        const CustomURLEntry& stored = model_.custom[n];
+        const Entry& entry = entries_[n];
+        // An action no button stands for (a hand-edited store) writes no link: shown disabled.
+        QAbstractButton* on = entry.action->button(stored.CustomURLAction);
+        (on ? on : entry.action->button(0))->setChecked(true);
+        entry.description->setText(stored.CustomDesc);
+        entry.url->setText(stored.CustomURL);
+    }
+}
+
+bool CustomUrlDialog::applyChanges() {
+    model_.SettingsChanged = true;
+    for (const Entry& entry : entries_) {
+        trim(*entry.description);
+    }
+    for (const Entry& entry : entries_) {
+        trim(*entry.url);
+    }
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+        const Entry& entry = entries_[n];
+        CustomURLEntry& stored = model_.custom[n];
+        const bool complete = !entry.description->text().isEmpty() && !entry.url->text().isEmpty();
+        // An incomplete entry is disabled without a word; its texts are kept for later.
+        stored.CustomURLAction = complete ? static_cast<qint16>(entry.action->checkedId()) : 0;
+        stored.CustomDesc = entry.description->text();
+        stored.CustomURL = entry.url->text();
+    }
+    return true;
+}
+
+QWidget& CustomUrlDialog::firstField() {
+    return *entries_[0].description;
+}

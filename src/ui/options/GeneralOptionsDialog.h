@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/options/CornerButtonsDialog.h"
+
+#include <array>
+#include <vector>
+
+class ColorSample;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+
+// "General options": the output folder, the sites that get pages, the site the start page
+// shows, the navigation frame's width and colours, and three switches. Everything but the
+// browser-colours box is a working copy until Done.
+class GeneralOptionsDialog : public CornerButtonsDialog {
+    Q_OBJECT
+  public:
+    GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
+                         QWidget* parent = nullptr);
+
+    // Fills the dialog from the general settings.
+    void GenOpts_Init();
+
+    void PathBrowse_Click();
+    void SetTextColor_Click();
+    void SetBackColor_Click();
+    void ColorCheckBox_Click(bool checked);
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    void buildSites();
+    void buildPath();
+    void buildWidth();
+    void buildColors();
+    void buildSwitches();
+    void fill();
+    void showWidth(int percent);
+    void showColorMode(bool browserColors);
+    // Stores the start page chosen; false when its site is not enabled.
+    bool storeStartPage();
+
+    std::array<QCheckBox*, 4> siteBoxes_{};  // in site order
+    std::vector<QRadioButton*> startButtons_;
+    QButtonGroup* startGroup_;
+    QLineEdit* HtmlPath_ = nullptr;
+    QPushButton* PathBrowse_ = nullptr;
+    QGroupBox* PwFrame_ = nullptr;
+    QSlider* PanelWidth_ = nullptr;
+    QCheckBox* ColorCheckBox_ = nullptr;
+    ColorSample* ColorSample_ = nullptr;
+    QPushButton* SetTextColor_ = nullptr;
+    QPushButton* SetBackColor_ = nullptr;
+    std::vector<QCheckBox*> switches_;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "ui/platform/Platform.h"
+
+// Asks the desktop to open `file` with its associated program; says so when that fails.
+void OpenDocumentOrReport(Platform& platform, const QString& file);

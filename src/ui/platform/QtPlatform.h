@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/platform/Platform.h"
+
+// The desktop itself: Qt's message box, file dialogs and colour chooser, the system's alert
+// sound and the desktop's document opener. Dialogs are owned by the active window.
+class QtPlatform : public Platform {
+  public:
+    Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
+    void beep() override;
+    bool openDocument(const QString& path) override;
+    QString chooseSaveFile(const QString& proposed, const QString& filters,
+                           Overwrite overwrite = Overwrite::Ask) override;
+    QString chooseOpenFile(const QString& proposed, const QString& filters) override;
+    std::optional<qint32> chooseColor(qint32 initial) override;
+};

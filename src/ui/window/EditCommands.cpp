@@ -1,0 +1,190 @@
+#include "ui/window/EditCommands.h"
+
+#include "model/Limits.h"
+#include "model/StockListOps.h"
+#include "ui/platform/Platform.h"
+#include "ui/lists/StockEditor.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
+#include "ui/lists/TypeChangeDialog.h"
+#include "ui/lists/TypeSetter.h"
+
+#include <QPushButton>
+
+#include <algorithm>
+
+EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform)
+    : model_(model), tree_(tree), platform_(platform) {}
+
+StockEditor& EditCommands::stockEditor() {
+    if (!stockEditor_) {
+        stockEditor_ = new StockEditor(model_, tree_, platform_, tree_.window());
+    }
+    return *stockEditor_;
+}
+
+TypeSetter& EditCommands::typeSetter() {
+    if (!typeSetter_) {
+        typeSetter_ = new TypeSetter(model_, tree_, platform_, tree_.window());
+    }
+    return *typeSetter_;
+}
+
+TypeChangeDialog& EditCommands::typeChanger() {
+    if (!typeChanger_) {
+        typeChanger_ = new TypeChangeDialog(model_, tree_, platform_, tree_.window());
+    }
+    return *typeChanger_;
+}
+
+void EditCommands::open(QDialog& dialog) {
+    dialog.open();
+}
+
+bool EditCommands::editorOpen() const {
+    const QDialog* editors[] = {stockEditor_, typeSetter_, typeChanger_};
+    return std::any_of(std::begin(editors), std::end(editors),
+                       [](const QDialog* editor) { return editor && editor->isVisible(); });
+}
+
+void EditCommands::finish() {
+    if (!editorOpen()) {
+        tree_.WebTree_GiveFocus();
+    }
+}
+
+TreeSelection EditCommands::selectionOrBeep() {
+    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    if (selection.kind == TreeSelection::Kind::None) {
+        platform_.beep();
+    }
+    return selection;
+}
+
+void EditCommands::MoveUp() {
+    move(-1);
+    finish();
+}
+
+void EditCommands::MoveDown() {
+    move(+1);
+    finish();
+}
+
+void EditCommands::move(int step) {
+    const TreeSelection selected = selectionOrBeep();
+    if (selected.kind == TreeSelection::Kind::None) {
+        return;
+    }
+    // Marked before the move is known to be possible.
+    model_.SettingsChanged = true;
+    const StockList& list = model_.list;
+    const TypeRecord& type = list.types[selected.type];
+    // A stock never leaves its type by moving.
+    const qint16 edgeStock = step < 0 ? type.Lowstock : type.Histock;
+    const qint16 edgeType = step < 0 ? 0 : list.Maxtypes;
+    if (selected.isStock() && selected.stock != edgeStock) {
+        Swap_Stock(model_, selected.stock, selected.stock + step);
+        tree_.Fill_tree(-1, selected.stock + step);
+    } else if (selected.isType() && selected.type != edgeType) {
+        Swap_Group(model_, std::max(selected.type, qint16(selected.type + step)));
+        tree_.Fill_tree(selected.type + step, -1);
+    } else {
+        platform_.beep();
+    }
+}
+
+void EditCommands::Edit() {
+    const TreeSelection selected = selectionOrBeep();
+    if (selected.isStock()) {
+        if (stockEditor().Stock_init(false)) {
+            open(stockEditor());
+        }
+    } else if (selected.isType()) {
+        typeSetter().Type_init(selected.type);
+        open(typeSetter());
+    }
+    finish();
+}
+
+void EditCommands::ChangeType() {
+    if (typeChanger().Type_Changer()) {
+        open(typeChanger());
+    }
+    finish();
+}
+
+void EditCommands::AddStock() {
+    if (StockLimitReached(model_.list)) {
+        platform_.message(StockLimitMessage());
+    } else if (stockEditor().Stock_init(true)) {
+        open(stockEditor());
+    }
+    finish();
+}
+
+void EditCommands::AddType() {
+    if (TypeLimitReached(model_.list)) {
+        platform_.message(TypeLimitMessage());
+    } else {
+        typeSetter().Type_init(model_.list.Maxtypes + 1);
+        open(typeSetter());
+    }
+    finish();
+}
+
+void EditCommands::Delete() {
+    const TreeSelection selected = selectionOrBeep();
+    if (selected.isType()) {
+        deleteType(selected);
+    } else if (selected.isStock()) {
+        deleteStock(selected);
+    }
+    finish();
+}
+
+void EditCommands::deleteType(const TreeSelection& selected) {
+    const qint16 type = selected.type;
+    if (model_.list.typeHasStocks(type)) {
+        platform_.beep();
+        platform_.message(
+            QStringLiteral("Please delete or move stocks under this type before deleting type"));
+        return;
+    }
+    DeleteType(model_, type);
+    tree_.Fill_tree(type - 1, -1);
+}
+
+void EditCommands::deleteStock(const TreeSelection& selected) {
+    const qint16 stock = selected.stock;
+    const TypeRecord& owner = model_.list.types[selected.type];
+    qint16 selectType = -1;
+    qint16 selectStock = stock;  // the first of several: its successor takes its index
+    if (owner.Lowstock == owner.Histock) {
+        selectType = selected.type;
+        selectStock = -1;
+    } else if (stock != owner.Lowstock) {
+        selectStock = stock - 1;
+    }
+    Delete_Stock(model_, stock);
+    tree_.Fill_tree(selectType, selectStock);
+}
+
+void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands) {
+    const std::pair<const char*, void (EditCommands::*)()> buttons[] = {
+        {"MoveUp", &EditCommands::MoveUp},     {"MoveDown", &EditCommands::MoveDown},
+        {"Edit", &EditCommands::Edit},         {"ChangeType", &EditCommands::ChangeType},
+        {"AddStock", &EditCommands::AddStock}, {"AddType", &EditCommands::AddType},
+        {"Delete", &EditCommands::Delete},
+    };
+    for (const auto& [name, command] : buttons) {
+        if (auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name))) {
+            button->setEnabled(true);
+            QObject::connect(button, &QPushButton::clicked, &window,
+                             [&commands, command] { (commands.*command)(); });
+        }
+    }
+    QObject::connect(&tree, &StockTree::editRequested, &window, [&commands] { commands.Edit(); });
+    QObject::connect(&tree, &StockTree::deleteRequested, &window,
+                     [&commands] { commands.Delete(); });
+}

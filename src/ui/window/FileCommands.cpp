@@ -1,0 +1,88 @@
+#include "ui/window/FileCommands.h"
+
+#include "ui/window/StockTree.h"
+#include "ui/window/StoreMessages.h"
+
+namespace {
+const QString ScriptFilters = QStringLiteral("Registration files (*.reg);;All files (*)");
+}  // namespace
+
+FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platform,
+                           StockTree& tree, WindowGeometry& geometry)
+    : model_(model), storage_(storage), platform_(platform), tree_(tree), geometry_(geometry) {}
+
+QString FileCommands::proposedScriptFile() const {
+    return model_.general.HtmlDir + QStringLiteral("tickvane.reg");
+}
+
+bool FileCommands::SaveSettings() {
+    const StoreResult result = storage_.save(model_, geometry_);
+    ReportStoreResult(platform_, result);
+    return result.ok;
+}
+
+void FileCommands::ClearSettings() {
+    const auto answer = platform_.message(
+        QStringLiteral("Are your sure you want to revert to default settings and delete your "
+                       "list of stocks?  This action cannot be undone."),
+        Platform::Buttons::OkCancel, Platform::Answer::Cancel);
+    if (answer != Platform::Answer::Ok) {
+        return;
+    }
+    ::ClearSettings(model_);
+    tree_.removeAllNodes();
+}
+
+void FileCommands::ExportSettings() {
+    const QString file = platform_.chooseSaveFile(proposedScriptFile(), ScriptFilters);
+    if (!file.isEmpty()) {
+        ReportStoreResult(platform_, storage_.exportScript(model_, geometry_, file),
+                          QStringLiteral("Export complete."));
+    }
+    tree_.WebTree_GiveFocus();
+}
+
+void FileCommands::ImportSettings() {
+    const auto answer = platform_.message(
+        QStringLiteral("Warning: settings and stock list will entered into the Windows "
+                       "registry.  Any existing settings will be overwritten even if you do "
+                       "not later save settings.  Do you want to do this?"),
+        // Replacing every setting is the dangerous answer, so it is not the default.
+        Platform::Buttons::YesNoCancel, Platform::Answer::No);
+    if (answer != Platform::Answer::Yes) {
+        return;
+    }
+    const QString file = platform_.chooseOpenFile(proposedScriptFile(), ScriptFilters);
+    if (file.isEmpty()) {
+        return;
+    }
+    // A refused script leaves the store, the model and the tree as they were.
+    const StoreResult imported = storage_.importScript(file);
+    ReportStoreResult(platform_, imported);
+    if (!imported.ok) {
+        tree_.WebTree_GiveFocus();
+        return;
+    }
+    ApplyDefaults(model_);
+    // The import has told what loading repairs; only a failure is new.
+    if (const StoreResult loaded = storage_.load(model_, &geometry_); !loaded.ok) {
+        ReportStoreResult(platform_, loaded);
+    }
+    tree_.Fill_tree(0, -1);
+    tree_.WebTree_GiveFocus();
+}
+
+bool FileCommands::ConfirmExit() {
+    while (model_.SettingsChanged) {
+        const auto answer =
+            platform_.message(QStringLiteral("Settings have been changed, save before exiting?"),
+                              Platform::Buttons::YesNoCancel, Platform::Answer::Cancel);
+        if (answer == Platform::Answer::Cancel) {
+            return false;
+        }
+        if (answer == Platform::Answer::No || SaveSettings()) {
+            return true;
+        }
+    }
+    return true;
+}

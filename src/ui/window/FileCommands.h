@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/Model.h"
+#include "store/Storage.h"
+#include "store/WindowGeometry.h"
+#include "ui/platform/Platform.h"
+
+class StockTree;
+
+// The File menu: saving and clearing the settings, export and import of registry scripts,
+// and the save question on exit. Every failure is shown with the file and the reason, and
+// leaves the model as it was.
+class FileCommands {
+  public:
+    FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
+                 WindowGeometry& geometry);
+
+    // Returns whether the settings were written.
+    bool SaveSettings();
+    void ClearSettings();
+    void ExportSettings();
+    void ImportSettings();
+    // Asks to save unsaved changes. Returns false when the user cancels, which keeps the
+    // program running; a failed save asks again rather than dropping the changes.
+    bool ConfirmExit();
+
+  private:
+    QString proposedScriptFile() const;
+
+    Model& model_;
+    const Storage& storage_;
+    Platform& platform_;
+    StockTree& tree_;
+    WindowGeometry& geometry_;
+};

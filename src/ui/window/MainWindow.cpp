@@ -1,0 +1,220 @@
+#include "ui/window/MainWindow.h"
+
+#include "ui/window/AboutBox.h"
+#include "ui/kit/DialogLayout.h"
+#include "ui/window/EditCommands.h"
+#include "ui/window/OptionsMenu.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/StoreMessages.h"
+#include "ui/kit/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+// Designed client area below the menu bar, in twips.
+constexpr int ClientWidth = 7356;
+constexpr int ClientHeight = 4956;
+const QColor StripGrey(128, 128, 128);
+
+struct ButtonSpec {
+    const char* name;
+    int top;  // every button of a frame shares left, width and height
+    const char* caption;
+    const char* tooltip;
+};
+
+constexpr ButtonSpec EditButtonSpecs[] = {
+    {"MoveUp", 240, "Move &up", "Move stock or category up"},
+    {"MoveDown", 840, "Move &down", "Move stock or category down"},
+    {"Edit", 1440, "&Edit", "Edit highlighted stock or category"},
+    {"ChangeType", 2040, "Change &type", "Change category of highlighted stock"},
+    {"AddStock", 2640, "Add &stock", "Add a stock just below the currently highlighted item"},
+    {"AddType", 3240, "&Add type", "Add a new category at the end of the list"},
+    {"Delete", 3840, "Delete", "Delete the highlighted item"},
+};
+
+constexpr ButtonSpec GenerateSpec{"GenerateWebPages", 240, "&Generate web pages",
+                                  "Generate web pages using current settings"};
+constexpr ButtonSpec BrowserSpec{"StartBrowser", 1080, "Start default &web browser",
+                                 "Start the system-default web browser"};
+
+QFrame* makeFrame(QWidget* parent, const char* name, QRect twips) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    PlaceAt(*frame, twips);
+    return frame;
+}
+
+// A borderless grey band across the top edge of a frame.
+QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QLatin1String(name));
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::Window, StripGrey);
+    strip->setPalette(palette);
+    PlaceAt(*strip, twips);
+    return strip;
+}
+
+QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int height) {
+    auto* button = new QPushButton(QString::fromUtf8(spec.caption), frame);
+    button->setObjectName(QLatin1String(spec.name));
+    button->setToolTip(QString::fromUtf8(spec.tooltip));
+    PlaceAt(*button, 120, spec.top, width, height);
+    return button;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(QLatin1String(name));
+    return item;
+}
+}  // namespace
+
+MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), model_(model), storage_(storage), platform_(platform) {
+    setWindowTitle(QStringLiteral("Tickvane"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client);
+    buildMenus();  // first: the window's size includes the menu bar
+    buildFrames(client);
+    fileCommands_ = std::make_unique<FileCommands>(model_, storage_, platform_, *tree_, *this);
+    pageCommands_ = std::make_unique<PageCommands>(model_, platform_, *tree_);
+    helpCommands_ = std::make_unique<HelpCommands>(model_, platform_);
+    connect(generateWebPages_, &QPushButton::clicked, this,
+            [this] { pageCommands_->GenerateWebPages(); });
+    connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
+    editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
+    ConnectEditCommands(*this, *tree_, *editCommands_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_);
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildFrames(QWidget* client) {
+    QFrame* treeFrame = makeFrame(client, "WebTreeFrame", QRect(360, 240, 2892, 4452));
+    QWidget* treeStrip = makeStrip(treeFrame, "Filler1", QRect(0, 0, 3000, 112));
+    tree_ = new StockTree(model_, treeFrame);
+    PlaceAt(*tree_, 120, 240, 2652, 4116);
+
+    QFrame* editFrame = makeFrame(client, "EditFrame", QRect(3600, 240, 1452, 4452));
+    makeStrip(editFrame, "Filler2", QRect(0, 0, 1600, 108));
+    QPushButton** editButtons[] = {&editing_.MoveUp,     &editing_.MoveDown, &editing_.Edit,
+                                   &editing_.ChangeType, &editing_.AddStock, &editing_.AddType,
+                                   &editing_.Delete};
+    for (std::size_t i = 0; i < std::size(EditButtonSpecs); ++i) {
+        *editButtons[i] = makeButton(editFrame, EditButtonSpecs[i], 1212, 492);
+    }
+
+    QFrame* browserFrame = makeFrame(client, "BrowserFrame", QRect(5400, 240, 1692, 1932));
+    makeStrip(browserFrame, "Filler3", QRect(0, 0, 1800, 112));
+    generateWebPages_ = makeButton(browserFrame, GenerateSpec, 1452, 732);
+    startBrowser_ = makeButton(browserFrame, BrowserSpec, 1452, 732);
+
+    // The designed client area lies below the menu bar.
+    resize(LayoutPixels(*this, ClientWidth),
+           LayoutPixels(*this, ClientHeight) + menuBar()->sizeHint().height());
+    layout_ = std::make_unique<ResizeLayout>(
+        ResizeLayout::Widgets{treeFrame, tree_, treeStrip, editFrame, browserFrame}, size());
+    setMinimumSize(size());
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    connect(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered, this,
+            [this] { fileCommands_->SaveSettings(); });
+    connect(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered, this,
+            [this] { fileCommands_->ClearSettings(); });
+    connect(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered, this,
+            [this] { fileCommands_->ExportSettings(); });
+    connect(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered, this,
+            [this] { fileCommands_->ImportSettings(); });
+    connect(addItem(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options"));
+    options_ = {addItem(options, "GenOptsMenu", "&General"),
+                addItem(options, "CustomUrlMenu", "&Custom URLs"),
+                addItem(options, "BigChartsMenu", "&BigCharts"),
+                addItem(options, "StockMasterMenu", "Stock&Master"),
+                addItem(options, "StockPointMenu", "Stock&Point"),
+                addItem(options, "YahooMenu", "&Yahoo"),
+                addItem(options, "OwnSiteMenu", "&Own chart site")};
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    connect(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered, this,
+            [this] { helpCommands_->ViewDocumentation(); });
+    connect(addItem(help, "About", "&About"), &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+void MainWindow::setTwoLineCaptions() {
+    generateWebPages_->setText(QStringLiteral("&Generate\nweb pages"));
+    startBrowser_->setText(QStringLiteral("Start default\n&web browser"));
+}
+
+void MainWindow::startUp() {
+    setTwoLineCaptions();
+    ReportStoreResult(platform_, LoadAtStartup(model_, storage_, this));
+    tree_->Fill_tree(0, -1);
+}
+
+void MainWindow::showAboutBox() {
+    if (!aboutBox_) {
+        aboutBox_ = new AboutBox(this);
+    }
+    aboutBox_->exec();
+    tree_->WebTree_GiveFocus();
+}
+
+bool MainWindow::Exit() {
+    ExitCancelled = !fileCommands_->ConfirmExit();
+    return !ExitCancelled;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (Exit()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A maximised window keeps the layout it had; restoring it lays it out again.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        return;
+    }
+    layout_->apply(size());
+}
+
+TwipsGeometry MainWindow::current() const {
+    // A maximised or minimised window reports the place it returns to.
+    const QRect r =
+        isMaximized() || isMinimized() || isFullScreen() ? normalGeometry() : geometry();
+    return {PixelsToTwips(r.top()), PixelsToTwips(r.left()), PixelsToTwips(r.height()),
+            PixelsToTwips(r.width())};
+}
+
+void MainWindow::place(const TwipsGeometry& geometry) {
+    // The minimum size keeps a stored size below the designed one from shrinking the layout.
+    const QRect placed(TwipsToPixels(geometry.Left), TwipsToPixels(geometry.Top),
+                       TwipsToPixels(geometry.Width), TwipsToPixels(geometry.Height));
+    // A place on a screen that is no longer attached would hide the window. Position and
+    // size are those of the client area, as current() reports them.
+    if (QGuiApplication::screenAt(placed.center())) {
+        setGeometry(placed);
+    } else {
+        resize(placed.size());
+    }
+}

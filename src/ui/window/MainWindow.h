@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/Model.h"
+#include "store/Storage.h"
+#include "store/WindowGeometry.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/HelpCommands.h"
+#include "ui/window/OptionsMenu.h"
+#include "ui/window/PageCommands.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/ResizeLayout.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class AboutBox;
+class EditCommands;
+class QAction;
+class QPushButton;
+class StockTree;
+
+// The program's one top-level window: the tree of types and stocks, the column of editing
+// buttons, the two page buttons and the menus. Creating it loads the settings and fills the
+// tree; closing it asks to save unsaved changes.
+class MainWindow : public QMainWindow, public WindowGeometry {
+    Q_OBJECT
+  public:
+    // The editing commands attach to these buttons.
+    struct EditingButtons {
+        QPushButton* MoveUp;
+        QPushButton* MoveDown;
+        QPushButton* Edit;
+        QPushButton* ChangeType;
+        QPushButton* AddStock;
+        QPushButton* AddType;
+        QPushButton* Delete;
+    };
+
+    MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    StockTree& tree() const { return *tree_; }
+    const OptionsItems& optionsItems() const { return options_; }
+    // The window's size before any stored size was applied: it never gets smaller.
+    QSize startUpSize() const { return layout_->startUpSize(); }
+
+    // The exit command: false when the user cancelled the save question.
+    bool Exit();
+    bool ExitCancelled = false;
+
+    TwipsGeometry current() const override;
+    void place(const TwipsGeometry& geometry) override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildFrames(QWidget* client);
+    void buildMenus();
+    void setTwoLineCaptions();
+    void startUp();
+    void showAboutBox();
+
+    Model& model_;
+    const Storage& storage_;
+    Platform& platform_;
+    StockTree* tree_ = nullptr;
+    EditingButtons editing_{};
+    OptionsItems options_{};
+    QPushButton* generateWebPages_ = nullptr;
+    QPushButton* startBrowser_ = nullptr;
+    std::unique_ptr<ResizeLayout> layout_;
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<PageCommands> pageCommands_;
+    std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<EditCommands> editCommands_;
+    AboutBox* aboutBox_ = nullptr;
+};
