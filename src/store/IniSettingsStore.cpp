@@ -1,76 +1,43 @@
 #include "store/IniSettingsStore.h"
 
 #include "model/WholeFile.h"
+#include "store/BoundedFile.h"
 #include "store/IniText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
-// QSettings keeps the INI section [General] for keys outside any group.
-const QString generalSection = QStringLiteral("General");
-
 QString failure(const QString& what, const QString& file, const QString& reason) {
     return QStringLiteral("Could not %1 the settings file \"%2\": %3.").arg(what, file, reason);
 }
 
-// The "section/key" of each line that is not valid UTF-8: QSettings reads such bytes as the
-// replacement character, or drops them at the end of a value.
-QStringList linesNotUtf8(const QString& file) {
-    QFile raw(file);
-    const QByteArray bytes = raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray();
-    QStringList keys;
-    if (QByteArrayView(bytes).isValidUtf8()) {
-        return keys;
-    }
-    QByteArray section = "General";
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
-            section = trimmed.sliced(1, trimmed.size() - 2);
-        } else if (!QByteArrayView(line).isValidUtf8()) {
-            keys << QString::fromLatin1(section + '/' + line.left(line.indexOf('=')).trimmed());
-        }
-    }
-    return keys;
-}
-
-// An unquoted comma in a hand-edited file makes QSettings split the value into a list.
-QString storedText(const QVariant& value) {
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
-                                                    : value.toString();
-}
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
-    // Opening a FIFO would wait for a writer; readStatus() tells why it is not read.
-    if (!ReplaceRefusal(file).isEmpty()) {
+    // Opening a FIFO would wait for a writer.
+    readError_ = ReplaceRefusal(file);
+    if (!readError_.isEmpty()) {
         return;
     }
-    // QSettings only reads here: it would write the file itself, in place of a FIFO and
-    // without the system's reason when it fails.
-    const QSettings settings(file, QSettings::IniFormat);
-    formatError_ = settings.status() == QSettings::FormatError;
-    for (const QString& path : settings.allKeys()) {
-        const qsizetype slash = path.indexOf(u'/');
-        const QString section = slash < 0 ? generalSection : path.first(slash);
-        SaveValue(section, path.sliced(slash + 1), storedText(settings.value(path)));
+    // Read afresh every time: a file rewritten within the same moment at the same size must
+    // not be taken for the one read before.
+    const BoundedFile content = ReadBoundedFile(file);
+    if (content.missing) {
+        return;
     }
-    undecoded_ = linesNotUtf8(file);
+    readError_ = content.error;
+    tooLarge_ = content.tooLarge;
+    const IniReading reading = ReadIniText(content.bytes, *this);
+    formatError_ = reading.malformedLines;
+    undecoded_ = reading.undecodedKeys;
 }
 
 StoreResult IniSettingsStore::readStatus() const {
     StoreResult result;
-    const QString refusal = ReplaceRefusal(file_);
-    const QFileInfo info(file_);
-    if (!refusal.isEmpty()) {
+    if (!readError_.isEmpty()) {
         result.ok = false;
-        result.error = failure(QStringLiteral("read"), file_, refusal);
-    } else if (info.exists() && !info.isReadable()) {
-        result.ok = false;
-        result.error = failure(QStringLiteral("read"), file_, QStringLiteral("permission denied"));
+        result.error = failure(QStringLiteral("read"), file_, readError_);
     } else if (formatError_) {
         result.warnings << QStringLiteral(
                                "Some lines of the settings file %1 could not be "

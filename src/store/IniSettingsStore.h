@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QStringList>
 
-// The settings store as an INI file. The file is read once when the object is made; changes
+// The settings store as an INI file (IniText). The file is read when the object is made; changes
 // stay in memory until commit() writes the whole file once, atomically, sections and keys in
 // the order they were first given.
 class IniSettingsStore : public SettingsStore {
@@ -18,6 +18,8 @@ class IniSettingsStore : public SettingsStore {
 
     // Whether the file could be read (a missing file is an empty store).
     StoreResult readStatus() const;
+    // Whether the file was left unread for being far larger than any store of this program.
+    bool tooLarge() const { return tooLarge_; }
     // Whether the file held anything at all, settings or not.
     bool readAnything() const { return !sections_.empty() || formatError_; }
     // The keys whose stored text was not valid UTF-8, as "section/key".
@@ -35,6 +37,8 @@ class IniSettingsStore : public SettingsStore {
 
   private:
     QString file_;
+    QString readError_;  // the reason the file could not be read
+    bool tooLarge_ = false;
     bool formatError_ = false;
     QStringList undecoded_;
     StoreSections sections_;

@@ -1,20 +1,16 @@
 #include "model/WholeFile.h"
 #include "store/AllSettings.h"
+#include "store/BoundedFile.h"
 #include "store/IniSettingsStore.h"
 #include "store/RegistryScript.h"
 #include "store/ScriptImport.h"
 #include "store/Storage.h"
 #include "store/StoreLayout.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
-// Far above the largest script the program writes at its capacities; a larger file is not
-// one of its scripts, and reading it whole could exhaust memory (/dev/zero never ends).
-constexpr qint64 MaxScriptBytes = qint64(64) << 20;
-
 StoreResult failed(const QString& error) {
     return StoreResult{false, error, {}};
 }
@@ -24,24 +20,17 @@ bool sameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// The script's bytes, at most MaxScriptBytes of them; `error` says why there are none.
+// The script's bytes; `error` says why there are none.
 QByteArray readScript(const QString& scriptFile, QString& error) {
-    QFile file(scriptFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
-        return {};
+    BoundedFile file = ReadBoundedFile(scriptFile);
+    if (file.tooLarge) {
+        error =
+            QStringLiteral("%1 is larger than 64 MiB, so it is not a settings script of Tickvane.")
+                .arg(scriptFile);
+    } else if (!file.error.isEmpty()) {
+        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.error);
     }
-    // A pipe or a device tells no size, so one byte more than allowed is asked for.
-    const qint64 size = file.isSequential() ? MaxScriptBytes + 1 : file.size();
-    QByteArray bytes = size > MaxScriptBytes ? QByteArray() : file.read(size);
-    if (size > MaxScriptBytes || bytes.size() > MaxScriptBytes) {
-        error = QStringLiteral(
-                    "%1 is larger than 64 MiB, so it is not a settings script of "
-                    "Tickvane.")
-                    .arg(scriptFile);
-        return {};
-    }
-    return bytes;
+    return std::move(file.bytes);
 }
 }  // namespace
 

@@ -1,14 +1,12 @@
 #include "store/IniText.h"
 
+#include "store/IniSyntax.h"
+
 #include <algorithm>
 #include <string>
 
 namespace {
 constexpr char hexDigits[] = "0123456789ABCDEF";
-
-bool isHexDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
 
 // Keys and section names: letters, digits, "_", "-" and "." as they are, "/" as "\", other
 // characters as %XX or %UXXXX.
@@ -64,7 +62,7 @@ void appendValue(std::string& out, QStringView value) {
     };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t c = value[i].unicode();
-        const bool escapeHex = c < 0x20 || (afterHexEscape && isHexDigit(c));
+        const bool escapeHex = c < 0x20 || (afterHexEscape && IniSyntax::HexDigitValue(c) >= 0);
         afterHexEscape = false;
         if (!escapeHex && c != u'\\' && c != u'"') {
             continue;

@@ -1,0 +1,220 @@
+#include "store/IniSyntax.h"
+#include "store/IniText.h"
+#include "store/ValidUtf16.h"
+
+#include <optional>
+#include <utility>
+
+namespace {
+using IniSyntax::HexDigitValue;
+
+// The keys outside any section, and what QSettings wrote as "[%General]".
+const QString generalSection = QStringLiteral("General");
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+qsizetype skipBlanks(QByteArrayView text, qsizetype i) {
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+struct Line {
+    QByteArrayView text;
+    qsizetype equals = -1;  // the first "=" outside quotes
+};
+
+// The line from `pos` on, after blank lines and comments. CR and LF end a line, but not inside
+// quotes or after a backslash; an unquoted ";" ends it too, and its rest is a comment. False
+// at the end of the text.
+bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
+    qsizetype start = pos;
+    for (;;) {
+        while (start < data.size() && (isBlank(data[start]) || isLineEnd(data[start]))) {
+            ++start;
+        }
+        if (start == data.size() || data[start] != ';') {
+            break;
+        }
+        while (start < data.size() && !isLineEnd(data[start])) {
+            ++start;
+        }
+    }
+    bool inQuotes = false;
+    line.equals = -1;
+    qsizetype i = start;
+    for (; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == '=' && !inQuotes && line.equals < 0) {
+            line.equals = i - start;
+        } else if (c == '\\' && i + 1 < data.size()) {
+            ++i;  // a CR LF or LF CR pair after a backslash is skipped as one
+            if (i + 1 < data.size() && isLineEnd(data[i]) && isLineEnd(data[i + 1]) &&
+                data[i] != data[i + 1]) {
+                ++i;
+            }
+        } else if ((isLineEnd(c) || c == ';') && !inQuotes) {
+            break;
+        }
+    }
+    pos = i;
+    line.text = data.sliced(start, i - start);
+    return !line.text.isEmpty();
+}
+
+// The character of `digits` digits in `base` at `i`, or nothing.
+std::optional<char16_t> fixedNumber(QStringView text, qsizetype i, int digits) {
+    if (i + digits > text.size()) {
+        return std::nullopt;
+    }
+    char16_t code = 0;
+    for (const QChar c : text.sliced(i, digits)) {
+        const int digit = HexDigitValue(c.unicode());
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        code = char16_t(code * 16 + digit);
+    }
+    return code;
+}
+
+// A section or key name: "\" stands for "/", %XX and %UXXXX for any character.
+QString unescapedName(QByteArrayView raw) {
+    const QString decoded = QString::fromUtf8(raw);
+    if (!decoded.contains(u'%') && !decoded.contains(u'\\')) {
+        return decoded;
+    }
+    QString name;
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const QChar c = decoded[i];
+        const bool wide = c == u'%' && i + 1 < decoded.size() && decoded[i + 1] == u'U';
+        const qsizetype first = i + (wide ? 2 : 1);
+        const auto code = c == u'%' ? fixedNumber(decoded, first, wide ? 4 : 2) : std::nullopt;
+        if (code) {
+            name += QChar(*code);
+            i = first + (wide ? 4 : 2) - 1;
+        } else {
+            name += c == u'\\' ? QChar(u'/') : c;
+        }
+    }
+    ReplaceLoneSurrogates(name);
+    return name;
+}
+
+QString sectionName(QByteArrayView header, bool& malformed) {
+    const qsizetype close = header.indexOf(']');
+    malformed |= close < 0;
+    const QString name =
+        unescapedName(header.first(close < 0 ? header.size() : close).sliced(1).trimmed());
+    const bool general = name.compare(u"General", Qt::CaseInsensitive) == 0 ||
+                         name.compare(u"%General", Qt::CaseInsensitive) == 0;
+    return general ? generalSection : name;
+}
+
+// Appends the character escaped at `i`, after its backslash, and returns where the text goes
+// on: C's named escapes, \x and hexadecimal digits, octal digits. A backslash before a line end
+// joins the lines; before anything else both are dropped.
+qsizetype appendEscaped(QByteArrayView raw, qsizetype i, QString& text) {
+    static constexpr std::pair<char, char> named[] = {
+        {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'},
+        {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+    if (i == raw.size()) {
+        return i;
+    }
+    const char c = raw[i++];
+    for (const auto& [letter, character] : named) {
+        if (c == letter) {
+            text += QLatin1Char(character);
+            return i;
+        }
+    }
+    const int base = c == 'x' ? 16 : 8;
+    if (c == 'x' || (c >= '0' && c <= '7')) {
+        char16_t code = char16_t(c == 'x' ? 0 : c - '0');
+        const qsizetype digitsFrom = i;
+        for (int digit = 0; i < raw.size() && (digit = HexDigitValue(raw[i])) >= 0 && digit < base;
+             ++i) {
+            code = char16_t(code * base + digit);  // wraps at 16 bits, as QSettings did
+        }
+        if (c != 'x' || i > digitsFrom) {
+            text += QChar(code);
+        }
+    } else if (isLineEnd(c) && i < raw.size() && isLineEnd(raw[i]) && raw[i] != c) {
+        ++i;
+    }
+    return i;
+}
+
+// A value: blanks around it dropped unless quoted, quotes removed, escapes undone, and "@@"
+// at its start read as "@".
+QString unescapedValue(QByteArrayView raw) {
+    QString text;
+    bool quoted = false;
+    bool inQuotes = false;
+    bool escaped = false;
+    qsizetype kept = 0;  // what an escape gave is never dropped as a trailing blank
+    for (qsizetype i = skipBlanks(raw, 0); i < raw.size();) {
+        if (raw[i] == '\\') {
+            i = appendEscaped(raw, i + 1, text);
+            kept = text.size();
+            escaped = true;
+        } else if (raw[i] == '"') {
+            quoted = true;
+            inQuotes = !inQuotes;
+            i = inQuotes ? i + 1 : skipBlanks(raw, i + 1);
+        } else {
+            qsizetype end = i + 1;
+            while (end < raw.size() && raw[end] != '\\' && raw[end] != '"') {
+                ++end;
+            }
+            text += QString::fromUtf8(raw.sliced(i, end - i));
+            i = end;
+        }
+    }
+    while (!quoted && text.size() > kept && (text.back() == u' ' || text.back() == u'\t')) {
+        text.chop(1);
+    }
+    if (escaped) {
+        ReplaceLoneSurrogates(text);
+    }
+    return text.startsWith(u"@@") ? text.sliced(1) : text;
+}
+}  // namespace
+
+IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store) {
+    IniReading reading;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        bytes = bytes.sliced(3);
+    }
+    QString section = generalSection;
+    Line line;
+    for (qsizetype pos = 0; nextLine(bytes, pos, line);) {
+        if (line.text.startsWith('[')) {
+            section = sectionName(line.text, reading.malformedLines);
+            continue;
+        }
+        if (line.equals < 0) {
+            reading.malformedLines = true;
+            continue;
+        }
+        QByteArrayView rawKey = line.text.first(line.equals);
+        while (!rawKey.isEmpty() && isBlank(rawKey.back())) {
+            rawKey.chop(1);
+        }
+        const QString key = unescapedName(rawKey);
+        if (!line.text.isValidUtf8()) {
+            reading.undecodedKeys << section + u'/' + key;
+        }
+        store.SaveValue(section, key, unescapedValue(line.text.sliced(line.equals + 1)));
+    }
+    return reading;
+}
