@@ -2,7 +2,10 @@
 #include "store/IniText.h"
 #include "store/ValidUtf16.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -10,6 +13,8 @@ using IniSyntax::HexDigitValue;
 
 // The keys outside any section, and what QSettings wrote as "[%General]".
 const QString generalSection = QStringLiteral("General");
+
+constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -25,6 +30,28 @@ qsizetype skipBlanks(QByteArrayView text, qsizetype i) {
     }
     return i;
 }
+
+// UTF-8 as it stands: QString::fromUtf8 drops a byte-order mark at the start, which inside a
+// name or a value is a character of it.
+QString fromUtf8(QByteArrayView bytes) {
+    // Nearly every name and value is ASCII, which converts at less cost as Latin-1.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; })) {
+        return QString::fromLatin1(bytes);
+    }
+    if (bytes.startsWith(byteOrderMark)) {
+        return QChar(QChar::ByteOrderMark) + QString::fromUtf8(bytes.sliced(3));
+    }
+    return QString::fromUtf8(bytes);
+}
+
+// The bytes that split lines, keys and values.
+constexpr auto isSyntax = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("\"=\\;\r\n")) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}();
 
 struct Line {
     QByteArrayView text;
@@ -51,6 +78,12 @@ bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
     line.equals = -1;
     qsizetype i = start;
     for (; i < data.size(); ++i) {
+        // Nearly every byte is plain text: they are passed over first, by a table.
+        while (!isSyntax[static_cast<unsigned char>(data[i])] && ++i < data.size()) {
+        }
+        if (i == data.size()) {
+            break;
+        }
         const char c = data[i];
         if (c == '"') {
             inQuotes = !inQuotes;
@@ -89,8 +122,8 @@ std::optional<char16_t> fixedNumber(QStringView text, qsizetype i, int digits) {
 
 // A section or key name: "\" stands for "/", %XX and %UXXXX for any character.
 QString unescapedName(QByteArrayView raw) {
-    const QString decoded = QString::fromUtf8(raw);
-    if (!decoded.contains(u'%') && !decoded.contains(u'\\')) {
+    const QString decoded = fromUtf8(raw);
+    if (!raw.contains('%') && !raw.contains('\\')) {
         return decoded;
     }
     QString name;
@@ -176,7 +209,7 @@ QString unescapedValue(QByteArrayView raw) {
             while (end < raw.size() && raw[end] != '\\' && raw[end] != '"') {
                 ++end;
             }
-            text += QString::fromUtf8(raw.sliced(i, end - i));
+            text += fromUtf8(raw.sliced(i, end - i));
             i = end;
         }
     }
@@ -192,9 +225,11 @@ QString unescapedValue(QByteArrayView raw) {
 
 IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store) {
     IniReading reading;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
+    if (bytes.startsWith(byteOrderMark)) {
         bytes = bytes.sliced(3);
     }
+    // Lines are checked one by one only in a file that is not UTF-8 as a whole.
+    const bool utf8 = bytes.isValidUtf8();
     QString section = generalSection;
     Line line;
     for (qsizetype pos = 0; nextLine(bytes, pos, line);) {
@@ -211,7 +246,7 @@ IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store) {
             rawKey.chop(1);
         }
         const QString key = unescapedName(rawKey);
-        if (!line.text.isValidUtf8()) {
+        if (!utf8 && !line.text.isValidUtf8()) {
             reading.undecodedKeys << section + u'/' + key;
         }
         store.SaveValue(section, key, unescapedValue(line.text.sliced(line.equals + 1)));
