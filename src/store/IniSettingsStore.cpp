@@ -70,12 +70,14 @@ void IniSettingsStore::SaveValue(const QString& section, const QString& key, con
     }
     auto& values = sections_[*found].values;
     auto& keys = keyIndex_[*found];
-    const auto existing = keys.constFind(key);
-    if (existing != keys.constEnd()) {
-        values[*existing].second = value;
+    // One look-up, which inserts the key when it is new to the section.
+    const qsizetype known = keys.size();
+    qsizetype& index = keys[key];
+    if (keys.size() == known) {
+        values[index].second = value;
         return;
     }
-    keys.insert(key, qsizetype(values.size()));
+    index = qsizetype(values.size());
     values.emplace_back(key, value);
 }
 
