@@ -28,9 +28,56 @@ IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
     }
     readError_ = content.error;
     tooLarge_ = content.tooLarge;
-    const IniReading reading = ReadIniText(content.bytes, *this);
-    formatError_ = reading.malformedLines;
-    undecoded_ = reading.undecodedKeys;
+    IniContent ini = ReadIniText(content.bytes);
+    formatError_ = ini.malformedLines;
+    undecoded_ = std::move(ini.undecodedKeys);
+    index(std::move(ini.sections));
+}
+
+IniSettingsStore::IniSettingsStore(const QString& file, StoreSections sections) : file_(file) {
+    index(std::move(sections));
+}
+
+void IniSettingsStore::index(StoreSections sections) {
+    for (StoreSection& section : sections) {
+        const qsizetype known = sectionIndex_.size();
+        qsizetype& at = sectionIndex_[section.name];
+        if (sectionIndex_.size() > known) {
+            at = qsizetype(sections_.size());
+            sections_.push_back(std::move(section));
+        } else {
+            auto& values = sections_[at].values;
+            values.insert(values.end(), std::make_move_iterator(section.values.begin()),
+                          std::make_move_iterator(section.values.end()));
+        }
+    }
+    keyIndex_.resize(sections_.size());
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        indexKeys(s);
+    }
+}
+
+// Each key table is made at its full size at once: growing it key by key hashes every key
+// again at each step, which cost a third of a load.
+void IniSettingsStore::indexKeys(size_t s) {
+    auto& values = sections_[s].values;
+    auto& keys = keyIndex_[s];
+    keys.reserve(qsizetype(values.size()));
+    size_t kept = 0;
+    for (size_t k = 0; k < values.size(); ++k) {
+        const qsizetype known = keys.size();
+        qsizetype& index = keys[values[k].first];
+        if (keys.size() == known) {
+            values[index].second = std::move(values[k].second);
+            continue;
+        }
+        index = qsizetype(kept);
+        if (kept != k) {
+            values[kept] = std::move(values[k]);
+        }
+        ++kept;
+    }
+    values.erase(values.begin() + qsizetype(kept), values.end());
 }
 
 StoreResult IniSettingsStore::readStatus() const {
@@ -47,29 +94,38 @@ StoreResult IniSettingsStore::readStatus() const {
     return result;
 }
 
+qsizetype IniSettingsStore::sectionAt(const QString& section) const {
+    if (lastSection_ >= 0 && sections_[lastSection_].name == section) {
+        return lastSection_;
+    }
+    lastSection_ = sectionIndex_.value(section, -1);
+    return lastSection_;
+}
+
 std::optional<QString> IniSettingsStore::GetValue(const QString& section,
                                                   const QString& key) const {
-    const auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd()) {
+    const qsizetype found = sectionAt(section);
+    if (found < 0) {
         return std::nullopt;
     }
-    const auto& keys = keyIndex_[*found];
+    const auto& keys = keyIndex_[found];
     const auto value = keys.constFind(key);
     if (value == keys.constEnd()) {
         return std::nullopt;
     }
-    return sections_[*found].values[*value].second;
+    return sections_[found].values[*value].second;
 }
 
 void IniSettingsStore::SaveValue(const QString& section, const QString& key, const QString& value) {
-    auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd()) {
-        found = sectionIndex_.insert(section, qsizetype(sections_.size()));
+    qsizetype found = sectionAt(section);
+    if (found < 0) {
+        found = lastSection_ = qsizetype(sections_.size());
+        sectionIndex_.insert(section, found);
         sections_.push_back({section, {}});
         keyIndex_.emplace_back();
     }
-    auto& values = sections_[*found].values;
-    auto& keys = keyIndex_[*found];
+    auto& values = sections_[found].values;
+    auto& keys = keyIndex_[found];
     // One look-up, which inserts the key when it is new to the section.
     const qsizetype known = keys.size();
     qsizetype& index = keys[key];
@@ -82,33 +138,20 @@ void IniSettingsStore::SaveValue(const QString& section, const QString& key, con
 }
 
 bool IniSettingsStore::DeleteSection(const QString& section) {
-    const auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd() || sections_[*found].values.empty()) {
+    const qsizetype found = sectionAt(section);
+    if (found < 0 || sections_[found].values.empty()) {
         return false;
     }
-    sections_[*found].values.clear();
-    keyIndex_[*found].clear();
+    sections_[found].values.clear();
+    keyIndex_[found].clear();
     return true;
 }
 
 StoreSections IniSettingsStore::takeAll() {
+    lastSection_ = -1;
     sectionIndex_.clear();
     keyIndex_.clear();
     return std::exchange(sections_, {});
-}
-
-IniSettingsStore::IniSettingsStore(const QString& file, StoreSections sections)
-    : file_(file), sections_(std::move(sections)) {
-    // Indexed in place: copying the values would cost as much as the rest of an import.
-    keyIndex_.resize(sections_.size());
-    for (size_t s = 0; s < sections_.size(); ++s) {
-        sectionIndex_.insert(sections_[s].name, qsizetype(s));
-        const auto& values = sections_[s].values;
-        keyIndex_[s].reserve(qsizetype(values.size()));
-        for (size_t k = 0; k < values.size(); ++k) {
-            keyIndex_[s].insert(values[k].first, qsizetype(k));
-        }
-    }
 }
 
 StoreResult IniSettingsStore::commit() {

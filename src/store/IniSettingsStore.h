@@ -13,7 +13,8 @@
 class IniSettingsStore : public SettingsStore {
   public:
     explicit IniSettingsStore(const QString& file);
-    // A store that will replace `file` by `sections` (each name once), without reading it.
+    // A store that will replace `file` by `sections`, without reading it. A section or a key
+    // may come more than once: a key keeps the place of its first value and its last value.
     IniSettingsStore(const QString& file, StoreSections sections);
 
     // Whether the file could be read (a missing file is an empty store).
@@ -36,6 +37,12 @@ class IniSettingsStore : public SettingsStore {
     StoreResult commit();
 
   private:
+    void index(StoreSections sections);
+    void indexKeys(size_t section);
+    // The index of `section` in sections_, or -1. Loads and saves ask for one section many
+    // times in a row, so the last one found is tried first.
+    qsizetype sectionAt(const QString& section) const;
+
     QString file_;
     QString readError_;  // the reason the file could not be read
     bool tooLarge_ = false;
@@ -44,4 +51,5 @@ class IniSettingsStore : public SettingsStore {
     StoreSections sections_;
     QHash<QString, qsizetype> sectionIndex_;
     std::vector<QHash<QString, qsizetype>> keyIndex_;
+    mutable qsizetype lastSection_ = -1;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/SettingsStore.h"
 #include "store/StoreSections.h"
 
 #include <QByteArray>
@@ -14,14 +13,15 @@
 // take otherwise (backslashes, quotes, control characters, a leading "@") is escaped.
 QByteArray IniText(const StoreSections& sections);
 
-struct IniReading {
+struct IniContent {
+    // In the order of the text; a section or a key may come more than once.
+    StoreSections sections;
     bool malformedLines = false;  // lines that are neither a section, a key nor a comment
     QStringList undecodedKeys;    // "section/key" of each line that is not valid UTF-8
 };
 
-// Reads INI text into `store`, in the order of the text; a key given twice keeps its last
-// value. Reads what IniText writes and what QSettings wrote: a UTF-8 byte-order mark, CR LF
+// Reads INI text as IniText writes it and as QSettings wrote it: a UTF-8 byte-order mark, CR LF
 // line ends, comments, quoted values, C escapes, %XX and %UXXXX in names, a backslash that
 // continues a line. QSettings' typed values ("@Variant(...)", "@ByteArray(...)") stay text;
 // "@@" stands for "@".
-IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store);
+IniContent ReadIniText(QByteArrayView bytes);

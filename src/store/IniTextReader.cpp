@@ -223,8 +223,8 @@ QString unescapedValue(QByteArrayView raw) {
 }
 }  // namespace
 
-IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store) {
-    IniReading reading;
+IniContent ReadIniText(QByteArrayView bytes) {
+    IniContent content;
     if (bytes.startsWith(byteOrderMark)) {
         bytes = bytes.sliced(3);
     }
@@ -234,22 +234,26 @@ IniReading ReadIniText(QByteArrayView bytes, SettingsStore& store) {
     Line line;
     for (qsizetype pos = 0; nextLine(bytes, pos, line);) {
         if (line.text.startsWith('[')) {
-            section = sectionName(line.text, reading.malformedLines);
+            section = sectionName(line.text, content.malformedLines);
             continue;
         }
         if (line.equals < 0) {
-            reading.malformedLines = true;
+            content.malformedLines = true;
             continue;
         }
         QByteArrayView rawKey = line.text.first(line.equals);
         while (!rawKey.isEmpty() && isBlank(rawKey.back())) {
             rawKey.chop(1);
         }
-        const QString key = unescapedName(rawKey);
+        QString key = unescapedName(rawKey);
         if (!utf8 && !line.text.isValidUtf8()) {
-            reading.undecodedKeys << section + u'/' + key;
+            content.undecodedKeys << section + u'/' + key;
         }
-        store.SaveValue(section, key, unescapedValue(line.text.sliced(line.equals + 1)));
+        if (content.sections.empty() || content.sections.back().name != section) {
+            content.sections.push_back({section, {}});
+        }
+        content.sections.back().values.emplace_back(
+            std::move(key), unescapedValue(line.text.sliced(line.equals + 1)));
     }
-    return reading;
+    return content;
 }
