@@ -223,8 +223,8 @@ class StorageTest : public QObject {
 CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
             desc, "\"q\" \\ \t\n\r\a\b\f\v?'.");
         row("hex and octal escapes",
-            "[Custom]\nCustomDesc0=caf\\xe9 \\x3b1 \\101\\0\\x1\\x62 \\x20\n", desc,
-            QString::fromUtf8("caf\u00e9 \u03b1 A") + nul + QStringLiteral("\u0001b  "));
+            "[Custom]\nCustomDesc0=caf\\xe9 \\x3b1 \\1018\\0\\x1\\x62 \\x20\n", desc,
+            QString::fromUtf8("caf\u00e9 \u03b1 A8") + nul + QStringLiteral("\u0001b  "));
         row("continued line", "[Custom]\nCustomDesc0=one\\\r\n two\n", desc, "one two");
         row("typed values stay text", "[Custom]\nCustomDesc0=@Variant(\\0\\x7f)\n", desc,
             QStringLiteral("@Variant(") + nul + QStringLiteral("\u007f)"));
