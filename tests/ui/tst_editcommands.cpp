@@ -254,7 +254,7 @@ class EditCommandsTest : public QObject {
                 button->setObjectName(QString::fromLatin1(name));
                 button->setEnabled(false);
             }
-            ConnectEditCommands(window, h.tree, h.commands);
+            ConnectEditCommands(window, h.tree, h.commands, h.guard);
             h.select(QStringLiteral("a2"));
             if (!*trigger) {
                 Q_EMIT h.tree.editRequested();
