@@ -34,7 +34,9 @@ Model filledModel(const QString& text) {
                          9, 7, 7, 3, true, true, true, {text, {}, text + u'2', {}, text}};
     model.stockPoint = {4, 7, 2, 7, {text, {}, text}, {-5, 200}, {1, 0, 1, 0, 1, 0, 0}};
     model.yahoo = {2, 5};
-    model.ownSite = {true, text, "https://o.test/?s={symbol}&q=" + text, 3, true};
+    model.siteDisplay = {0, 2, 0, 1};
+    model.chartSites = {{text, "https://o.test/?s={symbol}&q=1", 3, 1, true, "own"},
+                        {text + u'2', "https://t.test/{symbol|dash}" + text, -1, 2, false, "t-2"}};
     StockList& list = model.list;
     list.Maxtypes = 2;
     list.Maxstocks = 3;
@@ -70,7 +72,8 @@ void compareModels(const Model& actual, const Model& expected) {
     QCOMPARE(actual.stockMaster, expected.stockMaster);
     QCOMPARE(actual.stockPoint, expected.stockPoint);
     QCOMPARE(actual.yahoo, expected.yahoo);
-    QCOMPARE(actual.ownSite, expected.ownSite);
+    QCOMPARE(actual.siteDisplay, expected.siteDisplay);
+    QCOMPARE(actual.chartSites, expected.chartSites);
     QCOMPARE(actual.list.Maxtypes, expected.list.Maxtypes);
     QCOMPARE(actual.list.Maxstocks, expected.list.Maxstocks);
     for (int t = 0; t <= expected.list.Maxtypes; ++t) {
@@ -120,7 +123,7 @@ class StorageTest : public QObject {
     void init() { ++testNumber; }
 
     // Through the store, and through an exported and imported script; a return to the
-    // defaults removes the own site's section from the store.
+    // defaults removes the chart sites' sections and the Display keys from the store.
     void everyFieldComesBack_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << QStringLiteral("Tech");
@@ -149,7 +152,8 @@ class StorageTest : public QObject {
         QVERIFY(storage.exportScript(saved, StoredGeometry(), script()).ok);
         Model other = defaults();
         QVERIFY(storage.save(other, StoredGeometry()).ok);
-        QVERIFY(!readFile(storeFile()).contains("OwnSite"));
+        QVERIFY(!readFile(storeFile()).contains("ChartSite"));
+        QVERIFY(!readFile(storeFile()).contains("Display"));
         const StoreResult imported = storage.importScript(script());
         QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
         compareModels(loaded(), saved);
