@@ -1,8 +1,15 @@
 #include "model/ChartSiteSettings.h"
 
+#include "model/SiteTable.h"
+
 const OptionTable& SymbolsFromTable() {
-    static const OptionTable table{"Stock symbol", "BigCharts symbol", "StockMaster symbol",
-                                   "StockPoint symbol", "Yahoo symbol"};
+    static const OptionTable table = [] {
+        OptionTable symbols{"Stock symbol"};
+        for (SiteId id : AllSites) {
+            symbols.Labels.push_back(Site(id).name + QStringLiteral(" symbol"));
+        }
+        return symbols;
+    }();
     return table;
 }
 

@@ -28,7 +28,8 @@ inline constexpr int FileNameLimit = 40;
 // the own-site dialog makes.
 inline const QString OwnSiteFileName = QStringLiteral("own");
 
-// The choices of SymbolsFrom, in order: label 0 stands for -1, the stock's own symbol.
+// The choices of SymbolsFrom, in order: label 0 stands for -1, the stock's own symbol, then
+// each built-in site's alternate symbol ("BigCharts symbol").
 const OptionTable& SymbolsFromTable();
 
 // Where a site's charts open, for every site: 0 in the chart frame, 1 in one browser window

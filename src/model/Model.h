@@ -3,6 +3,7 @@
 #include "model/ChartSiteSettings.h"
 #include "model/GeneralSettings.h"
 #include "model/SiteSettings.h"
+#include "model/SiteTable.h"
 #include "model/StockList.h"
 
 #include <array>
@@ -19,7 +20,7 @@ struct Model {
     YahooSettings yahoo;
     // Where the charts of the four sites open, in SiteId order (key Display of each one's
     // section): an index into DisplayTable().
-    std::array<qint16, 4> siteDisplay{};
+    std::array<qint16, AllSites.size()> siteDisplay{};
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
     std::vector<ChartSiteSettings> chartSites;
 

@@ -3,7 +3,9 @@
 #include "model/ChartSiteRules.h"
 
 TemplateSite::TemplateSite(const ChartSiteSettings& settings)
-    : settings_(settings), address_(ParseAddressTemplate(settings.Template)) {}
+    : settings_(settings),
+      address_(ParseAddressTemplate(settings.Template)),
+      inUse_(ChartSiteInUse(settings)) {}
 
 ChartAddress TemplateSite::chartAddress(const Model&) const {
     return address_.address.value();
@@ -15,10 +17,6 @@ const QString& TemplateSite::symbol(const StockRecord& stock) const {
     const qint16 from = settings_.SymbolsFrom;
     return from >= 0 && from < qint16(AllSites.size()) ? SiteSymbol(stock, SiteId(from))
                                                        : stock.Stock;
-}
-
-bool TemplateSite::enabled(const Model&) const {
-    return ChartSiteInUse(settings_);
 }
 
 QString ChartSiteSectionName(size_t index) {

@@ -16,11 +16,12 @@ class TemplateSite : public ChartSite {
     ChartAddress chartAddress(const Model& model) const override;
     const QString& symbol(const StockRecord& stock) const override;
     qint16 display(const Model&) const override { return settings_.Display; }
-    bool enabled(const Model& model) const override;
+    bool enabled(const Model&) const override { return inUse_; }
 
   private:
     const ChartSiteSettings& settings_;
     AddressTemplate address_;
+    bool inUse_;
 };
 
 // The store section of the site at `index` of the model's list: "ChartSite1" for index 0.

@@ -218,10 +218,16 @@ class StorageTest : public QObject {
         const QByteArray stored = readFile(file);
         writeFile(storeFile(), stored);
         StoreResult result;
-        compareModels(loaded(&result), expected);
+        Model model = loaded(&result);
+        compareModels(model, expected);
         QCOMPARE(result.warnings.size(), warning.isEmpty() ? 0 : 1);
         QVERIFY2(warning.isEmpty() || result.warnings[0].contains(warning),
                  qPrintable(result.warnings.join(u'\n')));
+        // A save keeps the repairs, and no OwnSite stays behind.
+        QVERIFY(Storage(storeFile()).save(model, StoredGeometry()).ok);
+        QVERIFY(!readFile(storeFile()).contains("OwnSite"));
+        compareModels(loaded(&result), expected);
+        QVERIFY(result.warnings.isEmpty());
         QByteArray lines("REGEDIT4\r\n");
         for (const QByteArray& line : stored.split('\n')) {
             const qsizetype equals = line.indexOf('=');
