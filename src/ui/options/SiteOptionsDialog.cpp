@@ -5,9 +5,9 @@
 #include "sites/SiteDialog.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
-#include "ui/platform/Platform.h"
-#include "ui/options/YahooCoupling.h"
 #include "ui/kit/UpperCaseField.h"
+#include "ui/options/YahooCoupling.h"
+#include "ui/platform/Platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,11 +25,6 @@ QRect twipsRect(const TwipsBox& box) {
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-const SettingField& fieldOf(const SettingFields& fields, const char* key) {
-    return *std::find_if(fields.begin(), fields.end(),
-                         [key](const SettingField& field) { return field.key == key; });
 }
 
 // The name a screen reader gives a list or box: its frame's caption, numbered when the frame
@@ -86,10 +81,10 @@ void SiteOptionsDialog::build(SiteId site) {
         }
         qint16 fallback = 0;
         if (qint16* const* value =
-                std::get_if<qint16*>(&fieldOf(defaultFields, control.key).target)) {
+                std::get_if<qint16*>(&ControlField(dialog_, control, defaultFields).target)) {
             fallback = **value;
         }
-        bound_.push_back({&control, widget, fieldOf(fields, control.key), fallback});
+        bound_.push_back({&control, widget, ControlField(dialog_, control, fields), fallback});
         if (previous) {
             setTabOrder(previous, widget);
         }
