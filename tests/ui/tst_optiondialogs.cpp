@@ -44,7 +44,7 @@ class OptionDialogsTest : public QObject {
     QStringList addresses() const {
         QStringList all;
         for (SiteId site : AllSites) {
-            all << ChartSiteFor(site).chartAddress(model).forSymbol(QStringLiteral("AOL"));
+            all << ChartSiteFor(site).chartAddress(model).pieces.join(QStringLiteral("AOL"));
         }
         return all;
     }

@@ -21,7 +21,6 @@ class ModelDialog : public QDialog {
     // Done: closes the dialog when the changes were applied.
     void Done_Click();
 
-    QPushButton& doneButton() const { return *done_; }
     QPushButton& cancelButton() const { return *cancel_; }
 
   protected:
@@ -33,7 +32,7 @@ class ModelDialog : public QDialog {
         QRect doneTwips;
     };
     ModelDialog(Model& model, StockTree& tree, Platform& platform, const Layout& layout,
-                     QWidget* parent);
+                QWidget* parent);
 
     // Changes the list from the controls; false keeps the dialog open.
     virtual bool applyChanges() = 0;

@@ -1,12 +1,12 @@
 #include "ui/window/MainWindow.h"
 
-#include "ui/window/AboutBox.h"
 #include "ui/kit/DialogLayout.h"
+#include "ui/kit/Twips.h"
+#include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
-#include "ui/kit/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -107,11 +107,9 @@ void MainWindow::buildFrames(QWidget* client) {
 
     QFrame* editFrame = makeFrame(client, "EditFrame", QRect(3600, 240, 1452, 4452));
     makeStrip(editFrame, "Filler2", QRect(0, 0, 1600, 108));
-    QPushButton** editButtons[] = {&editing_.MoveUp,     &editing_.MoveDown, &editing_.Edit,
-                                   &editing_.ChangeType, &editing_.AddStock, &editing_.AddType,
-                                   &editing_.Delete};
-    for (std::size_t i = 0; i < std::size(EditButtonSpecs); ++i) {
-        *editButtons[i] = makeButton(editFrame, EditButtonSpecs[i], 1212, 492);
+    // The editing commands find their buttons by name.
+    for (const ButtonSpec& spec : EditButtonSpecs) {
+        makeButton(editFrame, spec, 1212, 492);
     }
 
     QFrame* browserFrame = makeFrame(client, "BrowserFrame", QRect(5400, 240, 1692, 1932));
