@@ -1,5 +1,6 @@
 #include "ui/window/AboutBox.h"
 
+#include "model/ProgramVersion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/Twips.h"
 
@@ -9,12 +10,12 @@
 namespace {
 QString aboutText() {
     return QStringLiteral(
-               "Tickvane version 1.0\n"
+               "Tickvane version %1\n"
                "Chart link pages for your stock list.\n"
                "By the Tickvane developers.\n"
-               "Built with Qt %1.\n"
+               "Built with Qt %2.\n"
                "\n")
-        .arg(QString::fromLatin1(qVersion()));
+        .arg(ProgramVersion(), QString::fromLatin1(qVersion()));
 }
 }  // namespace
 
