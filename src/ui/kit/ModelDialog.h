@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QRect>
 #include <QSize>
-#include <initializer_list>
+#include <vector>
 
 class Platform;
 class QPushButton;
@@ -20,8 +20,6 @@ class ModelDialog : public QDialog {
     void reject() override;
     // Done: closes the dialog when the changes were applied.
     void Done_Click();
-
-    QPushButton& cancelButton() const { return *cancel_; }
 
   protected:
     struct Layout {
@@ -40,7 +38,8 @@ class ModelDialog : public QDialog {
     virtual QWidget& firstField() = 0;
     void showEvent(QShowEvent* event) override;
     // Tab order: `fields` in the order given, then Cancel and Done.
-    void chainTabOrder(std::initializer_list<QWidget*> fields);
+    void chainTabOrder(const std::vector<QWidget*>& fields);
+    QPushButton& cancelButton() const { return *cancel_; }
 
     Model& model_;
     StockTree& tree_;

@@ -1,6 +1,6 @@
 #include "ui/window/MainWindow.h"
 
-#include "ui/kit/DialogLayout.h"
+#include "ui/kit/Buttons.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
@@ -63,10 +63,10 @@ QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
 }
 
 QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int height) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), frame);
-    button->setObjectName(QLatin1String(spec.name));
+    QPushButton* button =
+        AddButton(frame, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+                  QRect(120, spec.top, width, height));
     button->setToolTip(QString::fromUtf8(spec.tooltip));
-    PlaceAt(*button, 120, spec.top, width, height);
     return button;
 }
 
@@ -169,9 +169,9 @@ void MainWindow::startUp() {
 void MainWindow::showAboutBox() {
     if (!aboutBox_) {
         aboutBox_ = new AboutBox(this);
+        connect(aboutBox_, &QDialog::finished, tree_, &StockTree::WebTree_GiveFocus);
     }
-    aboutBox_->exec();
-    tree_->WebTree_GiveFocus();
+    aboutBox_->open();
 }
 
 bool MainWindow::Exit() {
