@@ -1,30 +1,21 @@
 #include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
+#include "support/WindowSession.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/StockTree.h"
 
-#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 
-namespace {
-// A window started on a store file, with its model and a scripted platform.
-struct Session {
-    explicit Session(const QString& storeFile) : storage(storeFile) {}
-    Model model;
-    const Storage storage;
-    FakePlatform platform;
-    MainWindow window{model, storage, platform};
-};
-}  // namespace
-
-// The main window: start-up from the store, how the panels follow the window's size, and
-// the exit question.
+// The main window: start-up from the store, how the panels follow the window's size, the
+// About box and the exit question.
 class MainWindowTest : public QObject {
     Q_OBJECT
   private:
@@ -86,7 +77,7 @@ class MainWindowTest : public QObject {
         QFETCH(bool, sizeKept);
         QFETCH(bool, placeKept);
         storeList(stored);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         auto& [model, storage, platform, window] = session;
         QCOMPARE(nodes(window.tree()), 3);
         QCOMPARE(window.tree().selectedNode(), 1);
@@ -108,7 +99,7 @@ class MainWindowTest : public QObject {
         QFont wide = before;
         wide.setPointSize(14);
         QApplication::setFont(wide);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         QApplication::setFont(before);
         for (const QPushButton* button : session.window.findChildren<QPushButton*>()) {
             for (const QString& line : button->text().remove(u'&').split(u'\n')) {
@@ -121,7 +112,7 @@ class MainWindowTest : public QObject {
     // Growing the window moves the right frames and grows the tree; shrinking below the
     // start-up size snaps back.
     void resizeMovesTheRightFramesAndGrowsTheTree() {
-        Session session(storeFile());
+        WindowSession session(storeFile());
         MainWindow& window = session.window;
         showAndWait(window);
         const QSize start = window.minimumSize();
@@ -154,13 +145,13 @@ class MainWindowTest : public QObject {
         QFETCH(QList<Platform::Answer>, answers);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         auto& [model, storage, platform, window] = session;
         showAndWait(window);
         QCOMPARE(nodes(window.tree()), 11);  // the starter list, from an empty store
         model.SettingsChanged = !answers.isEmpty();
         platform.answers = answers;
-        window.findChild<QAction*>(QStringLiteral("Exit"))->trigger();
+        QVERIFY(session.trigger(QStringLiteral("Exit")));
         QCOMPARE(platform.messages.size(), answers.size());
         if (!answers.isEmpty()) {
             QCOMPARE(platform.lastMessage(),
@@ -179,8 +170,24 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The version line, the credits and an empty line, with the focus on OK.
+    void aboutBoxShowsTheVersion() {
+        WindowSession session(storeFile());
+        showAndWait(session.window);
+        QVERIFY(session.trigger(QStringLiteral("About")));
+        QDialog* about = session.shownDialog();
+        QVERIFY(about);
+        const auto* text = about->findChild<QPlainTextEdit*>(QStringLiteral("AboutText"));
+        QVERIFY(text);
+        QVERIFY2(text->toPlainText().startsWith(QStringLiteral("Tickvane version 1.0\n")) &&
+                     text->toPlainText().endsWith(QStringLiteral(".\n\n")),
+                 qPrintable(text->toPlainText()));
+        QTRY_VERIFY(about->focusWidget() &&
+                    about->focusWidget()->objectName() == QLatin1String("AboutOK"));
+    }
+
     void failedSaveOnExitAsksAgain() {
-        Session session(dir.path());  // a directory cannot be written as the store
+        WindowSession session(dir.path());  // a directory cannot be written as the store
         auto& [model, storage, platform, window] = session;
         platform.messages.clear();  // the unreadable store was reported at start-up
         model.SettingsChanged = true;
