@@ -6,7 +6,6 @@
 #include "ui/lists/TypeChangeDialog.h"
 #include "ui/lists/TypeSetter.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -420,27 +419,6 @@ class EditCommandsTest : public QObject {
             QVERIFY(!url->hasSelectedText());
         }
         editor.reject();
-    }
-
-    // 100 types open a list 22 items tall under whichever style runs the test (the suite runs
-    // it under the default style; run it with -style windows or -style fusion to try others).
-    void typeListOpensTwentyTwoItemsTall() {
-        EditingHarness h;
-        BuildList(h.model, QString());
-        for (int t = 0; t < 100; ++t) {
-            AppendType(h.model, QStringLiteral("T%1").arg(t));
-        }
-        h.tree.Fill_tree(0, -1);
-        h.commands.AddStock();
-        QComboBox* types = picker(h.commands.stockEditor());
-        QVERIFY(QTest::qWaitForWindowExposed(&h.commands.stockEditor()));
-        types->showPopup();
-        QAbstractItemView* list = types->view();
-        QTRY_VERIFY(list->isVisible());
-        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
-        QVERIFY2(rows >= 21 && rows <= 22, qPrintable(QString::number(rows)));
-        types->hidePopup();
-        h.commands.stockEditor().reject();
     }
 
   private:
