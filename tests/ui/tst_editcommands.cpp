@@ -274,6 +274,33 @@ class EditCommandsTest : public QObject {
         }
     }
 
+    // The last stock and the last type the add commands allow, and the next ones, refused with
+    // the message.
+    void addLimits_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("before");  // stocks or types in the list
+        QTest::addColumn<bool>("added");
+        QTest::newRow("stock 1000 added") << "AddStock" << StockAddLimit - 1 << true;
+        QTest::newRow("stock 1001 refused") << "AddStock" << int(StockAddLimit) << false;
+        QTest::newRow("type 100 added") << "AddType" << TypeAddLimit - 1 << true;
+        QTest::newRow("type 101 refused") << "AddType" << int(TypeAddLimit) << false;
+    }
+
+    void addLimits() {
+        QFETCH(QString, command);
+        QFETCH(int, before);
+        QFETCH(bool, added);
+        const bool stocks = command == "AddStock";
+        EditingHarness h(QStringLiteral("A:"));
+        GrowList(h.model, stocks ? 1 : before, stocks ? before : 0);
+        h.tree.Fill_tree(0, -1);
+        run(h, command, stocks ? QString() : QStringLiteral("new"));
+        const StockList& list = h.model.list;
+        QCOMPARE(stocks ? list.stockCount() : list.typeCount(), before + int(added));
+        const QString limit = stocks ? StockLimitMessage() : TypeLimitMessage();
+        QCOMPARE(h.platform.lastMessage(), added ? QString() : limit);
+    }
+
     // Random commands on random nodes against a plain reference list: the list keeps its
     // invariants, the tree shows it, and the flag marks every change. At and one past the
     // limits the list is filled up again before each command, so every command meets it full.
