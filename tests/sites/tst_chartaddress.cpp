@@ -49,20 +49,10 @@ class ChartAddressTest : public QObject {
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("expected");
-        // optioncodes.txt: site, key, what stands before and after the code while the other
-        // options keep their defaults, and the codes in label order separated by "|". A table
-        // that serves several fields is checked through the first of them.
-        for (const QStringList& option : Lines("optioncodes.txt")) {
-            const QStringList codes = option[4].split(u'|');
-            for (int i = 0; i < codes.size(); ++i) {
-                QTest::addRow("%s %s %d", qPrintable(option[0]), qPrintable(option[1]), i)
-                    << SiteNamed(option[0]) << QStringLiteral("%1=%2").arg(option[1]).arg(i) << "S"
-                    << option[2] + codes[i] + option[3];
-            }
-        }
-        // chartexamples.txt: the worked examples, and the pieces that only some settings
-        // write: name, site, settings as "key=value;..." in the site's store keys and value
-        // forms, symbol, and the expected part of the address.
+        // chartexamples.txt: worked examples that together select entries of every option
+        // table, and the pieces that only some settings write: name, site, settings as
+        // "key=value;..." in the site's store keys and value forms, symbol, and the expected
+        // part of the address.
         for (const QStringList& example : Lines("chartexamples.txt")) {
             QTest::newRow(qPrintable(example[0]))
                 << SiteNamed(example[1]) << example[2] << example[3] << example[4];
