@@ -16,7 +16,10 @@ struct WindowSession {
     FakePlatform platform;
     MainWindow window{model, storage, platform};
 
-    // Runs the window's menu item or clicks its button named `name`; false when it has none.
+    // Selects the one node of the tree that shows `text`; false when there is none.
+    bool select(const QString& text);
+    // Runs the window's menu item or clicks its button named `name`, which takes the focus;
+    // false when it has none.
     bool trigger(const QString& name);
     // The dialog of the window that is on screen, or null.
     QDialog* shownDialog() const;

@@ -1,4 +1,5 @@
 #include "model/StockListOps.h"
+#include "support/DataRows.h"
 #include "support/WindowSession.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/window/StockTree.h"
@@ -26,10 +27,8 @@ class DialogMechanicsTest : public QObject {
 
     // Opens the dialog with the tree's node `node` selected, from the focus on another button.
     QDialog* open(const QString& node, const QString& trigger) {
-        StockTree& tree = session->window.tree();
-        if (!node.isEmpty()) {
-            const auto found = tree.findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
-            tree.setCurrentItem(found.value(0));
+        if (!node.isEmpty() && !session->select(node)) {
+            return nullptr;
         }
         session->window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
         return session->trigger(trigger) ? session->shownDialog() : nullptr;
@@ -81,28 +80,14 @@ class DialogMechanicsTest : public QObject {
 
     void cleanup() { session.reset(); }
 
-    void mechanics_data() {
-        // The tree's node selected before opening, the window's button or menu item that
-        // opens the dialog, and a control the test changes (none: the dialog changes nothing).
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("stock editor") << "America Online|Edit|Descrip";
-        QTest::newRow("type setter") << "Mutual Funds|Edit|Header";
-        QTest::newRow("type changer") << "America Online|ChangeType|TypeChanger";
-        QTest::newRow("BigCharts") << "|BigChartsMenu|TimePeriod";
-        QTest::newRow("StockMaster") << "|StockMasterMenu|TimeFrame";
-        QTest::newRow("StockPoint") << "|StockPointMenu|PlotType";
-        QTest::newRow("Yahoo") << "|YahooMenu|TimePeriod";
-        QTest::newRow("general options") << "|GenOptsMenu|UpperStock";
-        QTest::newRow("custom URLs") << "|CustomUrlMenu|CustomUrlDesc0";
-        QTest::newRow("own site") << "|OwnSiteMenu|NewWindow";
-        QTest::newRow("about box") << "|About|";
-    }
+    // The tree's node selected before opening, the window's button or menu item that opens
+    // the dialog, and a control the test changes (none: the dialog changes nothing).
+    void mechanics_data() { AddDataRows(QStringLiteral("mechanics.txt")); }
 
     void mechanics() {
-        QFETCH(QString, steps);
-        const QString node = steps.section(u'|', 0, 0);
-        const QString trigger = steps.section(u'|', 1, 1);
-        const QString control = steps.section(u'|', 2);
+        QFETCH(QString, node);
+        QFETCH(QString, trigger);
+        QFETCH(QString, control);
         Model& model = session->model;
         const Model before = model;
         QDialog* const dialog = open(node, trigger);
@@ -137,28 +122,7 @@ class DialogMechanicsTest : public QObject {
 
     // Every drop-down list of a dialog, with the rows it shows when open: its entries, up to
     // the dialog's limit. The list has 30 types, more than a type list shows.
-    void dropDownRows_data() {
-        QTest::addColumn<QString>("trigger");
-        QTest::addColumn<QString>("rows");
-        QTest::newRow("stock editor") << "AddStock"
-                                      << "TypePicker 21";
-        QTest::newRow("type changer") << "ChangeType"
-                                      << "TypeChanger 21";
-        QTest::newRow("BigCharts") << "BigChartsMenu"
-                                   << "TimePeriod 16, Frequency 9, CompIndex 13, PlotSize 4, "
-                                      "PriceDisplay 9, ChartBack 7, MoveAvg 7, UpperInd 11, "
-                                      "LowerInd0 21, LowerInd1 21, LowerInd2 21";
-        QTest::newRow("StockMaster") << "StockMasterMenu"
-                                     << "TimeFrame 10, PlotType 2, PlotScale 3, PriceDisp 8, "
-                                        "ChartSize 8, MenuType 4, QuoteDetail 3, CompIndex 5, "
-                                        "MoveAvg1 15, MoveAvg2 15, UpInd 4, LowInd 8";
-        QTest::newRow("StockPoint") << "StockPointMenu"
-                                    << "PlotSize 5, TimePeriod 8, PlotType 3, CompIndex 8";
-        QTest::newRow("Yahoo") << "YahooMenu"
-                               << "TimePeriod 6, ViewType 3";
-        QTest::newRow("own site") << "OwnSiteMenu"
-                                  << "SymbolsFrom 5";
-    }
+    void dropDownRows_data() { AddDataRows(QStringLiteral("droprows.txt")); }
 
     void dropDownRows() {
         QFETCH(QString, trigger);
