@@ -7,15 +7,12 @@
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
-// The main window: start-up from the store, how the panels follow the window's size, the
-// About box and the exit question.
+// The main window: start-up from the store, how the panels follow the window's size, and
+// the exit question.
 class MainWindowTest : public QObject {
     Q_OBJECT
   private:
@@ -33,12 +30,8 @@ class MainWindowTest : public QObject {
         QVERIFY(Storage(storeFile()).save(model, stored).ok);
     }
 
-    static int nodes(const StockTree& tree) {
-        int count = 0;
-        for (QTreeWidgetItemIterator it(const_cast<StockTree*>(&tree)); *it; ++it) {
-            ++count;
-        }
-        return count;
+    static qsizetype nodes(const StockTree& tree) {
+        return tree.findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive).size();
     }
 
     static QWidget* child(MainWindow& window, const char* name) {
@@ -168,22 +161,6 @@ class MainWindowTest : public QObject {
             QVERIFY(!window.close());
             QVERIFY(window.isVisible());
         }
-    }
-
-    // The version line, the credits and an empty line, with the focus on OK.
-    void aboutBoxShowsTheVersion() {
-        WindowSession session(storeFile());
-        showAndWait(session.window);
-        QVERIFY(session.trigger(QStringLiteral("About")));
-        QDialog* about = session.shownDialog();
-        QVERIFY(about);
-        const auto* text = about->findChild<QPlainTextEdit*>(QStringLiteral("AboutText"));
-        QVERIFY(text);
-        QVERIFY2(text->toPlainText().startsWith(QStringLiteral("Tickvane version 1.0\n")) &&
-                     text->toPlainText().endsWith(QStringLiteral(".\n\n")),
-                 qPrintable(text->toPlainText()));
-        QTRY_VERIFY(about->focusWidget() &&
-                    about->focusWidget()->objectName() == QLatin1String("AboutOK"));
     }
 
     void failedSaveOnExitAsksAgain() {

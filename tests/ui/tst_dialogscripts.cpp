@@ -1,7 +1,10 @@
 #include "sites/ChartSite.h"
 #include "store/StoreLayout.h"
 #include "store/StoredValue.h"
+#include "support/DataRows.h"
+#include "support/Files.h"
 #include "support/WindowSession.h"
+#include "ui/window/StockTree.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -10,11 +13,15 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMap>
+#include <QPlainTextEdit>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidgetItem>
 
 namespace {
 // Why a step of a script failed; the script stops there.
@@ -36,23 +43,33 @@ void expectEqual(const QString& actual, const QString& expected) {
 QString yesNo(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
+
+// The names of the message boxes' buttons and answers in the scripts.
+const QStringList ButtonSets{"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 }  // namespace
 
-// The option dialogs, opened from the window's Options menu and driven by scripts of steps
-// and checks (tests/data/dialogscripts.txt), one word of verb first:
-//   set KEY=VALUE (the stored setting, before opening)   menu ITEM   done   cancel   generate
+// The dialogs, opened from the window's menus and buttons and driven by scripts of steps and
+// checks (tests/data/dialogscripts.txt), one word of verb first:
+//   set KEY=VALUE (the stored setting or SettingsChanged)   select NODE (in the tree)
+//   menu ITEM (or button, opening a dialog)   press ITEM (or button)   done   cancel
+//   answer Ok|Cancel|Yes|No (to the next message)   touch FILE   openfails
 //   click NAME   type NAME TEXT   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT
 //   focus NAME   slide N   color N|none   file PATH
-//   on|off|enabled|disabled NAME   shows NAME TEXT   named NAME TEXT (for screen readers)
+//   on|off|enabled|disabled|focused NAME   shows NAME TEXT   named NAME TEXT (for screen
+//   readers)   selected NODE
 //   caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE TEXT (in the address of
 //   a stock AOL)   redo (opens the last dialog again, Done: no address changes)
-//   silent   open   closed   proposed PATH   page FILE TEXT   nopage FILE
+//   silent   told TEXT|TEXT... (every message)   asked BUTTONS DEFAULT (the first message)
+//   opened FILE|FILE...   treefocus   open   closed   proposed PATH|PATH... (to the choosers)
+//   overwrite Ask|DontAsk (the last save chooser)   nodes N (in the tree)   exists|missing FILE
+//   page FILE TEXT   forget (the messages so far)
 // A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
 // home folder. A script stops at its first failed step, which the failure names.
-class OptionDialogsTest : public QObject {
+class DialogScriptsTest : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir dir;
+    std::unique_ptr<QTemporaryDir> dir;  // a fresh one for each script
     std::unique_ptr<WindowSession> session;
     QDialog* dialog = nullptr;
     QString lastMenu;
@@ -61,16 +78,18 @@ class OptionDialogsTest : public QObject {
         return key == name || key == section + u':' + name;
     }
 
-    QStringList addresses() const {
-        QStringList all;
+    // The chart address of a stock AOL at each site, by the site's name.
+    QMap<QString, QString> charts() const {
+        QMap<QString, QString> all;
         for (SiteId site : AllSites) {
-            all << ChartSiteFor(site).chartAddress(session->model).pieces.join(u"AOL");
+            all[Site(site).name] =
+                ChartSiteFor(site).chartAddress(session->model).pieces.join(u"AOL");
         }
         return all;
     }
 
     QString expand(QString text) const {
-        return text.replace(QStringLiteral("$T"), dir.path())
+        return text.replace(QStringLiteral("$T"), dir->path())
             .replace(QStringLiteral("$H"), QDir::homePath());
     }
 
@@ -99,8 +118,12 @@ class OptionDialogsTest : public QObject {
         return QStringLiteral("no such key");
     }
 
-    // Sets every stored setting that `key` names.
+    // Sets every stored setting that `key` names, or the changed flag.
     void set(const QString& key, const QString& value) {
+        if (key == QLatin1String("SettingsChanged")) {
+            session->model.SettingsChanged = value == QLatin1String("True");
+            return;
+        }
         TwipsGeometry geometry;
         int found = 0;
         for (const SectionLayout& section : SettingsLayout(session->model, geometry)) {
@@ -115,34 +138,34 @@ class OptionDialogsTest : public QObject {
         expect(found > 0, QStringLiteral("no stored setting %1").arg(key));
     }
 
-    void openFromMenu(const QString& item) {
-        lastMenu = item;
-        expect(session->trigger(item), QStringLiteral("the window has no item %1").arg(item));
-        dialog = session->shownDialog();
-        expect(dialog, item + QStringLiteral(" opened no dialog"));
-    }
-
-    void pick(const QString& name, const QString& label) {
-        auto* list = find<QComboBox>(name);
-        const int index = list->findText(label);
-        expect(index >= 0, QStringLiteral("%1 offers no %2").arg(name, label));
-        list->setCurrentIndex(index);
-    }
-
     // The steps that act; false when `verb` is none of them.
     bool act(const QString& verb, const QString& args) {
         const QString name = args.section(u' ', 0, 0);
         const QString rest = args.section(u' ', 1);
         if (verb == "set") {
             set(args.section(u'=', 0, 0), args.section(u'=', 1));
+        } else if (verb == "select") {
+            expect(session->select(args), QStringLiteral("no node shows that"));
         } else if (verb == "menu") {
-            openFromMenu(name);
+            lastMenu = name;
+            expect(session->trigger(name), QStringLiteral("the window has no such item"));
+            dialog = session->shownDialog();
+            expect(dialog, QStringLiteral("no dialog opened"));
         } else if (verb == "done" || verb == "cancel") {
             expect(dialog, QStringLiteral("no dialog is open"));
             QTest::keyClick(dialog, verb == "done" ? Qt::Key_Return : Qt::Key_Escape);
-        } else if (verb == "generate") {
-            expect(session->trigger(QStringLiteral("GenerateWebPages")),
-                   QStringLiteral("no button"));
+        } else if (verb == "press") {
+            expect(session->trigger(args), QStringLiteral("the window has no such item"));
+        } else if (verb == "answer") {
+            expect(Answers.contains(args), QStringLiteral("no such answer"));
+            session->platform.answers.append(Platform::Answer(Answers.indexOf(args)));
+        } else if (verb == "touch") {
+            QDir().mkpath(QFileInfo(args).path());
+            writeFile(args, {});
+        } else if (verb == "forget") {
+            session->platform.messages.clear();
+        } else if (verb == "openfails") {
+            session->platform.openSucceeds = false;
         } else if (verb == "click") {
             find<QAbstractButton>(name)->click();
         } else if (verb == "type") {
@@ -151,7 +174,9 @@ class OptionDialogsTest : public QObject {
             find<QLineEdit>(name)->setCursorPosition(rest.section(u' ', 0, 0).toInt());
             QTest::keyClicks(find<QLineEdit>(name), rest.section(u' ', 1));
         } else if (verb == "pick") {
-            pick(name, rest);
+            auto* list = find<QComboBox>(name);
+            expect(list->findText(rest) >= 0, QStringLiteral("the list offers no such entry"));
+            list->setCurrentIndex(list->findText(rest));
         } else if (verb == "focus") {
             QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
             QApplication::sendEvent(find<QLineEdit>(name), &tabbedIn);
@@ -168,31 +193,19 @@ class OptionDialogsTest : public QObject {
         return true;
     }
 
-    // What a frame's caption, a list's entry or a text box shows.
+    // What a frame's caption, a list's entry, a text box or a text area's first line shows.
     QString shown(const QString& name) const {
         expect(dialog, QStringLiteral("no dialog is open"));
         if (auto* frame = dialog->findChild<QGroupBox*>(name)) {
             return frame->title();
         }
+        if (auto* area = dialog->findChild<QPlainTextEdit*>(name)) {
+            return area->toPlainText().section(u'\n', 0, 0);
+        }
         if (auto* list = dialog->findChild<QComboBox*>(name)) {
             return list->currentText();
         }
         return find<QLineEdit>(name)->text();
-    }
-
-    QString page(const QString& name) const {
-        QFile file(dir.filePath(QStringLiteral("site/") + name));
-        expect(file.open(QIODevice::ReadOnly), QStringLiteral("no page %1").arg(name));
-        return QString::fromLatin1(file.readAll());
-    }
-
-    QString chart(const QString& siteName) const {
-        for (SiteId site : AllSites) {
-            if (Site(site).name == siteName) {
-                return addresses()[int(site)];
-            }
-        }
-        throw StepFailed{QStringLiteral("no site %1").arg(siteName)};
     }
 
     // The steps that check; false when `verb` is none of them.
@@ -205,6 +218,12 @@ class OptionDialogsTest : public QObject {
             expectEqual(yesNo(find<QWidget>(name)->isEnabled()), yesNo(verb == "enabled"));
         } else if (verb == "shows") {
             expectEqual(shown(name), rest);
+        } else if (verb == "focused") {
+            const QWidget* focused = find<QWidget>(name)->window()->focusWidget();
+            expectEqual(focused ? focused->objectName() : QString(), name);
+        } else if (verb == "selected") {
+            const QTreeWidgetItem* item = session->window.tree().currentItem();
+            expectEqual(item ? item->text(0) : QString(), args);
         } else if (verb == "named") {
             auto* widget = QAccessible::queryAccessibleInterface(find<QWidget>(name));
             expectEqual(widget->text(QAccessible::Name), rest);
@@ -214,31 +233,54 @@ class OptionDialogsTest : public QObject {
             const int position = rest.isEmpty() ? field->text().size() : rest.toInt();
             expectEqual(QString::number(field->cursorPosition()), QString::number(position));
         } else if (verb == "chart") {
-            const QString address = chart(name);
-            expect(address.contains(rest), address);
+            expect(charts().value(name).contains(rest), charts().value(name));
         } else if (verb == "redo") {
-            const QStringList before = addresses();
+            const QMap<QString, QString> before = charts();
             play(QStringLiteral("menu ") + lastMenu + QStringLiteral("; done; closed"));
-            expectEqual(addresses().join(u'\n'), before.join(u'\n'));
+            expect(charts() == before, QStringLiteral("an address changed"));
         } else if (verb == "has") {
             expectEqual(stored(args.section(u'=', 0, 0)), args.section(u'=', 1));
         } else if (verb == "said") {
             const QString said = session->platform.lastMessage();
             expect(said.startsWith(args), QStringLiteral("said \"%1\"").arg(said));
+        } else if (verb == "told") {
+            QStringList texts;
+            for (const FakePlatform::Shown& shown : session->platform.messages) {
+                texts << shown.text;
+            }
+            expectEqual(texts.join(u'|'), args);
+        } else if (verb == "asked") {
+            expect(!session->platform.messages.isEmpty(), QStringLiteral("nothing was asked"));
+            const FakePlatform::Shown& first = session->platform.messages[0];
+            expectEqual(ButtonSets[int(first.buttons)] + u' ' + Answers[int(first.defaultButton)],
+                        args);
+        } else if (verb == "opened") {
+            expectEqual(session->platform.opened.join(u'|'), args);
+        } else if (verb == "treefocus") {
+            expect(QTest::qWaitFor([this] { return session->window.tree().hasFocus(); }),
+                   QStringLiteral("the tree has not the focus"));
         } else if (verb == "silent") {
             expect(session->platform.messages.isEmpty(), session->platform.lastMessage());
         } else if (verb == "open" || verb == "closed") {
             expect(dialog, QStringLiteral("no dialog was opened"));
             expectEqual(yesNo(dialog->isVisible()), yesNo(verb == "open"));
         } else if (verb == "proposed") {
-            expect(!session->platform.fileProposals.isEmpty(), QStringLiteral("no chooser"));
-            expectEqual(session->platform.fileProposals.last(), args);
-            expect(session->platform.lastOverwrite == Platform::Overwrite::DontAsk,
-                   QStringLiteral("the chooser asks before overwriting"));
-        } else if (verb == "nopage") {
-            expect(!QFile::exists(dir.filePath(QStringLiteral("site/") + name)), name);
+            expectEqual(session->platform.fileProposals.join(u'|'), args);
+        } else if (verb == "overwrite") {
+            const bool asks = session->platform.lastOverwrite == Platform::Overwrite::Ask;
+            expectEqual(asks ? QStringLiteral("Ask") : QStringLiteral("DontAsk"), args);
+        } else if (verb == "nodes") {
+            expectEqual(QString::number(session->window.tree()
+                                            .findItems(QStringLiteral("*"),
+                                                       Qt::MatchWildcard | Qt::MatchRecursive)
+                                            .size()),
+                        args);
+        } else if (verb == "exists" || verb == "missing") {
+            expectEqual(QFile::exists(args) ? QStringLiteral("exists") : QStringLiteral("missing"),
+                        verb);
         } else if (verb == "page") {
-            expect(page(name).contains(rest), page(name));
+            const QByteArray page = readFile(name);
+            expect(page.contains(rest.toLatin1()), QString::fromLatin1(page));
         } else {
             return false;
         }
@@ -262,9 +304,11 @@ class OptionDialogsTest : public QObject {
 
   private Q_SLOTS:
     void init() {
-        session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
+        dir = std::make_unique<QTemporaryDir>();
+        session = std::make_unique<WindowSession>(dir->filePath(QStringLiteral("Tickvane.ini")));
         session->window.show();
-        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(QTest::qWaitForWindowActive(&session->window));
+        QFile file(dir->filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
 
@@ -273,20 +317,7 @@ class OptionDialogsTest : public QObject {
         session.reset();
     }
 
-    // Every line of tests/data/dialogscripts.txt is a row: its name, a tab and its script.
-    void scripts_data() {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("script");
-        QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/dialogscripts.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList rows = QString::fromUtf8(file.readAll()).split(u'\n');
-        for (int i = 0; i < rows.size(); ++i) {
-            if (!rows[i].isEmpty()) {
-                QTest::newRow(qPrintable(rows[i].section(u'\t', 0, 0)))
-                    << i + 1 << rows[i].section(u'\t', 1);
-            }
-        }
-    }
+    void scripts_data() { AddDataRows(QStringLiteral("dialogscripts.txt")); }
 
     void scripts() {
         QFETCH(int, line);
@@ -305,5 +336,5 @@ class OptionDialogsTest : public QObject {
     }
 };
 
-QTEST_MAIN(OptionDialogsTest)
-#include "tst_optiondialogs.moc"
+QTEST_MAIN(DialogScriptsTest)
+#include "tst_dialogscripts.moc"
