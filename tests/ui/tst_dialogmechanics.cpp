@@ -16,14 +16,21 @@
 #include <QTest>
 
 // What every dialog of the program shares, checked once for each of them from the window:
-// made once and only hidden between uses, a fixed size with every caption readable, Enter is
-// Done, Escape and the close box are Cancel, and the tree gets the focus back; and how many
-// rows each of its drop-down lists shows when open.
+// made once and only hidden between uses, a fixed size with every caption readable, no other
+// command while it is open, Enter is Done, Escape and the close box are Cancel, and the tree
+// gets the focus back; and how many rows each of its drop-down lists shows when open.
 class DialogMechanicsTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir dir;
     std::unique_ptr<WindowSession> session;
+
+    // A menu item, a button, or a request of the tree (its double click or Delete key).
+    void start(const QString& command) {
+        if (!session->trigger(command)) {
+            QVERIFY(QMetaObject::invokeMethod(&session->window.tree(), qPrintable(command)));
+        }
+    }
 
     // Opens the dialog with the tree's node `node` selected, from the focus on another button.
     QDialog* open(const QString& node, const QString& trigger) {
@@ -31,7 +38,28 @@ class DialogMechanicsTest : public QObject {
             return nullptr;
         }
         session->window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
-        return session->trigger(trigger) ? session->shownDialog() : nullptr;
+        start(trigger);
+        return session->shownDialog();
+    }
+
+    // While a dialog or message is open, every way of starting a command is refused with a beep
+    // and changes nothing.
+    void othersRefused() {
+        const char* const others[] = {
+            "MoveUp",       "MoveDown", "Edit",          "ChangeType",      "AddStock",
+            "AddType",      "Delete",   "editRequested", "deleteRequested", "YahooMenu",
+            "SaveSettings", "Exit",     "StartBrowser",  "GenerateWebPages"};
+        FakePlatform& platform = session->platform;
+        const Model before = session->model;
+        const int beeps = platform.beeps;
+        const qsizetype messages = platform.messages.size();
+        QDialog* const shown = session->shownDialog();
+        for (const char* other : others) {
+            start(QString::fromLatin1(other));
+        }
+        QCOMPARE(platform.beeps - beeps, int(std::size(others)));
+        QVERIFY(session->model == before && platform.messages.size() == messages &&
+                session->shownDialog() == shown && session->window.isVisible());
     }
 
     static void change(QWidget* control) {
@@ -95,6 +123,7 @@ class DialogMechanicsTest : public QObject {
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
         captionsFit(*dialog);
+        othersRefused();
         const qsizetype dialogs = session->window.findChildren<QDialog*>().size();
         enum { Escape, CloseBox, Enter };
         for (const int way : {Escape, CloseBox, Enter}) {
@@ -143,6 +172,13 @@ class DialogMechanicsTest : public QObject {
         expected.sort();
         shown.sort();
         QCOMPARE(shown, expected);
+    }
+
+    // A message refuses the other commands in the same way until it is answered.
+    void messageRefusesOtherCommands() {
+        session->platform.duringMessage = [this] { othersRefused(); };
+        open(QStringLiteral("Internet Stocks"), QStringLiteral("Delete"));  // it has stocks
+        QVERIFY(!session->platform.duringMessage);
     }
 };
 

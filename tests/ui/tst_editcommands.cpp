@@ -91,10 +91,14 @@ QString describe(const Reference& reference) {
 }
 
 // Runs `command` and answers the dialog it opens: `input` is the type name typed, or the
-// index of the type picked; "cancel" cancels. A stock entered gets `description`.
+// index of the type picked; "cancel" cancels. A stock entered gets `description`. The command
+// `behind` runs meanwhile on the same node, as if it had slipped past the open dialog.
 void run(EditingHarness& h, const QString& command, const QString& input,
-         const QString& description = QStringLiteral("new")) {
+         const QString& description = QStringLiteral("new"), const QString& behind = {}) {
     (h.commands.*commandNamed(command))();
+    if (!behind.isEmpty()) {
+        (h.commands.*commandNamed(behind))();
+    }
     if (TypeSetter& setter = h.commands.typeSetter(); setter.isVisible()) {
         setter.findChild<QLineEdit*>(QStringLiteral("Header"))->setText(input);
     }
@@ -139,12 +143,13 @@ class EditCommandsTest : public QObject {
         QFETCH(QString, selectedAfter);
         QFETCH(QString, beeps);
         QFETCH(QString, message);
+        QFETCH(QString, behind);
         EditingHarness h(list);
         h.tree.show();
         QVERIFY(QTest::qWaitForWindowActive(&h.tree));
         h.select(node);
         h.tree.clearFocus();
-        run(h, command, input);
+        run(h, command, input, QStringLiteral("new"), behind);
 
         QVERIFY(!h.commands.editorOpen());
         QCOMPARE(h.list(), after);
@@ -152,10 +157,10 @@ class EditCommandsTest : public QObject {
         QVERIFY2(TreeAgreesWithList(h.tree, h.model.list, &problem), qPrintable(problem));
         QCOMPARE(h.selected(), selectedAfter);
         QCOMPARE(h.platform.beeps, beeps.toInt());
-        // A refused move of a selected node still counts as a change; other refusals and a
-        // cancel do not.
+        // A refused move of a selected node, or a change behind a dialog, still counts as a
+        // change; other refusals and a cancel do not.
         const bool refused = beeps != "0" || !message.isEmpty();
-        const bool moved = command.startsWith("Move") && !node.isEmpty();
+        const bool moved = (command.startsWith("Move") && !node.isEmpty()) || !behind.isEmpty();
         QCOMPARE(h.model.SettingsChanged, input != "cancel" && (!refused || moved));
         QCOMPARE(h.platform.lastMessage(), message);
         // The keyboard focus goes back to the tree, where the arrow keys move through the list.
@@ -178,7 +183,7 @@ class EditCommandsTest : public QObject {
                 button->setObjectName(QString::fromLatin1(name));
                 button->setEnabled(false);
             }
-            ConnectEditCommands(window, h.tree, h.commands);
+            ConnectEditCommands(window, h.tree, h.commands, h.guard);
             h.select(QStringLiteral("a2"));
             if (!*trigger) {
                 Q_EMIT h.tree.editRequested();

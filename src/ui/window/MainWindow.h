@@ -4,6 +4,7 @@
 #include "store/Storage.h"
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
 #include "ui/window/OptionsMenu.h"
@@ -51,6 +52,8 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
+    // Every command of the window starts through it.
+    CommandGuard guard_{platform_};
     StockTree* tree_ = nullptr;
     OptionsItems options_{};
     QPushButton* generateWebPages_ = nullptr;
