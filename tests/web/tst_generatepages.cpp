@@ -7,11 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
-
 namespace {
 struct RecordingReport : GenerationReport {
     QStringList written;
@@ -112,31 +107,6 @@ class GeneratePagesTest : public QObject {
             QVERIFY2(page == readFile(goldenDir.filePath(name)), qPrintable(name));
             QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }));
         }
-    }
-
-    // A write the system refuses stops the generation with the file and the system's reason;
-    // the older page stays as it was and no half-written copy is left beside it.
-    void failedWriteGivesTheSystemsReason() {
-        Model model = SmallList(dir());
-        const QByteArray older("older page\r\n");
-        writeFile(file("bigcharts.frame.html"), older);
-        RecordingReport report;
-        rlimit limit{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const rlimit noFileGrows{0, limit.rlim_max};
-        const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &noFileGrows) == 0);
-        const bool generated = GeneratePages(model, report);
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, signalBefore);
-        QVERIFY(!generated);
-        QCOMPARE(report.endings,
-                 QStringList{QStringLiteral("Could not write \"%1\": %2")
-                                 .arg(file("bigcharts.frame.html"),
-                                      QString::fromLocal8Bit(std::strerror(EFBIG)))});
-        QCOMPARE(readFile(file("bigcharts.frame.html")), older);
-        QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"bigcharts.frame.html"});
     }
 
     void disabledSitesKeepTheirOlderPages() {
