@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "model/ProgramVersion.h"
 #include "store/Storage.h"
 
 #include <QCommandLineParser>
@@ -59,7 +60,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return exitWith(0);
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("Tickvane 1.0\n"));
+        print(stdout, QStringLiteral("Tickvane %1\n").arg(ProgramVersion()));
         return exitWith(0);
     }
     const int modes =
