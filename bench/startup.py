@@ -19,7 +19,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from fullstore import write_full_store  # noqa: E402
+from generate import store_text  # noqa: E402
 
 
 def watch_maps(display, maps):
@@ -81,7 +81,8 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as work:
             store = f"{work}/Tickvane.ini"
-            write_full_store(store, f"{work}/pages/")
+            with open(store, "w") as file:
+                file.write(store_text(f"{work}/pages", 0))
             programs = {
                 "minimal": [f"{build}/bench/minimal_window"],
                 "text": [f"{build}/bench/minimal_window", "text"],

@@ -1,8 +1,10 @@
-#include "support/FakePlatform.h"
-#include "ui/window/MainWindow.h"
+#include "model/StockListOps.h"
+#include "support/DataRows.h"
+#include "support/WindowSession.h"
+#include "ui/kit/AccessibleName.h"
 #include "ui/window/StockTree.h"
 
-#include <QAction>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -14,35 +16,50 @@
 #include <QTest>
 
 // What every dialog of the program shares, checked once for each of them from the window:
-// made once and only hidden between uses, a fixed size with every caption readable, Enter is
-// Done, Escape and the close box are Cancel, and the tree gets the focus back.
+// made once and only hidden between uses, a fixed size with every caption readable, no other
+// command while it is open, Enter is Done, Escape and the close box are Cancel, and the tree
+// gets the focus back; and how many rows each of its drop-down lists shows when open.
 class DialogMechanicsTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir dir;
-    Model model;
-    FakePlatform platform;
-    const Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowSession> session;
+
+    // A menu item, a button, or a request of the tree (its double click or Delete key).
+    void start(const QString& command) {
+        if (!session->trigger(command)) {
+            QVERIFY(QMetaObject::invokeMethod(&session->window.tree(), qPrintable(command)));
+        }
+    }
 
     // Opens the dialog with the tree's node `node` selected, from the focus on another button.
     QDialog* open(const QString& node, const QString& trigger) {
-        StockTree& tree = window->tree();
-        if (!node.isEmpty()) {
-            const auto found = tree.findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
-            tree.setCurrentItem(found.value(0));
+        if (!node.isEmpty() && !session->select(node)) {
+            return nullptr;
         }
-        window->findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
-        if (auto* item = window->findChild<QAction*>(trigger)) {
-            item->trigger();
-        } else {
-            window->findChild<QPushButton*>(trigger)->click();
+        session->window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
+        start(trigger);
+        return session->shownDialog();
+    }
+
+    // While a dialog or message is open, every way of starting a command is refused with a beep
+    // and changes nothing.
+    void othersRefused() {
+        const char* const others[] = {
+            "MoveUp",       "MoveDown", "Edit",          "ChangeType",      "AddStock",
+            "AddType",      "Delete",   "editRequested", "deleteRequested", "YahooMenu",
+            "SaveSettings", "Exit",     "StartBrowser",  "GenerateWebPages"};
+        FakePlatform& platform = session->platform;
+        const Model before = session->model;
+        const int beeps = platform.beeps;
+        const qsizetype messages = platform.messages.size();
+        QDialog* const shown = session->shownDialog();
+        for (const char* other : others) {
+            start(QString::fromLatin1(other));
         }
-        QDialog* shown = nullptr;
-        for (QDialog* dialog : window->findChildren<QDialog*>()) {
-            shown = dialog->isVisible() ? dialog : shown;
-        }
-        return shown;
+        QCOMPARE(platform.beeps - beeps, int(std::size(others)));
+        QVERIFY(session->model == before && platform.messages.size() == messages &&
+                session->shownDialog() == shown && session->window.isVisible());
     }
 
     static void change(QWidget* control) {
@@ -57,75 +74,111 @@ class DialogMechanicsTest : public QObject {
 
     static void captionsFit(const QDialog& dialog) {
         for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-            const int needed = qobject_cast<const QPushButton*>(button)
-                                   ? button->fontMetrics().horizontalAdvance(
-                                         QString(button->text()).remove(u'&')) +
-                                         8
-                                   : button->sizeHint().width();
+            const int needed =
+                qobject_cast<const QPushButton*>(button)
+                    ? button->fontMetrics().horizontalAdvance(WithoutAccessKey(button->text())) + 8
+                    : button->sizeHint().width();
             QVERIFY2(needed <= button->width(), qPrintable(button->text()));
         }
         for (const QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
             const int needed =
-                frame->fontMetrics().horizontalAdvance(QString(frame->title()).remove(u'&')) + 16;
+                frame->fontMetrics().horizontalAdvance(WithoutAccessKey(frame->title())) + 16;
             QVERIFY2(needed <= frame->width(), qPrintable(frame->title()));
         }
     }
 
+    // The rows `list` shows when open, each whole.
+    static int rowsShown(QComboBox& list) {
+        list.showPopup();
+        QAbstractItemView* view = list.view();
+        if (!QTest::qWaitForWindowExposed(view->window())) {
+            return -1;
+        }
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        list.hidePopup();
+        return rows;
+    }
+
   private Q_SLOTS:
     void init() {
-        model = Model();
-        window = std::make_unique<MainWindow>(model, storage, platform);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
+        session->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&session->window));
     }
 
-    void cleanup() { window.reset(); }
+    void cleanup() { session.reset(); }
 
-    void mechanics_data() {
-        // The tree's node selected before opening, the window's button or menu item that
-        // opens the dialog, and a control the test changes.
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("stock editor") << "America Online|Edit|Descrip";
-        QTest::newRow("type setter") << "Mutual Funds|Edit|Header";
-        QTest::newRow("type changer") << "America Online|ChangeType|TypeChanger";
-        QTest::newRow("BigCharts") << "|BigChartsMenu|TimePeriod";
-        QTest::newRow("StockMaster") << "|StockMasterMenu|TimeFrame";
-        QTest::newRow("StockPoint") << "|StockPointMenu|PlotType";
-        QTest::newRow("Yahoo") << "|YahooMenu|TimePeriod";
-        QTest::newRow("general options") << "|GenOptsMenu|UpperStock";
-        QTest::newRow("custom URLs") << "|CustomUrlMenu|CustomUrlDesc0";
-        QTest::newRow("own site") << "|OwnSiteMenu|NewWindow";
-    }
+    // The tree's node selected before opening, the window's button or menu item that opens
+    // the dialog, and a control the test changes (none: the dialog changes nothing).
+    void mechanics_data() { AddDataRows(QStringLiteral("mechanics.txt")); }
 
     void mechanics() {
-        QFETCH(QString, steps);
-        const QString node = steps.section(u'|', 0, 0);
-        const QString trigger = steps.section(u'|', 1, 1);
-        const QString control = steps.section(u'|', 2);
+        QFETCH(QString, node);
+        QFETCH(QString, trigger);
+        QFETCH(QString, control);
+        Model& model = session->model;
         const Model before = model;
         QDialog* const dialog = open(node, trigger);
         QVERIFY(dialog);
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
         captionsFit(*dialog);
-        const qsizetype dialogs = window->findChildren<QDialog*>().size();
+        othersRefused();
+        const qsizetype dialogs = session->window.findChildren<QDialog*>().size();
         enum { Escape, CloseBox, Enter };
         for (const int way : {Escape, CloseBox, Enter}) {
             if (way != Escape) {
                 QCOMPARE(open(node, trigger), dialog);
             }
-            change(dialog->findChild<QWidget*>(control));
+            if (!control.isEmpty()) {
+                QWidget* changed = dialog->findChild<QWidget*>(control);
+                QVERIFY2(changed, qPrintable(control));
+                change(changed);
+            }
             if (way == CloseBox) {
                 dialog->close();
             } else {
                 QTest::keyClick(dialog, way == Enter ? Qt::Key_Return : Qt::Key_Escape);
             }
             QVERIFY(!dialog->isVisible());
-            QCOMPARE(window->findChildren<QDialog*>().size(), dialogs);
-            QTRY_VERIFY(window->tree().hasFocus());
-            QCOMPARE(model == before, way != Enter);
-            QCOMPARE(model.SettingsChanged, way == Enter);
+            QCOMPARE(session->window.findChildren<QDialog*>().size(), dialogs);
+            QTRY_VERIFY(session->window.tree().hasFocus());
+            const bool applied = way == Enter && !control.isEmpty();
+            QCOMPARE(model == before, !applied);
+            QCOMPARE(model.SettingsChanged, applied);
         }
+    }
+
+    // Every drop-down list of a dialog, with the rows it shows when open: its entries, up to
+    // the dialog's limit. The list has 30 types, more than a type list shows.
+    void dropDownRows_data() { AddDataRows(QStringLiteral("droprows.txt")); }
+
+    void dropDownRows() {
+        QFETCH(QString, trigger);
+        QFETCH(QString, rows);
+        Model& model = session->model;
+        while (model.list.typeCount() < 30) {
+            AppendType(model, QStringLiteral("T%1").arg(model.list.typeCount()));
+        }
+        session->window.tree().Fill_tree(-1, 0);
+        QDialog* const dialog = open(QString(), trigger);
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QStringList shown;
+        for (QComboBox* list : dialog->findChildren<QComboBox*>()) {
+            shown << list->objectName() + u' ' + QString::number(rowsShown(*list));
+        }
+        QStringList expected = rows.split(QStringLiteral(", "));
+        expected.sort();
+        shown.sort();
+        QCOMPARE(shown, expected);
+    }
+
+    // A message refuses the other commands in the same way until it is answered.
+    void messageRefusesOtherCommands() {
+        session->platform.duringMessage = [this] { othersRefused(); };
+        open(QStringLiteral("Internet Stocks"), QStringLiteral("Delete"));  // it has stocks
+        QVERIFY(!session->platform.duringMessage);
     }
 };
 

@@ -4,11 +4,12 @@
 #include "model/StockListOps.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/TrimmedField.h"
+#include "ui/kit/UpperCaseField.h"
+#include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
-#include "ui/kit/UpperCaseField.h"
-#include "ui/kit/WebAddressField.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,17 +43,13 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
                                    QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
 }
 
-QString trimmedText(QLineEdit& field) {
-    field.setText(field.text().trimmed());
-    return field.text();
-}
 }  // namespace
 
 StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
-                       {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
-                        QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
-                       parent),
+                  {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
+                   QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
+                  parent),
       SymbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
                                          QRect(360, 240, 2532, 612), 2172)),
       TypePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
@@ -104,6 +101,7 @@ bool StockEditor::Stock_init(bool addMode) {
     }
     TargetType_ = TypeNo_;
     fillTypePicker();
+    filledFrom_.take(list, selection.isStock() ? selection.stock : -1);
     return true;
 }
 
@@ -155,17 +153,20 @@ StockRecord StockEditor::record() const {
 }
 
 void StockEditor::trimFields() {
-    trimmedText(*SymbDef_);
-    trimmedText(*Descrip_);
-    if (trimmedText(*WebURL_) == WebAddressField::scheme()) {
+    TrimField(*SymbDef_);
+    TrimField(*Descrip_);
+    if (TrimField(*WebURL_) == WebAddressField::scheme()) {
         WebURL_->clear();
     }
     for (QLineEdit* field : alternates_) {
-        trimmedText(*field);
+        TrimField(*field);
     }
 }
 
 bool StockEditor::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     trimFields();
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {

@@ -1,12 +1,12 @@
 #include "ui/window/MainWindow.h"
 
+#include "ui/kit/Buttons.h"
+#include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
-#include "ui/kit/DialogLayout.h"
 #include "ui/window/EditCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
-#include "ui/kit/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -63,10 +63,10 @@ QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
 }
 
 QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int height) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), frame);
-    button->setObjectName(QLatin1String(spec.name));
+    QPushButton* button =
+        AddButton(frame, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+                  QRect(120, spec.top, width, height));
     button->setToolTip(QString::fromUtf8(spec.tooltip));
-    PlaceAt(*button, 120, spec.top, width, height);
     return button;
 }
 
@@ -88,12 +88,13 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     fileCommands_ = std::make_unique<FileCommands>(model_, storage_, platform_, *tree_, *this);
     pageCommands_ = std::make_unique<PageCommands>(model_, platform_, *tree_);
     helpCommands_ = std::make_unique<HelpCommands>(model_, platform_);
-    connect(generateWebPages_, &QPushButton::clicked, this,
-            [this] { pageCommands_->GenerateWebPages(); });
-    connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
+    guard_.connectCommand(generateWebPages_, &QPushButton::clicked,
+                          [this] { pageCommands_->GenerateWebPages(); });
+    guard_.connectCommand(startBrowser_, &QPushButton::clicked,
+                          [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
-    ConnectEditCommands(*this, *tree_, *editCommands_);
-    ConnectOptionsMenu(options_, model_, *tree_, platform_);
+    ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
     startUp();
 }
 
@@ -107,11 +108,9 @@ void MainWindow::buildFrames(QWidget* client) {
 
     QFrame* editFrame = makeFrame(client, "EditFrame", QRect(3600, 240, 1452, 4452));
     makeStrip(editFrame, "Filler2", QRect(0, 0, 1600, 108));
-    QPushButton** editButtons[] = {&editing_.MoveUp,     &editing_.MoveDown, &editing_.Edit,
-                                   &editing_.ChangeType, &editing_.AddStock, &editing_.AddType,
-                                   &editing_.Delete};
-    for (std::size_t i = 0; i < std::size(EditButtonSpecs); ++i) {
-        *editButtons[i] = makeButton(editFrame, EditButtonSpecs[i], 1212, 492);
+    // The editing commands find their buttons by name.
+    for (const ButtonSpec& spec : EditButtonSpecs) {
+        makeButton(editFrame, spec, 1212, 492);
     }
 
     QFrame* browserFrame = makeFrame(client, "BrowserFrame", QRect(5400, 240, 1692, 1932));
@@ -130,15 +129,15 @@ void MainWindow::buildFrames(QWidget* client) {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    connect(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered, this,
-            [this] { fileCommands_->SaveSettings(); });
-    connect(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ClearSettings(); });
-    connect(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ExportSettings(); });
-    connect(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ImportSettings(); });
-    connect(addItem(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    guard_.connectCommand(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered,
+                          [this] { fileCommands_->SaveSettings(); });
+    guard_.connectCommand(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered,
+                          [this] { fileCommands_->ClearSettings(); });
+    guard_.connectCommand(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered,
+                          [this] { fileCommands_->ExportSettings(); });
+    guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
+                          [this] { fileCommands_->ImportSettings(); });
+    guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -152,9 +151,10 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    connect(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered, this,
-            [this] { helpCommands_->ViewDocumentation(); });
-    connect(addItem(help, "About", "&About"), &QAction::triggered, this, &MainWindow::showAboutBox);
+    guard_.connectCommand(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered,
+                          [this] { helpCommands_->ViewDocumentation(); });
+    guard_.connectCommand(addItem(help, "About", "&About"), &QAction::triggered,
+                          [this] { showAboutBox(); });
 }
 
 void MainWindow::setTwoLineCaptions() {
@@ -171,9 +171,9 @@ void MainWindow::startUp() {
 void MainWindow::showAboutBox() {
     if (!aboutBox_) {
         aboutBox_ = new AboutBox(this);
+        connect(aboutBox_, &QDialog::finished, tree_, &StockTree::WebTree_GiveFocus);
     }
-    aboutBox_->exec();
-    tree_->WebTree_GiveFocus();
+    aboutBox_->open();
 }
 
 bool MainWindow::Exit() {

@@ -3,11 +3,12 @@
 #include "model/Model.h"
 #include "store/Storage.h"
 #include "store/WindowGeometry.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/PageCommands.h"
-#include "ui/platform/Platform.h"
 #include "ui/window/ResizeLayout.h"
 
 #include <QMainWindow>
@@ -25,24 +26,10 @@ class StockTree;
 class MainWindow : public QMainWindow, public WindowGeometry {
     Q_OBJECT
   public:
-    // The editing commands attach to these buttons.
-    struct EditingButtons {
-        QPushButton* MoveUp;
-        QPushButton* MoveDown;
-        QPushButton* Edit;
-        QPushButton* ChangeType;
-        QPushButton* AddStock;
-        QPushButton* AddType;
-        QPushButton* Delete;
-    };
-
     MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     StockTree& tree() const { return *tree_; }
-    const OptionsItems& optionsItems() const { return options_; }
-    // The window's size before any stored size was applied: it never gets smaller.
-    QSize startUpSize() const { return layout_->startUpSize(); }
 
     // The exit command: false when the user cancelled the save question.
     bool Exit();
@@ -65,8 +52,9 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
+    // Every command of the window starts through it.
+    CommandGuard guard_{platform_};
     StockTree* tree_ = nullptr;
-    EditingButtons editing_{};
     OptionsItems options_{};
     QPushButton* generateWebPages_ = nullptr;
     QPushButton* startBrowser_ = nullptr;

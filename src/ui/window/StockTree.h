@@ -21,7 +21,6 @@ class StockTree : public QTreeWidget {
     // Scrolls the selected node into view and gives the tree the keyboard focus.
     void WebTree_GiveFocus();
 
-    int nodeCount() const { return nodeCount_; }
     // The selected node's number, or 0 when no node is selected.
     int selectedNode() const;
     // -1 for a stock node.
