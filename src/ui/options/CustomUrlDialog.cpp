@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "ui/kit/AccessibleName.h"
+#include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/WebAddressField.h"
 
@@ -112,6 +113,11 @@ bool CustomUrlDialog::applyChanges() {
     }
     for (const Entry& entry : entries_) {
         trim(*entry.url);
+    }
+    for (const Entry& entry : entries_) {
+        if (!KeepAddress(platform_, *entry.url)) {
+            return false;
+        }
     }
     for (std::size_t n = 0; n < entries_.size(); ++n) {
         const Entry& entry = entries_[n];
