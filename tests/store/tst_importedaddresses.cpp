@@ -27,7 +27,12 @@ class ImportedAddressesTest : public QObject {
         QFETCH(QStringList, warned);
         Model model;
         ApplyDefaults(model);
-        DefaultStockList(model);
+        model.list.Maxtypes = 0;
+        model.list.Maxstocks = 2;  // URL2 is the last stock's
+        model.list.types[0] = {QStringLiteral("T"), 0, 2};
+        for (int i = 0; i <= 2; ++i) {
+            model.list.stocks[i].Stock = model.list.stocks[i].Description = QStringLiteral("S");
+        }
         model.general.HtmlDir = dir_.path() + u'/';
         for (const QString& pair : addresses) {
             const QString key = pair.section(u'=', 0, 0);
