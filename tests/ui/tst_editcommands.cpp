@@ -355,7 +355,7 @@ class EditCommandsTest : public QObject {
     }
 
     // Done trims every field; without a symbol or a description it says so and stays open
-    // with the focus on the missing one.
+    // with the focus on the missing one, or on a web page that the pages cannot link.
     void done_data() {
         QTest::addColumn<QStringList>("typed");  // symbol, description, web page, StockPoint
         QTest::addColumn<QString>("result");     // the stored fields, or the focused field
@@ -366,6 +366,7 @@ class EditCommandsTest : public QObject {
             "IBM|IBM Corp|http://ibm.com|^DJI");
         row("only the scheme", {"x", "y", " http:// ", "  "}, "X|y||");
         row("another scheme", {"x", "y", "https://", ""}, "X|y|https://|");
+        row("a script, No: back to the field", {"x", "y", " data:,x", ""}, "WebURL");
         row("blank description", {"IBM", "   ", "", ""}, "Descrip");
         row("both blank", {"  ", "", "", ""}, "SymbDef");
     }
@@ -380,12 +381,16 @@ class EditCommandsTest : public QObject {
         enterStock(editor, typed[0], typed[1]);
         field(editor, "WebURL")->setText(typed[2]);
         field(editor, "Alt_StockPoint")->setText(typed[3]);
+        h.platform.answers = {Platform::Answer::No};
         editor.Done_Click();
         QVERIFY(h.model.SettingsChanged);
         if (!result.contains(u'|')) {
             QVERIFY(editor.isVisible());
-            QCOMPARE(h.platform.lastMessage(),
-                     QStringLiteral("You must enter both a default symbol and a description."));
+            QVERIFY(h.platform.lastMessage().startsWith(
+                result == "WebURL" ? "This address does not start with http://"
+                                   : "You must enter both a default symbol and a description."));
+            QVERIFY(result != "WebURL" ||
+                    h.platform.messages.last().buttons == Platform::Buttons::YesNo);
             QCOMPARE(editor.focusWidget()->objectName(), result);
             QCOMPARE(field(editor, "Descrip")->text(), typed[1].trimmed());
             QCOMPARE(h.list(), QStringLiteral("A:"));

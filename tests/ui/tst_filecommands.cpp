@@ -108,6 +108,8 @@ class FileCommandsTest : public QObject {
         QFETCH(bool, imported);
         Session s;
         s.model.list.types[0].Type = QStringLiteral("Imported");
+        s.model.list.stocks[0].URL = QStringLiteral("data:,x");
+        s.model.custom[1].CustomURL = QStringLiteral("vbscript:x");
         QVERIFY(s.storage.exportScript(s.model, s.geometry, s.path("backup.reg")).ok);
         s.model.list.types[0].Type = QStringLiteral("Mine");
         s.tree.Fill_tree(0, -1);
@@ -127,8 +129,10 @@ class FileCommandsTest : public QObject {
         QCOMPARE(s.platform.fileProposals,
                  answer == A::Yes ? QStringList{s.path("tickvane.reg")} : QStringList());
         const bool refused = answer == A::Yes && !imported && !file.isEmpty();
-        QCOMPARE(s.platform.messages.size(), refused ? 2 : 1);
+        // The addresses that the pages show without a link, in one message.
+        QCOMPARE(s.platform.messages.size(), refused || imported ? 2 : 1);
         QVERIFY(s.platform.lastMessage().contains(refused ? s.path(file) : QString()));
+        QVERIFY(!imported || s.platform.lastMessage().contains("\nURL0 in " + s.path(file)));
         const QString first = QString::fromLatin1(imported ? "Imported" : "Mine");
         QCOMPARE(DescribeList(s.model.list).section(u':', 0, 0), first);
         QCOMPARE(s.tree.topLevelItemCount(), 3);

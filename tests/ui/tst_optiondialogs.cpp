@@ -24,6 +24,7 @@
 //   caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE TEXT (in the address of
 //   a stock AOL)   redo (opens the last dialog again, Done: no address changes)
 //   silent   open   closed   proposed PATH   page FILE TEXT   nopage FILE
+//   answer Yes|No (to the next question)   focused NAME
 // A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
 // home folder.
 class OptionDialogsTest : public QObject {
@@ -133,6 +134,11 @@ class OptionDialogsTest : public QObject {
             } else if (verb == "color") {
                 platform.colorChoices.append(args == "none" ? std::nullopt
                                                             : std::optional<qint32>(args.toInt()));
+            } else if (verb == "answer") {
+                platform.answers.append(args == "No" ? Platform::Answer::No
+                                                     : Platform::Answer::Yes);
+            } else if (verb == "focused") {
+                QCOMPARE(dialog->focusWidget()->objectName(), name);
             } else if (verb == "file") {
                 platform.fileChoices.append(args);
             } else if (verb == "on" || verb == "off") {
