@@ -5,6 +5,7 @@
 #include "store/ScriptImport.h"
 #include "store/Storage.h"
 #include "store/StoreLayout.h"
+#include "store/UnlinkedAddresses.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -91,7 +92,11 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
     ApplyDefaults(model);
-    const QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    // One message in the window, one line per address on the command line.
+    if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
+        warnings << unlinked;
+    }
     StoreResult result = store.commit();
     if (result.ok) {
         result.warnings << warnings;

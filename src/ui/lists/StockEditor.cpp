@@ -2,6 +2,7 @@
 
 #include "model/SiteTable.h"
 #include "model/StockListOps.h"
+#include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
 #include "ui/kit/TrimmedField.h"
@@ -172,6 +173,9 @@ bool StockEditor::applyChanges() {
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (!KeepAddress(platform_, *WebURL_)) {
         return false;
     }
     if (TypePicker_->currentIndex() != TypeNo_) {
