@@ -1,6 +1,7 @@
 #include "ui/lists/StockEditor.h"
 
 #include "model/SiteTable.h"
+#include "model/StockEntry.h"
 #include "model/StockListOps.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
@@ -40,11 +41,6 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
                       const QRect& frame, int fieldWidth) {
     return AddFramedControl<Field>(parent, caption, name, frame,
                                    QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
-}
-
-QString trimmedText(QLineEdit& field) {
-    field.setText(field.text().trimmed());
-    return field.text();
 }
 }  // namespace
 
@@ -154,20 +150,9 @@ StockRecord StockEditor::record() const {
     return stock;
 }
 
-void StockEditor::trimFields() {
-    trimmedText(*SymbDef_);
-    trimmedText(*Descrip_);
-    if (trimmedText(*WebURL_) == WebAddressField::scheme()) {
-        WebURL_->clear();
-    }
-    for (QLineEdit* field : alternates_) {
-        trimmedText(*field);
-    }
-}
-
 bool StockEditor::applyChanges() {
     model_.SettingsChanged = true;
-    trimFields();
+    showRecord(TidyStockEntry(record()));
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
