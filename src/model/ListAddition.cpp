@@ -1,0 +1,205 @@
+#include "model/ListAddition.h"
+
+#include "model/SiteTable.h"
+#include "model/StockEntry.h"
+#include "model/StockListOps.h"
+
+#include <QHash>
+#include <QSet>
+#include <utility>
+
+namespace {
+QString counted(int count, const char* what) {
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
+}
+
+// The row as the stock editor would store it: trimmed, symbols in upper case, and the symbol
+// as the description when there is none.
+ListRow tidied(ListRow row) {
+    row.type = row.type.trimmed();
+    row.stock = TidyStockEntry(std::move(row.stock));
+    row.stock.Stock = SymbolCase(row.stock.Stock);
+    for (SiteId site : AllSites) {
+        QString& alternate = row.stock.*Site(site).alternate;
+        alternate = SymbolCase(alternate);
+    }
+    if (row.stock.Description.isEmpty()) {
+        row.stock.Description = row.stock.Stock;
+    }
+    return row;
+}
+
+QString tooLong(const QString& text, const QString& what) {
+    return text.size() > EntryMaxLength
+               ? QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength)
+               : QString();
+}
+
+// Which text of the row is longer than the editors hold, or empty.
+QString overLength(const ListRow& row) {
+    QString reason = tooLong(row.type, QStringLiteral("type name"));
+    const std::pair<const QString*, QString> fields[] = {
+        {&row.stock.Stock, QStringLiteral("symbol")},
+        {&row.stock.Description, QStringLiteral("description")},
+        {&row.stock.URL, QStringLiteral("web page")}};
+    for (const auto& [text, what] : fields) {
+        reason = reason.isEmpty() ? tooLong(*text, what) : reason;
+    }
+    for (SiteId site : AllSites) {
+        reason = reason.isEmpty() ? tooLong(row.stock.*Site(site).alternate,
+                                            QStringLiteral("symbol at ") + Site(site).name)
+                                  : reason;
+    }
+    return reason;
+}
+
+// Plans row after row, remembering the types the rows create and the symbols they add.
+class Planner {
+  public:
+    Planner(const StockList& list, qint16 defaultType) : defaultType_(defaultType) {
+        for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+            typeNames_.push_back(list.types[t].Type);
+            typesByName_.insert(list.types[t].Type.toCaseFolded(), t);
+            for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
+                symbols_.insert({t, list.stocks[s].Stock.toCaseFolded()});
+            }
+        }
+    }
+
+    PlannedRow plan(const ListRow& read) {
+        PlannedRow planned;
+        planned.row = tidied(read);
+        const ListRow& row = planned.row;
+        const bool onlyType = row.stock == StockRecord{};
+        planned.reason = overLength(row);
+        if (planned.reason.isEmpty() && !onlyType && row.stock.Stock.isEmpty()) {
+            planned.reason = QStringLiteral("no symbol");
+        }
+        if (!planned.reason.isEmpty()) {
+            return planned;
+        }
+        bool created = false;
+        planned.type = row.type.isEmpty() ? defaultType_ : typeNamed(row.type, created);
+        if (planned.type < 0) {
+            planned.reason = QStringLiteral("no type to add to");
+            return planned;
+        }
+        planned.typeName = typeNames_[planned.type];
+        if (onlyType) {
+            planned.action = created ? RowAction::NewType : RowAction::Duplicate;
+        } else if (!addSymbol(planned.type, row.stock.Stock)) {
+            planned.action = RowAction::Duplicate;
+        } else {
+            planned.action = created ? RowAction::AddToNewType : RowAction::Add;
+        }
+        return planned;
+    }
+
+  private:
+    int typeNamed(const QString& name, bool& created) {
+        const QString key = name.toCaseFolded();
+        const auto found = typesByName_.constFind(key);
+        created = found == typesByName_.constEnd();
+        if (!created) {
+            return *found;
+        }
+        typeNames_.push_back(name);
+        return *typesByName_.insert(key, int(typeNames_.size()) - 1);
+    }
+
+    // False when the type holds the symbol already.
+    bool addSymbol(int type, const QString& symbol) {
+        const std::pair<int, QString> key{type, symbol.toCaseFolded()};
+        if (symbols_.contains(key)) {
+            return false;
+        }
+        symbols_.insert(key);
+        return true;
+    }
+
+    int defaultType_;
+    std::vector<QString> typeNames_;  // the list's types, then the new ones
+    QHash<QString, int> typesByName_;
+    QSet<std::pair<int, QString>> symbols_;
+};
+}  // namespace
+
+ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType) {
+    ListAddition addition;
+    addition.stockRoom = StockCapacity - list.stockCount();
+    addition.typeRoom = TypeCapacity - list.typeCount();
+    addition.rows.reserve(rows.size());
+    Planner planner(list, defaultType);
+    for (const ListRow& row : rows) {
+        const PlannedRow& planned = addition.rows.emplace_back(planner.plan(row));
+        const RowAction action = planned.action;
+        addition.stocksToAdd += int(action == RowAction::Add || action == RowAction::AddToNewType);
+        addition.newTypes += int(action == RowAction::NewType || action == RowAction::AddToNewType);
+        addition.duplicates += int(action == RowAction::Duplicate);
+        addition.refused += int(action == RowAction::Refused);
+    }
+    return addition;
+}
+
+QString AdditionSummary(const ListAddition& addition, bool done) {
+    return QStringLiteral("%1 %2, %3, %4, %5 refused")
+        .arg(addition.stocksToAdd)
+        .arg(done ? QStringLiteral("added") : QStringLiteral("to add"),
+             counted(addition.newTypes, "new type"), counted(addition.duplicates, "duplicate"))
+        .arg(addition.refused);
+}
+
+QString ActionText(const PlannedRow& row) {
+    switch (row.action) {
+        case RowAction::Add:
+            return QStringLiteral("add");
+        case RowAction::AddToNewType:
+            return QStringLiteral("add, new type");
+        case RowAction::NewType:
+            return QStringLiteral("new type");
+        case RowAction::Duplicate:
+            return QStringLiteral("duplicate, skipped");
+        case RowAction::Refused:
+            break;
+    }
+    return QStringLiteral("refused: ") + row.reason;
+}
+
+QString CapacityRefusal(const ListAddition& addition) {
+    QStringList parts;
+    if (addition.stocksToAdd > addition.stockRoom) {
+        parts << QStringLiteral("The list has room for %1 more, not %2 (it holds at most %3).")
+                     .arg(counted(addition.stockRoom, "stock"))
+                     .arg(addition.stocksToAdd)
+                     .arg(StockCapacity);
+    }
+    if (addition.newTypes > addition.typeRoom) {
+        parts << QStringLiteral("The list has room for %1 more, not %2 (it holds at most %3).")
+                     .arg(counted(addition.typeRoom, "type"))
+                     .arg(addition.newTypes)
+                     .arg(TypeCapacity);
+    }
+    return parts.isEmpty() ? QString() : parts.join(u' ') + QStringLiteral(" Nothing is added.");
+}
+
+ListAdded AddListRows(Model& model, const ListAddition& addition) {
+    ListAdded added;
+    if (!addition.fits()) {
+        return added;
+    }
+    for (const PlannedRow& planned : addition.rows) {
+        const RowAction action = planned.action;
+        if (action == RowAction::NewType || action == RowAction::AddToNewType) {
+            const qint16 type = AppendType(model, planned.row.type);
+            added.firstNewType = added.firstNewType < 0 ? type : added.firstNewType;
+        }
+        if (action == RowAction::Add || action == RowAction::AddToNewType) {
+            const qint16 position = Add_Stock(model, qint16(planned.type), planned.row.stock);
+            // A stock inserted at or before the first one moves it one place on.
+            added.firstStock = added.firstStock < 0           ? position
+                               : position <= added.firstStock ? qint16(added.firstStock + 1)
+                                                              : added.firstStock;
+        }
+    }
+    return added;
+}
