@@ -3,6 +3,7 @@
 #include "ui/window/AboutBox.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
@@ -93,6 +94,8 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_);
+    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_);
+    ConnectListCommands(*tree_, *listCommands_, platform_);
     ConnectOptionsMenu(options_, model_, *tree_, platform_);
     startUp();
 }
@@ -138,6 +141,11 @@ void MainWindow::buildMenus() {
             [this] { fileCommands_->ExportSettings(); });
     connect(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered, this,
             [this] { fileCommands_->ImportSettings(); });
+    connect(addItem(file, "AddStocksFromList", "&Add stocks from list…"), &QAction::triggered, this,
+            [this] { listCommands_->AddStocksFromList(); });
+    // "&Clear settings" has the C.
+    connect(addItem(file, "SaveListAsCsv", "Save list as CS&V…"), &QAction::triggered, this,
+            [this] { listCommands_->SaveListAsCsv(); });
     connect(addItem(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));

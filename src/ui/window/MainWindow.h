@@ -15,6 +15,7 @@
 
 class AboutBox;
 class EditCommands;
+class ListCommands;
 class QAction;
 class QPushButton;
 class StockTree;
@@ -75,5 +76,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
+    std::unique_ptr<ListCommands> listCommands_;
     AboutBox* aboutBox_ = nullptr;
 };
