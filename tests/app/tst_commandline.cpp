@@ -109,8 +109,8 @@ class CommandLineTest : public QObject {
         QTest::addColumn<QString>("out");  // how standard output starts; empty: nothing
         QTest::addColumn<QString>("err");  // part of standard error; empty: nothing
         const QString usage =
-            "Give at most one of --generate, --export and --import, and no "
-            "other arguments.\nTry 'tickvane --help'.\n";
+            "Give at most one of --generate, --export, --import, --add-list and "
+            "--export-list, and no other arguments.\nTry 'tickvane --help'.\n";
         const auto row = [](const char* name, const QStringList& arguments, int exitCode,
                             const QString& out, const QString& err) {
             QTest::newRow(name) << arguments << exitCode << out << err;
