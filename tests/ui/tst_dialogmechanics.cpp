@@ -1,4 +1,5 @@
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/StockTree.h"
 
@@ -8,8 +9,10 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,8 +74,24 @@ class DialogMechanicsTest : public QObject {
         }
     }
 
+    // Each access key ("&x") among `captions` leads to one place only.
+    static void accessKeysUnique(const QStringList& captions) {
+        QSet<QChar> keys;
+        for (const QString& caption : captions) {
+            const qsizetype amp = caption.indexOf(u'&');
+            if (amp >= 0 && amp + 1 < caption.size()) {
+                const QChar key = caption[amp + 1].toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(caption));
+                keys.insert(key);
+            }
+        }
+    }
+
   private Q_SLOTS:
     void init() {
+        // The list that the File menu's list command is given each time.
+        writeFile(dir.filePath(QStringLiteral("list.txt")), "ZZA ZZB");
+        platform.fileChoices = QStringList(3, dir.filePath(QStringLiteral("list.txt")));
         model = Model();
         window = std::make_unique<MainWindow>(model, storage, platform);
         window->show();
@@ -95,6 +114,7 @@ class DialogMechanicsTest : public QObject {
         QTest::newRow("general options") << "|GenOptsMenu|UpperStock";
         QTest::newRow("custom URLs") << "|CustomUrlMenu|CustomUrlDesc0";
         QTest::newRow("own site") << "|OwnSiteMenu|NewWindow";
+        QTest::newRow("list preview") << "|AddStocksFromList|ListType";
     }
 
     void mechanics() {
@@ -126,6 +146,25 @@ class DialogMechanicsTest : public QObject {
             QCOMPARE(model == before, way != Enter);
             QCOMPARE(model.SettingsChanged, way == Enter);
         }
+    }
+
+    // The File menu grew by the list commands; the list preview is new. (The custom URLs
+    // dialog's captions give "s" twice, by design.)
+    void accessKeysOfTheListCommands() {
+        QStringList items;
+        for (const QAction* item : window->findChild<QMenu*>(QStringLiteral("File"))->actions()) {
+            items << item->text();
+        }
+        accessKeysUnique(items);
+        QDialog* preview = open(QString(), QStringLiteral("AddStocksFromList"));
+        QStringList captions;
+        for (const QAbstractButton* button : preview->findChildren<QAbstractButton*>()) {
+            captions << button->text();
+        }
+        for (const QGroupBox* frame : preview->findChildren<QGroupBox*>()) {
+            captions << frame->title();
+        }
+        accessKeysUnique(captions);
     }
 };
 
