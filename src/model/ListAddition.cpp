@@ -9,6 +9,14 @@
 #include <utility>
 
 namespace {
+bool addsStock(RowAction action) {
+    return action == RowAction::Add || action == RowAction::AddToNewType;
+}
+
+bool addsType(RowAction action) {
+    return action == RowAction::NewType || action == RowAction::AddToNewType;
+}
+
 QString counted(int count, const char* what) {
     return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
 }
@@ -109,12 +117,9 @@ class Planner {
 
     // False when the type holds the symbol already.
     bool addSymbol(int type, const QString& symbol) {
-        const std::pair<int, QString> key{type, symbol.toCaseFolded()};
-        if (symbols_.contains(key)) {
-            return false;
-        }
-        symbols_.insert(key);
-        return true;
+        const qsizetype before = symbols_.size();
+        symbols_.insert({type, symbol.toCaseFolded()});
+        return symbols_.size() > before;
     }
 
     int defaultType_;
@@ -131,10 +136,9 @@ ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint1
     addition.rows.reserve(rows.size());
     Planner planner(list, defaultType);
     for (const ListRow& row : rows) {
-        const PlannedRow& planned = addition.rows.emplace_back(planner.plan(row));
-        const RowAction action = planned.action;
-        addition.stocksToAdd += int(action == RowAction::Add || action == RowAction::AddToNewType);
-        addition.newTypes += int(action == RowAction::NewType || action == RowAction::AddToNewType);
+        const RowAction action = addition.rows.emplace_back(planner.plan(row)).action;
+        addition.stocksToAdd += int(addsStock(action));
+        addition.newTypes += int(addsType(action));
         addition.duplicates += int(action == RowAction::Duplicate);
         addition.refused += int(action == RowAction::Refused);
     }
@@ -166,18 +170,20 @@ QString ActionText(const PlannedRow& row) {
 }
 
 QString CapacityRefusal(const ListAddition& addition) {
+    const auto room = [](int free, int wanted, int capacity, const char* what) {
+        return QStringLiteral("The list has room for %1 more %2%3, not %4 (it holds at most %5).")
+            .arg(free)
+            .arg(QLatin1String(what))
+            .arg(free == 1 ? "" : "s")
+            .arg(wanted)
+            .arg(capacity);
+    };
     QStringList parts;
     if (addition.stocksToAdd > addition.stockRoom) {
-        parts << QStringLiteral("The list has room for %1 more, not %2 (it holds at most %3).")
-                     .arg(counted(addition.stockRoom, "stock"))
-                     .arg(addition.stocksToAdd)
-                     .arg(StockCapacity);
+        parts << room(addition.stockRoom, addition.stocksToAdd, StockCapacity, "stock");
     }
     if (addition.newTypes > addition.typeRoom) {
-        parts << QStringLiteral("The list has room for %1 more, not %2 (it holds at most %3).")
-                     .arg(counted(addition.typeRoom, "type"))
-                     .arg(addition.newTypes)
-                     .arg(TypeCapacity);
+        parts << room(addition.typeRoom, addition.newTypes, TypeCapacity, "type");
     }
     return parts.isEmpty() ? QString() : parts.join(u' ') + QStringLiteral(" Nothing is added.");
 }
@@ -188,12 +194,11 @@ ListAdded AddListRows(Model& model, const ListAddition& addition) {
         return added;
     }
     for (const PlannedRow& planned : addition.rows) {
-        const RowAction action = planned.action;
-        if (action == RowAction::NewType || action == RowAction::AddToNewType) {
+        if (addsType(planned.action)) {
             const qint16 type = AppendType(model, planned.row.type);
             added.firstNewType = added.firstNewType < 0 ? type : added.firstNewType;
         }
-        if (action == RowAction::Add || action == RowAction::AddToNewType) {
+        if (addsStock(planned.action)) {
             const qint16 position = Add_Stock(model, qint16(planned.type), planned.row.stock);
             // A stock inserted at or before the first one moves it one place on.
             added.firstStock = added.firstStock < 0           ? position

@@ -33,21 +33,17 @@ class ListCommandsTest : public QObject {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("list");
-        QTest::newRow("File menu") << "menu"
-                                   << "jpm"
-                                   << "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
-        QTest::newRow("Ctrl+V of text") << "paste text"
-                                        << "Tech"
-                                        << "Tech:ibm,msft,NVDA,XOM|Banks:jpm";
-        QTest::newRow("Ctrl+V of a copied file") << "paste file"
-                                                 << ""
-                                                 << "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
-        QTest::newRow("drop of text") << "drop text"
-                                      << "msft"
-                                      << "Tech:ibm,msft,NVDA,XOM|Banks:jpm";
-        QTest::newRow("drop of a file") << "drop file"
-                                        << "Banks"
-                                        << "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
+        const auto row = [](const char* name, const char* way, const char* selected,
+                            const char* list) {
+            QTest::newRow(name) << QString(way) << QString(selected) << QString(list);
+        };
+        const char* toBanks = "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
+        const char* toTech = "Tech:ibm,msft,NVDA,XOM|Banks:jpm";
+        row("File menu", "menu", "jpm", toBanks);
+        row("Ctrl+V of text", "paste text", "Tech", toTech);
+        row("Ctrl+V of a copied file", "paste file", "", toBanks);
+        row("drop of text", "drop text", "msft", toTech);
+        row("drop of a file", "drop file", "Banks", toBanks);
     }
     void waysIn() {
         QFETCH(QString, way);
@@ -80,22 +76,18 @@ class ListCommandsTest : public QObject {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("offered");  // the text; the File menu offers a missing file
         QTest::addColumn<QString>("message");  // empty: a beep
-        QTest::newRow("missing file")
-            << "menu"
-            << ""
-            << "\"$T/none.csv\" could not be read: No such file or directory.";
-        QTest::newRow("pasted binary") << "paste"
-                                       << "A\nB\x01"
-                                       << "The pasted text, line 2: holds the control character "
-                                          "U+0001, so it is not a list.";
-        QTest::newRow("dropped header without symbols")
-            << "drop"
-            << "Name,Sector\nApple,Tech"
-            << "The dropped text, line 1: the header names no symbol column (Symbol, Ticker or "
-               "Code).";
-        QTest::newRow("empty clipboard") << "paste"
-                                         << ""
-                                         << "";
+        const auto row = [](const char* name, const char* way, const char* offered,
+                            const char* message) {
+            QTest::newRow(name) << QString(way) << QString(offered) << QString(message);
+        };
+        row("missing file", "menu", "",
+            "\"$T/none.csv\" could not be read: No such file or directory.");
+        row("pasted binary", "paste", "A\nB\x01",
+            "The pasted text, line 2: holds the control character U+0001, so it is not a list.");
+        row("dropped header without symbols", "drop", "Name,Sector\nApple,Tech",
+            "The dropped text, line 1: the header names no symbol column (Symbol, Ticker or "
+            "Code).");
+        row("empty clipboard", "paste", "", "");
     }
     void unreadable() {
         QFETCH(QString, way);
@@ -142,10 +134,8 @@ class ListCommandsTest : public QObject {
     void saveListAsCsv_data() {
         QTest::addColumn<QString>("file");  // chosen in the save dialog; empty: cancelled
         QTest::addColumn<QString>("message");
-        QTest::newRow("written") << "out.csv"
-                                 << "";
-        QTest::newRow("cancelled") << ""
-                                   << "";
+        QTest::newRow("written") << "out.csv" << QString();
+        QTest::newRow("cancelled") << QString() << QString();
         QTest::newRow("failed") << "missing/out.csv"
                                 << "Could not write \"$T/missing/out.csv\": No such file or "
                                    "directory.";
