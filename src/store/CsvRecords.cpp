@@ -3,11 +3,15 @@
 #include "store/LineEnds.h"
 
 #include <csv.h>
+#include <QStringDecoder>
 
 namespace {
 // libcsv reports fields and record ends; the reader feeds it one line at a time, so the line
 // on which each record starts is known.
 struct RecordCollector {
+    // A field may start with U+FEFF, which QString::fromUtf8 would drop as a byte-order mark.
+    QStringDecoder utf8{QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
     CsvRecords result;
     QStringList fields;
     qsizetype maxRecords = 0;
@@ -17,7 +21,8 @@ struct RecordCollector {
 
 void onField(void* data, size_t size, void* context) {
     auto& collector = *static_cast<RecordCollector*>(context);
-    collector.fields << QString::fromUtf8(static_cast<const char*>(data), qsizetype(size));
+    collector.fields << collector.utf8(
+        QByteArrayView(static_cast<const char*>(data), qsizetype(size)));
 }
 
 void onRecordEnd(int, void* context) {
