@@ -37,28 +37,25 @@ ListRow tidied(ListRow row) {
     return row;
 }
 
-QString tooLong(const QString& text, const QString& what) {
-    return text.size() > EntryMaxLength
-               ? QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength)
-               : QString();
-}
-
 // Which text of the row is longer than the editors hold, or empty.
 QString overLength(const ListRow& row) {
-    QString reason = tooLong(row.type, QStringLiteral("type name"));
-    const std::pair<const QString*, QString> fields[] = {
-        {&row.stock.Stock, QStringLiteral("symbol")},
-        {&row.stock.Description, QStringLiteral("description")},
-        {&row.stock.URL, QStringLiteral("web page")}};
-    for (const auto& [text, what] : fields) {
-        reason = reason.isEmpty() ? tooLong(*text, what) : reason;
+    const auto tooLong = [](const QString& text) { return text.size() > EntryMaxLength; };
+    const std::pair<QString StockRecord::*, const char*> fields[] = {
+        {&StockRecord::Stock, "symbol"},
+        {&StockRecord::Description, "description"},
+        {&StockRecord::URL, "web page"}};
+    QString what = tooLong(row.type) ? QStringLiteral("type name") : QString();
+    for (const auto& [field, name] : fields) {
+        what = what.isEmpty() && tooLong(row.stock.*field) ? QString::fromLatin1(name) : what;
     }
     for (SiteId site : AllSites) {
-        reason = reason.isEmpty() ? tooLong(row.stock.*Site(site).alternate,
-                                            QStringLiteral("symbol at ") + Site(site).name)
-                                  : reason;
+        what = what.isEmpty() && tooLong(row.stock.*Site(site).alternate)
+                   ? QStringLiteral("symbol at ") + Site(site).name
+                   : what;
     }
-    return reason;
+    return what.isEmpty()
+               ? what
+               : QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength);
 }
 
 // Plans row after row, remembering the types the rows create and the symbols they add.
