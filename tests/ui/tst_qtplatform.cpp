@@ -1,13 +1,16 @@
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 // The real message box: its title, its default button, what Escape answers, and that its
-// text is never read as markup.
+// text is never read as markup. The real clipboard and drops.
 class QtPlatformTest : public QObject {
     Q_OBJECT
   private:
@@ -51,6 +54,51 @@ class QtPlatformTest : public QObject {
         QCOMPARE(platform.message(QStringLiteral("text"), buttons, defaultButton), answer);
         QCOMPARE(title, QStringLiteral("Tickvane"));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // A local file is offered before text, text before a web address; a drop of neither is
+    // refused at the door.
+    void clipboardAndDrops_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("offered");  // "file:PATH", "text:TEXT" or empty
+        QTest::newRow("a local file") << "file:///tmp/list.csv"
+                                      << "file:/tmp/list.csv";
+        QTest::newRow("a web address") << "https://example.com/list.csv"
+                                       << "text:AAPL";
+        QTest::newRow("text") << ""
+                              << "text:AAPL";
+        QTest::newRow("nothing") << ""
+                                 << "";
+    }
+    void clipboardAndDrops() {
+        QFETCH(QString, url);
+        QFETCH(QString, offered);
+        const auto data = [&] {
+            auto* mime = new QMimeData;
+            mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
+            mime->setText(offered.isEmpty() ? QString() : QStringLiteral("AAPL"));
+            return mime;
+        };
+        const auto shown = [](const OfferedList& list) {
+            return list.empty()          ? QString()
+                   : list.file.isEmpty() ? "text:" + list.text
+                                         : "file:" + list.file;
+        };
+        QtPlatform platform;
+        QApplication::clipboard()->setMimeData(data());
+        QCOMPARE(shown(platform.clipboardList()), offered);
+
+        QWidget target;
+        QString dropped;
+        platform.acceptDrops(target, [&](const OfferedList& list) { dropped = shown(list); });
+        const std::unique_ptr<QMimeData> mime(data());
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QCOMPARE(enter.isAccepted(), !offered.isEmpty());
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &drop);
+        QCOMPARE(dropped, offered);
     }
 };
 
