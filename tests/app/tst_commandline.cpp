@@ -170,6 +170,7 @@ class CommandLineTest : public QObject {
 
     // A duplicate and a refused row are named on standard error, the rest is added and
     // stored; read again from standard input, every row is a duplicate, which is no failure.
+    // A new type alone is stored too.
     void addList() {
         const QByteArray list =
             "Symbol,Name,Type\nDJIA,dup,market indices\nNVDA,NVIDIA,Chips\n,no symbol,Chips\n";
@@ -186,6 +187,9 @@ class CommandLineTest : public QObject {
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.out, "0 added, 0 new types, 2 duplicates, 1 refused\n");
         QCOMPARE(readFile(store), stored);
+        QCOMPARE(tickvane({"--add-list", "-"}, "###Watch\n").out,
+                 "0 added, 1 new type, 0 duplicates, 0 refused\n");
+        QVERIFY(tickvane({"--export-list", "-"}).out.endsWith("\r\nWatch\r\n"));
     }
 
     // Nothing that is not a regular file is replaced: a device takes an export as it is, a
