@@ -90,7 +90,7 @@ class ListReaderTest : public QObject {
         list.types[0] = {QStringLiteral("Tech, \"big\""), 0, 1};
         list.types[1] = {QStringLiteral("Empty"), 2, 1};
         list.stocks[0] = {"IBM", "IBM", "https://www.ibm.com/", "", "", "", ""};
-        list.stocks[1] = {"A B", " two\r\nlines", "", "X,Y", "\"Q\"", "tab\t", "\u20ac"};
+        list.stocks[1] = {"A B", " two\r\nlines", " x", "X,Y", "\"Q\"", "tab\t", "\u20ac"};
         QCOMPARE(ListCsv(list), readFile(QT_TESTCASE_SOURCEDIR "/data/lists/written.csv"));
     }
 
