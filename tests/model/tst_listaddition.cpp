@@ -1,7 +1,9 @@
 #include "model/ListAddition.h"
 #include "model/StockEntry.h"
 #include "support/EditingHarness.h"
+#include "support/Files.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -18,55 +20,41 @@ ListRows Rows(const QString& text) {
     return rows;
 }
 
-// What happens to each row and where it goes, then the summary.
+// What happens to each row and where it goes, then the summary, one to a line.
 QString Outcome(const ListAddition& addition) {
     QStringList rows;
     for (const PlannedRow& row : addition.rows) {
         rows << ActionText(row) + (row.typeName.isEmpty() ? QString() : " @ " + row.typeName);
     }
-    return rows.join(QStringLiteral("; ")) + QStringLiteral(" = ") +
-           AdditionSummary(addition, false);
+    return (rows << AdditionSummary(addition, false)).join(u'\n');
 }
 }  // namespace
 
 class ListAdditionTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // Over the list "Tech: IBM | Banks: JPM".
+    // Every tests/data/lists/plan/NAME.rows (the type index for rows that name none, then the
+    // rows; LONG is a text one longer than the editors hold) planned over the list
+    // "Tech: IBM | Banks: JPM" gives NAME.outcome.
     void plansEachRow_data() {
         QTest::addColumn<QString>("rows");
-        QTest::addColumn<int>("defaultType");
         QTest::addColumn<QString>("outcome");
-        const QString longText(EntryMaxLength + 1, u'a');
-        QTest::newRow("types matched without regard to case")
-            << "tech|aapl\nBANKS| jpm \n|msft\n|Ibm" << 1
-            << "add @ Tech; duplicate, skipped @ Banks; add @ Banks; add @ Banks = 3 to add, 0 new "
-               "types, 1 duplicate, 0 refused";
-        QTest::newRow("new types in order, a second occurrence skipped")
-            << "Energy|XOM\n energy |xom\nEnergy|CVX\nHealth|\ntech|" << 1
-            << "add, new type @ Energy; duplicate, skipped @ Energy; add @ Energy; new type @ "
-               "Health; duplicate, skipped @ Tech = 2 to add, 2 new types, 2 duplicates, 0 "
-               "refused";
-        QTest::newRow("refused with the editor's reasons")
-            << "Tech| |desc\nTech|" + longText + "\nTech|A|" + longText + "\nTech|A||" + longText +
-                   "\nTech|A||||\nTech|B|||" + longText + "\n" + longText + "|A"
-            << 0
-            << "refused: no symbol; refused: symbol longer than 32767 characters; refused: "
-               "description longer than 32767 characters; refused: web page longer than 32767 "
-               "characters; add @ Tech; refused: symbol at BigCharts longer than 32767 "
-               "characters; refused: type name longer than 32767 characters = 1 to add, 0 new "
-               "types, 0 duplicates, 6 refused";
-        QTest::newRow("no type for rows that name none")
-            << "|AAPL\nNew|MSFT" << -1
-            << "refused: no type to add to; add, new type @ New = 1 to add, 1 new type, 0 "
-               "duplicates, 1 refused";
+        const QDir files(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/lists/plan"));
+        for (const QString& name : files.entryList({QStringLiteral("*.rows")})) {
+            QTest::newRow(qPrintable(name))
+                << QString::fromUtf8(readFile(files.filePath(name)))
+                << QString::fromUtf8(readFile(files.filePath(name.chopped(4) + "outcome")));
+        }
     }
     void plansEachRow() {
         QFETCH(QString, rows);
-        QFETCH(int, defaultType);
         QFETCH(QString, outcome);
+        QStringList lines = rows.replace("LONG", QString(EntryMaxLength + 1, u'a'))
+                                .split(u'\n', Qt::SkipEmptyParts);
+        const auto defaultType = qint16(lines.takeFirst().toShort());
         EditingHarness h(QStringLiteral("Tech:ibm|Banks:jpm"));
-        QCOMPARE(Outcome(PlanListAddition(h.model.list, Rows(rows), qint16(defaultType))), outcome);
+        QCOMPARE(Outcome(PlanListAddition(h.model.list, Rows(lines.join(u'\n')), defaultType)),
+                 outcome.trimmed());
     }
 
     void rowBecomesWhatTheEditorStores() {

@@ -28,7 +28,7 @@ QString Render(const ListReading& reading) {
 
 // Hostile texts: every character CSV quoting is about, line ends of three kinds, non-ASCII.
 const QStringList Hostile{
-    "Say \"hi\", ok",    "two\r\nlines",     "lf\nonly",   "semi;colon", "tab\tinside",
+    "Say \"hi\", ok",    "two\r\nlines",     "lf\nonly",      "semi;colon", "tab\tinside",
     "B\u00f6rse \u20ac", "chart \U0001F4C8", "###not a type", "EX:NOT",     "cr\ronly"};
 
 StockList HostileListAtCapacity() {

@@ -27,85 +27,65 @@ struct Session : EditingHarness {
 class ListCommandsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // Every way in opens the preview on the list; rows that name no type go to the selected
-    // type (a stock's owner), else the last; Add selects the first stock added.
+    // Every way in opens the preview on what it offers; rows that name no type go to the
+    // selected type (a stock's owner), else the last; Add selects the first stock added. What
+    // cannot be read is a message with the source and the line, or a beep; no preview.
     void waysIn_data() {
         QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("offered");  // the text, written to list.txt for a file
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<QString>("list");
-        const auto row = [](const char* name, const char* way, const char* selected,
-                            const char* list) {
-            QTest::newRow(name) << QString(way) << QString(selected) << QString(list);
+        QTest::addColumn<QString>("result");  // the list after Add, the message, or "beep"
+        const auto row = [](const char* name, const char* way, const char* offered,
+                            const char* selected, const char* result) {
+            QTest::newRow(name) << QString(way) << QString(offered) << QString(selected)
+                                << QString(result);
         };
+        const char* list = "nvda, ibm\nXOM";
         const char* toBanks = "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
         const char* toTech = "Tech:ibm,msft,NVDA,XOM|Banks:jpm";
-        row("File menu", "menu", "jpm", toBanks);
-        row("Ctrl+V of text", "paste text", "Tech", toTech);
-        row("Ctrl+V of a copied file", "paste file", "", toBanks);
-        row("drop of text", "drop text", "msft", toTech);
-        row("drop of a file", "drop file", "Banks", toBanks);
+        row("File menu", "menu file", list, "jpm", toBanks);
+        row("Ctrl+V of text", "paste text", list, "Tech", toTech);
+        row("Ctrl+V of a copied file", "paste file", list, "", toBanks);
+        row("drop of text", "drop text", list, "msft", toTech);
+        row("drop of a file", "drop file", list, "Banks", toBanks);
+        row("missing file", "menu none", "", "",
+            "\"$T/none\" could not be read: No such file or directory.");
+        row("pasted binary", "paste text", "A\nB\x01", "",
+            "The pasted text, line 2: holds the control character U+0001, so it is not a list.");
+        row("dropped header without symbols", "drop text", "Name,Sector\nApple,Tech", "",
+            "The dropped text, line 1: the header names no symbol column (Symbol, Ticker or "
+            "Code).");
+        row("empty clipboard", "paste text", "", "", "beep");
     }
     void waysIn() {
         QFETCH(QString, way);
+        QFETCH(QString, offered);
         QFETCH(QString, selected);
-        QFETCH(QString, list);
+        QFETCH(QString, result);
         Session s;
         s.select(selected);
-        const QByteArray text = "nvda, ibm\nXOM";
-        writeFile(s.path("list.txt"), text);
-        const OfferedList offered =
-            way.endsWith("file") ? OfferedList{s.path("list.txt"), {}} : OfferedList{{}, text};
-        if (way == "menu") {
-            s.platform.fileChoices = {s.path("list.txt")};
+        writeFile(s.path("list.txt"), offered.toUtf8());
+        const QString file = s.path(way.section(u' ', 1) == "file" ? "list.txt" : "none");
+        const OfferedList given =
+            way.endsWith("text") ? OfferedList{{}, offered} : OfferedList{file, {}};
+        if (way.startsWith("menu")) {
+            s.platform.fileChoices = {file};
             s.lists.AddStocksFromList();
         } else if (way.startsWith("paste")) {
-            s.platform.clipboard = offered;
+            s.platform.clipboard = given;
             QTest::keyClick(&s.tree, Qt::Key_V, Qt::ControlModifier);
         } else {
-            s.platform.dropped(offered);
+            s.platform.dropped(given);
         }
-        QVERIFY(s.lists.preview().isVisible());
-        s.lists.preview().Done_Click();
-        QCOMPARE(s.list(), list);
-        QCOMPARE(s.selected(), "NVDA");
-        QVERIFY(s.model.SettingsChanged);
-    }
-
-    // Nothing to read: a message with the source and the line, or a beep; no preview.
-    void unreadable_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("offered");  // the text; the File menu offers a missing file
-        QTest::addColumn<QString>("message");  // empty: a beep
-        const auto row = [](const char* name, const char* way, const char* offered,
-                            const char* message) {
-            QTest::newRow(name) << QString(way) << QString(offered) << QString(message);
-        };
-        row("missing file", "menu", "",
-            "\"$T/none.csv\" could not be read: No such file or directory.");
-        row("pasted binary", "paste", "A\nB\x01",
-            "The pasted text, line 2: holds the control character U+0001, so it is not a list.");
-        row("dropped header without symbols", "drop", "Name,Sector\nApple,Tech",
-            "The dropped text, line 1: the header names no symbol column (Symbol, Ticker or "
-            "Code).");
-        row("empty clipboard", "paste", "", "");
-    }
-    void unreadable() {
-        QFETCH(QString, way);
-        QFETCH(QString, offered);
-        QFETCH(QString, message);
-        Session s;
-        if (way == "menu") {
-            s.platform.fileChoices = {s.path("none.csv")};
-            s.lists.AddStocksFromList();
-        } else if (way == "paste") {
-            s.platform.clipboard.text = offered;
-            s.lists.PasteList();
+        if (s.lists.preview().isVisible()) {
+            s.lists.preview().Done_Click();
+            QCOMPARE(s.list(), result);
+            QCOMPARE(s.selected(), "NVDA");
+            QVERIFY(s.model.SettingsChanged);
         } else {
-            s.platform.dropped({{}, offered});
+            QCOMPARE(s.platform.beeps ? "beep" : s.platform.lastMessage(),
+                     result.replace("$T", s.dir.path()));
         }
-        QCOMPARE(s.platform.lastMessage(), message.replace("$T", s.dir.path()));
-        QCOMPARE(s.platform.beeps, message.isEmpty() ? 1 : 0);
-        QVERIFY(!s.lists.preview().isVisible());
     }
 
     // The type for rows that name none can be changed in the preview; a list past the

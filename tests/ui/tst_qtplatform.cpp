@@ -60,45 +60,40 @@ class QtPlatformTest : public QObject {
     // refused at the door.
     void clipboardAndDrops_data() {
         QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("offered");  // "file:PATH", "text:TEXT" or empty
-        QTest::newRow("a local file") << "file:///tmp/list.csv"
-                                      << "file:/tmp/list.csv";
-        QTest::newRow("a web address") << "https://example.com/list.csv"
-                                       << "text:AAPL";
-        QTest::newRow("text") << ""
-                              << "text:AAPL";
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("offered");  // file|text
+        QTest::newRow("a local file") << "file:///tmp/l.csv"
+                                      << "AAPL"
+                                      << "/tmp/l.csv|";
+        QTest::newRow("a web address") << "https://x.org/l.csv"
+                                       << "AAPL"
+                                       << "|AAPL";
         QTest::newRow("nothing") << ""
-                                 << "";
+                                 << ""
+                                 << "|";
     }
     void clipboardAndDrops() {
         QFETCH(QString, url);
+        QFETCH(QString, text);
         QFETCH(QString, offered);
-        const auto data = [&] {
-            auto* mime = new QMimeData;
-            mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
-            mime->setText(offered.isEmpty() ? QString() : QStringLiteral("AAPL"));
-            return mime;
-        };
-        const auto shown = [](const OfferedList& list) {
-            return list.empty()          ? QString()
-                   : list.file.isEmpty() ? "text:" + list.text
-                                         : "file:" + list.file;
-        };
+        auto* mime = new QMimeData;  // the clipboard's own
+        mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
+        mime->setText(text);
         QtPlatform platform;
-        QApplication::clipboard()->setMimeData(data());
-        QCOMPARE(shown(platform.clipboardList()), offered);
+        QApplication::clipboard()->setMimeData(mime);
+        const OfferedList pasted = platform.clipboardList();
+        QCOMPARE(pasted.file + u'|' + pasted.text, offered);
 
         QWidget target;
-        QString dropped;
-        platform.acceptDrops(target, [&](const OfferedList& list) { dropped = shown(list); });
-        const std::unique_ptr<QMimeData> mime(data());
-        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime.get(), Qt::LeftButton,
-                              Qt::NoModifier);
+        QString dropped = QStringLiteral("none");
+        platform.acceptDrops(target,
+                             [&](const OfferedList& l) { dropped = l.file + u'|' + l.text; });
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &enter);
-        QCOMPARE(enter.isAccepted(), !offered.isEmpty());
-        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(enter.isAccepted(), offered != "|");
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &drop);
-        QCOMPARE(dropped, offered);
+        QCOMPARE(dropped, offered == "|" ? "none" : offered);
     }
 };
 
