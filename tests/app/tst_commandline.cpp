@@ -190,9 +190,9 @@ class CommandLineTest : public QObject {
         QVERIFY(tickvane({"--export-list", "-"}).out.endsWith("\r\nWatch\r\n"));
     }
 
-    // Nothing that is not a regular file is replaced: a device takes an export as it is, a
-    // link is written through, and a store, page or export that is a folder or FIFO is
-    // refused. Generation stops at the first failure.
+    // Nothing that is not a regular file is replaced: a device takes an export as it is (or
+    // says why not), a link is written through, and a store, page or export that is a folder
+    // or FIFO is refused. Generation stops at the first failure.
     void writeTargets_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
@@ -205,6 +205,8 @@ class CommandLineTest : public QObject {
         };
         const QStringList import{"--import", "$T/in.reg"};
         row("export into a device", {"--export", "/dev/null"}, "", 0, "", "");
+        row("export into a full device", {"--export", "/dev/full"}, "", 1,
+            "Could not write \"/dev/full\": No space left on device.", "");
         row("export through a link", {"--export", "$T/link.reg"}, "link:link.reg", 0, "", "");
         row("export onto a folder", {"--export", "$T/dir.reg"}, "dir:dir.reg", 1,
             "Could not write \"$T/dir.reg\": it is a folder", "");

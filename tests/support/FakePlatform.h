@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // A Platform that records what the program shows and answers from a script prepared by the
 // test. A question with no prepared answer gets its default button.
@@ -21,6 +22,8 @@ class FakePlatform : public Platform {
     OfferedList clipboard;
     // What acceptDrops() was given: calling it drops a list on the target.
     std::function<void(const OfferedList&)> dropped;
+    // Runs once while the next message is shown, as events do in a message box's own loop.
+    std::function<void()> duringMessage;
 
     QList<Shown> messages;
     QStringList opened;

@@ -1,3 +1,4 @@
+#include "model/StockListOps.h"
 #include "store/ListCsv.h"
 #include "support/EditingHarness.h"
 #include "support/Files.h"
@@ -16,7 +17,7 @@ struct Session : EditingHarness {
     ListCommands lists{model, tree, platform};
 
     Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
-        ConnectListCommands(tree, lists, platform);
+        ConnectListCommands(tree, lists, platform, guard);
         model.general.HtmlDir = dir.path() + u'/';
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -88,8 +89,9 @@ class ListCommandsTest : public QObject {
         }
     }
 
-    // The type for rows that name none can be changed in the preview; a list past the
-    // capacity is refused on Add, and the preview stays open.
+    // The type for rows that name none can be changed in the preview; a list that changed
+    // under it is left alone; a list past the capacity is refused on Add, and the preview
+    // stays open.
     void preview() {
         Session s;
         s.select(QStringLiteral("Tech"));
@@ -97,6 +99,12 @@ class ListCommandsTest : public QObject {
         QCOMPARE(s.summary(), "2 to add, 0 new types, 0 duplicates, 0 refused");
         s.lists.preview().findChild<QComboBox*>("ListType")->setCurrentIndex(1);
         QCOMPARE(s.summary(), "1 to add, 0 new types, 1 duplicate, 0 refused");
+
+        AppendType(s.model, QStringLiteral("Late"));  // the list changes under the preview
+        s.lists.preview().Done_Click();
+        QCOMPARE(s.platform.lastMessage(),
+                 "The list changed while this dialog was open; nothing was changed.");
+        QCOMPARE(s.list(), "Tech:ibm,msft|Banks:jpm|Late:");
 
         s.model.list.Maxstocks = StockCapacity - 2;
         s.model.list.types[1].Histock = s.model.list.Maxstocks;

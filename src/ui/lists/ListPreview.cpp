@@ -61,6 +61,7 @@ void ListPreview::buildTable() {
 
 void ListPreview::List_init(ListRows rows) {
     rows_ = std::move(rows);
+    filledFrom_.take(model_.list);
     fillTypePicker();
     plan();
     Rows_->setCurrentIndex(table_->index(0, 0));
@@ -88,6 +89,9 @@ void ListPreview::plan() {
 }
 
 bool ListPreview::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     if (const QString refusal = CapacityRefusal(addition_); !refusal.isEmpty()) {
         platform_.message(refusal);

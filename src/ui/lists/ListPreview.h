@@ -2,6 +2,7 @@
 
 #include "model/ListAddition.h"
 #include "ui/kit/ModelDialog.h"
+#include "ui/lists/ListSnapshot.h"
 
 class ListPreviewTable;
 class QComboBox;
@@ -36,4 +37,5 @@ class ListPreview : public ModelDialog {
     ListPreviewTable* table_;
     ListRows rows_;
     ListAddition addition_;
+    ListSnapshot filledFrom_;
 };

@@ -100,6 +100,7 @@ bool StockEditor::Stock_init(bool addMode) {
     }
     TargetType_ = TypeNo_;
     fillTypePicker();
+    filledFrom_.take(list, selection.isStock() ? selection.stock : -1);
     return true;
 }
 
@@ -151,6 +152,9 @@ StockRecord StockEditor::record() const {
 }
 
 bool StockEditor::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     showRecord(TidyStockEntry(record()));
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {

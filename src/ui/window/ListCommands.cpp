@@ -4,6 +4,7 @@
 #include "store/ListFile.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
 #include "ui/window/StockTree.h"
 
 namespace {
@@ -70,10 +71,10 @@ void ListCommands::openPreview(const ListReading& reading, const QString& source
     preview().open();
 }
 
-void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform) {
-    QObject::connect(&tree, &StockTree::pasteRequested, &tree,
-                     [&commands] { commands.PasteList(); });
-    platform.acceptDrops(*tree.viewport(), [&commands](const OfferedList& offered) {
-        commands.TakeList(offered, QStringLiteral("The dropped text"));
+void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
+                         CommandGuard& guard) {
+    guard.connectCommand(&tree, &StockTree::pasteRequested, [&commands] { commands.PasteList(); });
+    platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
+        guard.run([&] { commands.TakeList(offered, QStringLiteral("The dropped text")); });
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CommandGuard;
 class ListPreview;
 class Platform;
 class StockTree;
@@ -37,5 +38,6 @@ class ListCommands {
     ListPreview* preview_ = nullptr;  // owned by the tree's window
 };
 
-// Ctrl+V in the tree and drops of files or text on it open the preview.
-void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform);
+// Ctrl+V in the tree and drops of files or text on it open the preview, through `guard`.
+void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
+                         CommandGuard& guard);
