@@ -1,6 +1,7 @@
 #include "ui/lists/StockEditor.h"
 
 #include "model/SiteTable.h"
+#include "model/StockEntry.h"
 #include "model/StockListOps.h"
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
@@ -43,7 +44,6 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
     return AddFramedControl<Field>(parent, caption, name, frame,
                                    QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
 }
-
 }  // namespace
 
 StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
@@ -153,23 +153,12 @@ StockRecord StockEditor::record() const {
     return stock;
 }
 
-void StockEditor::trimFields() {
-    TrimField(*SymbDef_);
-    TrimField(*Descrip_);
-    if (TrimField(*WebURL_) == WebAddressField::scheme()) {
-        WebURL_->clear();
-    }
-    for (QLineEdit* field : alternates_) {
-        TrimField(*field);
-    }
-}
-
 bool StockEditor::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    trimFields();
+    showRecord(TidyStockEntry(record()));
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
