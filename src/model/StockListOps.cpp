@@ -58,6 +58,11 @@ bool InsertStock(Model& model, qint16 position, qint16 type, StockRecord stock) 
     return true;
 }
 
+qint16 Add_Stock(Model& model, qint16 newType, StockRecord stock) {
+    const qint16 position = model.list.types[newType].Histock + 1;
+    return InsertStock(model, position, newType, std::move(stock)) ? position : qint16(-1);
+}
+
 qint16 MoveStockToType(Model& model, qint16 stock, qint16 newType) {
     model.SettingsChanged = true;
     StockList& list = model.list;

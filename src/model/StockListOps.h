@@ -15,6 +15,8 @@ void DeleteType(Model& model, qint16 type);
 // Inserts `stock` at `position` (Lowstock..Histock+1 of `type`) as a stock of `type`; false
 // when the list has no room. The record is taken by value, so it may be an entry of the list.
 bool InsertStock(Model& model, qint16 position, qint16 type, StockRecord stock);
+// Appends `stock` at the end of `newType`; returns its index, or -1 when the list has no room.
+qint16 Add_Stock(Model& model, qint16 newType, StockRecord stock);
 // Moves stock `stock`, owned by list.StockTypeIndex[stock], to the end of `newType` and
 // returns its new index. The number of stocks stays, so this works on a full list too.
 qint16 MoveStockToType(Model& model, qint16 stock, qint16 newType);

@@ -1,10 +1,11 @@
 #include "store/IniSettingsStore.h"
 
 #include "model/WholeFile.h"
-#include "store/BoundedFile.h"
+#include "store/BoundedRead.h"
 #include "store/IniText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -22,13 +23,18 @@ IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
     }
     // Read afresh every time: a file rewritten within the same moment at the same size must
     // not be taken for the one read before.
-    const BoundedFile content = ReadBoundedFile(file);
-    if (content.missing) {
+    QFile stored(file);
+    if (!stored.open(QIODevice::ReadOnly)) {
+        readError_ = stored.exists() ? stored.errorString() : QString();
         return;
     }
-    readError_ = content.error;
-    tooLarge_ = content.tooLarge;
-    IniContent ini = ReadIniText(content.bytes);
+    QByteArray bytes;
+    tooLarge_ = !ReadBounded(stored, bytes);
+    if (stored.error() != QFileDevice::NoError) {
+        readError_ = stored.errorString();
+        return;
+    }
+    IniContent ini = ReadIniText(bytes);
     formatError_ = ini.malformedLines;
     undecoded_ = std::move(ini.undecodedKeys);
     index(std::move(ini.sections));

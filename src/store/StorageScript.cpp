@@ -1,12 +1,14 @@
 #include "model/WholeFile.h"
 #include "store/AllSettings.h"
-#include "store/BoundedFile.h"
+#include "store/BoundedRead.h"
 #include "store/IniSettingsStore.h"
 #include "store/RegistryScript.h"
 #include "store/ScriptImport.h"
 #include "store/Storage.h"
 #include "store/StoreLayout.h"
+#include "store/UnlinkedAddresses.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -20,17 +22,22 @@ bool sameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// The script's bytes; `error` says why there are none.
+// The script's bytes, at most MaxInputBytes of them; `error` says why there are none.
 QByteArray readScript(const QString& scriptFile, QString& error) {
-    BoundedFile file = ReadBoundedFile(scriptFile);
-    if (file.tooLarge) {
-        error =
-            QStringLiteral("%1 is larger than 64 MiB, so it is not a settings script of Tickvane.")
-                .arg(scriptFile);
-    } else if (!file.error.isEmpty()) {
-        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.error);
+    QFile file(scriptFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
+        return {};
     }
-    return std::move(file.bytes);
+    QByteArray bytes;
+    if (!ReadBounded(file, bytes)) {
+        error = QStringLiteral(
+                    "%1 is larger than 64 MiB, so it is not a settings script of "
+                    "Tickvane.")
+                    .arg(scriptFile);
+        return {};
+    }
+    return bytes;
 }
 }  // namespace
 
@@ -80,7 +87,11 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
     ApplyDefaults(model);
-    const QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    // One message in the window, one line per address on the command line.
+    if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
+        warnings << unlinked;
+    }
     StoreResult result = store.commit();
     if (result.ok) {
         result.warnings << warnings;

@@ -1,5 +1,6 @@
 #include "model/StockListOps.h"
 #include "support/DataRows.h"
+#include "support/Files.h"
 #include "support/WindowSession.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/window/StockTree.h"
@@ -10,8 +11,10 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,10 +48,12 @@ class DialogMechanicsTest : public QObject {
     // While a dialog or message is open, every way of starting a command is refused with a beep
     // and changes nothing.
     void othersRefused() {
-        const char* const others[] = {
-            "MoveUp",       "MoveDown", "Edit",          "ChangeType",      "AddStock",
-            "AddType",      "Delete",   "editRequested", "deleteRequested", "YahooMenu",
-            "SaveSettings", "Exit",     "StartBrowser",  "GenerateWebPages"};
+        const char* const others[] = {"MoveUp",        "MoveDown",         "Edit",
+                                      "ChangeType",    "AddStock",         "AddType",
+                                      "Delete",        "editRequested",    "deleteRequested",
+                                      "YahooMenu",     "SaveSettings",     "Exit",
+                                      "StartBrowser",  "GenerateWebPages", "AddStocksFromList",
+                                      "SaveListAsCsv", "pasteRequested"};
         FakePlatform& platform = session->platform;
         const Model before = session->model;
         const int beeps = platform.beeps;
@@ -102,6 +107,9 @@ class DialogMechanicsTest : public QObject {
   private Q_SLOTS:
     void init() {
         session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
+        // The list that the File menu's list command is given each time.
+        writeFile(dir.filePath(QStringLiteral("list.txt")), "ZZA ZZB");
+        session->platform.fileChoices = QStringList(3, dir.filePath(QStringLiteral("list.txt")));
         session->window.show();
         QVERIFY(QTest::qWaitForWindowActive(&session->window));
     }
@@ -179,6 +187,32 @@ class DialogMechanicsTest : public QObject {
         session->platform.duringMessage = [this] { othersRefused(); };
         open(QStringLiteral("Internet Stocks"), QStringLiteral("Delete"));  // it has stocks
         QVERIFY(!session->platform.duringMessage);
+    }
+
+    // Each access key ("&x") leads to one place in the File menu, which grew by the list
+    // commands, and in the list preview. (The custom URLs dialog's captions give "s" twice.)
+    void accessKeysOfTheListCommands() {
+        QStringList menu;
+        QStringList preview;
+        for (const QAction* item :
+             session->window.findChild<QMenu*>(QStringLiteral("File"))->actions()) {
+            menu << item->text();
+        }
+        const QDialog* dialog = open(QString(), QStringLiteral("AddStocksFromList"));
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            preview << button->text();
+        }
+        for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
+            preview << frame->title();
+        }
+        for (const QStringList& captions : {menu, preview}) {
+            QSet<QString> keys;
+            for (const QString& caption : captions) {
+                const QString key = caption.section(u'&', 1).left(1).toLower();
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(caption));
+                keys.insert(key);
+            }
+        }
     }
 };
 

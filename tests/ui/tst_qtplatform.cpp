@@ -1,15 +1,18 @@
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 // The real message box: its title, its default button, what Escape answers, and that its
-// text is never read as markup; and the real file choosers.
+// text is never read as markup; the real file choosers, the real clipboard and drops.
 class QtPlatformTest : public QObject {
     Q_OBJECT
   private:
@@ -90,6 +93,46 @@ class QtPlatformTest : public QObject {
                          QString::number(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen),
                          QString::number(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile),
                          QString::number(overwrite == Platform::Overwrite::DontAsk)}));
+    }
+
+    // A local file is offered before text, text before a web address; a drop of neither is
+    // refused at the door.
+    void clipboardAndDrops_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("offered");  // file|text
+        QTest::newRow("a local file") << "file:///tmp/l.csv"
+                                      << "AAPL"
+                                      << "/tmp/l.csv|";
+        QTest::newRow("a web address") << "https://x.org/l.csv"
+                                       << "AAPL"
+                                       << "|AAPL";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "|";
+    }
+    void clipboardAndDrops() {
+        QFETCH(QString, url);
+        QFETCH(QString, text);
+        QFETCH(QString, offered);
+        auto* mime = new QMimeData;  // the clipboard's own
+        mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
+        mime->setText(text);
+        QtPlatform platform;
+        QApplication::clipboard()->setMimeData(mime);
+        const OfferedList pasted = platform.clipboardList();
+        QCOMPARE(pasted.file + u'|' + pasted.text, offered);
+
+        QWidget target;
+        QString dropped = QStringLiteral("none");
+        platform.acceptDrops(target,
+                             [&](const OfferedList& l) { dropped = l.file + u'|' + l.text; });
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QCOMPARE(enter.isAccepted(), offered != "|");
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &drop);
+        QCOMPARE(dropped, offered == "|" ? "none" : offered);
     }
 };
 

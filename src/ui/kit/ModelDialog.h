@@ -40,6 +40,7 @@ class ModelDialog : public QDialog {
     // Tab order: `fields` in the order given, then Cancel and Done.
     void chainTabOrder(const std::vector<QWidget*>& fields);
     QPushButton& cancelButton() const { return *cancel_; }
+    QPushButton& doneButton() const { return *done_; }
 
     Model& model_;
     StockTree& tree_;

@@ -1,7 +1,9 @@
 #include "ui/lists/StockEditor.h"
 
 #include "model/SiteTable.h"
+#include "model/StockEntry.h"
 #include "model/StockListOps.h"
+#include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
 #include "ui/kit/TrimmedField.h"
@@ -42,7 +44,6 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
     return AddFramedControl<Field>(parent, caption, name, frame,
                                    QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
 }
-
 }  // namespace
 
 StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
@@ -152,26 +153,18 @@ StockRecord StockEditor::record() const {
     return stock;
 }
 
-void StockEditor::trimFields() {
-    TrimField(*SymbDef_);
-    TrimField(*Descrip_);
-    if (TrimField(*WebURL_) == WebAddressField::scheme()) {
-        WebURL_->clear();
-    }
-    for (QLineEdit* field : alternates_) {
-        TrimField(*field);
-    }
-}
-
 bool StockEditor::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    trimFields();
+    showRecord(TidyStockEntry(record()));
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (!KeepAddress(platform_, *WebURL_)) {
         return false;
     }
     if (TypePicker_->currentIndex() != TypeNo_) {

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "ui/kit/AccessibleName.h"
+#include "ui/kit/AddressQuestion.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
 #include "ui/kit/TrimmedField.h"
@@ -114,6 +115,11 @@ bool CustomUrlDialog::applyChanges() {
     }
     for (const Entry& entry : entries_) {
         TrimField(*entry.url);
+    }
+    for (const Entry& entry : entries_) {
+        if (!KeepAddress(platform_, *entry.url)) {
+            return false;
+        }
     }
     for (std::size_t n = 0; n < entries_.size(); ++n) {
         const Entry& entry = entries_[n];

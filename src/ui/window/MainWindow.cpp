@@ -4,6 +4,7 @@
 #include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
@@ -94,6 +95,8 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
                           [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
+    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_);
+    ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
     ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
     startUp();
 }
@@ -137,6 +140,11 @@ void MainWindow::buildMenus() {
                           [this] { fileCommands_->ExportSettings(); });
     guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
                           [this] { fileCommands_->ImportSettings(); });
+    guard_.connectCommand(addItem(file, "AddStocksFromList", "&Add stocks from list…"),
+                          &QAction::triggered, [this] { listCommands_->AddStocksFromList(); });
+    // "&Clear settings" has the C.
+    guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"),
+                          &QAction::triggered, [this] { listCommands_->SaveListAsCsv(); });
     guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));

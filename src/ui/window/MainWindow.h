@@ -16,6 +16,7 @@
 
 class AboutBox;
 class EditCommands;
+class ListCommands;
 class QAction;
 class QPushButton;
 class StockTree;
@@ -63,5 +64,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
+    std::unique_ptr<ListCommands> listCommands_;
     AboutBox* aboutBox_ = nullptr;
 };

@@ -31,6 +31,7 @@ class StockTree : public QTreeWidget {
   Q_SIGNALS:
     void editRequested();    // double click on a node
     void deleteRequested();  // the Delete key without modifiers
+    void pasteRequested();   // Ctrl+V (and the desktop's other paste keys)
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
