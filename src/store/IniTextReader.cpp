@@ -58,22 +58,26 @@ struct Line {
     qsizetype equals = -1;  // the first "=" outside quotes
 };
 
-// The line from `pos` on, after blank lines and comments. CR and LF end a line, but not inside
-// quotes or after a backslash; an unquoted ";" ends it too, and its rest is a comment. False
-// at the end of the text.
-bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
-    qsizetype start = pos;
+// Where the next line that is neither blank nor a comment starts.
+qsizetype afterBlankLinesAndComments(QByteArrayView data, qsizetype start) {
     for (;;) {
         while (start < data.size() && (isBlank(data[start]) || isLineEnd(data[start]))) {
             ++start;
         }
         if (start == data.size() || data[start] != ';') {
-            break;
+            return start;
         }
         while (start < data.size() && !isLineEnd(data[start])) {
             ++start;
         }
     }
+}
+
+// The line from `pos` on, after blank lines and comments. CR and LF end a line, but not inside
+// quotes or after a backslash; an unquoted ";" ends it too, and its rest is a comment. False
+// at the end of the text.
+bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
+    const qsizetype start = afterBlankLinesAndComments(data, pos);
     bool inQuotes = false;
     line.equals = -1;
     qsizetype i = start;
@@ -104,7 +108,7 @@ bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
     return !line.text.isEmpty();
 }
 
-// The character of `digits` digits in `base` at `i`, or nothing.
+// The character that `digits` hexadecimal digits at `i` stand for, or nothing.
 std::optional<char16_t> fixedNumber(QStringView text, qsizetype i, int digits) {
     if (i + digits > text.size()) {
         return std::nullopt;
@@ -174,8 +178,11 @@ qsizetype appendEscaped(QByteArrayView raw, qsizetype i, QString& text) {
     if (c == 'x' || (c >= '0' && c <= '7')) {
         char16_t code = char16_t(c == 'x' ? 0 : c - '0');
         const qsizetype digitsFrom = i;
-        for (int digit = 0; i < raw.size() && (digit = HexDigitValue(raw[i])) >= 0 && digit < base;
-             ++i) {
+        for (; i < raw.size(); ++i) {
+            const int digit = HexDigitValue(raw[i]);
+            if (digit < 0 || digit >= base) {
+                break;
+            }
             code = char16_t(code * base + digit);  // wraps at 16 bits, as QSettings did
         }
         if (c != 'x' || i > digitsFrom) {
