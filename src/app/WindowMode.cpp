@@ -2,18 +2,24 @@
 
 #include "model/Model.h"
 #include "store/Storage.h"
-#include "ui/window/MainWindow.h"
 #include "ui/platform/QtPlatform.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/SingleWindow.h"
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
 
 int RunWindow(int& argc, char** argv, const CommandLine& line) {
     QApplication app(argc, argv);
+    QtPlatform platform;
+    SingleWindow single(line.storeFile, platform);
+    if (const std::optional<int> exitCode = single.claim()) {
+        return *exitCode;
+    }
     Model model;
     const Storage storage(line.storeFile);
-    QtPlatform platform;
     MainWindow window(model, storage, platform);
+    single.setWindow(window);
     window.show();
     window.tree().WebTree_GiveFocus();
     return app.exec();

@@ -23,6 +23,7 @@ class FakePlatform : public Platform {
     QStringList opened;
     QStringList fileProposals;
     Overwrite lastOverwrite = Overwrite::Ask;
+    QList<QWidget*> raised;
     int beeps = 0;
     bool openSucceeds = true;
 
@@ -33,6 +34,7 @@ class FakePlatform : public Platform {
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
+    void raiseWindow(QWidget& window) override { raised.append(&window); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 };

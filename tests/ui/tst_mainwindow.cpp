@@ -1,9 +1,10 @@
 #include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
 #include "ui/kit/DialogLayout.h"
-#include "ui/window/MainWindow.h"
-#include "ui/window/StockTree.h"
 #include "ui/kit/Twips.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/SingleWindow.h"
+#include "ui/window/StockTree.h"
 
 #include <QAction>
 #include <QApplication>
@@ -168,6 +169,37 @@ class MainWindowTest : public QObject {
             QVERIFY(!window.close());
             QVERIFY(window.isVisible());
         }
+    }
+
+    // A later start on the file of an open window brings that window to the front and ends;
+    // both starts run in this process.
+    void laterStart_data() {
+        QTest::addColumn<bool>("listening");  // false: the file is held, but nobody answers
+        QTest::addColumn<QString>("later");   // the file the later start names
+        QTest::addColumn<int>("exitCode");    // -1: the later start opens its window
+        QTest::newRow("same file") << true << "Tickvane.ini" << 0;
+        QTest::newRow("same file through a linked folder") << true << "linked/Tickvane.ini" << 0;
+        QTest::newRow("another file") << true << "Other.ini" << -1;
+        QTest::newRow("nobody answers") << false << "Tickvane.ini" << 1;
+    }
+
+    void laterStart() {
+        QFETCH(bool, listening);
+        QFETCH(QString, later);
+        QFETCH(int, exitCode);
+        QFile::link(dir.path(), dir.filePath("linked"));
+        FakePlatform platform;
+        QWidget window;
+        SingleWindow first(storeFile(), platform);
+        StoreLock lock(storeFile());
+        QVERIFY(listening ? !first.claim() : lock.tryHold() == StoreLock::State::Held);
+        first.setWindow(window);
+        SingleWindow second(dir.filePath(later), platform, std::chrono::milliseconds(300));
+        QCOMPARE(second.claim().value_or(-1), exitCode);
+        QCOMPARE(platform.raised, exitCode == 0 ? QList<QWidget*>{&window} : QList<QWidget*>{});
+        QCOMPARE(platform.lastMessage(),
+                 exitCode == 1 ? "Tickvane is already open with " + dir.filePath(later) + "."
+                               : QString());
     }
 
     void failedSaveOnExitAsksAgain() {

@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <optional>
 
+class QWidget;
+
 // Everything the commands and dialogs ask of the desktop. The window uses QtPlatform; the
 // tests use a scripted fake, so no command ever blocks in a modal loop under test.
 class Platform {
@@ -29,4 +31,6 @@ class Platform {
     virtual QString chooseOpenFile(const QString& proposed, const QString& filters) = 0;
     // The colour chooser; an RGB value with red in the low byte, nothing when cancelled.
     virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
+    // Brings `window` to the front with the keyboard, with the dialog it shows, if any.
+    virtual void raiseWindow(QWidget& window) = 0;
 };

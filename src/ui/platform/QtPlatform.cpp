@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 const QString Title = QStringLiteral("Tickvane");
@@ -97,4 +98,15 @@ std::optional<qint32> QtPlatform::chooseColor(qint32 initial) {
         return std::nullopt;
     }
     return RgbOfColor(chosen);
+}
+
+void QtPlatform::raiseWindow(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+    // A question or dialog of the window stays in front of it and keeps the keyboard.
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }

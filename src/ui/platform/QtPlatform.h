@@ -3,7 +3,8 @@
 #include "ui/platform/Platform.h"
 
 // The desktop itself: Qt's message box, file dialogs and colour chooser, the system's alert
-// sound and the desktop's document opener. Dialogs are owned by the active window.
+// sound, the desktop's document opener and the window manager. Dialogs are owned by the active
+// window.
 class QtPlatform : public Platform {
   public:
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
@@ -13,4 +14,5 @@ class QtPlatform : public Platform {
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
+    void raiseWindow(QWidget& window) override;
 };
