@@ -1,5 +1,6 @@
 #include "app/BatchCommands.h"
 
+#include "app/UnlessWindowOpen.h"
 #include "store/Storage.h"
 #include "store/StoredGeometry.h"
 #include "web/GeneratePages.h"
@@ -69,7 +70,7 @@ int RunBatchCommand(const CommandLine& line) {
         case CommandLine::Mode::Export:
             return exportTo(storage, line.file);
         case CommandLine::Mode::Import:
-            return importFrom(storage, line.file);
+            return UnlessWindowOpen(storage, [&] { return importFrom(storage, line.file); });
         default:
             return 1;
     }
