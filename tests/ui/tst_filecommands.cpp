@@ -1,9 +1,11 @@
 #include "support/EditingHarness.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 #include "support/FixedGeometry.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/StockTree.h"
 
+#include <utime.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,6 +138,59 @@ class FileCommandsTest : public QObject {
         QCOMPARE(s.tree.selectedNode(), 1);
         QCOMPARE(s.model.SettingsChanged, !imported);
         QCOMPARE(QFile::exists(s.storage.storeFile()), imported);
+        // The imported file is the window's own: saving over it asks nothing.
+        const qsizetype shown = s.platform.messages.size();
+        QVERIFY(s.commands.SaveSettings());
+        QCOMPARE(s.platform.messages.size(), shown);
+    }
+
+    // A save, from the menu or on exit, asks before it replaces a file that another program
+    // wrote since the window was started or last saved. "Indicez" keeps size and time.
+    void outsideChange_data() {
+        QTest::addColumn<QByteArray>("outside");  // the first type's name written from outside
+        QTest::addColumn<QList<A>>("answers");    // more than one: on exit
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("unchanged: saved at once") << QByteArray() << QList<A>{} << true;
+        QTest::newRow("save, Yes") << QByteArray("Other") << QList<A>{A::Yes} << true;
+        QTest::newRow("save, No") << QByteArray("Other") << QList<A>{A::No} << false;
+        QTest::newRow("same size and time")
+            << QByteArray("Market Indicez") << QList<A>{A::No} << false;
+        QTest::newRow("exit, Yes, Yes") << QByteArray("Other") << QList<A>{A::Yes, A::Yes} << true;
+        QTest::newRow("exit, Yes, No, No")
+            << QByteArray("Other") << QList<A>{A::Yes, A::No, A::No} << false;
+    }
+
+    void outsideChange() {
+        QFETCH(QByteArray, outside);
+        QFETCH(QList<A>, answers);
+        QFETCH(bool, replaced);
+        Session s;
+        const QByteArray store = QFile::encodeName(s.storage.storeFile());
+        const utimbuf time{1700000000, 1700000000};
+        QVERIFY(s.commands.SaveSettings() && utime(store, &time) == 0);
+        FileCommands window{s.model, s.storage, s.platform, s.tree, s.geometry};
+        s.model.list.types[0].Type = QStringLiteral("Ours");
+        s.model.SettingsChanged = true;
+        if (!outside.isEmpty()) {
+            writeFile(store, readFile(store).replace("=Market Indices", "=" + outside));
+            QCOMPARE(utime(store, &time), 0);
+        }
+        s.platform.answers = answers;
+        const bool onExit = answers.size() > 1;
+        QCOMPARE(onExit ? window.ConfirmExit() : window.SaveSettings(), replaced || onExit);
+        QCOMPARE(s.platform.messages.size(), answers.size());
+        if (!outside.isEmpty()) {
+            QCOMPARE(s.platform.messages[onExit].defaultButton, A::No);
+            QCOMPARE(s.platform.messages[onExit].text,
+                     "The settings file " + store +
+                         " was changed outside Tickvane since it was "
+                         "loaded. Replace it with the settings shown here?");
+        }
+        QCOMPARE(readFile(store).contains("Type0=Ours\n"), replaced);
+        QCOMPARE(s.model.SettingsChanged, !replaced);
+        // What the window saved, it replaces without a question.
+        QVERIFY(!replaced || window.SaveSettings());
+        QCOMPARE(s.platform.messages.size(), answers.size());
     }
 };
 
