@@ -10,9 +10,10 @@
 #include <QApplication>
 
 int RunWindow(int& argc, char** argv, const CommandLine& line) {
-    QApplication app(argc, argv);
     QtPlatform platform;
+    // Made first, so that taking the lock overlaps connecting to the display.
     SingleWindow single(line.storeFile, platform);
+    QApplication app(argc, argv);
     if (const std::optional<int> exitCode = single.claim()) {
         return *exitCode;
     }

@@ -2,14 +2,17 @@
 
 #include "store/StoreLock.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/WindowSocket.h"
 
-#include <QLocalServer>
 #include <chrono>
+#include <future>
 #include <optional>
 
 // One window per settings file. The window holds the lock beside the store for its whole life
-// and listens, on a local socket named after the store's path, for later starts on the same
-// file; such a start asks it to come to the front and ends.
+// and listens, on a local socket named after the store's resolved path, for later starts on
+// the same file; such a start asks it to come to the front and ends. Taking the lock writes a
+// file through to the disk, so the first try starts in the background as soon as the object
+// is made.
 class SingleWindow {
   public:
     // `patience` bounds how long a later start waits for the running window to answer.
@@ -24,14 +27,11 @@ class SingleWindow {
     void setWindow(QWidget& window) { window_ = &window; }
 
   private:
-    void listen();
-    void answerLaterStarts();
-
     QString storeFile_;
     Platform& platform_;
     std::chrono::milliseconds patience_;
     StoreLock lock_;
-    QString serverName_;
-    QLocalServer server_;
+    std::future<StoreLock::State> firstTry_;
+    WindowSocket socket_;
     QWidget* window_ = nullptr;
 };
