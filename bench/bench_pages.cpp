@@ -1,5 +1,6 @@
 // Generates the largest page set the add commands allow and compares its time with writing
-// the same bytes into the same files through QSaveFile, the pages' own way of writing.
+// the same bytes into the same files through QSaveFile, which like the pages' writer puts each
+// file in place after one flush to disk.
 #include "model/Model.h"
 #include "web/GeneratePages.h"
 

@@ -1,3 +1,4 @@
+#include "model/ChartSiteRules.h"
 #include "model/Model.h"
 #include "store/Storage.h"
 
@@ -11,7 +12,8 @@
 #include <optional>
 
 // Any bytes may be found in the store file at start-up. Loading them over the defaults must
-// leave a stock list that the rest of the program can index safely.
+// leave a stock list that the rest of the program can index safely, and template chart sites
+// that keep their rules: at most 20, file names that can be written, and only sound sites on.
 
 namespace {
 
@@ -63,6 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString problem;
     if (!CheckInvariants(model.list, &problem)) {
         Fail(problem);
+    }
+    const std::vector<ChartSiteSettings>& sites = model.chartSites;
+    if (sites.size() > size_t(ChartSiteLimit)) {
+        Fail(QStringLiteral("%1 chart sites").arg(sites.size()));
+    }
+    for (size_t i = 0; i < sites.size(); ++i) {
+        problem = FileNameProblem(sites, i);
+        if (problem.isEmpty() && sites[i].Enabled) {
+            problem = ChartSiteProblem(std::span(sites).first(i + 1), i);
+        }
+        if (!problem.isEmpty()) {
+            Fail(problem);
+        }
     }
     return 0;
 }

@@ -21,14 +21,17 @@ void print(FILE* stream, const QString& text) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Keeps a list of stocks and writes web pages of chart links for them.\n"
+        QStringLiteral("Keeps a list of stocks and writes web pages of chart links for them:\n"
+                       "pages for every enabled chart site, the four built-in ones and those\n"
+                       "made from address templates.\n"
                        "Without options it opens the window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption generate(QStringLiteral("generate"),
-                                      QStringLiteral("Write the web pages and exit."));
+                                      QStringLiteral("Write the web pages of every enabled chart "
+                                                     "site and exit."));
     const QCommandLineOption exportTo(
         QStringLiteral("export"),
         QStringLiteral("Write the settings to a registry script FILE (\"-\": standard output)."),

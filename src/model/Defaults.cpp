@@ -13,7 +13,8 @@ void ApplyDefaults(Model& model) {
     model.stockMaster = StockMasterSettings{};
     model.stockPoint = StockPointSettings{};
     model.yahoo = YahooSettings{};
-    model.ownSite = OwnSiteSettings{};
+    model.siteDisplay = {};
+    model.chartSites.clear();
 }
 
 namespace {

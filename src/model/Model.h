@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/ChartSiteSettings.h"
 #include "model/GeneralSettings.h"
-#include "model/OwnSiteSettings.h"
 #include "model/SiteSettings.h"
+#include "model/SiteTable.h"
 #include "model/StockList.h"
 
 #include <array>
+#include <vector>
 
 // Everything the program knows. main() owns the one instance and hands out references.
 struct Model {
@@ -16,7 +18,11 @@ struct Model {
     StockMasterSettings stockMaster;
     StockPointSettings stockPoint;
     YahooSettings yahoo;
-    OwnSiteSettings ownSite;
+    // Where the charts of the four sites open, in SiteId order (key Display of each one's
+    // section): an index into DisplayTable().
+    std::array<qint16, AllSites.size()> siteDisplay{};
+    // The template chart sites, at most ChartSiteLimit, in the order their links appear.
+    std::vector<ChartSiteSettings> chartSites;
 
     // The model differs from what was last loaded or saved.
     bool SettingsChanged = false;

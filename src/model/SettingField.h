@@ -18,6 +18,9 @@ struct SettingField {
     const OptionTable* table = nullptr;
     // The value that stands for the table's first label: 0, or -1 where -1 means "none".
     qint16 first = 0;
+    // Stored only while it is not 0: a key added after stores and exports of users who never
+    // change it were made, which stay as they were.
+    bool storedWhenSet = false;
 };
 
 using SettingFields = std::vector<SettingField>;

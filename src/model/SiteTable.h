@@ -19,6 +19,13 @@ struct SiteInfo {
     QString fileName;  // SiteFileName, e.g. "bigcharts"
     bool GeneralSettings::*enable;
     QString StockRecord::*alternate;
+    // What the windows call the site, each with the access key it has there; the widgets'
+    // object names derive from `name` and `code`.
+    const char* code;           // "BC", the ending of Alt_BC and of the start button Start_BC
+    const char* menuCaption;    // the Options menu's item of its dialog: "&BigCharts"
+    const char* enableCaption;  // General options' box that enables it: "&Big Charts"
+    const char* startCaption;   // General options' start page button: "B&ig Charts"
+    const char* symbolCaption;  // the stock editor's alternate symbol: "Symbol at &Big Charts"
 };
 
 const SiteInfo& Site(SiteId id);

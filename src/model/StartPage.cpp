@@ -1,5 +1,6 @@
 #include "model/StartPage.h"
 
+#include "model/ChartSiteRules.h"
 #include "model/SiteTable.h"
 
 #include <algorithm>
@@ -10,15 +11,22 @@ const SiteInfo* FourSitesEntry(const QString& startPage) {
                                     [&](SiteId id) { return Site(id).fileName == startPage; });
     return found == AllSites.end() ? nullptr : &Site(*found);
 }
+
+const ChartSiteSettings* TemplateSite(const Model& model, const QString& startPage) {
+    const auto found =
+        std::find_if(model.chartSites.begin(), model.chartSites.end(),
+                     [&](const ChartSiteSettings& site) { return site.FileName == startPage; });
+    return found == model.chartSites.end() ? nullptr : &*found;
+}
 }  // namespace
 
-bool NamesSite(const QString& startPage) {
-    return startPage == OwnSiteFileName || FourSitesEntry(startPage) != nullptr;
+bool NamesSite(const Model& model, const QString& startPage) {
+    return FourSitesEntry(startPage) || TemplateSite(model, startPage);
 }
 
 bool NamesEnabledSite(const Model& model, const QString& startPage) {
-    if (startPage == OwnSiteFileName) {
-        return OwnSiteInUse(model.ownSite);
+    if (const ChartSiteSettings* site = TemplateSite(model, startPage)) {
+        return ChartSiteInUse(*site);
     }
     const SiteInfo* site = FourSitesEntry(startPage);
     return site && model.general.*(site->enable);

@@ -1,46 +1,111 @@
 #include "model/WholeFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+// As many links as the system follows in one path.
+constexpr int MaxLinkDepth = 40;
+
 bool isStream(const struct stat& info) {
     return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode);
 }
 
-// A device or FIFO is written in place: replacing it would break what it is.
-QString writeInto(QFile& file, QByteArrayView bytes) {
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        return file.errorString();
+// Written through the descriptor so that a failure keeps the system's reason: a write may stop
+// short without an error (a disk filling up part-way), and only the next one says why.
+QString writeAll(int fd, QByteArrayView bytes) {
+    const char* next = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, size_t(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            // A write that takes nothing without an error has run out of room.
+            return SystemReason(written < 0 ? errno : ENOSPC);
+        }
+        next += written;
+        left -= written;
     }
     return {};
 }
 
-QString writeStream(const QString& path, QByteArrayView bytes) {
-    QFile file;
-    const bool opened = path == u"-"
-                            ? file.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)
-                            : (file.setFileName(path), file.open(QIODevice::WriteOnly));
-    return opened ? writeInto(file, bytes) : file.errorString();
+// Until the bytes are on the disk, a power cut could leave the new name on an empty or cut
+// file. A file system that cannot flush a file says so with these errors: not a failure.
+QString flushToDisk(int fd) {
+    if (::fdatasync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS) {
+        return {};
+    }
+    return SystemReason(errno);
 }
 
-// QSaveFile forgets why a buffered write failed by the time it commits, so the bytes are
-// flushed first while the reason can still be read.
+// A device or FIFO is written in place: replacing it would break what it is.
+QString writeStream(const QString& path, QByteArrayView bytes) {
+    if (path == u"-") {
+        std::fflush(stdout);
+        return writeAll(STDOUT_FILENO, bytes);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) ? writeAll(file.handle(), bytes) : file.errorString();
+}
+
+// The file that `path` names once its links are followed; the last may name no file yet.
+QByteArray followLinks(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < MaxLinkDepth; ++depth) {
+        info.setFile(info.symLinkTarget());
+    }
+    return QFile::encodeName(info.filePath());
+}
+
+// A new file beside `target`, for the bytes that will replace it; its name is in `temp`.
+int createBeside(const QByteArray& target, QByteArray& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The bytes go into a file beside the old one, reach the disk and only then take its name.
+// (QSaveFile ignores a failed flush and flushes a second time, which costs a disk cache flush.)
 QString replace(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+    const QByteArray target = followLinks(path);
+    QByteArray temp;
+    const int fd = createBeside(target, temp);
+    if (fd < 0) {
+        return SystemReason(errno);
     }
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0) {
+        // Keeping the old file's permissions is a courtesy; a file system may not have them.
+        ::fchmod(fd, old.st_mode & 07777);
     }
-    return file.commit() ? QString() : file.errorString();
+    QString reason = writeAll(fd, bytes);
+    if (reason.isEmpty()) {
+        reason = flushToDisk(fd);
+    }
+    if (::close(fd) != 0 && reason.isEmpty()) {
+        reason = SystemReason(errno);
+    }
+    if (reason.isEmpty() && ::rename(temp.constData(), target.constData()) != 0) {
+        reason = SystemReason(errno);
+    }
+    if (!reason.isEmpty()) {
+        ::unlink(temp.constData());
+    }
+    return reason;
 }
 }  // namespace
 

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Every file the program writes is written whole, here. A regular file (or a link to one,
-// written through to its target) is replaced atomically, so a failed write leaves it as it
-// was. Failures are the system's own reasons ("No space left on device").
+// written through to its target) is replaced atomically once its bytes are on the disk, so a
+// failed write or flush leaves it as it was. Failures are the system's own reasons ("No space
+// left on device").
 
 enum class SpecialFiles {
     Refuse,     // only a regular file may be written

@@ -1,3 +1,4 @@
+#include "sites/BigCharts.h"
 #include "sites/DialogGrid.h"
 
 using namespace DialogGrid;
@@ -39,8 +40,8 @@ constexpr DialogControl Controls[] = {
 };
 }  // namespace
 
-const SiteDialog& BigChartsDialog() {
-    static constexpr SiteDialog dialog{
+const SiteDialog& BigChartsSite::dialog() const {
+    static constexpr SiteDialog description{
         "BigCharts",
         "BigCharts Options",
         9660,
@@ -51,5 +52,5 @@ const SiteDialog& BigChartsDialog() {
         Frames,
         Controls,
     };
-    return dialog;
+    return description;
 }

@@ -1,31 +1,30 @@
 #pragma once
 
+#include "model/ChartAddress.h"
 #include "model/Model.h"
 #include "model/SettingField.h"
 #include "model/SiteTable.h"
+#include "sites/SiteDialog.h"
 
 #include <QString>
-#include <QStringList>
 
-// A chart address with the stock's symbol left open. It depends only on the site's settings,
-// so a page prepares it once and fills in each stock's symbol.
-struct ChartAddress {
-    QStringList pieces;  // the symbol goes between each two neighbours
-
-    QString forSymbol(const QString& symbol) const { return pieces.join(symbol); }
-};
-
-// What a navigation page needs of the site it links to: one of the four chart sites or the
-// user's own.
-class PageSite {
+// What the page writer needs of a chart site, built in or made from an address template. It
+// writes every site's pages through this interface, in the order of ChartSiteList.
+class ChartSite {
   public:
-    virtual ~PageSite() = default;
+    virtual ~ChartSite() = default;
+
+    // The site's name in the other pages' "Other sites" links.
+    virtual QString name() const = 0;
 
     // The pages are fileName() + ".html" and fileName() + ".frame.html".
     virtual QString fileName() const = 0;
 
     // How the navigation page names the site in its title and heading.
-    virtual QString pageName() const = 0;
+    virtual QString pageName() const { return name(); }
+
+    // How the frameset page names the site in its title.
+    virtual QString frameTitle() const { return name(); }
 
     // The chart address of this site's current settings in `model`.
     virtual ChartAddress chartAddress(const Model& model) const = 0;
@@ -33,20 +32,26 @@ class PageSite {
     // The symbol a stock is linked with, and shown as the link's text.
     virtual const QString& symbol(const StockRecord& stock) const = 0;
 
-    // The symbol as it goes into the chart address.
-    virtual QString addressSymbol(const QString& symbol) const { return symbol; }
+    // Where its charts open: an index into DisplayTable().
+    virtual qint16 display(const Model& model) const = 0;
 
-    // Where the chart links open: the chart frame, or a window of their own.
-    virtual const char* chartTarget() const { return "right"; }
+    // Whether its navigation page is written and linked from the other pages.
+    virtual bool enabled(const Model& model) const = 0;
+
+    // Whether its frameset page is written.
+    virtual bool framePageWritten(const Model& model) const { return enabled(model); }
+
+    // May the chart frame scroll?
+    virtual bool scrollsChartFrame() const { return true; }
 
     // In the navigation page, does the symbol start a new line after the chart link's tag?
     virtual bool symbolOnNewLine() const { return false; }
 };
 
-// What is particular to one of the four chart sites. The page writer, the store and the
-// registry script work through this interface in SiteId order and know nothing else about a
-// site.
-class ChartSite : public PageSite {
+// What is particular to one of the four built-in chart sites. The page writer, the store, the
+// registry script and the option dialogs work through this interface in SiteId order and know
+// nothing else about a site.
+class BuiltInSite : public ChartSite {
   public:
     virtual SiteId id() const = 0;
 
@@ -54,12 +59,22 @@ class ChartSite : public PageSite {
     // of `model`.
     virtual SettingFields fields(Model& model) const = 0;
 
+    // Its options dialog.
+    virtual const SiteDialog& dialog() const = 0;
+
+    QString name() const override { return Site(id()).name; }
     QString fileName() const override { return Site(id()).fileName; }
-    QString pageName() const override { return Site(id()).name; }
+    QString frameTitle() const override { return fileName(); }
     const QString& symbol(const StockRecord& stock) const override {
         return SiteSymbol(stock, id());
     }
+    qint16 display(const Model& model) const override {
+        return model.siteDisplay[static_cast<size_t>(id())];
+    }
+    bool enabled(const Model& model) const override { return model.general.*(Site(id()).enable); }
+    // Written whether the site is enabled or not.
+    bool framePageWritten(const Model&) const override { return true; }
 };
 
 // The site object of `id`.
-const ChartSite& ChartSiteFor(SiteId id);
+const BuiltInSite& ChartSiteFor(SiteId id);

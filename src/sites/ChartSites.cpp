@@ -4,12 +4,12 @@
 #include "sites/StockPoint.h"
 #include "sites/Yahoo.h"
 
-const ChartSite& ChartSiteFor(SiteId id) {
+const BuiltInSite& ChartSiteFor(SiteId id) {
     static const BigChartsSite bigCharts;
     static const StockMasterSite stockMaster;
     static const StockPointSite stockPoint;
     static const YahooSite yahoo;
-    static const std::array<const ChartSite*, 4> sites{&bigCharts, &stockMaster, &stockPoint,
-                                                       &yahoo};
+    static const std::array<const BuiltInSite*, 4> sites{&bigCharts, &stockMaster, &stockPoint,
+                                                         &yahoo};
     return *sites[static_cast<size_t>(id)];
 }

@@ -1,20 +1,5 @@
-#include "sites/SiteDialog.h"
-
-const SiteDialog& BigChartsDialog();
-const SiteDialog& StockMasterDialog();
-const SiteDialog& StockPointDialog();
-const SiteDialog& YahooDialog();
+#include "sites/ChartSite.h"
 
 const SiteDialog& SiteDialogOf(SiteId site) {
-    switch (site) {
-        case SiteId::BigCharts:
-            return BigChartsDialog();
-        case SiteId::StockMaster:
-            return StockMasterDialog();
-        case SiteId::StockPoint:
-            return StockPointDialog();
-        case SiteId::Yahoo:
-            break;
-    }
-    return YahooDialog();
+    return ChartSiteFor(site).dialog();
 }

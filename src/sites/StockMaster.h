@@ -2,9 +2,10 @@
 
 #include "sites/ChartSite.h"
 
-class StockMasterSite : public ChartSite {
+class StockMasterSite : public BuiltInSite {
   public:
     SiteId id() const override { return SiteId::StockMaster; }
     SettingFields fields(Model& model) const override;
     ChartAddress chartAddress(const Model& model) const override;
+    const SiteDialog& dialog() const override;
 };

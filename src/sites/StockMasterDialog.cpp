@@ -1,4 +1,5 @@
 #include "sites/DialogGrid.h"
+#include "sites/StockMaster.h"
 
 using namespace DialogGrid;
 
@@ -56,10 +57,10 @@ constexpr DialogControl Controls[] = {
 };
 }  // namespace
 
-const SiteDialog& StockMasterDialog() {
-    static constexpr SiteDialog dialog{
+const SiteDialog& StockMasterSite::dialog() const {
+    static constexpr SiteDialog description{
         "StockMaster",          "StockMaster options", 9960,   4812,     CancelButton(9840, 4260),
         DoneButton(9840, 4260), "Cancel changes",      Frames, Controls,
     };
-    return dialog;
+    return description;
 }

@@ -2,9 +2,10 @@
 
 #include "sites/ChartSite.h"
 
-class StockPointSite : public ChartSite {
+class StockPointSite : public BuiltInSite {
   public:
     SiteId id() const override { return SiteId::StockPoint; }
     SettingFields fields(Model& model) const override;
     ChartAddress chartAddress(const Model& model) const override;
+    const SiteDialog& dialog() const override;
 };

@@ -1,4 +1,5 @@
 #include "sites/DialogGrid.h"
+#include "sites/StockPoint.h"
 
 using namespace DialogGrid;
 
@@ -45,8 +46,8 @@ constexpr DialogControl Controls[] = {
 };
 }  // namespace
 
-const SiteDialog& StockPointDialog() {
-    static constexpr SiteDialog dialog{
+const SiteDialog& StockPointSite::dialog() const {
+    static constexpr SiteDialog description{
         "StockPoint",
         "StockPoint Options",
         8220,
@@ -58,5 +59,5 @@ const SiteDialog& StockPointDialog() {
         Controls,
         "Times for moving averages must be numeric",
     };
-    return dialog;
+    return description;
 }

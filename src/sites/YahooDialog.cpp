@@ -1,4 +1,5 @@
 #include "sites/DialogGrid.h"
+#include "sites/Yahoo.h"
 
 using namespace DialogGrid;
 
@@ -16,8 +17,8 @@ constexpr DialogControl Controls[] = {
 };
 }  // namespace
 
-const SiteDialog& YahooDialog() {
-    static constexpr SiteDialog dialog{
+const SiteDialog& YahooSite::dialog() const {
+    static constexpr SiteDialog description{
         "Yahoo",
         "Yahoo Options",
         2820,
@@ -28,5 +29,5 @@ const SiteDialog& YahooDialog() {
         Frames,
         Controls,
     };
-    return dialog;
+    return description;
 }

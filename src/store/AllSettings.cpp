@@ -3,9 +3,11 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/StartPage.h"
 #include "store/StoreLayout.h"
+#include "store/StoredChartSites.h"
 #include "store/StoredStockList.h"
 #include "store/StoredValue.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -46,12 +48,19 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     general.ForceUpper = general.NoLineWraps = general.UseSavedGeometry = false;
     const bool keepStored = geometry && geometry->keepsStoredGeometry();
     TwipsGeometry stored = keepStored ? geometry->current() : TwipsGeometry{-1, -1, -1, -1};
+    // Like the stock list, the template sites stored replace the model's; so the layout holds
+    // no section of theirs.
+    model.chartSites.clear();
     for (const SectionLayout& section : SettingsLayout(model, stored)) {
         if (section.name != StockListSectionName) {
             readSection(store, section);
         }
     }
-    if (!NamesSite(general.StartPage)) {
+    for (const ChartSiteRepair& repair : LoadChartSites(store, model.chartSites)) {
+        warnings << QStringLiteral("In %1, %2 %3 Save the settings to keep the repair.")
+                        .arg(source, repair.what(), repair.repair);
+    }
+    if (!NamesSite(model, general.StartPage)) {
         general.StartPage = startPage;
     }
     if (geometry && (keepStored || (general.UseSavedGeometry && usable(stored)))) {
@@ -72,18 +81,32 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     return warnings;
 }
 
-QStringList SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
-    QStringList unwritten = SectionNames();
+bool LeftOut::hasKey(const QString& section, const QString& key) const {
+    return std::any_of(keys.begin(), keys.end(), [&](const auto& left) {
+        return left.first == section && left.second == key;
+    });
+}
+
+LeftOut SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
+    LeftOut leftOut{SectionNames(), {}};
     for (const StoreSection& section : ModelSections(model, geometry)) {
-        unwritten.removeOne(section.name);
+        leftOut.sections.removeOne(section.name);
         for (const auto& [key, value] : section.values) {
             store.SaveValue(section.name, key, value);
         }
     }
-    // A section left out for holding only defaults must not keep older values, which the
-    // next load would bring back.
-    for (const QString& name : unwritten) {
+    // A section left out for holding nothing must not keep older values, which the next load
+    // would bring back.
+    for (const QString& name : leftOut.sections) {
         store.DeleteSection(name);
     }
-    return unwritten;
+    TwipsGeometry unused = geometry;
+    for (const SectionLayout& section : SettingsLayout(model, unused)) {
+        for (const SettingField& field : section.fields) {
+            if (!IsStored(field)) {
+                leftOut.keys.emplace_back(section.name, field.key);
+            }
+        }
+    }
+    return leftOut;
 }

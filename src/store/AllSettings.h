@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // Reads every section over the model's current values and clears SettingsChanged. Values the
 // model cannot hold keep the field's value; an HtmlDir that is no full path here gives way to
@@ -15,6 +17,15 @@
 QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
                             const QString& source);
 
-// Writes every key of every section; deletes nothing but a section left out for holding only
-// its defaults (OwnSite), and returns the names of the sections so left out.
-QStringList SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);
+// What a save leaves out on purpose: sections with nothing to hold (OwnSite, the template
+// sites' while there are fewer of them) and keys stored only when set.
+struct LeftOut {
+    QStringList sections;
+    std::vector<std::pair<QString, QString>> keys;  // section, key
+
+    bool hasKey(const QString& section, const QString& key) const;
+};
+
+// Writes every key of every section; deletes nothing but the sections left out, and returns
+// what it left out.
+LeftOut SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry);

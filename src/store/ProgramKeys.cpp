@@ -1,5 +1,6 @@
 #include "store/ProgramKeys.h"
 
+#include "store/EarlierOwnSite.h"
 #include "store/StoreLayout.h"
 
 #include <memory>
@@ -18,14 +19,20 @@ qsizetype indexStart(const QString& key) {
 
 ProgramKeys::ProgramKeys() {
     auto model = std::make_unique<Model>();
+    model->chartSites.resize(ChartSiteLimit);
     TwipsGeometry geometry;
-    for (const SectionLayout& layout : SettingsLayout(*model, geometry)) {
-        Section& section = sections_[layout.name.toCaseFolded()];
-        section.name = layout.name;
-        for (const SettingField& field : layout.fields) {
+    StoreLayout layout = SettingsLayout(*model, geometry);
+    EarlierOwnSite ownSite;
+    layout.push_back({OwnSiteSectionName, EarlierOwnSiteFields(ownSite)});
+    for (const SectionLayout& stored : layout) {
+        Section& section = sections_[stored.name.toCaseFolded()];
+        section.name = stored.name;
+        for (const SettingField& field : stored.fields) {
             section.keys.insert(field.key.toCaseFolded(), field.key);
         }
     }
+    sections_[ChartSitesSectionName.toCaseFolded()].keys.insert(ChartSiteCountKey.toCaseFolded(),
+                                                                ChartSiteCountKey);
     // The record keys are a name and an index; the names of the first type and the first
     // stock are enough to know them all.
     Section& stockList = sections_[StockListSectionName.toCaseFolded()];

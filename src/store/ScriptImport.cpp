@@ -2,6 +2,7 @@
 
 #include "store/ProgramKeys.h"
 #include "store/StoreLayout.h"
+#include "store/StoredChartSites.h"
 #include "store/StoredValue.h"
 
 #include <memory>
@@ -90,4 +91,10 @@ QString StockListRefusal(const SettingsStore& imported) {
         });
     }
     return refusal;
+}
+
+QString ChartSitesRefusal(const SettingsStore& imported) {
+    std::vector<ChartSiteSettings> sites;
+    const std::vector<ChartSiteRepair> repairs = LoadChartSites(imported, sites);
+    return repairs.empty() ? QString() : repairs.front().what();
 }

@@ -18,3 +18,7 @@ ImportedSections ProgramSections(ScriptContent script);
 // missing, unreadable or beyond the capacity, or maxima naming records that are not there (a
 // file cut short).
 QString StockListRefusal(const SettingsStore& imported);
+
+// Why the imported template chart sites would need a repair on loading, naming the section
+// and the key, or empty.
+QString ChartSitesRefusal(const SettingsStore& imported);

@@ -35,15 +35,14 @@ QString backupFile(const QString& storeFile) {
 }
 
 // Keeps the keys of the file that a save does not write (records past the list's end, keys
-// of other versions), except in the sections the save left out on purpose.
-void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier,
-                   const QStringList& leftOut) {
+// of other versions), except those the save left out on purpose.
+void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier, const LeftOut& leftOut) {
     for (const StoreSection& section : earlier) {
-        if (leftOut.contains(section.name)) {
+        if (leftOut.sections.contains(section.name)) {
             continue;
         }
         for (const auto& [key, value] : section.values) {
-            if (!store.GetValue(section.name, key)) {
+            if (!leftOut.hasKey(section.name, key) && !store.GetValue(section.name, key)) {
                 store.SaveValue(section.name, key, value);
             }
         }

@@ -85,6 +85,9 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
         return refused(refusal);
     }
+    if (const QString refusal = ChartSitesRefusal(store); !refusal.isEmpty()) {
+        return failed(QStringLiteral("%1 was not imported: %2").arg(scriptFile, refusal));
+    }
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
     ApplyDefaults(model);

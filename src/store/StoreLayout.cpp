@@ -1,7 +1,8 @@
 #include "store/StoreLayout.h"
 
+#include "model/ChartSiteSettings.h"
 #include "sites/ChartSite.h"
-#include "sites/OwnSite.h"
+#include "sites/TemplateSite.h"
 #include "store/StoredValue.h"
 
 #include <charconv>
@@ -94,9 +95,19 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
           {QStringLiteral("Maxstocks"), &model.list.Maxstocks}}},
     };
     for (SiteId id : AllSites) {
-        layout.push_back({Site(id).name, ChartSiteFor(id).fields(model)});
+        SettingFields fields = ChartSiteFor(id).fields(model);
+        fields.push_back({QStringLiteral("Display"), &model.siteDisplay[static_cast<size_t>(id)],
+                          &DisplayTable(), 0, true});
+        layout.push_back({Site(id).name, std::move(fields)});
     }
-    layout.push_back({OwnSiteSectionName, OwnSiteFields(model)});
+    // Written only while there are template sites, so that the store and the export of a
+    // user without them stay as they always were.
+    if (!model.chartSites.empty()) {
+        layout.push_back({ChartSitesSectionName, {}});
+    }
+    for (size_t i = 0; i < model.chartSites.size(); ++i) {
+        layout.push_back({ChartSiteSectionName(i), ChartSiteFields(model.chartSites[i])});
+    }
     return layout;
 }
 
@@ -132,6 +143,10 @@ QStringList SectionNames() {
     for (SiteId id : AllSites) {
         names << Site(id).name;
     }
+    names << ChartSitesSectionName;
+    for (size_t i = 0; i < ChartSiteLimit; ++i) {
+        names << ChartSiteSectionName(i);
+    }
     names << OwnSiteSectionName;
     return names;
 }
@@ -139,14 +154,14 @@ QStringList SectionNames() {
 StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
     StoreSections sections;
     for (const SectionLayout& section : SettingsLayout(model, geometry)) {
-        // Left out while at its defaults, so that the store and the export of a user who never
-        // set up an own chart site stay as they always were.
-        if (section.name == OwnSiteSectionName && model.ownSite == OwnSiteSettings{}) {
-            continue;
-        }
         StoreSection& stored = sections.emplace_back(StoreSection{section.name, {}});
         for (const SettingField& field : section.fields) {
-            appendValue(stored, field);
+            if (IsStored(field)) {
+                appendValue(stored, field);
+            }
+        }
+        if (section.name == ChartSitesSectionName) {
+            stored.values.emplace_back(ChartSiteCountKey, QString::number(model.chartSites.size()));
         }
         if (section.name == StockListSectionName) {
             stored.values.reserve(stored.values.size() + RecordFieldCount(model.list));

@@ -16,6 +16,12 @@
 inline const QString GeneralSectionName = QStringLiteral("General");
 inline const QString CustomSectionName = QStringLiteral("Custom");
 inline const QString StockListSectionName = QStringLiteral("StockList");
+// The number of template chart sites is the key Count of this section; each site has a
+// section of its own (sites/TemplateSite.h).
+inline const QString ChartSitesSectionName = QStringLiteral("ChartSites");
+inline const QString ChartSiteCountKey = QStringLiteral("Count");
+// The own chart site of earlier versions, which loading turns into a template site.
+inline const QString OwnSiteSectionName = QStringLiteral("OwnSite");
 
 struct SectionLayout {
     QString name;
@@ -24,9 +30,11 @@ struct SectionLayout {
 
 using StoreLayout = std::vector<SectionLayout>;
 
-// Every section in export order (General, Custom, StockList, the sites in SiteId order, OwnSite),
-// with the window's position and size at the end of General. The StockList section holds
-// only Maxtypes and Maxstocks; the records follow from ForEachStockRecordField.
+// Every section in export order (General, Custom, StockList, the built-in sites in SiteId
+// order, then, while there are template sites, ChartSites and a section per site), with the
+// window's position and size at the end of General. The StockList section holds only Maxtypes
+// and Maxstocks; the records follow from ForEachStockRecordField. ChartSites holds no field:
+// its Count is the length of the model's list.
 StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry);
 
 // Visits Type, Lowstock, Histock of each type in use, then the seven texts of each stock in
@@ -38,9 +46,10 @@ void ForEachStockRecordField(StockList& list,
 const QString& TypeNameKey(qint16 t);
 const QString& StockSymbolKey(qint16 i);
 
-// The names of every section of this program.
+// The names of every section of this program, OwnSite and every ChartSite section that can
+// be stored included.
 QStringList SectionNames();
 
-// The model and the window geometry as store content, in export order. OwnSite is left out
-// while it holds the defaults.
+// The model and the window geometry as store content, in export order, leaving out the
+// fields stored only when set that are not.
 StoreSections ModelSections(Model& model, TwipsGeometry geometry);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace {
 template <typename T>
@@ -77,6 +78,12 @@ struct Writer {
 
 QString StoredText(const SettingField& field) {
     return std::visit(Writer{}, field.target);
+}
+
+bool IsStored(const SettingField& field) {
+    const bool unset = std::visit(
+        [](auto* value) { return *value == std::decay_t<decltype(*value)>{}; }, field.target);
+    return !(field.storedWhenSet && unset);
 }
 
 bool ReadStoredText(const SettingField& field, const QString& text) {

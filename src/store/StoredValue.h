@@ -8,6 +8,9 @@
 // "False", texts unchanged.
 QString StoredText(const SettingField& field);
 
+// Whether the field is written: always, but for a field stored only when set that holds 0.
+bool IsStored(const SettingField& field);
+
 // Puts `text` into the field. A value the field cannot hold (text where a number belongs, a
 // number beyond the field's size, a selection outside its table, a Boolean that is neither
 // "True"/"False" in any case nor a number) leaves the field as it was and returns false.

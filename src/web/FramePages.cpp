@@ -1,6 +1,7 @@
 #include "web/FramePages.h"
 
 #include "web/HtmlColor.h"
+#include "web/HtmlText.h"
 #include "web/PageEnds.h"
 
 namespace {
@@ -12,23 +13,22 @@ QByteArray BlankPage(const GeneralSettings& general) {
            "\">our web site</a>" + LineEnd + "to check for updates." + LineEnd + "</body></html>" +
            LineEnd;
 }
+
+// The navigation page on the left, blank.html in the chart frame on the right.
+QByteArray FramePage(const ChartSite& site) {
+    const QByteArray scrolling = site.scrollsChartFrame() ? "yes" : "no";
+    return "<html><head><title>Stock charts from " + HtmlText(site.frameTitle(), false) +
+           "</title></head><frameset cols=\"25%,75%\" rows=\"100%\">" + LineEnd +
+           "<frame scrolling=\"yes\" name=\"left\" src=\"" + site.fileName().toLatin1() +
+           ".html\">" + LineEnd + "<frame scrolling=\"" + scrolling +
+           "\" name=\"right\" src=\"blank.html\">" + LineEnd + "</frameset></html>" + LineEnd;
+}
 }  // namespace
 
-QByteArray FramePage(const QByteArray& title, const QByteArray& fileName, bool scrollChart) {
-    const QByteArray scrolling = scrollChart ? "yes" : "no";
-    return "<html><head><title>Stock charts from " + title +
-           "</title></head><frameset cols=\"25%,75%\" rows=\"100%\">" + LineEnd +
-           "<frame scrolling=\"yes\" name=\"left\" src=\"" + fileName + ".html\">" + LineEnd +
-           "<frame scrolling=\"" + scrolling + "\" name=\"right\" src=\"blank.html\">" + LineEnd +
-           "</frameset></html>" + LineEnd;
-}
-
-bool WriteFramePages(const Model& model, PageFiles& files) {
-    for (SiteId id : AllSites) {
-        const SiteInfo& site = Site(id);
-        const QByteArray name = site.fileName.toLatin1();
-        if (!files.write(site.fileName + ".frame.html",
-                         FramePage(name, name, site.id != SiteId::BigCharts))) {
+bool WriteFramePages(const Model& model, const ChartSiteList& sites, PageFiles& files) {
+    for (const ChartSite* site : sites) {
+        if (site->framePageWritten(model) &&
+            !files.write(site->fileName() + ".frame.html", FramePage(*site))) {
             return false;
         }
     }

@@ -15,6 +15,7 @@ class GenerationReport {
     virtual void finished(bool ok, const QString& message) = 0;
 };
 
-// Writes the four frameset pages, blank.html and the navigation page of every enabled site
-// into model.general.HtmlDir. Returns false when a file could not be written.
+// Writes the frameset pages, blank.html and the navigation page of every enabled site (the
+// four built-in sites and the template sites) into model.general.HtmlDir. Returns false when a
+// file could not be written.
 bool GeneratePages(Model& model, GenerationReport& report);

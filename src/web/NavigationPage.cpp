@@ -15,10 +15,15 @@ constexpr size_t PageRoom = 4096;
 
 class NavigationPageWriter {
   public:
-    NavigationPageWriter(const Model& model, const PageSite& site)
-        : model_(model), site_(site), noLineWraps_(model.general.NoLineWraps) {
+    NavigationPageWriter(const Model& model, const ChartSiteList& sites, const ChartSite& site)
+        : model_(model),
+          sites_(sites),
+          site_(site),
+          address_(site.chartAddress(model)),
+          target_(DisplayTarget(site.display(model))),
+          noLineWraps_(model.general.NoLineWraps) {
         // The address is the same for every row but for the symbol: escape it once.
-        for (const QString& piece : site.chartAddress(model).pieces) {
+        for (const QString& piece : address_.pieces()) {
             AppendHrefValue(chartPieces_.emplace_back(), piece);
             addressLength_ += chartPieces_.back().size();
         }
@@ -34,7 +39,7 @@ class NavigationPageWriter {
         for (int t = 0; t <= lastType; ++t) {
             writeType(model_.list.types[t]);
         }
-        WriteOtherSitesAndClose(page_, model_, site_.fileName());
+        WriteOtherSitesAndClose(page_, model_, sites_, site_);
         return std::move(page_);
     }
 
@@ -62,18 +67,27 @@ class NavigationPageWriter {
         page_ += LineEnd;
     }
 
-    void writeStock(const StockRecord& stock) {
-        const QString& symbol = site_.symbol(stock);
-        symbolHref_.clear();
-        AppendHrefValue(symbolHref_, site_.addressSymbol(symbol));
-        page_ += "<tr><td><a target=\"";
-        page_ += site_.chartTarget();
-        page_ += "\" href=\"";
+    // The chart address of `symbol`. Each gap's form of the symbol is made once for the gaps
+    // in a row that put it in the same way.
+    void writeChartAddress(const QString& symbol) {
         page_ += chartPieces_.front();
         for (size_t k = 1; k < chartPieces_.size(); ++k) {
+            const SymbolSlot& slot = address_.slot(qsizetype(k) - 1);
+            if (k == 1 || !(slot == address_.slot(qsizetype(k) - 2))) {
+                symbolHref_.clear();
+                AppendHrefValue(symbolHref_, slot.apply(symbol));
+            }
             page_ += symbolHref_;
             page_ += chartPieces_[k];
         }
+    }
+
+    void writeStock(const StockRecord& stock) {
+        const QString& symbol = site_.symbol(stock);
+        page_ += "<tr><td><a target=\"";
+        page_ += target_;
+        page_ += "\" href=\"";
+        writeChartAddress(symbol);
         page_ += "\">";
         if (site_.symbolOnNewLine()) {
             page_ += LineEnd;
@@ -98,7 +112,10 @@ class NavigationPageWriter {
     }
 
     const Model& model_;
-    const PageSite& site_;
+    const ChartSiteList& sites_;
+    const ChartSite& site_;
+    const ChartAddress address_;
+    const char* const target_;
     const bool noLineWraps_;
     std::vector<std::string> chartPieces_;  // never empty
     size_t addressLength_ = 0;
@@ -107,6 +124,6 @@ class NavigationPageWriter {
 };
 }  // namespace
 
-std::string NavigationPage(const Model& model, const PageSite& site) {
-    return NavigationPageWriter(model, site).page();
+std::string NavigationPage(const Model& model, const ChartSiteList& sites, const ChartSite& site) {
+    return NavigationPageWriter(model, sites, site).page();
 }

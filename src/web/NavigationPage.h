@@ -1,11 +1,12 @@
 #pragma once
 
 #include "model/Model.h"
-#include "sites/ChartSite.h"
+#include "sites/ChartSiteList.h"
 
 #include <string>
 
 // The navigation page of `site`: every type as a heading and every stock as a link to the
-// site's chart of it, then the custom and other-site links. The same for every site; a site
-// supplies only its name, its chart address, its symbols and where the symbol goes.
-std::string NavigationPage(const Model& model, const PageSite& site);
+// site's chart of it, then the custom links and the links to the other enabled sites of
+// `sites`. The same for every site; a site supplies only its name, its chart address, its
+// symbols, where its charts open and where the symbol goes.
+std::string NavigationPage(const Model& model, const ChartSiteList& sites, const ChartSite& site);

@@ -44,23 +44,20 @@ void WriteCustomLinks(std::string& page, const Model& model) {
     page += LineEnd;
 }
 
-void WriteOtherSitesAndClose(std::string& page, const Model& model, const QString& pageSite) {
+void WriteOtherSitesAndClose(std::string& page, const Model& model, const ChartSiteList& sites,
+                             const ChartSite& pageSite) {
     WriteCustomLinks(page, model);
     AppendHtmlText(page, u"Other sites", model.general.NoLineWraps);
     page += "<br>";
     page += LineEnd;
-    for (SiteId other : AllSites) {
-        const SiteInfo& info = Site(other);
-        if (info.fileName != pageSite && model.general.*(info.enable)) {
-            page += "<a target=\"_top\" href=\"" + info.fileName.toStdString() + ".frame.html\">" +
-                    info.name.toStdString() + "</a><br>" + LineEnd;
+    for (const ChartSite* other : sites) {
+        if (other != &pageSite && other->enabled(model)) {
+            page +=
+                "<a target=\"_top\" href=\"" + other->fileName().toStdString() + ".frame.html\">";
+            AppendHtmlText(page, other->name(), model.general.NoLineWraps);
+            page += "</a><br>";
+            page += LineEnd;
         }
-    }
-    if (pageSite != OwnSiteFileName && OwnSiteInUse(model.ownSite)) {
-        page += "<a target=\"_top\" href=\"" + OwnSiteFileName.toStdString() + ".frame.html\">";
-        AppendHtmlText(page, model.ownSite.Name, model.general.NoLineWraps);
-        page += "</a><br>";
-        page += LineEnd;
     }
     page += "</body></html>";
     page += LineEnd;

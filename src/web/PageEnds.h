@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
-#include "model/SiteTable.h"
+#include "sites/ChartSiteList.h"
 
 #include <string>
 
@@ -16,7 +16,7 @@ inline const char* LinkSeparator(bool noLineWraps) {
 // Appends the custom links block, or nothing when both custom links are disabled.
 void WriteCustomLinks(std::string& page, const Model& model);
 
-// Appends the custom links, the links to the other enabled sites' frameset pages (the own
-// site's after Yahoo) and the closing tags of the navigation page of the site whose file name
-// is `pageSite`.
-void WriteOtherSitesAndClose(std::string& page, const Model& model, const QString& pageSite);
+// Appends the custom links, the links to the frameset pages of the other enabled sites of
+// `sites`, in their order, and the closing tags of the navigation page of `pageSite`.
+void WriteOtherSitesAndClose(std::string& page, const Model& model, const ChartSiteList& sites,
+                             const ChartSite& pageSite);

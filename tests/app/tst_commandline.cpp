@@ -71,6 +71,9 @@ class CommandLineTest : public QObject {
         imported.stockMaster.CompSym[4] = QStringLiteral("@IBM");
         imported.custom[0] = {2, QStringLiteral("News [wire]"),
                               QStringLiteral("https://x/?a=1&b=2")};
+        imported.chartSites = {{QStringLiteral("Finviz"),
+                                QStringLiteral("https://finviz.com/quote.ashx?t={symbol|dash}"), -1,
+                                2, true, QStringLiteral("finviz")}};
         QVERIFY(QDir().mkpath(imported.general.HtmlDir));
         writeFile(path("in.reg"), script());
         writeFile(path("other.reg"), script().replace("Market Indices", "Other"));
@@ -97,7 +100,8 @@ class CommandLineTest : public QObject {
         const Run generate = tickvane({"--generate"});
         QVERIFY2(generate.exitCode == 0, qPrintable(generate.err));
         const QStringList written = generate.out.split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(written.size(), 8);
+        QCOMPARE(written.size(), 10);
+        QVERIFY(written.contains(imported.general.HtmlDir + "finviz.html"));
         for (const QString& file : written) {
             QVERIFY2(file.startsWith(imported.general.HtmlDir) && QFile::exists(file),
                      qPrintable(file));
@@ -118,7 +122,11 @@ class CommandLineTest : public QObject {
                             const QString& out, const QString& err) {
             QTest::newRow(name) << arguments << exitCode << out << err;
         };
-        row("--help", {"--help"}, 0, "Usage: tickvane [options]\nKeeps a list", "");
+        row("--help", {"--help"}, 0,
+            "Usage: tickvane [options]\nKeeps a list of stocks and writes web pages of chart "
+            "links for them:\npages for every enabled chart site, the four built-in ones and "
+            "those\nmade from address templates.",
+            "");
         row("--version", {"--version"}, 0, "Tickvane 1.0\n", "");
         row("unknown option", {"--frobnicate"}, 2, "",
             "Unknown option 'frobnicate'.\nTry 'tickvane --help'.\n");
@@ -171,9 +179,9 @@ class CommandLineTest : public QObject {
         QVERIFY(readFile(store) != before);
     }
 
-    // Nothing that is not a regular file is replaced: a device takes an export as it is, a
-    // link is written through, and a store, page or export that is a folder or FIFO is
-    // refused. Generation stops at the first failure.
+    // Nothing that is not a regular file is replaced: a device takes an export as it is (or
+    // says why not), a link is written through, and a store, page or export that is a folder
+    // or FIFO is refused. Generation stops at the first failure.
     void writeTargets_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
@@ -186,6 +194,8 @@ class CommandLineTest : public QObject {
         };
         const QStringList import{"--import", "$T/in.reg"};
         row("export into a device", {"--export", "/dev/null"}, "", 0, "", "");
+        row("export into a full device", {"--export", "/dev/full"}, "", 1,
+            "Could not write \"/dev/full\": No space left on device.", "");
         row("export through a link", {"--export", "$T/link.reg"}, "link:link.reg", 0, "", "");
         row("export onto a folder", {"--export", "$T/dir.reg"}, "dir:dir.reg", 1,
             "Could not write \"$T/dir.reg\": it is a folder", "");
@@ -193,7 +203,7 @@ class CommandLineTest : public QObject {
             "fifo:fifo.ini", 1, "\"$T/fifo.ini\": it is not a regular file", "");
         row("page that is a FIFO", {"--generate"}, "fifo:pages/blank.html", 1,
             "Could not write \"$T/pages/blank.html\": it is not a regular file",
-            "yahoo.frame.html\n");
+            "finviz.frame.html\n");
         row("page that is a folder", {"--generate"}, "dir:pages/stockpoint.html", 1,
             "Could not write \"$T/pages/stockpoint.html\": it is a folder", "stockmaster.html\n");
         row("pages folder is a file", {"--generate"}, "file:pages", 1,

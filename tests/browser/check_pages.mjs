@@ -9,12 +9,21 @@ import { join } from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
+// Where the chart links open: "right" the chart frame, "new" one window every link reuses,
+// "_blank" a new tab on every click. Template sites give the address their links must have.
 const sites = [
-  { name: "BigCharts", file: "bigcharts", alt: "Alt_BC", host: "https://bigcharts.marketwatch.com/" },
-  { name: "StockMaster", file: "stockmaster", alt: "Alt_SM", host: "https://www.stockmaster.com/" },
-  { name: "StockPoint", file: "stockpoint", alt: "Alt_SP", host: "https://www.stockpoint.com/" },
-  { name: "Yahoo", file: "yahoo", alt: "Alt_YH", host: "https://finance.yahoo.com/" },
+  { name: "BigCharts", file: "bigcharts", alt: "Alt_BC", host: "https://bigcharts.marketwatch.com/", target: "right" },
+  { name: "StockMaster", file: "stockmaster", alt: "Alt_SM", host: "https://www.stockmaster.com/", target: "right" },
+  { name: "StockPoint", file: "stockpoint", alt: "Alt_SP", host: "https://www.stockpoint.com/", target: "right" },
+  { name: "Yahoo", file: "yahoo", alt: "Alt_YH", host: "https://finance.yahoo.com/", target: "new" },
+  { name: "Charts & Co", file: "charts-co", alt: "Alt_YH", host: "https://charts.example.com/", target: "new",
+    template: "https://charts.example.com/q?t={symbol|dash}&x={{1}}",
+    address: (symbol) => `https://charts.example.com/q?t=${encoded(symbol.replaceAll(/[./]/g, "-"))}&x={1}` },
+  { name: "Tabs", file: "tabs", alt: null, host: "https://www.example.net/", target: "_blank",
+    template: "https://www.example.net/stock/{symbol|lower}/",
+    address: (symbol) => `https://www.example.net/stock/${encoded(symbol.toLowerCase())}/` },
 ];
+const templateSites = sites.filter((site) => site.template);
 const types = [
   { name: "Market Indices", stocks: [
     { Stock: "$INDU", Description: "Dow Jones Industrials", Alt_YH: "^DJI" },
@@ -39,9 +48,24 @@ function check(ok, what) {
   }
 }
 
+// A symbol as a template puts it into an address: everything but the unreserved characters
+// of RFC 3986 percent-encoded as UTF-8.
+function encoded(symbol) {
+  return [...new TextEncoder().encode(symbol)].map((byte) => {
+    const c = String.fromCharCode(byte);
+    return /[A-Za-z0-9\-._~]/.test(c) ? c : `%${byte.toString(16).toUpperCase().padStart(2, "0")}`;
+  }).join("");
+}
+
 function settingsFile(htmlDir) {
   const lines = ["[General]", `HtmlDir=${htmlDir}`, "UseBrowserColors=True", "NoLineWraps=False"];
-  for (const site of sites) lines.push(`${site.name}_enable=True`);
+  for (const site of sites.filter((s) => !s.template)) lines.push(`${site.name}_enable=True`);
+  lines.push("", "[Yahoo]", "Display=1", "", "[ChartSites]", `Count=${templateSites.length}`);
+  templateSites.forEach((site, i) => {
+    lines.push("", `[ChartSite${i + 1}]`, `Name=${site.name}`, `Template=${site.template}`,
+      `SymbolsFrom=${site.alt ? 3 : -1}`, `Display=${["right", "new", "_blank"].indexOf(site.target)}`,
+      "Enabled=True", `FileName=${site.file}`);
+  });
   lines.push("", "[Custom]",
     "CustomURLAction0=1", `CustomDesc0=${customRight.desc}`, `CustomURL0=${customRight.url}`,
     "CustomURLAction1=2", `CustomDesc1=${customNew.desc}`, `CustomURL1=${customNew.url}`);
@@ -61,7 +85,7 @@ function settingsFile(htmlDir) {
   return lines.join("\n") + "\n";
 }
 
-const symbolAt = (stock, site) => stock[site.alt] || stock.Stock;
+const symbolAt = (stock, site) => (site.alt && stock[site.alt]) || stock.Stock;
 // The address as the browser requests it (characters such as "^" may be escaped).
 const asRequested = (href) => new URL(href).href;
 
@@ -98,7 +122,8 @@ async function followLink(page, site, href, target, requests) {
   check(link !== null, `${site.name}: a link to ${href} with target "${target}"`);
   if (!link) return;
   requests.length = 0;
-  const popup = target === "new" ? new Promise((resolve) => page.once("popup", resolve)) : null;
+  const windowed = target === "new" || target === "_blank";
+  const popup = windowed ? new Promise((resolve) => page.once("popup", resolve)) : null;
   try {
     await link.click();
   } catch (error) {
@@ -111,15 +136,16 @@ async function followLink(page, site, href, target, requests) {
   if (target === "right") {
     await waitFor(async () => (await frameNamed(page, "right"))?.url() === asRequested(href),
       `${site.name}: ${href} opens in the right-hand frame`);
-  } else if (target === "new") {
+  } else if (windowed) {
     const opened = await Promise.race([popup, new Promise((r) => setTimeout(r, 5000))]);
     check(opened !== undefined, `${site.name}: ${href} opens a new window`);
     if (opened) {
       await waitFor(() => opened.url() === asRequested(href), `${site.name}: the new window shows ${href}`);
-      check(await opened.evaluate(() => window.name) === "new", `${site.name}: the window is named "new"`);
+      const name = target === "new" ? "new" : "";
+      check(await opened.evaluate(() => window.name) === name, `${site.name}: the window is named "${name}"`);
       await opened.close();
     }
-    check(page.url().endsWith(`/${site.file}.frame.html`), `${site.name}: the frameset stays after a "new" link`);
+    check(page.url().endsWith(`/${site.file}.frame.html`), `${site.name}: the frameset stays after a "${target}" link`);
   } else if (target === "_top") {
     await waitFor(() => page.url().endsWith(`/${href}`), `${site.name}: ${href} replaces the whole frameset`);
     await waitFor(async () => (await frameNamed(page, "left"))?.url().endsWith(href.replace(".frame", "")),
@@ -146,14 +172,15 @@ async function checkSite(page, pages, site, requests) {
       check(text.includes(stock.Description), `${site.name}: "${stock.Description}" is shown as written`);
     }
   }
-  const chartLinks = await left.$$eval('a[target="right"]', (as) =>
+  const chartLinks = await left.$$eval(`a[target="${site.target}"]`, (as) =>
     as.map((a) => ({ text: a.textContent.trim(), href: a.getAttribute("href") })));
   for (const stock of types.flatMap((type) => type.stocks)) {
     const symbol = symbolAt(stock, site);
-    const link = chartLinks.find((l) => l.text === symbol && l.href.startsWith(site.host));
-    check(link !== undefined, `${site.name}: stock ${symbol} has a chart link`);
+    const link = chartLinks.find((l) => l.text === symbol &&
+      (site.address ? l.href === site.address(symbol) : l.href.startsWith(site.host)));
+    check(link !== undefined, `${site.name}: stock ${symbol} has a chart link with target "${site.target}"`);
     if (link) {
-      await followLink(page, site, link.href, "right", requests);
+      await followLink(page, site, link.href, site.target, requests);
     }
     if (stock.URL) {
       await followLink(page, site, stock.URL, "right", requests);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Drives the real program on a virtual display with key strokes only: adds a type and a stock,
-# changes a Yahoo option and two general options, generates the pages and exits saving the
-# settings; then checks the pages, the store file and the exit status. Meanwhile a start on the
-# same file brings the open window to the front and ends, and one that finds the window not
-# answering says so. A second start that changes nothing must exit at once, without a question.
+# presses two access keys in one burst (only the first command may run), changes a Yahoo
+# option and two general options, generates the pages and exits saving the settings; then
+# checks the pages, the store file and the exit status. Meanwhile a start on the same file
+# brings the open window to the front and ends, and one that finds the window not answering
+# says so. A second start that changes nothing must exit at once, without a question.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 120 s.
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
 # E2E_KEEP=1 keeps the settings file and the pages for a look after a failure)
@@ -148,6 +149,16 @@ keys Tab Tab
 text "End To End Quartz"
 keys alt+d
 gone "$w" 'New or updated stock'
+# Edit and Change type in one burst on the new stock: one command at a time, so only the
+# editor opens; its Done leaves the list as it was.
+xdotool windowfocus --sync "$main"
+xdotool key --delay 5 alt+e alt+t
+w="$(await 'New or updated stock')"
+sleep 0.5
+xdotool search --onlyvisible --name '^Change type$' >/dev/null 2>&1 &&
+  fail "Alt+E Alt+T in one burst opened the editor and Change type"
+keys alt+d
+gone "$w" 'New or updated stock'
 # Yahoo: the time period one step down the list.
 xdotool windowfocus --sync "$main"
 keys alt+o
@@ -191,6 +202,7 @@ for key in '^Type[0-9]+=E2E Growth$' '^Stock[0-9]+=E2EQ$' '^Description[0-9]+=En
            '^NoLineWraps=True$' "^HtmlDir=$pages/?\$" '^TimePeriod=2$'; do
   grep -Eq "$key" "$settings" || fail "the store file lacks a line $key"
 done
+[ "$(grep -c '^Stock[0-9]*=E2EQ$' "$settings")" -eq 1 ] || fail "the new stock is not stored exactly once"
 
 # A second start that changes nothing ends at once, without a question.
 start
@@ -198,4 +210,4 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (one window per settings file, type, stock, Yahoo and general options, pages, store, exit)"
+echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, Yahoo and general options, pages, store, exit)"

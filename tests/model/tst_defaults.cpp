@@ -21,6 +21,7 @@ class DefaultsTest : public QObject {
     // Clear settings and the import rely on it: no setting and no flag may keep its old value.
     void applyDefaultsPutsEverythingBack() {
         Model model;
+        model.chartSites.resize(ChartSiteLimit);
         TwipsGeometry geometry;
         for (const SectionLayout& section : SettingsLayout(model, geometry)) {
             for (const SettingField& field : section.fields) {

@@ -1,6 +1,6 @@
 #include "model/Model.h"
 #include "sites/ChartSite.h"
-#include "sites/OwnSite.h"
+#include "sites/TemplateSite.h"
 #include "store/StoredValue.h"
 
 #include <QFile>
@@ -106,31 +106,46 @@ class ChartAddressTest : public QObject {
         }
     }
 
-    // The own site: the template with the chosen symbol put in, RFC 3986 unreserved
-    // characters kept and everything else percent-encoded as UTF-8.
-    void ownSiteAddresses_data() {
-        QTest::addColumn<int>("symbolsFrom");
+    // The template language: each placeholder and filter, the percent-encoding, and every
+    // refusal with its message. templates.txt: name, template, symbol, and the address or
+    // "refused: " and the message.
+    void templates_data() {
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("unreserved kept") << -1 << "Az09-._~" << QStringLiteral("Az09-._~");
-        QTest::addRow("reserved, blank, non-ASCII") << -1 << QString::fromUtf8("^$ /?&=%+#\u00e9")
-                                                    << "%5E%24%20%2F%3F%26%3D%25%2B%23%C3%A9";
-        QTest::addRow("Yahoo's symbol") << 3 << "DJIA" << QStringLiteral("%5EDJI");
-        QTest::addRow("empty alternate falls back") << 1 << "DJIA" << QStringLiteral("DJIA");
-        QTest::addRow("a blank alternate is one") << 2 << "DJIA" << QStringLiteral("%20");
+        for (const QStringList& row : Lines("templates.txt")) {
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
+        }
     }
 
-    void ownSiteAddresses() {
-        QFETCH(int, symbolsFrom);
+    void templates() {
+        QFETCH(QString, text);
         QFETCH(QString, symbol);
         QFETCH(QString, expected);
+        const AddressTemplate parsed = ParseAddressTemplate(text);
+        QCOMPARE(parsed.address ? parsed.address->forSymbol(symbol) : "refused: " + parsed.problem,
+                 expected);
+    }
+
+    // The symbol a template site links with, percent-encoded in its address.
+    void templateSiteSymbols_data() {
+        QTest::addColumn<int>("symbolsFrom");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("the stock's") << -1 << "DJIA";
+        QTest::addRow("Yahoo's") << 3 << "%5EDJI";
+        QTest::addRow("empty alternate falls back") << 1 << "DJIA";
+        QTest::addRow("a blank alternate is one") << 2 << "%20";
+    }
+
+    void templateSiteSymbols() {
+        QFETCH(int, symbolsFrom);
+        QFETCH(QString, expected);
         const StockRecord stock{
-            symbol, {}, {}, {}, {}, QStringLiteral(" "), QStringLiteral("^DJI")};
-        Model model = Defaults();
-        model.ownSite = {true, "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom),
-                         false};
-        const OwnChartSite site(model.ownSite);
-        QCOMPARE(site.chartAddress(model).forSymbol(site.addressSymbol(site.symbol(stock))),
+            "DJIA", {}, {}, {}, {}, QStringLiteral(" "), QStringLiteral("^DJI")};
+        const ChartSiteSettings settings{
+            "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom), 0, true, "own"};
+        const TemplateSite site(settings);
+        QCOMPARE(site.chartAddress(Defaults()).forSymbol(site.symbol(stock)),
                  "https://x.test/c?s=" + expected + "&p=1");
     }
 };

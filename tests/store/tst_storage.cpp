@@ -34,7 +34,9 @@ Model filledModel(const QString& text) {
                          9, 7, 7, 3, true, true, true, {text, {}, text + u'2', {}, text}};
     model.stockPoint = {4, 7, 2, 7, {text, {}, text}, {-5, 200}, {1, 0, 1, 0, 1, 0, 0}};
     model.yahoo = {2, 5};
-    model.ownSite = {true, text, "https://o.test/?s={symbol}&q=" + text, 3, true};
+    model.siteDisplay = {0, 2, 0, 1};
+    model.chartSites = {{text, "https://o.test/?s={symbol}&q=1", 3, 1, true, "own"},
+                        {text + u'2', "https://t.test/{symbol|dash}" + text, -1, 2, false, "t-2"}};
     StockList& list = model.list;
     list.Maxtypes = 2;
     list.Maxstocks = 3;
@@ -70,7 +72,8 @@ void compareModels(const Model& actual, const Model& expected) {
     QCOMPARE(actual.stockMaster, expected.stockMaster);
     QCOMPARE(actual.stockPoint, expected.stockPoint);
     QCOMPARE(actual.yahoo, expected.yahoo);
-    QCOMPARE(actual.ownSite, expected.ownSite);
+    QCOMPARE(actual.siteDisplay, expected.siteDisplay);
+    QCOMPARE(actual.chartSites, expected.chartSites);
     QCOMPARE(actual.list.Maxtypes, expected.list.Maxtypes);
     QCOMPARE(actual.list.Maxstocks, expected.list.Maxstocks);
     for (int t = 0; t <= expected.list.Maxtypes; ++t) {
@@ -120,7 +123,7 @@ class StorageTest : public QObject {
     void init() { ++testNumber; }
 
     // Through the store, and through an exported and imported script; a return to the
-    // defaults removes the own site's section from the store.
+    // defaults removes the chart sites' sections and the Display keys from the store.
     void everyFieldComesBack_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << QStringLiteral("Tech");
@@ -149,7 +152,8 @@ class StorageTest : public QObject {
         QVERIFY(storage.exportScript(saved, StoredGeometry(), script()).ok);
         Model other = defaults();
         QVERIFY(storage.save(other, StoredGeometry()).ok);
-        QVERIFY(!readFile(storeFile()).contains("OwnSite"));
+        QVERIFY(!readFile(storeFile()).contains("ChartSite"));
+        QVERIFY(!readFile(storeFile()).contains("Display"));
         const StoreResult imported = storage.importScript(script());
         QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
         compareModels(loaded(), saved);
@@ -175,17 +179,25 @@ class StorageTest : public QObject {
         QCOMPARE(readFile(exported ? script() : storeFile()), readFile(golden));
     }
 
-    // Every tests/data/values/NAME.ini loads as the canonical store in NAME.txt does (after
-    // an optional "warning: " line that the load must give; none: the defaults). A page
-    // folder of another system or a relative one would put the pages wherever the program runs.
-    void storedValuesAreRead_data() { rowsOf("values"); }
-    void storedValuesAreRead() {
-        QFETCH(QString, file);
-        QString canonical = QString::fromUtf8(readFile(file.chopped(3) + "txt"));
+    // NAME.txt of a tests/data folder: after an optional "warning: " line, the canonical store
+    // that NAME.ini loads as. Returns what loading the canonical store gives, and the warning.
+    std::pair<Model, QString> expectation(const QString& file) {
+        const QString canonical = QString::fromUtf8(readFile(file.chopped(3) + "txt"));
         const QString warning =
             canonical.startsWith("warning: ") ? canonical.section(u'\n', 0, 0).mid(9) : QString();
         writeFile(storeFile(), canonical.section(u'\n', warning.isEmpty() ? 0 : 1).toUtf8());
-        const Model expected = loaded();
+        Model model = loaded();
+        ++testNumber;  // a file of the same size and time could be read from a cache
+        return {std::move(model), warning};
+    }
+
+    // Every tests/data/values/NAME.ini loads as the canonical store in NAME.txt does, with the
+    // warning given there (none: the defaults). A page folder of another system or a relative
+    // one would put the pages wherever the program runs.
+    void storedValuesAreRead_data() { rowsOf("values"); }
+    void storedValuesAreRead() {
+        QFETCH(QString, file);
+        const auto [expected, warning] = expectation(file);
         writeFile(storeFile(), readFile(file));
         StoreResult result;
         compareModels(loaded(&result), expected);
@@ -193,6 +205,51 @@ class StorageTest : public QObject {
         QCOMPARE(result.warnings.size(), warning.isEmpty() ? 0 : 1);
         QVERIFY2(warning.isEmpty() || result.warnings[0].contains(warning),
                  qPrintable(result.warnings.join(u'\n')));
+    }
+
+    // The chart sites of every tests/data/chartsites/NAME.ini, stored and as a script: the
+    // store loads them as NAME.txt says, with the warning given there; an import refuses a
+    // script that would need that repair, naming the same section and key, and leaves the
+    // store untouched. The own site of earlier versions becomes the template site "own".
+    void chartSitesAreRead_data() { rowsOf("chartsites"); }
+    void chartSitesAreRead() {
+        QFETCH(QString, file);
+        const auto [expected, warning] = expectation(file);
+        const QByteArray stored = readFile(file);
+        writeFile(storeFile(), stored);
+        StoreResult result;
+        Model model = loaded(&result);
+        compareModels(model, expected);
+        QCOMPARE(result.warnings.size(), warning.isEmpty() ? 0 : 1);
+        QVERIFY2(warning.isEmpty() || result.warnings[0].contains(warning),
+                 qPrintable(result.warnings.join(u'\n')));
+        // A save keeps the repairs, and no OwnSite stays behind.
+        QVERIFY(Storage(storeFile()).save(model, StoredGeometry()).ok);
+        QVERIFY(!readFile(storeFile()).contains("OwnSite"));
+        compareModels(loaded(&result), expected);
+        QVERIFY(result.warnings.isEmpty());
+        QByteArray lines("REGEDIT4\r\n");
+        for (const QByteArray& line : stored.split('\n')) {
+            const qsizetype equals = line.indexOf('=');
+            lines +=
+                (line.startsWith('[') ? "[HKEY_CURRENT_USER\\Software\\VB and VBA Program "
+                                        "Settings\\Tickvane\\" +
+                                            line.mid(1)
+                 : equals < 0 ? line
+                              : '"' + line.first(equals) + "\"=\"" + line.mid(equals + 1) + '"') +
+                "\r\n";
+        }
+        writeFile(script(), lines);
+        writeFile(storeFile(), "[General]\nHtmlDir=/before/\n");
+        const StoreResult imported = Storage(storeFile()).importScript(script());
+        QVERIFY2(imported.ok == warning.isEmpty(), qPrintable(imported.error));
+        if (!imported.ok) {
+            QVERIFY2(imported.error.contains(warning), qPrintable(imported.error));
+            QCOMPARE(readFile(storeFile()), QByteArray("[General]\nHtmlDir=/before/\n"));
+            return;
+        }
+        QVERIFY(imported.warnings.isEmpty());
+        compareModels(loaded(), expected);
     }
 
     void keysAboveTheMaximaStayStoredAndAreNotRead() {

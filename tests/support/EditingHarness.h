@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "support/FakePlatform.h"
+#include "ui/window/CommandGuard.h"
 #include "ui/window/EditCommands.h"
 #include "ui/window/StockTree.h"
 
@@ -19,6 +20,7 @@ struct EditingHarness {
     FakePlatform platform;
     StockTree tree{model};
     EditCommands commands{model, tree, platform};
+    CommandGuard guard{platform};
 
     explicit EditingHarness(const QString& list = QString());
 

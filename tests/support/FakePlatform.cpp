@@ -1,7 +1,12 @@
 #include "support/FakePlatform.h"
 
+#include <utility>
+
 Platform::Answer FakePlatform::message(const QString& text, Buttons buttons, Answer defaultButton) {
     messages.append({text, buttons, defaultButton});
+    if (duringMessage) {
+        std::exchange(duringMessage, nullptr)();
+    }
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // A Platform that records what the program shows and answers from a script prepared by the
 // test. A question with no prepared answer gets its default button.
@@ -18,6 +19,8 @@ class FakePlatform : public Platform {
     QList<Answer> answers;    // consumed by message(), first first
     QStringList fileChoices;  // consumed by chooseSaveFile() and chooseOpenFile()
     QList<std::optional<qint32>> colorChoices;
+    // Runs once while the next message is shown, as events do in a message box's own loop.
+    std::function<void()> duringMessage;
 
     QList<Shown> messages;
     QStringList opened;

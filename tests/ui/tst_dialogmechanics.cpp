@@ -14,8 +14,9 @@
 #include <QTest>
 
 // What every dialog of the program shares, checked once for each of them from the window:
-// made once and only hidden between uses, a fixed size with every caption readable, Enter is
-// Done, Escape and the close box are Cancel, and the tree gets the focus back.
+// made once and only hidden between uses, a fixed size with every caption readable, no other
+// command while it is open, Enter is Done, Escape and the close box are Cancel, and the tree
+// gets the focus back.
 class DialogMechanicsTest : public QObject {
     Q_OBJECT
   private:
@@ -25,6 +26,17 @@ class DialogMechanicsTest : public QObject {
     const Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
     std::unique_ptr<MainWindow> window;
 
+    // A menu item, a button, or a request of the tree (its double click or Delete key).
+    void start(const QString& command) {
+        if (auto* item = window->findChild<QAction*>(command)) {
+            item->trigger();
+        } else if (auto* button = window->findChild<QPushButton*>(command)) {
+            button->click();
+        } else {
+            QVERIFY(QMetaObject::invokeMethod(&window->tree(), qPrintable(command)));
+        }
+    }
+
     // Opens the dialog with the tree's node `node` selected, from the focus on another button.
     QDialog* open(const QString& node, const QString& trigger) {
         StockTree& tree = window->tree();
@@ -33,16 +45,35 @@ class DialogMechanicsTest : public QObject {
             tree.setCurrentItem(found.value(0));
         }
         window->findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
-        if (auto* item = window->findChild<QAction*>(trigger)) {
-            item->trigger();
-        } else {
-            window->findChild<QPushButton*>(trigger)->click();
-        }
+        start(trigger);
+        return shownDialog();
+    }
+
+    QDialog* shownDialog() const {
         QDialog* shown = nullptr;
         for (QDialog* dialog : window->findChildren<QDialog*>()) {
             shown = dialog->isVisible() ? dialog : shown;
         }
         return shown;
+    }
+
+    // While a dialog or message is open, every way of starting a command is refused with a beep
+    // and changes nothing.
+    void othersRefused() {
+        const char* const others[] = {
+            "MoveUp",       "MoveDown", "Edit",          "ChangeType",      "AddStock",
+            "AddType",      "Delete",   "editRequested", "deleteRequested", "YahooMenu",
+            "SaveSettings", "Exit",     "StartBrowser",  "GenerateWebPages"};
+        const Model before = model;
+        const int beeps = platform.beeps;
+        const qsizetype messages = platform.messages.size();
+        QDialog* const shown = shownDialog();
+        for (const char* other : others) {
+            start(QString::fromLatin1(other));
+        }
+        QCOMPARE(platform.beeps - beeps, int(std::size(others)));
+        QVERIFY(model == before && platform.messages.size() == messages && shownDialog() == shown &&
+                window->isVisible());
     }
 
     static void change(QWidget* control) {
@@ -85,16 +116,16 @@ class DialogMechanicsTest : public QObject {
         // The tree's node selected before opening, the window's button or menu item that
         // opens the dialog, and a control the test changes.
         QTest::addColumn<QString>("steps");
-        QTest::newRow("stock editor") << "America Online|Edit|Descrip";
-        QTest::newRow("type setter") << "Mutual Funds|Edit|Header";
-        QTest::newRow("type changer") << "America Online|ChangeType|TypeChanger";
-        QTest::newRow("BigCharts") << "|BigChartsMenu|TimePeriod";
-        QTest::newRow("StockMaster") << "|StockMasterMenu|TimeFrame";
-        QTest::newRow("StockPoint") << "|StockPointMenu|PlotType";
-        QTest::newRow("Yahoo") << "|YahooMenu|TimePeriod";
-        QTest::newRow("general options") << "|GenOptsMenu|UpperStock";
-        QTest::newRow("custom URLs") << "|CustomUrlMenu|CustomUrlDesc0";
-        QTest::newRow("own site") << "|OwnSiteMenu|NewWindow";
+        QTest::newRow("stock editor") << "IBM|Edit|Descrip";
+        QTest::newRow("type setter") << "Internet Stocks|Edit|Header";
+        QTest::newRow("type changer") << "IBM|ChangeType|TypeChanger";
+        QTest::newRow("BigCharts") << "IBM|BigChartsMenu|TimePeriod";
+        QTest::newRow("StockMaster") << "IBM|StockMasterMenu|TimeFrame";
+        QTest::newRow("StockPoint") << "IBM|StockPointMenu|PlotType";
+        QTest::newRow("Yahoo") << "IBM|YahooMenu|TimePeriod";
+        QTest::newRow("general options") << "IBM|GenOptsMenu|UpperStock";
+        QTest::newRow("custom URLs") << "IBM|CustomUrlMenu|CustomUrlDesc0";
+        QTest::newRow("own site") << "IBM|OwnSiteMenu|NewWindow";
     }
 
     void mechanics() {
@@ -108,6 +139,7 @@ class DialogMechanicsTest : public QObject {
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
         captionsFit(*dialog);
+        othersRefused();
         const qsizetype dialogs = window->findChildren<QDialog*>().size();
         enum { Escape, CloseBox, Enter };
         for (const int way : {Escape, CloseBox, Enter}) {
@@ -126,6 +158,13 @@ class DialogMechanicsTest : public QObject {
             QCOMPARE(model == before, way != Enter);
             QCOMPARE(model.SettingsChanged, way == Enter);
         }
+    }
+
+    // A message refuses the other commands in the same way until it is answered.
+    void messageRefusesOtherCommands() {
+        platform.duringMessage = [this] { othersRefused(); };
+        open(QStringLiteral("Internet Stocks"), QStringLiteral("Delete"));  // it has stocks
+        QVERIFY(!platform.duringMessage);
     }
 };
 

@@ -107,10 +107,14 @@ void enterStock(StockEditor& editor, const QString& symbol, const QString& descr
 }
 
 // Runs `command` and answers the dialog it opens: `input` is the type name typed, or the
-// index of the type picked; "cancel" cancels. A stock entered gets `description`.
+// index of the type picked; "cancel" cancels. A stock entered gets `description`. The command
+// `behind` runs meanwhile on the same node, as if it had slipped past the open dialog.
 void run(EditingHarness& h, const QString& command, const QString& input,
-         const QString& description = QStringLiteral("new")) {
+         const QString& description = QStringLiteral("new"), const QString& behind = {}) {
     (h.commands.*commandNamed(command))();
+    if (!behind.isEmpty()) {
+        (h.commands.*commandNamed(behind))();
+    }
     if (TypeSetter& setter = h.commands.typeSetter(); setter.isVisible()) {
         setter.findChild<QLineEdit*>(QStringLiteral("Header"))->setText(input);
     }
@@ -150,12 +154,14 @@ class EditCommandsTest : public QObject {
         QTest::addColumn<QString>("selectedAfter");
         QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("behind");
         const QString abc = QStringLiteral("A:a1,a2,a3|B:|C:c1,c2");
         const auto row = [](const char* name, const QString& list, const char* command,
                             const char* node, const QString& after, const char* selected,
-                            int beeps = 0, const char* input = "", const QString& message = {}) {
+                            int beeps = 0, const char* input = "", const QString& message = {},
+                            const char* behind = "") {
             QTest::newRow(name) << list << command << node << input << after << selected << beeps
-                                << message;
+                                << message << behind;
         };
         // Commands that cannot act beep or say why and change nothing.
         for (const char* name :
@@ -204,6 +210,15 @@ class EditCommandsTest : public QObject {
         row("add to its own type picked again", abcd, "AddStock", "a1",
             "A:a1,new,a2|B:|C:c1,c2|D:d1", "new", 0, "0");
         row("add cancelled", abcd, "AddStock", "a1", abcd, "a1", 0, "cancel");
+        // A list changed behind an open dialog, where the dialog was filled from, is left alone.
+        const QString changed =
+            QStringLiteral("The list changed while this dialog was open; nothing was changed.");
+        row("edit, the stock moved", abc, "Edit", "a2", "A:a2,a1,a3|B:|C:c1,c2", "a2", 0, "",
+            changed, "MoveUp");
+        row("change type, the stock deleted", abc, "ChangeType", "a1", "A:a2,a3|B:|C:c1,c2", "a2",
+            0, "2", changed, "Delete");
+        row("new type, a type deleted", abc, "AddType", "B", "A:a1,a2,a3|C:c1,c2", "A", 0, "X",
+            changed, "Delete");
     }
 
     void workedExamples() {
@@ -215,12 +230,13 @@ class EditCommandsTest : public QObject {
         QFETCH(QString, selectedAfter);
         QFETCH(int, beeps);
         QFETCH(QString, message);
+        QFETCH(QString, behind);
         EditingHarness h(list);
         h.tree.show();
         QVERIFY(QTest::qWaitForWindowActive(&h.tree));
         h.select(node);
         h.tree.clearFocus();
-        run(h, command, input);
+        run(h, command, input, QStringLiteral("new"), behind);
 
         QVERIFY(!h.commands.editorOpen());
         QCOMPARE(h.list(), after);
@@ -228,10 +244,10 @@ class EditCommandsTest : public QObject {
         QVERIFY2(TreeAgreesWithList(h.tree, h.model.list, &problem), qPrintable(problem));
         QCOMPARE(h.selected(), selectedAfter);
         QCOMPARE(h.platform.beeps, beeps);
-        // A refused move of a selected node still counts as a change; other refusals and a
-        // cancel do not.
+        // A refused move of a selected node, or a change behind a dialog, still counts as a
+        // change; other refusals and a cancel do not.
         const bool refused = beeps > 0 || !message.isEmpty();
-        const bool moved = command.startsWith("Move") && !node.isEmpty();
+        const bool moved = (command.startsWith("Move") && !node.isEmpty()) || !behind.isEmpty();
         QCOMPARE(h.model.SettingsChanged, input != "cancel" && (!refused || moved));
         QCOMPARE(h.platform.lastMessage(), message);
         // The keyboard focus goes back to the tree, where the arrow keys move through the list.
@@ -254,7 +270,7 @@ class EditCommandsTest : public QObject {
                 button->setObjectName(QString::fromLatin1(name));
                 button->setEnabled(false);
             }
-            ConnectEditCommands(window, h.tree, h.commands);
+            ConnectEditCommands(window, h.tree, h.commands, h.guard);
             h.select(QStringLiteral("a2"));
             if (!*trigger) {
                 Q_EMIT h.tree.editRequested();

@@ -57,14 +57,16 @@ class GeneratePagesTest : public QObject {
     }
 
     // Every page written, compared whole with tests/data/pages/GOLDEN/; the folder is created.
-    // The own site is enabled with the extras only when lines do not wrap.
+    // With the extras, the template site "own" is enabled when lines do not wrap (its pages as
+    // the own site of earlier versions wrote them), another one with filters when they wrap.
     void pagesAreWrittenExactly_data() {
         QTest::addColumn<QString>("golden");
         QTest::addColumn<bool>("noLineWraps");
         QTest::addColumn<bool>("browserColors");
         QTest::addColumn<bool>("extras");  // custom links, hostile texts, StockMaster off
         QTest::newRow("plain") << "plain" << false << true << false;
-        QTest::newRow("colours, custom links") << "colours" << false << false << true;
+        QTest::newRow("colours, custom links, template site")
+            << "colours" << false << false << true;
         QTest::newRow("no wraps, own site") << "nowraps" << true << true << true;
     }
     void pagesAreWrittenExactly() {
@@ -86,13 +88,17 @@ class GeneratePagesTest : public QObject {
             model.list.stocks[0].Alt_YH = QStringLiteral("A\"<b>&");
             model.list.stocks[1].URL = QString::fromUtf8("https://x.test/\"><i>\u00e9");
             model.list.stocks[1].Description = QString::fromUtf8("Soci\u00e9t\u00e9");
-            model.ownSite = {noLineWraps, QStringLiteral("Q&A \"charts\""),
-                             QStringLiteral("https://q.test/c?sym={symbol}&t=1y"), 2, true};
+            model.chartSites = {
+                {QStringLiteral("Q&A \"charts\""),
+                 QStringLiteral("https://q.test/c?sym={symbol}&t=1y"), 2, 1, noLineWraps,
+                 QStringLiteral("own")},
+                {QString::fromUtf8("Caf\u00e9 & co"),
+                 QStringLiteral("https://l.test/{symbol|lower}/{{x}}?u={symbol|upper}"), 3, 2,
+                 !noLineWraps, QStringLiteral("cafe-co")}};
             expected.removeOne("stockmaster.html");
-            if (noLineWraps) {
-                expected << "own.frame.html"
-                         << "own.html";
-            }
+            const QString templateSite = noLineWraps ? "own" : "cafe-co";
+            expected.insert(4, templateSite + ".frame.html");
+            expected << templateSite + ".html";
         }
         RecordingReport report;
         QVERIFY(GeneratePages(model, report));
@@ -113,7 +119,7 @@ class GeneratePagesTest : public QObject {
         Model model = SmallList(dir());
         model.general.BigCharts_enable = model.general.StockMaster_enable = false;
         model.general.StockPoint_enable = model.general.Yahoo_enable = false;
-        model.ownSite = {false, "Own", "https://o.test/{symbol}", -1, false};
+        model.chartSites = {{"Own", "https://o.test/{symbol}", -1, 0, false, "own"}};
         const QByteArray older("older page\r\n");
         writeFile(file("stockpoint.html"), older);
         writeFile(file("own.html"), older);

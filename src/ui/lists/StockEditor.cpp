@@ -104,6 +104,7 @@ bool StockEditor::Stock_init(bool addMode) {
     }
     TargetType_ = TypeNo_;
     fillTypePicker();
+    filledFrom_.take(list, selection.isStock() ? selection.stock : -1);
     return true;
 }
 
@@ -166,6 +167,9 @@ void StockEditor::trimFields() {
 }
 
 bool StockEditor::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     trimFields();
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {

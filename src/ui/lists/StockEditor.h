@@ -2,6 +2,7 @@
 
 #include "model/StockList.h"
 #include "ui/kit/ModelDialog.h"
+#include "ui/lists/ListSnapshot.h"
 
 #include <array>
 
@@ -50,4 +51,5 @@ class StockEditor : public ModelDialog {
     qint16 TypeNo_ = -1;  // the type preselected in TypePicker
     qint16 TargetType_ = -1;
     bool AtTypeStart_ = false;  // add first in TargetType instead of below StockNo
+    ListSnapshot filledFrom_;
 };

@@ -36,10 +36,14 @@ bool TypeChangeDialog::Type_Changer() {
         TypeChanger_->addItem(model_.list.types[t].Type);
     }
     TypeChanger_->setCurrentIndex(selection.type);
+    filledFrom_.take(model_.list, StockNo_);
     return true;
 }
 
 bool TypeChangeDialog::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
     tree_.Fill_tree(-1, MoveStockToType(model_, StockNo_, newType));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/kit/ModelDialog.h"
+#include "ui/lists/ListSnapshot.h"
 
 class QComboBox;
 
@@ -20,4 +21,5 @@ class TypeChangeDialog : public ModelDialog {
   private:
     QComboBox* TypeChanger_;
     qint16 StockNo_ = -1;
+    ListSnapshot filledFrom_;
 };

@@ -23,9 +23,13 @@ void TypeSetter::Type_init(qint16 type) {
     type_ = type;
     const StockList& list = model_.list;
     Header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
+    filledFrom_.take(list);
 }
 
 bool TypeSetter::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
     model_.SettingsChanged = true;
     Header_->setText(Header_->text().trimmed());
     // A blank name stores nothing: no new type, and a renamed type keeps its name.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/kit/ModelDialog.h"
+#include "ui/lists/ListSnapshot.h"
 
 class QLineEdit;
 
@@ -20,4 +21,5 @@ class TypeSetter : public ModelDialog {
   private:
     QLineEdit* Header_;
     qint16 type_ = -1;
+    ListSnapshot filledFrom_;
 };

@@ -1,5 +1,6 @@
 #include "ui/options/OwnSiteDialog.h"
 
+#include "model/ChartSiteRules.h"
 #include "model/Model.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/platform/Platform.h"
@@ -9,8 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 const QString TemplateExample = QStringLiteral("https://www.example.com/chart?s={symbol}");
+
+// The site this dialog edits is the first template site; while there is none, one that is
+// off and named after the own site of earlier versions.
+ChartSiteSettings NoOwnSite() {
+    return {{}, {}, -1, 0, false, OwnSiteFileName};
+}
+
+ChartSiteSettings OwnSite(const Model& model) {
+    return model.chartSites.empty() ? NoOwnSite() : model.chartSites.front();
+}
 
 // Every control spans the dialog's width but for its margins.
 constexpr int FullWidth = 6720;
@@ -61,25 +74,37 @@ OwnSiteDialog::OwnSiteDialog(Model& model, StockTree& tree, Platform& platform, 
 }
 
 void OwnSiteDialog::OwnSite_Init() {
-    const OwnSiteSettings& s = model_.ownSite;
+    const ChartSiteSettings s = OwnSite(model_);
     OwnEnabled_->setChecked(s.Enabled);
     OwnName_->setText(s.Name);
     OwnTemplate_->setText(s.Template);
     SymbolsFrom_->setCurrentIndex(s.SymbolsFrom + 1);
-    NewWindow_->setChecked(s.NewWindow);
+    NewWindow_->setChecked(s.Display != 0);
 }
 
+// A site that is off with nothing filled in is no site at all, as it was for the own site.
 bool OwnSiteDialog::applyChanges() {
-    const OwnSiteSettings edited{
-        OwnEnabled_->isChecked(), OwnName_->text().trimmed(), OwnTemplate_->text().trimmed(),
-        static_cast<qint16>(SymbolsFrom_->currentIndex() - 1), NewWindow_->isChecked()};
-    if (edited.Enabled) {
-        if (const QString problem = OwnSiteProblem(edited); !problem.isEmpty()) {
-            platform_.message(problem);
-            return false;
-        }
+    ChartSiteSettings edited = OwnSite(model_);
+    const bool newWindow = NewWindow_->isChecked();
+    edited.Display = newWindow ? std::max<qint16>(edited.Display, 1) : qint16(0);
+    edited.Enabled = OwnEnabled_->isChecked();
+    edited.Name = OwnName_->text().trimmed();
+    edited.Template = OwnTemplate_->text().trimmed();
+    edited.SymbolsFrom = static_cast<qint16>(SymbolsFrom_->currentIndex() - 1);
+    std::vector<ChartSiteSettings> sites = model_.chartSites;
+    if (sites.empty()) {
+        sites.push_back(edited);
+    } else {
+        sites.front() = edited;
     }
-    model_.ownSite = edited;
+    if (const QString problem = ChartSiteProblem(sites, 0); edited.Enabled && !problem.isEmpty()) {
+        platform_.message(problem);
+        return false;
+    }
+    if (edited == NoOwnSite()) {
+        sites.erase(sites.begin());
+    }
+    model_.chartSites = std::move(sites);
     model_.SettingsChanged = true;
     return true;
 }

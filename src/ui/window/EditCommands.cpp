@@ -2,12 +2,13 @@
 
 #include "model/Limits.h"
 #include "model/StockListOps.h"
-#include "ui/platform/Platform.h"
 #include "ui/lists/StockEditor.h"
-#include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 #include "ui/lists/TypeChangeDialog.h"
 #include "ui/lists/TypeSetter.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
 
 #include <QPushButton>
 
@@ -170,7 +171,8 @@ void EditCommands::deleteStock(const TreeSelection& selected) {
     tree_.Fill_tree(selectType, selectStock);
 }
 
-void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands) {
+void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands,
+                         CommandGuard& guard) {
     const std::pair<const char*, void (EditCommands::*)()> buttons[] = {
         {"MoveUp", &EditCommands::MoveUp},     {"MoveDown", &EditCommands::MoveDown},
         {"Edit", &EditCommands::Edit},         {"ChangeType", &EditCommands::ChangeType},
@@ -180,11 +182,10 @@ void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& command
     for (const auto& [name, command] : buttons) {
         if (auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name))) {
             button->setEnabled(true);
-            QObject::connect(button, &QPushButton::clicked, &window,
-                             [&commands, command] { (commands.*command)(); });
+            guard.connectCommand(button, &QPushButton::clicked,
+                                 [&commands, command] { (commands.*command)(); });
         }
     }
-    QObject::connect(&tree, &StockTree::editRequested, &window, [&commands] { commands.Edit(); });
-    QObject::connect(&tree, &StockTree::deleteRequested, &window,
-                     [&commands] { commands.Delete(); });
+    guard.connectCommand(&tree, &StockTree::editRequested, [&commands] { commands.Edit(); });
+    guard.connectCommand(&tree, &StockTree::deleteRequested, [&commands] { commands.Delete(); });
 }

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+class CommandGuard;
 class Platform;
 class QDialog;
 class QWidget;
@@ -60,5 +61,6 @@ class EditCommands {
 };
 
 // Enables the editing buttons of `window` (found by object name) and connects them, the
-// tree's double click and its Delete key to the commands.
-void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands);
+// tree's double click and its Delete key to the commands, through `guard`.
+void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands,
+                         CommandGuard& guard);

@@ -88,12 +88,13 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     fileCommands_ = std::make_unique<FileCommands>(model_, storage_, platform_, *tree_, *this);
     pageCommands_ = std::make_unique<PageCommands>(model_, platform_, *tree_);
     helpCommands_ = std::make_unique<HelpCommands>(model_, platform_);
-    connect(generateWebPages_, &QPushButton::clicked, this,
-            [this] { pageCommands_->GenerateWebPages(); });
-    connect(startBrowser_, &QPushButton::clicked, this, [this] { pageCommands_->StartBrowser(); });
+    guard_.connectCommand(generateWebPages_, &QPushButton::clicked,
+                          [this] { pageCommands_->GenerateWebPages(); });
+    guard_.connectCommand(startBrowser_, &QPushButton::clicked,
+                          [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
-    ConnectEditCommands(*this, *tree_, *editCommands_);
-    ConnectOptionsMenu(options_, model_, *tree_, platform_);
+    ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
     startUp();
 }
 
@@ -130,15 +131,15 @@ void MainWindow::buildFrames(QWidget* client) {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    connect(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered, this,
-            [this] { fileCommands_->SaveSettings(); });
-    connect(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ClearSettings(); });
-    connect(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ExportSettings(); });
-    connect(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered, this,
-            [this] { fileCommands_->ImportSettings(); });
-    connect(addItem(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    guard_.connectCommand(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered,
+                          [this] { fileCommands_->SaveSettings(); });
+    guard_.connectCommand(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered,
+                          [this] { fileCommands_->ClearSettings(); });
+    guard_.connectCommand(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered,
+                          [this] { fileCommands_->ExportSettings(); });
+    guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
+                          [this] { fileCommands_->ImportSettings(); });
+    guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -152,9 +153,10 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    connect(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered, this,
-            [this] { helpCommands_->ViewDocumentation(); });
-    connect(addItem(help, "About", "&About"), &QAction::triggered, this, &MainWindow::showAboutBox);
+    guard_.connectCommand(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered,
+                          [this] { helpCommands_->ViewDocumentation(); });
+    guard_.connectCommand(addItem(help, "About", "&About"), &QAction::triggered,
+                          [this] { showAboutBox(); });
 }
 
 void MainWindow::setTwoLineCaptions() {

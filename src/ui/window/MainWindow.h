@@ -3,11 +3,12 @@
 #include "model/Model.h"
 #include "store/Storage.h"
 #include "store/WindowGeometry.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/PageCommands.h"
-#include "ui/platform/Platform.h"
 #include "ui/window/ResizeLayout.h"
 
 #include <QMainWindow>
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
+    // Every command of the window starts through it.
+    CommandGuard guard_{platform_};
     StockTree* tree_ = nullptr;
     EditingButtons editing_{};
     OptionsItems options_{};

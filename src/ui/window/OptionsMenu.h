@@ -1,5 +1,6 @@
 #pragma once
 
+class CommandGuard;
 class Platform;
 class QAction;
 class StockTree;
@@ -16,7 +17,8 @@ struct OptionsItems {
     QAction* OwnSiteMenu;
 };
 
-// Enables every Options item and makes it open its dialog: created the first time as a child
-// of the tree's window, filled from the model each time it opens, only hidden between uses.
+// Enables every Options item and makes it open its dialog, through `guard`: created the first
+// time as a child of the tree's window, filled from the model each time it opens, only hidden
+// between uses.
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
-                        Platform& platform);
+                        Platform& platform, CommandGuard& guard);

@@ -1,0 +1,106 @@
+#include "model/AddressTemplate.h"
+
+#include <QUrl>
+
+namespace {
+const QString SymbolName = QStringLiteral("symbol");
+
+std::optional<SymbolFilter> FilterNamed(QStringView name) {
+    if (name == u"lower") {
+        return SymbolFilter::Lower;
+    }
+    if (name == u"upper") {
+        return SymbolFilter::Upper;
+    }
+    if (name == u"dash") {
+        return SymbolFilter::Dash;
+    }
+    return std::nullopt;
+}
+
+// The slot of the placeholder `text` ("{symbol|lower}"), or why it is refused.
+std::optional<SymbolSlot> SlotOf(QStringView text, QString& problem) {
+    const QList<QStringView> parts = text.sliced(1, text.size() - 2).split(u'|');
+    if (parts.front() != SymbolName) {
+        problem = QStringLiteral(
+                      "\"%1\" in the address template is not a placeholder: use {symbol}, or "
+                      "{{ and }} for braces.")
+                      .arg(text);
+        return std::nullopt;
+    }
+    SymbolSlot slot{{}, true};
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const auto filter = FilterNamed(parts[i]);
+        if (!filter) {
+            problem = QStringLiteral(
+                          "\"%1\" in the address template has the unknown filter \"%2\": the "
+                          "filters are lower, upper and dash.")
+                          .arg(text, parts[i]);
+            return std::nullopt;
+        }
+        slot.filters.push_back(*filter);
+    }
+    return slot;
+}
+
+// Whether the address, with a plain symbol put in, is an absolute http or https address. A
+// literal brace is percent-encoded by the browser, so it is checked as its encoding.
+bool IsWebAddress(const ChartAddress& address) {
+    const QString sample = address.forSymbol(QStringLiteral("X"))
+                               .replace(u'{', QStringLiteral("%7B"))
+                               .replace(u'}', QStringLiteral("%7D"));
+    const QUrl url(sample, QUrl::StrictMode);
+    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") &&
+           !url.host().isEmpty();
+}
+
+AddressTemplate Refused(QString problem) {
+    return {std::nullopt, std::move(problem)};
+}
+}  // namespace
+
+AddressTemplate ParseAddressTemplate(const QString& text) {
+    QStringList pieces{QString()};
+    std::vector<SymbolSlot> slots;
+    qsizetype literalStart = 0;  // where the text since the last placeholder starts
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool doubled = i + 1 < text.size() && text[i + 1] == c;
+        if ((c == u'{' || c == u'}') && doubled) {
+            pieces.back() += c;
+            ++i;
+        } else if (c == u'}') {
+            return Refused(QStringLiteral("The brace in \"%1}\" of the address template closes "
+                                          "nothing: use }} for a brace.")
+                               .arg(text.sliced(literalStart, i - literalStart)));
+        } else if (c == u'{') {
+            const qsizetype end = text.indexOf(u'}', i);
+            if (end < 0) {
+                return Refused(QStringLiteral("The brace in \"%1\" of the address template is "
+                                              "not closed: use {{ for a brace.")
+                                   .arg(text.sliced(i)));
+            }
+            QString problem;
+            auto slot = SlotOf(QStringView(text).sliced(i, end + 1 - i), problem);
+            if (!slot) {
+                return Refused(problem);
+            }
+            slots.push_back(std::move(*slot));
+            pieces.append(QString());
+            i = end;
+            literalStart = end + 1;
+        } else {
+            pieces.back() += c;
+        }
+    }
+    if (slots.empty()) {
+        return Refused(QStringLiteral("The address template must contain {symbol}."));
+    }
+    ChartAddress address(std::move(pieces), std::move(slots));
+    if (!IsWebAddress(address)) {
+        return Refused(
+            QStringLiteral("The address template must be a complete http or https address, such as "
+                           "https://www.example.com/chart?s={symbol}"));
+    }
+    return {std::move(address), {}};
+}

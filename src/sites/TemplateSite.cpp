@@ -1,0 +1,35 @@
+#include "sites/TemplateSite.h"
+
+#include "model/ChartSiteRules.h"
+
+TemplateSite::TemplateSite(const ChartSiteSettings& settings)
+    : settings_(settings),
+      address_(ParseAddressTemplate(settings.Template)),
+      inUse_(ChartSiteInUse(settings)) {}
+
+ChartAddress TemplateSite::chartAddress(const Model&) const {
+    return address_.address.value();
+}
+
+// An alternate symbol of a built-in site where the user links by those, falling back to the
+// stock's own symbol as the sites do.
+const QString& TemplateSite::symbol(const StockRecord& stock) const {
+    const qint16 from = settings_.SymbolsFrom;
+    return from >= 0 && from < qint16(AllSites.size()) ? SiteSymbol(stock, SiteId(from))
+                                                       : stock.Stock;
+}
+
+QString ChartSiteSectionName(size_t index) {
+    return QStringLiteral("ChartSite") + QString::number(index + 1);
+}
+
+SettingFields ChartSiteFields(ChartSiteSettings& site) {
+    return {
+        {QStringLiteral("Name"), &site.Name},
+        {QStringLiteral("Template"), &site.Template},
+        {QStringLiteral("SymbolsFrom"), &site.SymbolsFrom, &SymbolsFromTable(), -1},
+        {QStringLiteral("Display"), &site.Display, &DisplayTable()},
+        {QStringLiteral("Enabled"), &site.Enabled},
+        {QStringLiteral("FileName"), &site.FileName},
+    };
+}

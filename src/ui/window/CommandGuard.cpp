@@ -1,0 +1,28 @@
+#include "ui/window/CommandGuard.h"
+
+#include "ui/platform/Platform.h"
+
+#include <QApplication>
+#include <QDialog>
+
+CommandGuard::CommandGuard(Platform& platform, QObject* parent)
+    : QObject(parent), platform_(platform) {}
+
+bool CommandGuard::take() {
+    if (held_) {
+        platform_.beep();
+        return false;
+    }
+    held_ = true;
+    return true;
+}
+
+void CommandGuard::release() {
+    // Messages and file choosers have closed by now; a dialog shown with open() has not.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        connect(
+            dialog, &QDialog::finished, this, [this] { held_ = false; }, Qt::SingleShotConnection);
+    } else {
+        held_ = false;
+    }
+}

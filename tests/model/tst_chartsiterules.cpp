@@ -1,0 +1,89 @@
+#include "model/ChartSitePresets.h"
+#include "model/ChartSiteRules.h"
+#include "model/SiteTable.h"
+
+#include <QSet>
+#include <QTest>
+
+Q_DECLARE_METATYPE(const char* SiteInfo::*)
+
+// The rules of template chart sites that hold whatever window edits them.
+class ChartSiteRulesTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // A file name from the site's name keeps the rules and avoids every name in use.
+    void freshFileNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("expected");
+        const QString fifty(50, u'a');
+        QTest::newRow("plain") << "Finviz" << QStringList() << "finviz";
+        QTest::newRow("accents, punctuation, blanks")
+            << QString::fromUtf8(" B\u00f6rse Z\u00fcrich: Charts! ") << QStringList()
+            << "borse-zurich-charts";
+        QTest::newRow("nothing usable")
+            << QString::fromUtf8("\u20ac \u20ac") << QStringList() << "site";
+        QTest::newRow("taken") << "Finviz" << QStringList{"finviz", "finviz-2"} << "finviz-3";
+        QTest::newRow("a built-in site's") << "Yahoo" << QStringList() << "yahoo-2";
+        QTest::newRow("the one-page browser's") << "Index" << QStringList() << "index-2";
+        QTest::newRow("the chart frame's start page") << "Blank" << QStringList() << "blank-2";
+        QTest::newRow("cut to 40") << fifty << QStringList() << fifty.first(40);
+        QTest::newRow("cut to 40 with a number")
+            << fifty << QStringList{fifty.first(40)} << fifty.first(38) + "-2";
+        QTest::newRow("no dash before the number")
+            << QString(37, u'a') + " bc" << QStringList{QString(37, u'a') + "-bc"}
+            << QString(37, u'a') + "-2";
+    }
+    void freshFileNames() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, expected);
+        std::vector<ChartSiteSettings> sites;
+        for (const QString& fileName : taken) {
+            sites.push_back({{}, {}, -1, 0, true, fileName});
+        }
+        QCOMPARE(FreshFileName(name, sites), expected);
+        sites.push_back({name, {}, -1, 0, true, expected});
+        QCOMPARE(FileNameProblem(sites, sites.size() - 1), QString());
+    }
+
+    // Every preset makes a sound site opening in one new window; added twice, it gets a
+    // second name and file name.
+    void presetsMakeSoundSites() {
+        std::vector<ChartSiteSettings> sites;
+        for (int round = 1; round <= 2; ++round) {
+            for (const ChartSitePreset& preset : ChartSitePresets()) {
+                sites.push_back(SiteFromPreset(preset, sites));
+                const ChartSiteSettings& site = sites.back();
+                const QString name = QString::fromLatin1(preset.name);
+                QCOMPARE(site.Name, round == 1 ? name : name + " 2");
+                QVERIFY2(ChartSiteProblem(sites, sites.size() - 1).isEmpty(), preset.name);
+                QVERIFY2(FileNameProblem(sites, sites.size() - 1).isEmpty(), preset.name);
+                QCOMPARE(site.Display, qint16(1));
+                QVERIFY(ChartSiteInUse(site));
+            }
+        }
+    }
+
+    // Each window that lists the four sites gives each one an access key of its own.
+    void accessKeysDiffer_data() {
+        QTest::addColumn<const char * SiteInfo::*>("caption");
+        QTest::newRow("Options menu") << &SiteInfo::menuCaption;
+        QTest::newRow("enable boxes") << &SiteInfo::enableCaption;
+        QTest::newRow("start page buttons") << &SiteInfo::startCaption;
+        QTest::newRow("alternate symbols") << &SiteInfo::symbolCaption;
+    }
+    void accessKeysDiffer() {
+        QFETCH(const char* SiteInfo::*, caption);
+        QSet<QChar> keys;
+        for (SiteId id : AllSites) {
+            const QString text = QString::fromLatin1(Site(id).*caption);
+            QVERIFY2(text.count(u'&') == 1, qPrintable(text));
+            keys.insert(text[text.indexOf(u'&') + 1].toLower());
+        }
+        QCOMPARE(keys.size(), qsizetype(AllSites.size()));
+    }
+};
+
+QTEST_GUILESS_MAIN(ChartSiteRulesTest)
+#include "tst_chartsiterules.moc"
