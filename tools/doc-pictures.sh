@@ -29,6 +29,9 @@ for dialog in AddType AddStock EditStock ChangeType BigCharts StockMaster StockP
   DIALOG="$dialog" SETTINGS="$settings" tools/screenshot.sh "$work/$dialog.png" >/dev/null
   keep "$work/$dialog.png" "dialog-${dialog,,}.png"
 done
+DIALOG=AddList LIST=tools/doc-pictures-list.csv SETTINGS="$settings" tools/screenshot.sh \
+  "$work/addlist.png" >/dev/null
+keep "$work/addlist.png" dialog-addlist.png
 
 # The page set, generated in batch mode into a folder of our own.
 sed "s|^HtmlDir=.*|HtmlDir=$work/pages/|" "$settings" >"$work/pages.ini"

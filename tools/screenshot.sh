@@ -5,7 +5,8 @@
 # Set DIALOG=NAME to open a dialog from the keyboard and capture it: BigCharts, StockMaster,
 # StockPoint, Yahoo, General, CustomURLs, OwnSite (the Options menu), AddStock, EditStock,
 # AddType, ChangeType (the list buttons; Edit and Change type act on the list's second row),
-# About (the Help menu).
+# About (the Help menu), AddList (the File menu's list command; LIST=FILE is the list typed
+# into its file chooser).
 # Set SETTINGS=FILE to start from a copy of FILE instead of an empty settings file.
 # Set SCREEN=:N to use display :N instead of a random one.
 set -euo pipefail
@@ -65,6 +66,7 @@ elif [ -n "${DIALOG:-}" ]; then
     AddType) keys=(alt+a) title='New or updated type' ;;
     ChangeType) keys=(Down alt+t) title='Change type' ;;
     About) keys=(alt+h a) title='About Tickvane' ;;
+    AddList) keys=(alt+f a) title='Add stocks from a list' ;;
     *) echo "unknown DIALOG: $DIALOG" >&2; exit 2 ;;
   esac
   xdotool windowfocus --sync "$window"
@@ -72,6 +74,11 @@ elif [ -n "${DIALOG:-}" ]; then
     xdotool key "$key"
     sleep 0.5
   done
+  if [ -n "${LIST:-}" ]; then
+    sleep 1
+    xdotool type --delay 20 "$(realpath "$LIST")"
+    xdotool key Return
+  fi
   dialog="$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)"
   sleep 1
   import -window "$dialog" "$output"

@@ -2,5 +2,6 @@
 
 #include "app/CommandLine.h"
 
-// --generate, --export and --import: no window, no display needed. Returns the exit code.
+// --generate, --export, --import, --add-list and --export-list: no window, no display
+// needed. Returns the exit code.
 int RunBatchCommand(const CommandLine& line);

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "model/ProgramVersion.h"
 #include "store/Storage.h"
 
 #include <QCommandLineParser>
@@ -45,7 +46,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Use FILE as the settings store instead of %1.")
             .arg(Storage::defaultStoreFile()),
         QStringLiteral("FILE"));
-    parser.addOptions({help, version, generate, exportTo, importFrom, settings});
+    const QCommandLineOption addList(
+        QStringLiteral("add-list"),
+        QStringLiteral("Add the stocks of a list FILE (\"-\": standard input) to the stored list, "
+                       "without a preview: CSV with a header line, a watchlist or plain symbols."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption exportList(
+        QStringLiteral("export-list"),
+        QStringLiteral("Write the stored list as CSV to FILE (\"-\": standard output)."),
+        QStringLiteral("FILE"));
+    parser.addOptions(
+        {help, version, generate, exportTo, importFrom, addList, exportList, settings});
 
     if (!parser.parse(arguments)) {
         print(stderr, parser.errorText() + QStringLiteral("\nTry 'tickvane --help'.\n"));
@@ -59,14 +70,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return exitWith(0);
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("Tickvane 1.0\n"));
+        print(stdout, QStringLiteral("Tickvane %1\n").arg(ProgramVersion()));
         return exitWith(0);
     }
-    const int modes =
-        int(parser.isSet(generate)) + int(parser.isSet(exportTo)) + int(parser.isSet(importFrom));
+    const int modes = int(parser.isSet(generate)) + int(parser.isSet(exportTo)) +
+                      int(parser.isSet(importFrom)) + int(parser.isSet(addList)) +
+                      int(parser.isSet(exportList));
     if (modes > 1 || !parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("Give at most one of --generate, --export and --import, "
-                                     "and no other arguments.\nTry 'tickvane --help'.\n"));
+        print(stderr, QStringLiteral("Give at most one of --generate, --export, --import, "
+                                     "--add-list and --export-list, and no other arguments.\n"
+                                     "Try 'tickvane --help'.\n"));
         return exitWith(2);
     }
     CommandLine line;
@@ -79,6 +92,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (parser.isSet(importFrom)) {
         line.mode = CommandLine::Mode::Import;
         line.file = parser.value(importFrom);
+    } else if (parser.isSet(addList)) {
+        line.mode = CommandLine::Mode::AddList;
+        line.file = parser.value(addList);
+    } else if (parser.isSet(exportList)) {
+        line.mode = CommandLine::Mode::ExportList;
+        line.file = parser.value(exportList);
     }
     return line;
 }

@@ -1,6 +1,7 @@
 #include "app/BatchCommands.h"
 #include "app/CommandLine.h"
 #include "app/WindowMode.h"
+#include "model/ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -18,7 +19,7 @@ QStringList argumentList(int argc, char** argv) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tickvane"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tickvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(ProgramVersion());
     const CommandLine line = ParseCommandLine(argumentList(argc, argv));
     switch (line.mode) {
         case CommandLine::Mode::Exit:

@@ -5,10 +5,11 @@
 #include <limits>
 
 std::optional<qint16> ParseDays(const QString& text) {
-    const QString number = text.trimmed();
-    if (number.isEmpty()) {
+    if (text.isEmpty()) {
         return qint16(0);
     }
+    // Blanks alone are no number.
+    const QString number = text.trimmed();
     static const QRegularExpression numeric(
         QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
     if (!numeric.match(number).hasMatch()) {

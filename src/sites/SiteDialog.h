@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SettingField.h"
 #include "model/SiteTable.h"
 
 #include <span>
@@ -53,3 +54,12 @@ struct SiteDialog {
 };
 
 const SiteDialog& SiteDialogOf(SiteId site);
+
+// The stored field among `fields` that `control` edits: the one under its key, holding what the
+// control shows (a selection for a list, a number for a Days box...). Null when there is none.
+const SettingField* FindControlField(const DialogControl& control, const SettingFields& fields);
+
+// The same for a dialog being built: a control without its field is a fault in the dialog's
+// description, which stops the program with a message naming the dialog, control and key.
+const SettingField& ControlField(const SiteDialog& dialog, const DialogControl& control,
+                                 const SettingFields& fields);

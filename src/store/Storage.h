@@ -29,8 +29,8 @@ class Storage {
     StoreResult exportScript(Model& model, const WindowGeometry& geometry,
                              const QString& scriptFile) const;
     // Replaces the whole store by the script's values, or leaves it untouched when the script
-    // is refused. The warnings say what loading the new store will repair. The caller then
-    // applies the defaults and loads again.
+    // is refused. The warnings say what loading the new store will repair and which addresses
+    // the pages will show without a link. The caller then applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
 
   private:

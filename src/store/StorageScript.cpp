@@ -1,20 +1,18 @@
 #include "model/WholeFile.h"
 #include "store/AllSettings.h"
+#include "store/BoundedRead.h"
 #include "store/IniSettingsStore.h"
 #include "store/RegistryScript.h"
 #include "store/ScriptImport.h"
 #include "store/Storage.h"
 #include "store/StoreLayout.h"
+#include "store/UnlinkedAddresses.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
-// Far above the largest script the program writes at its capacities; a larger file is not
-// one of its scripts, and reading it whole could exhaust memory (/dev/zero never ends).
-constexpr qint64 MaxScriptBytes = qint64(64) << 20;
-
 StoreResult failed(const QString& error) {
     return StoreResult{false, error, {}};
 }
@@ -24,17 +22,15 @@ bool sameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// The script's bytes, at most MaxScriptBytes of them; `error` says why there are none.
+// The script's bytes, at most MaxInputBytes of them; `error` says why there are none.
 QByteArray readScript(const QString& scriptFile, QString& error) {
     QFile file(scriptFile);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
         return {};
     }
-    // A pipe or a device tells no size, so one byte more than allowed is asked for.
-    const qint64 size = file.isSequential() ? MaxScriptBytes + 1 : file.size();
-    QByteArray bytes = size > MaxScriptBytes ? QByteArray() : file.read(size);
-    if (size > MaxScriptBytes || bytes.size() > MaxScriptBytes) {
+    QByteArray bytes;
+    if (!ReadBounded(file, bytes)) {
         error = QStringLiteral(
                     "%1 is larger than 64 MiB, so it is not a settings script of "
                     "Tickvane.")
@@ -91,7 +87,11 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
     ApplyDefaults(model);
-    const QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    // One message in the window, one line per address on the command line.
+    if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
+        warnings << unlinked;
+    }
     StoreResult result = store.commit();
     if (result.ok) {
         result.warnings << warnings;

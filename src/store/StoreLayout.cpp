@@ -36,7 +36,7 @@ SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
         const QString index = QString::number(n);
         fields.push_back({QStringLiteral("CustomURLAction") + index, &custom[n].CustomURLAction});
         fields.push_back({QStringLiteral("CustomDesc") + index, &custom[n].CustomDesc});
-        fields.push_back({QStringLiteral("CustomURL") + index, &custom[n].CustomURL});
+        fields.push_back({CustomUrlKey(n), &custom[n].CustomURL});
     }
     return fields;
 }
@@ -136,6 +136,14 @@ const QString& TypeNameKey(qint16 t) {
 
 const QString& StockSymbolKey(qint16 i) {
     return recordKeys().stock[0][i];
+}
+
+const QString& StockUrlKey(qint16 i) {
+    return recordKeys().stock[2][i];  // "URL"
+}
+
+QString CustomUrlKey(size_t n) {
+    return QStringLiteral("CustomURL") + QString::number(n);
 }
 
 QStringList SectionNames() {

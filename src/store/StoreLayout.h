@@ -45,6 +45,9 @@ void ForEachStockRecordField(StockList& list,
 // The key of type `t`'s name and of stock `i`'s symbol, which every stored record has.
 const QString& TypeNameKey(qint16 t);
 const QString& StockSymbolKey(qint16 i);
+// The keys of the addresses the pages link to: stock `i`'s home page, custom link `n`'s.
+const QString& StockUrlKey(qint16 i);
+QString CustomUrlKey(size_t n);
 
 // The names of every section of this program, OwnSite and every ChartSite section that can
 // be stored included.

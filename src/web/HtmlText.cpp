@@ -69,9 +69,3 @@ void AppendHrefValue(std::string& out, QStringView address) {
             }
         });
 }
-
-QByteArray HrefValue(QStringView address) {
-    std::string out;
-    AppendHrefValue(out, address);
-    return QByteArray::fromStdString(out);
-}

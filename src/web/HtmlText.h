@@ -14,5 +14,4 @@ void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps);
 // An address for a double-quoted href value. It is written as it stands except for what
 // would end the value or open a tag (" < > become %22 %3C %3E), control characters and
 // characters outside ASCII, which are percent-encoded as UTF-8.
-QByteArray HrefValue(QStringView address);
 void AppendHrefValue(std::string& out, QStringView address);

@@ -1,5 +1,6 @@
 #include "web/NavigationPage.h"
 
+#include "model/LinkableAddress.h"
 #include "web/HtmlColor.h"
 #include "web/HtmlText.h"
 #include "web/PageEnds.h"
@@ -95,7 +96,8 @@ class NavigationPageWriter {
         AppendHtmlText(page_, symbol, false);
         page_ += "</a><font size=\"-2\">";
         page_ += LinkSeparator(noLineWraps_);
-        if (!stock.URL.isEmpty()) {
+        const bool homePageLink = !stock.URL.isEmpty() && IsLinkableAddress(stock.URL);
+        if (homePageLink) {
             page_ += "<a target=\"right\" href=\"";
             AppendHrefValue(page_, stock.URL);
             page_ += "\">";
@@ -103,7 +105,7 @@ class NavigationPageWriter {
         AppendHtmlText(page_, stock.Description, noLineWraps_);
         page_ += "</font>";
         page_ += LineEnd;
-        if (!stock.URL.isEmpty()) {
+        if (homePageLink) {
             page_ += "</a>";
             page_ += LineEnd;
         }

@@ -1,5 +1,6 @@
 #include "web/PageEnds.h"
 
+#include "model/LinkableAddress.h"
 #include "web/HtmlText.h"
 
 #include <algorithm>
@@ -31,14 +32,19 @@ void WriteCustomLinks(std::string& page, const Model& model) {
     page += "<br>";
     page += LineEnd;
     for (const CustomURLEntry& entry : model.custom) {
-        if (const char* target = CustomTarget(entry.CustomURLAction)) {
+        const char* target = CustomTarget(entry.CustomURLAction);
+        if (!target) {
+            continue;
+        }
+        const bool link = IsLinkableAddress(entry.CustomURL);
+        if (link) {
             page += std::string("<a target=\"") + target + "\" href=\"";
             AppendHrefValue(page, entry.CustomURL);
             page += "\">";
-            AppendHtmlText(page, entry.CustomDesc, noLineWraps);
-            page += "</a><br>";
-            page += LineEnd;
         }
+        AppendHtmlText(page, entry.CustomDesc, noLineWraps);
+        page += link ? "</a><br>" : "<br>";
+        page += LineEnd;
     }
     page += "<hr>";
     page += LineEnd;

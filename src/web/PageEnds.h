@@ -13,7 +13,8 @@ inline const char* LinkSeparator(bool noLineWraps) {
     return noLineWraps ? "&nbsp;" : " ";
 }
 
-// Appends the custom links block, or nothing when both custom links are disabled.
+// Appends the custom links block, or nothing when both custom links are disabled. A link to
+// an address that may not be linked shows its description alone.
 void WriteCustomLinks(std::string& page, const Model& model);
 
 // Appends the custom links, the links to the frameset pages of the other enabled sites of

@@ -28,6 +28,8 @@ const types = [
   { name: "Market Indices", stocks: [
     { Stock: "$INDU", Description: "Dow Jones Industrials", Alt_YH: "^DJI" },
     { Stock: "IBM", Description: "AT&T <Common> \"quoted\"", URL: "https://www.ibm.com/investor" },
+    // A home page with a script: the description is written without a link.
+    { Stock: "INTL", Description: "Intl", URL: "javascript:alert(document.domain)" },
   ] },
   { name: "Européennes «Tech» & Co", stocks: [
     { Stock: "SAP", Description: "SAP Société Européenne, Walldorf" },
@@ -172,8 +174,13 @@ async function checkSite(page, pages, site, requests) {
       check(text.includes(stock.Description), `${site.name}: "${stock.Description}" is shown as written`);
     }
   }
-  const chartLinks = await left.$$eval(`a[target="${site.target}"]`, (as) =>
-    as.map((a) => ({ text: a.textContent.trim(), href: a.getAttribute("href") })));
+  const links = await left.$$eval("a", (as) => as.map((a) =>
+    ({ text: a.textContent.trim(), href: a.getAttribute("href"), target: a.getAttribute("target") })));
+  for (const link of links) {
+    check(/^(https:|[a-z0-9-]+\.frame\.html$)/.test(link.href), `${site.name}: "${link.text}" links a web address or a frameset page, not ${link.href}`);
+  }
+  check(!links.some((link) => link.text === "Intl"), `${site.name}: "Intl" with a script for a home page is plain text`);
+  const chartLinks = links.filter((link) => link.target === site.target);
   for (const stock of types.flatMap((type) => type.stocks)) {
     const symbol = symbolAt(stock, site);
     const link = chartLinks.find((l) => l.text === symbol &&
@@ -182,7 +189,7 @@ async function checkSite(page, pages, site, requests) {
     if (link) {
       await followLink(page, site, link.href, site.target, requests);
     }
-    if (stock.URL) {
+    if (stock.URL?.startsWith("http")) {
       await followLink(page, site, stock.URL, "right", requests);
     }
   }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Drives the real program on a virtual display with key strokes only: adds a type and a stock,
-# presses two access keys in one burst (only the first command may run), changes a Yahoo
-# option and two general options, generates the pages and exits saving the settings; then
-# checks the pages, the store file and the exit status. Meanwhile a start on the same file
-# brings the open window to the front and ends, and one that finds the window not answering
-# says so. A second start that changes nothing must exit at once, without a question.
+# presses two access keys in one burst (only the first command may run), brings in a
+# watchlist of 200 symbols through its preview, changes a Yahoo option and two general
+# options, generates the pages and exits saving the settings; then checks the pages, the store
+# file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
+# the same file brings the open window to the front and ends, and one that finds the window
+# not answering says so. A second start that changes nothing must exit at once, without a
+# question.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 120 s.
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
 # E2E_KEEP=1 keeps the settings file and the pages for a look after a failure)
@@ -159,6 +161,22 @@ xdotool search --onlyvisible --name '^Change type$' >/dev/null 2>&1 &&
   fail "Alt+E Alt+T in one burst opened the editor and Change type"
 keys alt+d
 gone "$w" 'New or updated stock'
+# A watchlist of 200 symbols in four types, through the file chooser and the preview.
+{ for sector in Alpha Beta Gamma Delta; do
+    printf '###E2E %s\n' "$sector"
+    for n in $(seq 50); do printf 'NASDAQ:%s%02d,' "${sector:0:2}" "$n"; done
+    echo
+  done; } >"$work/watchlist.txt"
+xdotool windowfocus --sync "$main"
+keys alt+f
+sleep 0.4
+keys a
+w="$(await Tickvane "$main")"
+text "$work/watchlist.txt"
+keys Return
+w="$(await 'Add stocks from a list')"
+keys Return
+gone "$w" 'Add stocks from a list'
 # Yahoo: the time period one step down the list.
 xdotool windowfocus --sync "$main"
 keys alt+o
@@ -204,10 +222,20 @@ for key in '^Type[0-9]+=E2E Growth$' '^Stock[0-9]+=E2EQ$' '^Description[0-9]+=En
 done
 [ "$(grep -c '^Stock[0-9]*=E2EQ$' "$settings")" -eq 1 ] || fail "the new stock is not stored exactly once"
 
+[ "$(grep -Ec '^Stock[0-9]+=(AL|BE|GA|DE)[0-9][0-9]$' "$settings")" -eq 200 ] \
+  || fail "the store lacks the 200 symbols of the watchlist"
+grep -q '^Type[0-9]*=E2E Delta$' "$settings" || fail "the watchlist's types are missing in the store"
+
+# The same watchlist again from the command line: every row a duplicate, still no failure.
+"$program" --settings "$settings" --add-list - <"$work/watchlist.txt" >"$work/add.log" 2>&1 \
+  || fail "--add-list failed: $(tail -n1 "$work/add.log")"
+grep -q '^0 added, 0 new types, 204 duplicates, 0 refused$' "$work/add.log" \
+  || fail "--add-list summary: $(tail -n1 "$work/add.log")"
+
 # A second start that changes nothing ends at once, without a question.
 start
 keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, Yahoo and general options, pages, store, exit)"
+echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"

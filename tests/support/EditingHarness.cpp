@@ -11,14 +11,18 @@ void BuildList(Model& model, const QString& text) {
         const qint16 t = AppendType(model, type.section(u':', 0, 0));
         const QStringList stocks = type.section(u':', 1).split(u',', Qt::SkipEmptyParts);
         for (const QString& description : stocks) {
-            StockRecord stock;
-            stock.Stock = description.toUpper();
-            stock.Description = description;
-            Add_Stock(model, t, stock);
+            AppendStock(model, t, description);
         }
     }
     RebuildStockTypeIndex(model.list);
     model.SettingsChanged = false;
+}
+
+void AppendStock(Model& model, qint16 type, const QString& description) {
+    StockRecord stock;
+    stock.Stock = description.toUpper();
+    stock.Description = description;
+    InsertStock(model, model.list.types[type].Histock + 1, type, stock);
 }
 
 QString DescribeList(const StockList& list) {

@@ -11,6 +11,8 @@
 // A list written as "Type:desc,desc|Type:|..." in type order; each stock's symbol is its
 // description in upper case. Replaces the model's list and clears SettingsChanged.
 void BuildList(Model& model, const QString& text);
+// Appends a stock described `description`, its symbol in upper case, to the end of type `type`.
+void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 

@@ -19,6 +19,9 @@ class FakePlatform : public Platform {
     QList<Answer> answers;    // consumed by message(), first first
     QStringList fileChoices;  // consumed by chooseSaveFile() and chooseOpenFile()
     QList<std::optional<qint32>> colorChoices;
+    OfferedList clipboard;
+    // What acceptDrops() was given: calling it drops a list on the target.
+    std::function<void(const OfferedList&)> dropped;
     // Runs once while the next message is shown, as events do in a message box's own loop.
     std::function<void()> duringMessage;
 
@@ -37,6 +40,10 @@ class FakePlatform : public Platform {
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
+    OfferedList clipboardList() override { return clipboard; }
+    void acceptDrops(QWidget&, std::function<void(const OfferedList&)> target) override {
+        dropped = std::move(target);
+    }
     void raiseWindow(QWidget& window) override { raised.append(&window); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }

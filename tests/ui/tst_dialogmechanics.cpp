@@ -1,79 +1,70 @@
-#include "support/FakePlatform.h"
-#include "ui/window/MainWindow.h"
+#include "model/StockListOps.h"
+#include "support/DataRows.h"
+#include "support/Files.h"
+#include "support/WindowSession.h"
+#include "ui/kit/AccessibleName.h"
 #include "ui/window/StockTree.h"
 
-#include <QAction>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 // What every dialog of the program shares, checked once for each of them from the window:
 // made once and only hidden between uses, a fixed size with every caption readable, no other
 // command while it is open, Enter is Done, Escape and the close box are Cancel, and the tree
-// gets the focus back.
+// gets the focus back; and how many rows each of its drop-down lists shows when open.
 class DialogMechanicsTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir dir;
-    Model model;
-    FakePlatform platform;
-    const Storage storage{dir.filePath(QStringLiteral("Tickvane.ini"))};
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowSession> session;
 
     // A menu item, a button, or a request of the tree (its double click or Delete key).
     void start(const QString& command) {
-        if (auto* item = window->findChild<QAction*>(command)) {
-            item->trigger();
-        } else if (auto* button = window->findChild<QPushButton*>(command)) {
-            button->click();
-        } else {
-            QVERIFY(QMetaObject::invokeMethod(&window->tree(), qPrintable(command)));
+        if (!session->trigger(command)) {
+            QVERIFY(QMetaObject::invokeMethod(&session->window.tree(), qPrintable(command)));
         }
     }
 
     // Opens the dialog with the tree's node `node` selected, from the focus on another button.
     QDialog* open(const QString& node, const QString& trigger) {
-        StockTree& tree = window->tree();
-        if (!node.isEmpty()) {
-            const auto found = tree.findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
-            tree.setCurrentItem(found.value(0));
+        if (!node.isEmpty() && !session->select(node)) {
+            return nullptr;
         }
-        window->findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
+        session->window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
         start(trigger);
-        return shownDialog();
-    }
-
-    QDialog* shownDialog() const {
-        QDialog* shown = nullptr;
-        for (QDialog* dialog : window->findChildren<QDialog*>()) {
-            shown = dialog->isVisible() ? dialog : shown;
-        }
-        return shown;
+        return session->shownDialog();
     }
 
     // While a dialog or message is open, every way of starting a command is refused with a beep
     // and changes nothing.
     void othersRefused() {
-        const char* const others[] = {
-            "MoveUp",       "MoveDown", "Edit",          "ChangeType",      "AddStock",
-            "AddType",      "Delete",   "editRequested", "deleteRequested", "YahooMenu",
-            "SaveSettings", "Exit",     "StartBrowser",  "GenerateWebPages"};
-        const Model before = model;
+        const char* const others[] = {"MoveUp",        "MoveDown",         "Edit",
+                                      "ChangeType",    "AddStock",         "AddType",
+                                      "Delete",        "editRequested",    "deleteRequested",
+                                      "YahooMenu",     "SaveSettings",     "Exit",
+                                      "StartBrowser",  "GenerateWebPages", "AddStocksFromList",
+                                      "SaveListAsCsv", "pasteRequested"};
+        FakePlatform& platform = session->platform;
+        const Model before = session->model;
         const int beeps = platform.beeps;
         const qsizetype messages = platform.messages.size();
-        QDialog* const shown = shownDialog();
+        QDialog* const shown = session->shownDialog();
         for (const char* other : others) {
             start(QString::fromLatin1(other));
         }
         QCOMPARE(platform.beeps - beeps, int(std::size(others)));
-        QVERIFY(model == before && platform.messages.size() == messages && shownDialog() == shown &&
-                window->isVisible());
+        QVERIFY(session->model == before && platform.messages.size() == messages &&
+                session->shownDialog() == shown && session->window.isVisible());
     }
 
     static void change(QWidget* control) {
@@ -88,51 +79,52 @@ class DialogMechanicsTest : public QObject {
 
     static void captionsFit(const QDialog& dialog) {
         for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-            const int needed = qobject_cast<const QPushButton*>(button)
-                                   ? button->fontMetrics().horizontalAdvance(
-                                         QString(button->text()).remove(u'&')) +
-                                         8
-                                   : button->sizeHint().width();
+            const int needed =
+                qobject_cast<const QPushButton*>(button)
+                    ? button->fontMetrics().horizontalAdvance(WithoutAccessKey(button->text())) + 8
+                    : button->sizeHint().width();
             QVERIFY2(needed <= button->width(), qPrintable(button->text()));
         }
         for (const QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
             const int needed =
-                frame->fontMetrics().horizontalAdvance(QString(frame->title()).remove(u'&')) + 16;
+                frame->fontMetrics().horizontalAdvance(WithoutAccessKey(frame->title())) + 16;
             QVERIFY2(needed <= frame->width(), qPrintable(frame->title()));
         }
     }
 
+    // The rows `list` shows when open, each whole.
+    static int rowsShown(QComboBox& list) {
+        list.showPopup();
+        QAbstractItemView* view = list.view();
+        if (!QTest::qWaitForWindowExposed(view->window())) {
+            return -1;
+        }
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        list.hidePopup();
+        return rows;
+    }
+
   private Q_SLOTS:
     void init() {
-        model = Model();
-        window = std::make_unique<MainWindow>(model, storage, platform);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
+        // The list that the File menu's list command is given each time.
+        writeFile(dir.filePath(QStringLiteral("list.txt")), "ZZA ZZB");
+        session->platform.fileChoices = QStringList(3, dir.filePath(QStringLiteral("list.txt")));
+        session->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&session->window));
     }
 
-    void cleanup() { window.reset(); }
+    void cleanup() { session.reset(); }
 
-    void mechanics_data() {
-        // The tree's node selected before opening, the window's button or menu item that
-        // opens the dialog, and a control the test changes.
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("stock editor") << "IBM|Edit|Descrip";
-        QTest::newRow("type setter") << "Internet Stocks|Edit|Header";
-        QTest::newRow("type changer") << "IBM|ChangeType|TypeChanger";
-        QTest::newRow("BigCharts") << "IBM|BigChartsMenu|TimePeriod";
-        QTest::newRow("StockMaster") << "IBM|StockMasterMenu|TimeFrame";
-        QTest::newRow("StockPoint") << "IBM|StockPointMenu|PlotType";
-        QTest::newRow("Yahoo") << "IBM|YahooMenu|TimePeriod";
-        QTest::newRow("general options") << "IBM|GenOptsMenu|UpperStock";
-        QTest::newRow("custom URLs") << "IBM|CustomUrlMenu|CustomUrlDesc0";
-        QTest::newRow("own site") << "IBM|OwnSiteMenu|NewWindow";
-    }
+    // The tree's node selected before opening, the window's button or menu item that opens
+    // the dialog, and a control the test changes (none: the dialog changes nothing).
+    void mechanics_data() { AddDataRows(QStringLiteral("mechanics.txt")); }
 
     void mechanics() {
-        QFETCH(QString, steps);
-        const QString node = steps.section(u'|', 0, 0);
-        const QString trigger = steps.section(u'|', 1, 1);
-        const QString control = steps.section(u'|', 2);
+        QFETCH(QString, node);
+        QFETCH(QString, trigger);
+        QFETCH(QString, control);
+        Model& model = session->model;
         const Model before = model;
         QDialog* const dialog = open(node, trigger);
         QVERIFY(dialog);
@@ -140,31 +132,87 @@ class DialogMechanicsTest : public QObject {
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
         captionsFit(*dialog);
         othersRefused();
-        const qsizetype dialogs = window->findChildren<QDialog*>().size();
+        const qsizetype dialogs = session->window.findChildren<QDialog*>().size();
         enum { Escape, CloseBox, Enter };
         for (const int way : {Escape, CloseBox, Enter}) {
             if (way != Escape) {
                 QCOMPARE(open(node, trigger), dialog);
             }
-            change(dialog->findChild<QWidget*>(control));
+            if (!control.isEmpty()) {
+                QWidget* changed = dialog->findChild<QWidget*>(control);
+                QVERIFY2(changed, qPrintable(control));
+                change(changed);
+            }
             if (way == CloseBox) {
                 dialog->close();
             } else {
                 QTest::keyClick(dialog, way == Enter ? Qt::Key_Return : Qt::Key_Escape);
             }
             QVERIFY(!dialog->isVisible());
-            QCOMPARE(window->findChildren<QDialog*>().size(), dialogs);
-            QTRY_VERIFY(window->tree().hasFocus());
-            QCOMPARE(model == before, way != Enter);
-            QCOMPARE(model.SettingsChanged, way == Enter);
+            QCOMPARE(session->window.findChildren<QDialog*>().size(), dialogs);
+            QTRY_VERIFY(session->window.tree().hasFocus());
+            const bool applied = way == Enter && !control.isEmpty();
+            QCOMPARE(model == before, !applied);
+            QCOMPARE(model.SettingsChanged, applied);
         }
+    }
+
+    // Every drop-down list of a dialog, with the rows it shows when open: its entries, up to
+    // the dialog's limit. The list has 30 types, more than a type list shows.
+    void dropDownRows_data() { AddDataRows(QStringLiteral("droprows.txt")); }
+
+    void dropDownRows() {
+        QFETCH(QString, trigger);
+        QFETCH(QString, rows);
+        Model& model = session->model;
+        while (model.list.typeCount() < 30) {
+            AppendType(model, QStringLiteral("T%1").arg(model.list.typeCount()));
+        }
+        session->window.tree().Fill_tree(-1, 0);
+        QDialog* const dialog = open(QString(), trigger);
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QStringList shown;
+        for (QComboBox* list : dialog->findChildren<QComboBox*>()) {
+            shown << list->objectName() + u' ' + QString::number(rowsShown(*list));
+        }
+        QStringList expected = rows.split(QStringLiteral(", "));
+        expected.sort();
+        shown.sort();
+        QCOMPARE(shown, expected);
     }
 
     // A message refuses the other commands in the same way until it is answered.
     void messageRefusesOtherCommands() {
-        platform.duringMessage = [this] { othersRefused(); };
+        session->platform.duringMessage = [this] { othersRefused(); };
         open(QStringLiteral("Internet Stocks"), QStringLiteral("Delete"));  // it has stocks
-        QVERIFY(!platform.duringMessage);
+        QVERIFY(!session->platform.duringMessage);
+    }
+
+    // Each access key ("&x") leads to one place in the File menu, which grew by the list
+    // commands, and in the list preview. (The custom URLs dialog's captions give "s" twice.)
+    void accessKeysOfTheListCommands() {
+        QStringList menu;
+        QStringList preview;
+        for (const QAction* item :
+             session->window.findChild<QMenu*>(QStringLiteral("File"))->actions()) {
+            menu << item->text();
+        }
+        const QDialog* dialog = open(QString(), QStringLiteral("AddStocksFromList"));
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            preview << button->text();
+        }
+        for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
+            preview << frame->title();
+        }
+        for (const QStringList& captions : {menu, preview}) {
+            QSet<QString> keys;
+            for (const QString& caption : captions) {
+                const QString key = caption.section(u'&', 1).left(1).toLower();
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(caption));
+                keys.insert(key);
+            }
+        }
     }
 };
 

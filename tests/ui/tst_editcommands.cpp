@@ -1,12 +1,12 @@
 #include "model/Limits.h"
 #include "model/StockListOps.h"
+#include "support/DataRows.h"
 #include "support/EditingHarness.h"
 #include "support/TestSeed.h"
 #include "ui/lists/StockEditor.h"
 #include "ui/lists/TypeChangeDialog.h"
 #include "ui/lists/TypeSetter.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,10 +39,7 @@ void GrowList(Model& model, int types, int stocks) {
         AppendType(model, QStringLiteral("T%1").arg(model.list.typeCount()));
     }
     for (int s = model.list.stockCount(); s < stocks; ++s) {
-        StockRecord stock;
-        stock.Stock = QStringLiteral("S%1").arg(s);
-        stock.Description = stock.Stock;
-        Add_Stock(model, qint16(s % model.list.typeCount()), stock);
+        AppendStock(model, qint16(s % model.list.typeCount()), QStringLiteral("S%1").arg(s));
     }
 }
 
@@ -66,7 +63,7 @@ bool TreeAgreesWithList(const StockTree& tree, const StockList& list, QString* p
                    .arg(node)
                    .arg(list.typeCount())
                    .arg(list.stockCount());
-    return node == tree.nodeCount() && node == list.typeCount() + list.stockCount();
+    return node == list.typeCount() + list.stockCount();
 }
 
 // A plain copy of the list: each type's name with its stocks' descriptions, in order.
@@ -93,19 +90,6 @@ QString describe(const Reference& reference) {
     return types.join(u'|');
 }
 
-QLineEdit* field(StockEditor& editor, const char* name) {
-    return editor.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-QComboBox* picker(StockEditor& editor) {
-    return editor.findChild<QComboBox*>(QStringLiteral("TypePicker"));
-}
-
-void enterStock(StockEditor& editor, const QString& symbol, const QString& description) {
-    field(editor, "SymbDef")->setText(symbol);
-    field(editor, "Descrip")->setText(description);
-}
-
 // Runs `command` and answers the dialog it opens: `input` is the type name typed, or the
 // index of the type picked; "cancel" cancels. A stock entered gets `description`. The command
 // `behind` runs meanwhile on the same node, as if it had slipped past the open dialog.
@@ -123,14 +107,16 @@ void run(EditingHarness& h, const QString& command, const QString& input,
             ->setCurrentIndex(input.toInt());
     }
     if (StockEditor& editor = h.commands.stockEditor(); editor.isVisible()) {
-        enterStock(editor, description.toUpper(), description);
-        if (picker(editor)->isEnabled() && !input.isEmpty() && input != "cancel") {
-            picker(editor)->setCurrentIndex(input.toInt());
+        editor.findChild<QLineEdit*>(QStringLiteral("SymbDef"))->setText(description.toUpper());
+        editor.findChild<QLineEdit*>(QStringLiteral("Descrip"))->setText(description);
+        auto* picker = editor.findChild<QComboBox*>(QStringLiteral("TypePicker"));
+        if (picker->isEnabled() && !input.isEmpty() && input != "cancel") {
+            picker->setCurrentIndex(input.toInt());
         }
     }
     for (ModelDialog* dialog : {static_cast<ModelDialog*>(&h.commands.stockEditor()),
-                                     static_cast<ModelDialog*>(&h.commands.typeSetter()),
-                                     static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
+                                static_cast<ModelDialog*>(&h.commands.typeSetter()),
+                                static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
         if (dialog->isVisible()) {
             input == "cancel" ? dialog->reject() : dialog->Done_Click();
         }
@@ -138,88 +124,15 @@ void run(EditingHarness& h, const QString& command, const QString& input,
 }
 }  // namespace
 
-// The editing commands on a tree of their own: worked examples and refusals, the stock
-// editor's fields, the wiring to the window, and a randomised session at every capacity.
+// The editing commands on a tree of their own: worked examples and refusals, the add limits,
+// the wiring to the window, and a randomised session at every capacity. (The editors' own
+// fields are driven by tests/data/dialogscripts.txt.)
 class EditCommandsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // Worked examples of each command on a small list, with the dialog it opens answered:
     // `input` is the type name typed, or the index of the type picked; "cancel" cancels.
-    void workedExamples_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("selectedAfter");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("behind");
-        const QString abc = QStringLiteral("A:a1,a2,a3|B:|C:c1,c2");
-        const auto row = [](const char* name, const QString& list, const char* command,
-                            const char* node, const QString& after, const char* selected,
-                            int beeps = 0, const char* input = "", const QString& message = {},
-                            const char* behind = "") {
-            QTest::newRow(name) << list << command << node << input << after << selected << beeps
-                                << message << behind;
-        };
-        // Commands that cannot act beep or say why and change nothing.
-        for (const char* name :
-             {"MoveUp", "MoveDown", "Edit", "ChangeType", "AddStock", "Delete"}) {
-            row(qPrintable(name + QStringLiteral(", nothing selected")), "A:a1|B:", name, "",
-                "A:a1|B:", "", 1);
-            row(qPrintable(name + QStringLiteral(", empty list")), "", name, "", "", "",
-                qstrcmp(name, "AddStock") != 0, "",
-                qstrcmp(name, "AddStock") != 0
-                    ? QString()
-                    : QStringLiteral("You must define at least one type before adding stocks"));
-        }
-        row("ChangeType on a type", "A:a1|B:", "ChangeType", "B", "A:a1|B:", "B", 1);
-        row("delete the only stock selects its type", "A:a1|B:b1", "Delete", "a1", "A:|B:b1", "A");
-        row("delete the first of several selects the next", abc, "Delete", "c1",
-            "A:a1,a2,a3|B:|C:c2", "c2");
-        row("delete another stock selects the one above", abc, "Delete", "a2", "A:a1,a3|B:|C:c1,c2",
-            "a1");
-        row("delete an empty type selects the one above", abc, "Delete", "B", "A:a1,a2,a3|C:c1,c2",
-            "A");
-        row("delete empty type 0 selects nothing", "A:|B:b1", "Delete", "A", "B:b1", "");
-        row("delete a type with stocks is refused", abc, "Delete", "C", abc, "C", 1, "",
-            TypeHasStocks);
-        row("up a stock", abc, "MoveUp", "a3", "A:a1,a3,a2|B:|C:c1,c2", "a3");
-        row("up the first stock of a type stays in it", abc, "MoveUp", "c1", abc, "c1", 1);
-        row("up type 0", abc, "MoveUp", "A", abc, "A", 1);
-        row("down a stock", abc, "MoveDown", "c1", "A:a1,a2,a3|B:|C:c2,c1", "c1");
-        row("down the last stock of a type stays in it", abc, "MoveDown", "a3", abc, "a3", 1);
-        row("down a type", "A:a1,a2|B:b1,b2,b3", "MoveDown", "A", "B:b1,b2,b3|A:a1,a2", "A");
-        row("down the last type", abc, "MoveDown", "C", abc, "C", 1);
-        row("new type after the stocks, trimmed", "A:a1|B:b1", "AddType", "",
-            "A:a1|B:b1|Bonds:", "Bonds", 0, "  Bonds  ");
-        row("blank new type", "A:a1", "AddType", "", "A:a1", "", 0, "   ");
-        row("rename, trimmed", "A:a1|B:", "Edit", "B", "A:a1|Bonds:", "Bonds", 0, " Bonds");
-        row("rename to blanks", "A:a1|B:", "Edit", "A", "A:a1|B:", "A", 0, " ");
-        row("rename cancelled", "A:a1|B:", "Edit", "A", "A:a1|B:", "A", 0, "cancel");
-        row("to a later type", abc, "ChangeType", "a2", "A:a1,a3|B:|C:c1,c2,a2", "a2", 0, "2");
-        row("own type", abc, "ChangeType", "a1", abc, "a1", 0, "0");
-        row("change cancelled", abc, "ChangeType", "a1", abc, "a1", 0, "cancel");
-        // The new stock goes below the selected one, or first in the type picked.
-        const QString abcd = QStringLiteral("A:a1,a2|B:|C:c1,c2|D:d1");
-        row("add below the selected stock", abcd, "AddStock", "a1", "A:a1,new,a2|B:|C:c1,c2|D:d1",
-            "new");
-        row("add to another type picked", abcd, "AddStock", "a1", "A:a1,a2|B:|C:new,c1,c2|D:d1",
-            "new", 0, "2");
-        row("add to its own type picked again", abcd, "AddStock", "a1",
-            "A:a1,new,a2|B:|C:c1,c2|D:d1", "new", 0, "0");
-        row("add cancelled", abcd, "AddStock", "a1", abcd, "a1", 0, "cancel");
-        // A list changed behind an open dialog, where the dialog was filled from, is left alone.
-        const QString changed =
-            QStringLiteral("The list changed while this dialog was open; nothing was changed.");
-        row("edit, the stock moved", abc, "Edit", "a2", "A:a2,a1,a3|B:|C:c1,c2", "a2", 0, "",
-            changed, "MoveUp");
-        row("change type, the stock deleted", abc, "ChangeType", "a1", "A:a2,a3|B:|C:c1,c2", "a2",
-            0, "2", changed, "Delete");
-        row("new type, a type deleted", abc, "AddType", "B", "A:a1,a2,a3|C:c1,c2", "A", 0, "X",
-            changed, "Delete");
-    }
+    void workedExamples_data() { AddDataRows(QStringLiteral("editexamples.txt")); }
 
     void workedExamples() {
         QFETCH(QString, list);
@@ -228,7 +141,7 @@ class EditCommandsTest : public QObject {
         QFETCH(QString, input);
         QFETCH(QString, after);
         QFETCH(QString, selectedAfter);
-        QFETCH(int, beeps);
+        QFETCH(QString, beeps);
         QFETCH(QString, message);
         QFETCH(QString, behind);
         EditingHarness h(list);
@@ -243,10 +156,10 @@ class EditCommandsTest : public QObject {
         QString problem;
         QVERIFY2(TreeAgreesWithList(h.tree, h.model.list, &problem), qPrintable(problem));
         QCOMPARE(h.selected(), selectedAfter);
-        QCOMPARE(h.platform.beeps, beeps);
+        QCOMPARE(h.platform.beeps, beeps.toInt());
         // A refused move of a selected node, or a change behind a dialog, still counts as a
         // change; other refusals and a cancel do not.
-        const bool refused = beeps > 0 || !message.isEmpty();
+        const bool refused = beeps != "0" || !message.isEmpty();
         const bool moved = (command.startsWith("Move") && !node.isEmpty()) || !behind.isEmpty();
         QCOMPARE(h.model.SettingsChanged, input != "cancel" && (!refused || moved));
         QCOMPARE(h.platform.lastMessage(), message);
@@ -294,6 +207,33 @@ class EditCommandsTest : public QObject {
         }
     }
 
+    // The last stock and the last type the add commands allow, and the next ones, refused with
+    // the message.
+    void addLimits_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("before");  // stocks or types in the list
+        QTest::addColumn<bool>("added");
+        QTest::newRow("stock 1000 added") << "AddStock" << StockAddLimit - 1 << true;
+        QTest::newRow("stock 1001 refused") << "AddStock" << int(StockAddLimit) << false;
+        QTest::newRow("type 100 added") << "AddType" << TypeAddLimit - 1 << true;
+        QTest::newRow("type 101 refused") << "AddType" << int(TypeAddLimit) << false;
+    }
+
+    void addLimits() {
+        QFETCH(QString, command);
+        QFETCH(int, before);
+        QFETCH(bool, added);
+        const bool stocks = command == "AddStock";
+        EditingHarness h(QStringLiteral("A:"));
+        GrowList(h.model, stocks ? 1 : before, stocks ? before : 0);
+        h.tree.Fill_tree(0, -1);
+        run(h, command, stocks ? QString() : QStringLiteral("new"));
+        const StockList& list = h.model.list;
+        QCOMPARE(stocks ? list.stockCount() : list.typeCount(), before + int(added));
+        const QString limit = stocks ? StockLimitMessage() : TypeLimitMessage();
+        QCOMPARE(h.platform.lastMessage(), added ? QString() : limit);
+    }
+
     // Random commands on random nodes against a plain reference list: the list keeps its
     // invariants, the tree shows it, and the flag marks every change. At and one past the
     // limits the list is filled up again before each command, so every command meets it full.
@@ -339,127 +279,6 @@ class EditCommandsTest : public QObject {
             QVERIFY2(h.platform.lastMessage() == said,
                      qPrintable(where + h.platform.lastMessage()));
         }
-    }
-
-    // Opening for an add after an edit shows nothing of the edited stock.
-    void editChangesOnlyTheFieldsThenAddStartsEmpty() {
-        EditingHarness h(QStringLiteral("A:a1|B:b1,b2"));
-        h.model.list.stocks[1].Alt_YH = QStringLiteral("^B1");
-        h.select(QStringLiteral("b1"));
-        h.commands.Edit();
-        StockEditor& editor = h.commands.stockEditor();
-        QVERIFY(editor.isVisible());
-        QCOMPARE(field(editor, "SymbDef")->text(), QStringLiteral("B1"));
-        QCOMPARE(field(editor, "Alt_Yahoo")->text(), QStringLiteral("^B1"));
-        QVERIFY(!picker(editor)->isEnabled());
-        QCOMPARE(picker(editor)->currentText(), QStringLiteral("B"));
-
-        field(editor, "Descrip")->setText(QStringLiteral("b1 renamed"));
-        field(editor, "Alt_BigCharts")->setText(QStringLiteral("bc"));
-        editor.Done_Click();
-        QCOMPARE(h.list(), QStringLiteral("A:a1|B:b1 renamed,b2"));
-        const StockRecord& stock = h.model.list.stocks[1];
-        QCOMPARE(stock.Alt_BC, QStringLiteral("BC"));
-        QCOMPARE(stock.Alt_YH, QStringLiteral("^B1"));
-        QCOMPARE(h.selected(), QStringLiteral("b1 renamed"));
-
-        h.commands.AddStock();
-        QVERIFY(picker(editor)->isEnabled());
-        for (QLineEdit* text : editor.findChildren<QLineEdit*>()) {
-            QVERIFY2(text->text().isEmpty(), qPrintable(text->objectName()));
-        }
-    }
-
-    // Done trims every field; without a symbol or a description it says so and stays open
-    // with the focus on the missing one.
-    void done_data() {
-        QTest::addColumn<QStringList>("typed");  // symbol, description, web page, StockPoint
-        QTest::addColumn<QString>("result");     // the stored fields, or the focused field
-        const auto row = [](const char* name, QStringList typed, const char* result) {
-            QTest::newRow(name) << typed << QString::fromLatin1(result);
-        };
-        row("blanks around", {" ibm ", " IBM Corp ", "  http://ibm.com  ", " ^dji "},
-            "IBM|IBM Corp|http://ibm.com|^DJI");
-        row("only the scheme", {"x", "y", " http:// ", "  "}, "X|y||");
-        row("another scheme", {"x", "y", "https://", ""}, "X|y|https://|");
-        row("blank description", {"IBM", "   ", "", ""}, "Descrip");
-        row("both blank", {"  ", "", "", ""}, "SymbDef");
-    }
-
-    void done() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, result);
-        EditingHarness h(QStringLiteral("A:"));
-        h.select(QStringLiteral("A"));
-        h.commands.AddStock();
-        StockEditor& editor = h.commands.stockEditor();
-        enterStock(editor, typed[0], typed[1]);
-        field(editor, "WebURL")->setText(typed[2]);
-        field(editor, "Alt_StockPoint")->setText(typed[3]);
-        editor.Done_Click();
-        QVERIFY(h.model.SettingsChanged);
-        if (!result.contains(u'|')) {
-            QVERIFY(editor.isVisible());
-            QCOMPARE(h.platform.lastMessage(),
-                     QStringLiteral("You must enter both a default symbol and a description."));
-            QCOMPARE(editor.focusWidget()->objectName(), result);
-            QCOMPARE(field(editor, "Descrip")->text(), typed[1].trimmed());
-            QCOMPARE(h.list(), QStringLiteral("A:"));
-            return;
-        }
-        const StockRecord& stock = h.model.list.stocks[0];
-        QCOMPARE(QStringList({stock.Stock, stock.Description, stock.URL, stock.Alt_SP}).join(u'|'),
-                 result);
-    }
-
-    // Symbol fields turn upper case as typed, keeping the caret; entering an empty web page
-    // field starts it with the scheme.
-    void typing() {
-        EditingHarness h(QStringLiteral("A:a1"));
-        h.select(QStringLiteral("a1"));
-        h.commands.AddStock();
-        StockEditor& editor = h.commands.stockEditor();
-        for (const char* name : {"SymbDef", "Alt_BigCharts", "Alt_Yahoo", "Descrip"}) {
-            QLineEdit* text = field(editor, name);
-            text->setText(QStringLiteral("msft"));
-            text->setCursorPosition(2);
-            QTest::keyClicks(text, QStringLiteral("xy"));
-            const bool upper = qstrcmp(name, "Descrip") != 0;
-            QCOMPARE(text->text(), upper ? QStringLiteral("MSXYFT") : QStringLiteral("msxyft"));
-            QCOMPARE(text->cursorPosition(), 4);
-        }
-        QLineEdit* url = field(editor, "WebURL");
-        for (const QString& before : {QString(), QStringLiteral("https://a.b")}) {
-            url->setText(before);
-            QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
-            QApplication::sendEvent(url, &tabbedIn);
-            const QString after = before.isEmpty() ? QStringLiteral("http://") : before;
-            QCOMPARE(url->text(), after);
-            QCOMPARE(url->cursorPosition(), after.size());
-            QVERIFY(!url->hasSelectedText());
-        }
-        editor.reject();
-    }
-
-    // 100 types open a list 22 items tall under whichever style runs the test (the suite runs
-    // it under the default style; run it with -style windows or -style fusion to try others).
-    void typeListOpensTwentyTwoItemsTall() {
-        EditingHarness h;
-        BuildList(h.model, QString());
-        for (int t = 0; t < 100; ++t) {
-            AppendType(h.model, QStringLiteral("T%1").arg(t));
-        }
-        h.tree.Fill_tree(0, -1);
-        h.commands.AddStock();
-        QComboBox* types = picker(h.commands.stockEditor());
-        QVERIFY(QTest::qWaitForWindowExposed(&h.commands.stockEditor()));
-        types->showPopup();
-        QAbstractItemView* list = types->view();
-        QTRY_VERIFY(list->isVisible());
-        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
-        QVERIFY2(rows >= 21 && rows <= 22, qPrintable(QString::number(rows)));
-        types->hidePopup();
-        h.commands.stockEditor().reject();
     }
 
   private:

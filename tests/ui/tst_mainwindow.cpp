@@ -1,27 +1,16 @@
 #include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
+#include "support/WindowSession.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/SingleWindow.h"
 #include "ui/window/StockTree.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-// A window started on a store file, with its model and a scripted platform.
-struct Session {
-    explicit Session(const QString& storeFile) : storage(storeFile) {}
-    Model model;
-    const Storage storage;
-    FakePlatform platform;
-    MainWindow window{model, storage, platform};
-};
-}  // namespace
 
 // The main window: start-up from the store, how the panels follow the window's size, and
 // the exit question.
@@ -40,6 +29,10 @@ class MainWindowTest : public QObject {
         FixedGeometry stored;
         stored.geometry = geometry;
         QVERIFY(Storage(storeFile()).save(model, stored).ok);
+    }
+
+    static qsizetype nodes(const StockTree& tree) {
+        return tree.findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive).size();
     }
 
     static QWidget* child(MainWindow& window, const char* name) {
@@ -78,9 +71,9 @@ class MainWindowTest : public QObject {
         QFETCH(bool, sizeKept);
         QFETCH(bool, placeKept);
         storeList(stored);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         auto& [model, storage, platform, window] = session;
-        QCOMPARE(window.tree().nodeCount(), 3);
+        QCOMPARE(nodes(window.tree()), 3);
         QCOMPARE(window.tree().selectedNode(), 1);
         QVERIFY(!model.SettingsChanged);
         const TwipsGeometry now = window.current();
@@ -88,7 +81,7 @@ class MainWindowTest : public QObject {
         if (sizeKept) {
             QVERIFY(near(now.Width, stored.Width) && near(now.Height, stored.Height));
         } else {
-            QCOMPARE(window.size(), window.startUpSize());
+            QCOMPARE(window.size(), window.minimumSize());
         }
         QCOMPARE(near(now.Left, stored.Left) && near(now.Top, stored.Top), placeKept);
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
@@ -100,7 +93,7 @@ class MainWindowTest : public QObject {
         QFont wide = before;
         wide.setPointSize(14);
         QApplication::setFont(wide);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         QApplication::setFont(before);
         for (const QPushButton* button : session.window.findChildren<QPushButton*>()) {
             for (const QString& line : button->text().remove(u'&').split(u'\n')) {
@@ -113,10 +106,10 @@ class MainWindowTest : public QObject {
     // Growing the window moves the right frames and grows the tree; shrinking below the
     // start-up size snaps back.
     void resizeMovesTheRightFramesAndGrowsTheTree() {
-        Session session(storeFile());
+        WindowSession session(storeFile());
         MainWindow& window = session.window;
         showAndWait(window);
-        const QSize start = window.startUpSize();
+        const QSize start = window.minimumSize();
         const QRect tree = layoutRect(window, 120, 240, 2652, 4116);
         const QRect editFrame = layoutRect(window, 3600, 240, 1452, 4452);
         QCOMPARE(child(window, "WebTree")->geometry(), tree);
@@ -146,13 +139,13 @@ class MainWindowTest : public QObject {
         QFETCH(QList<Platform::Answer>, answers);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        Session session(storeFile());
+        WindowSession session(storeFile());
         auto& [model, storage, platform, window] = session;
         showAndWait(window);
-        QCOMPARE(window.tree().nodeCount(), 11);  // the starter list, from an empty store
+        QCOMPARE(nodes(window.tree()), 11);  // the starter list, from an empty store
         model.SettingsChanged = !answers.isEmpty();
         platform.answers = answers;
-        window.findChild<QAction*>(QStringLiteral("Exit"))->trigger();
+        QVERIFY(session.trigger(QStringLiteral("Exit")));
         QCOMPARE(platform.messages.size(), answers.size());
         if (!answers.isEmpty()) {
             QCOMPARE(platform.lastMessage(),
@@ -204,7 +197,7 @@ class MainWindowTest : public QObject {
     }
 
     void failedSaveOnExitAsksAgain() {
-        Session session(dir.path());  // a directory cannot be written as the store
+        WindowSession session(dir.path());  // a directory cannot be written as the store
         auto& [model, storage, platform, window] = session;
         platform.messages.clear();  // the unreadable store was reported at start-up
         model.SettingsChanged = true;

@@ -1,13 +1,18 @@
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 // The real message box: its title, its default button, what Escape answers, and that its
-// text is never read as markup.
+// text is never read as markup; the real file choosers, the real clipboard and drops.
 class QtPlatformTest : public QObject {
     Q_OBJECT
   private:
@@ -51,6 +56,83 @@ class QtPlatformTest : public QObject {
         QCOMPARE(platform.message(QStringLiteral("text"), buttons, defaultButton), answer);
         QCOMPARE(title, QStringLiteral("Tickvane"));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // The save chooser asks before replacing a file unless told not to; the open chooser
+    // takes only a file that exists. Both start at the proposed file.
+    void fileChoosers_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<Platform::Overwrite>("overwrite");
+        QTest::newRow("save, asking") << true << Platform::Overwrite::Ask;
+        QTest::newRow("save, not asking") << true << Platform::Overwrite::DontAsk;
+        QTest::newRow("open") << false << Platform::Overwrite::Ask;
+    }
+
+    void fileChoosers() {
+        QFETCH(bool, save);
+        QFETCH(Platform::Overwrite, overwrite);
+        QTemporaryDir dir;
+        const QString proposed = dir.filePath(QStringLiteral("tickvane.reg"));
+        QStringList shown;  // read while the chooser is open: it is gone afterwards
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            shown << chooser->windowTitle() << chooser->selectedFiles().value(0)
+                  << QString::number(chooser->acceptMode()) << QString::number(chooser->fileMode())
+                  << QString::number(chooser->testOption(QFileDialog::DontConfirmOverwrite));
+            chooser->reject();
+        });
+        QtPlatform platform;
+        const QString filters = QStringLiteral("Registration files (*.reg)");
+        const QString chosen = save ? platform.chooseSaveFile(proposed, filters, overwrite)
+                                    : platform.chooseOpenFile(proposed, filters);
+        QVERIFY(chosen.isEmpty());
+        QCOMPARE(
+            shown,
+            (QStringList{QStringLiteral("Tickvane"), proposed,
+                         QString::number(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen),
+                         QString::number(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile),
+                         QString::number(overwrite == Platform::Overwrite::DontAsk)}));
+    }
+
+    // A local file is offered before text, text before a web address; a drop of neither is
+    // refused at the door.
+    void clipboardAndDrops_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("offered");  // file|text
+        QTest::newRow("a local file") << "file:///tmp/l.csv"
+                                      << "AAPL"
+                                      << "/tmp/l.csv|";
+        QTest::newRow("a web address") << "https://x.org/l.csv"
+                                       << "AAPL"
+                                       << "|AAPL";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "|";
+    }
+    void clipboardAndDrops() {
+        QFETCH(QString, url);
+        QFETCH(QString, text);
+        QFETCH(QString, offered);
+        auto* mime = new QMimeData;  // the clipboard's own
+        mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
+        mime->setText(text);
+        QtPlatform platform;
+        QApplication::clipboard()->setMimeData(mime);
+        const OfferedList pasted = platform.clipboardList();
+        QCOMPARE(pasted.file + u'|' + pasted.text, offered);
+
+        QWidget target;
+        QString dropped = QStringLiteral("none");
+        platform.acceptDrops(target,
+                             [&](const OfferedList& l) { dropped = l.file + u'|' + l.text; });
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QCOMPARE(enter.isAccepted(), offered != "|");
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &drop);
+        QCOMPARE(dropped, offered == "|" ? "none" : offered);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "model/Model.h"
 #include "support/Files.h"
 #include "web/GeneratePages.h"
+#include "web/HtmlText.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +114,43 @@ class GeneratePagesTest : public QObject {
             QVERIFY2(page == readFile(goldenDir.filePath(name)), qPrintable(name));
             QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }));
         }
+    }
+
+    // A home page and a custom link are links only without a scheme or with a web scheme;
+    // otherwise the description stands alone. Rows: tests/data/linkedaddresses.txt.
+    void pagesLinkOnlyWebAddresses_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<bool>("ownSite");  // the address before "{symbol}" makes an own site
+        for (const QByteArray& line :
+             readFile(QT_TESTCASE_SOURCEDIR "/data/linkedaddresses.txt").split('\n')) {
+            if (const QList<QByteArray> f = line.split('\t'); f.size() == 4) {
+                QTest::newRow(f[0]) << QString::fromUtf8(QByteArray::fromPercentEncoding(f[3]))
+                                    << (f[1] == "link") << (f[2] == "own");
+            }
+        }
+    }
+    void pagesLinkOnlyWebAddresses() {
+        QFETCH(QString, address);
+        QFETCH(bool, linked);
+        QFETCH(bool, ownSite);
+        Model model = SmallList(dir());
+        model.list.stocks[1].URL = address;
+        model.custom[0] = {1, "Notes", address};
+        model.chartSites = {{"Own", address + "{symbol}", -1, 0, true, "own"}};
+        RecordingReport report;
+        QVERIFY(GeneratePages(model, report));
+        const QByteArray page = readFile(file("yahoo.html"));
+        std::string href;
+        AppendHrefValue(href, address);
+        const QByteArray a =
+            linked ? "<a target=\"right\" href=\"" + QByteArray::fromStdString(href) + "\">" : "";
+        const QByteArray end = linked ? "</a>" : "";
+        QVERIFY2(
+            page.contains("> " + a + "IBM</font>\r\n" + end + (linked ? "\r\n" : "") + "</td>") &&
+                page.contains("<br>\r\n" + a + "Notes" + end + "<br>\r\n"),
+            page.constData());
+        QCOMPARE(QFile::exists(file("own.html")), ownSite);
     }
 
     void disabledSitesKeepTheirOlderPages() {

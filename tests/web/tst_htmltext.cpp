@@ -53,7 +53,9 @@ class HtmlTextTest : public QObject {
     void hrefValue() {
         QFETCH(QString, address);
         QFETCH(QByteArray, expected);
-        QCOMPARE(HrefValue(address), expected);
+        std::string value;
+        AppendHrefValue(value, address);
+        QCOMPARE(QByteArray::fromStdString(value), expected);
     }
 };
 

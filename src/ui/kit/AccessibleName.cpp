@@ -2,18 +2,16 @@
 
 #include <QGroupBox>
 
-namespace {
-QString withoutAccessKey(const QString& caption) {
+QString WithoutAccessKey(const QString& caption) {
     return QString(caption).remove(u'&');
 }
-}  // namespace
 
 void NameAfterFrame(QWidget& control) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(control.parentWidget())) {
-        control.setAccessibleName(withoutAccessKey(frame->title()));
+        control.setAccessibleName(WithoutAccessKey(frame->title()));
     }
 }
 
 void NameAfterCaption(QGroupBox& frame) {
-    frame.setAccessibleName(withoutAccessKey(frame.title()));
+    frame.setAccessibleName(WithoutAccessKey(frame.title()));
 }

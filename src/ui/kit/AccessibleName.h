@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QString>
+
 class QGroupBox;
 class QWidget;
+
+// A caption as it is read out: without the "&" that marks its access key.
+QString WithoutAccessKey(const QString& caption);
 
 // Gives a control inside a captioned frame the frame's caption (without its access key
 // marker) as the name screen readers announce. Called again when the caption changes.

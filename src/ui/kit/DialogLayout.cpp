@@ -40,8 +40,9 @@ QGroupBox* AddFrame(QWidget* parent, const QString& caption, int left, int top, 
     return frame;
 }
 
-void SetFixedDialogSize(QDialog& dialog, int width, int height) {
-    dialog.setFixedSize(width, height);
+void SetFixedDialogSize(QDialog& dialog, QSize clientTwips) {
+    dialog.setFixedSize(LayoutPixels(dialog, clientTwips.width()),
+                        LayoutPixels(dialog, clientTwips.height()));
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }

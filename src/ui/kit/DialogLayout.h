@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QDialog;
@@ -14,9 +15,9 @@ int LayoutPixels(const QWidget& widget, int twips);
 void PlaceAt(QWidget& widget, int left, int top, int width, int height);
 void PlaceAt(QWidget& widget, const QRect& twips);
 
-// Gives `dialog` a fixed size in pixels and a title bar without the maximise and minimise
-// buttons, which could do nothing useful to it.
-void SetFixedDialogSize(QDialog& dialog, int width, int height);
+// Gives `dialog` the fixed client area `clientTwips` and a title bar without the maximise and
+// minimise buttons, which could do nothing useful to it.
+void SetFixedDialogSize(QDialog& dialog, QSize clientTwips);
 
 // A captioned frame. An "&" in the caption makes its access key focus the frame's first
 // control.
@@ -32,7 +33,6 @@ Control* AddFramedControl(QWidget* parent, const QString& caption, const QString
     frame->setObjectName(name + QStringLiteral("Frame"));
     auto* control = new Control(frame);
     control->setObjectName(name);
-    PlaceAt(*control, controlTwips.x(), controlTwips.y(), controlTwips.width(),
-            controlTwips.height());
+    PlaceAt(*control, controlTwips);
     return control;
 }

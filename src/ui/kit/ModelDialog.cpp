@@ -1,33 +1,21 @@
 #include "ui/kit/ModelDialog.h"
 
-#include "ui/kit/DialogLayout.h"
+#include "ui/kit/Buttons.h"
 #include "ui/window/StockTree.h"
 
-#include <QPushButton>
-
-namespace {
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QString& tooltip, const QRect& twips) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tooltip);
-    PlaceAt(*button, twips);
-    return button;
-}
-}  // namespace
-
-ModelDialog::ModelDialog(Model& model, StockTree& tree, Platform& platform,
-                                   const Layout& layout, QWidget* parent)
+ModelDialog::ModelDialog(Model& model, StockTree& tree, Platform& platform, const Layout& layout,
+                         QWidget* parent)
     : QDialog(parent),
       model_(model),
       tree_(tree),
       platform_(platform),
-      cancel_(addButton(this, "Cancel", tr("&Cancel"), tr("Cancel changes"), layout.cancelTwips)),
-      done_(addButton(this, "Done", tr("&Done"), tr("Apply changes"), layout.doneTwips)) {
+      cancel_(AddButton(this, QStringLiteral("Cancel"), tr("&Cancel"), layout.cancelTwips)),
+      done_(AddButton(this, QStringLiteral("Done"), tr("&Done"), layout.doneTwips)) {
     setObjectName(layout.objectName);
     setWindowTitle(layout.title);
-    SetFixedDialogSize(*this, LayoutPixels(*this, layout.clientTwips.width()),
-                       LayoutPixels(*this, layout.clientTwips.height()));
+    SetFixedDialogSize(*this, layout.clientTwips);
+    cancel_->setToolTip(tr("Cancel changes"));
+    done_->setToolTip(tr("Apply changes"));
     done_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ModelDialog::reject);
     connect(done_, &QPushButton::clicked, this, &ModelDialog::Done_Click);
@@ -45,7 +33,7 @@ void ModelDialog::Done_Click() {
     }
 }
 
-void ModelDialog::chainTabOrder(std::initializer_list<QWidget*> fields) {
+void ModelDialog::chainTabOrder(const std::vector<QWidget*>& fields) {
     QWidget* previous = nullptr;
     for (QWidget* field : fields) {
         if (previous) {

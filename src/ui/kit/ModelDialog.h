@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QRect>
 #include <QSize>
-#include <initializer_list>
+#include <vector>
 
 class Platform;
 class QPushButton;
@@ -21,9 +21,6 @@ class ModelDialog : public QDialog {
     // Done: closes the dialog when the changes were applied.
     void Done_Click();
 
-    QPushButton& doneButton() const { return *done_; }
-    QPushButton& cancelButton() const { return *cancel_; }
-
   protected:
     struct Layout {
         QString objectName;
@@ -33,7 +30,7 @@ class ModelDialog : public QDialog {
         QRect doneTwips;
     };
     ModelDialog(Model& model, StockTree& tree, Platform& platform, const Layout& layout,
-                     QWidget* parent);
+                QWidget* parent);
 
     // Changes the list from the controls; false keeps the dialog open.
     virtual bool applyChanges() = 0;
@@ -41,7 +38,9 @@ class ModelDialog : public QDialog {
     virtual QWidget& firstField() = 0;
     void showEvent(QShowEvent* event) override;
     // Tab order: `fields` in the order given, then Cancel and Done.
-    void chainTabOrder(std::initializer_list<QWidget*> fields);
+    void chainTabOrder(const std::vector<QWidget*>& fields);
+    QPushButton& cancelButton() const { return *cancel_; }
+    QPushButton& doneButton() const { return *done_; }
 
     Model& model_;
     StockTree& tree_;

@@ -20,8 +20,3 @@ int TwipsToPixels(int twips) {
 int PixelsToTwips(int pixels) {
     return static_cast<int>(std::lround(pixels * TwipsPerInch / logicalDpi()));
 }
-
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}

@@ -1,11 +1,6 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-
 // Lengths of the window layouts are given in twips (1440 to the inch); the screen's logical
 // DPI turns them into pixels.
 int TwipsToPixels(int twips);
 int PixelsToTwips(int pixels);
-QRect TwipsRect(int left, int top, int width, int height);

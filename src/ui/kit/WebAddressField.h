@@ -7,8 +7,6 @@
 class WebAddressField : public QLineEdit {
     Q_OBJECT
   public:
-    static QString scheme() { return QStringLiteral("http://"); }
-
     using QLineEdit::QLineEdit;
 
   protected:

@@ -1,14 +1,17 @@
 #include "ui/lists/StockEditor.h"
 
 #include "model/SiteTable.h"
+#include "model/StockEntry.h"
 #include "model/StockListOps.h"
+#include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/TrimmedField.h"
+#include "ui/kit/UpperCaseField.h"
+#include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
-#include "ui/kit/UpperCaseField.h"
-#include "ui/kit/WebAddressField.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,18 +44,13 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
     return AddFramedControl<Field>(parent, caption, name, frame,
                                    QRect(FieldLeft, FieldTop, fieldWidth, FieldHeight));
 }
-
-QString trimmedText(QLineEdit& field) {
-    field.setText(field.text().trimmed());
-    return field.text();
-}
 }  // namespace
 
 StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
-                       {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
-                        QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
-                       parent),
+                  {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
+                   QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
+                  parent),
       SymbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
                                          QRect(360, 240, 2532, 612), 2172)),
       TypePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
@@ -155,26 +153,18 @@ StockRecord StockEditor::record() const {
     return stock;
 }
 
-void StockEditor::trimFields() {
-    trimmedText(*SymbDef_);
-    trimmedText(*Descrip_);
-    if (trimmedText(*WebURL_) == WebAddressField::scheme()) {
-        WebURL_->clear();
-    }
-    for (QLineEdit* field : alternates_) {
-        trimmedText(*field);
-    }
-}
-
 bool StockEditor::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    trimFields();
+    showRecord(TidyStockEntry(record()));
     if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (!KeepAddress(platform_, *WebURL_)) {
         return false;
     }
     if (TypePicker_->currentIndex() != TypeNo_) {

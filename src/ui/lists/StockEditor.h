@@ -32,7 +32,6 @@ class StockEditor : public ModelDialog {
     void initEdit(const TreeSelection& selection);
     void initAdd(const TreeSelection& selection);
     void fillTypePicker();
-    void trimFields();
     void showRecord(const StockRecord& stock);
     StockRecord record() const;
     qint16 insertNewStock(const StockRecord& stock);

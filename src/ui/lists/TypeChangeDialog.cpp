@@ -13,13 +13,12 @@
 TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
                                    QWidget* parent)
     : ModelDialog(model, tree, platform,
-                       {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
-                        QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
-                       parent),
-      TypeChanger_(new QComboBox(AddFrame(this, tr("&Type"), 360, 240, 3132, 612))) {
-    TypeChanger_->setObjectName(QStringLiteral("TypeChanger"));
-    TypeChanger_->parentWidget()->setObjectName(QStringLiteral("TypeChangerFrame"));
-    PlaceAt(*TypeChanger_, 240, 240, 2772, 288);
+                  {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
+                   QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
+                  parent),
+      TypeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
+                                               QRect(360, 240, 3132, 612),
+                                               QRect(240, 240, 2772, 288))) {
     LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
     chainTabOrder({TypeChanger_});
 }

@@ -2,6 +2,7 @@
 
 #include "model/StockListOps.h"
 #include "ui/kit/DialogLayout.h"
+#include "ui/kit/TrimmedField.h"
 #include "ui/window/StockTree.h"
 
 #include <QGroupBox>
@@ -9,13 +10,11 @@
 
 TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
-                       {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
-                        QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
-                       parent),
-      Header_(new QLineEdit(AddFrame(this, tr("&Header text"), 360, 240, 5772, 732))) {
-    Header_->setObjectName(QStringLiteral("Header"));
-    Header_->parentWidget()->setObjectName(QStringLiteral("HeaderFrame"));
-    PlaceAt(*Header_, 240, 240, 5412, 372);
+                  {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
+                   QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
+                  parent),
+      Header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
+                                          QRect(360, 240, 5772, 732), QRect(240, 240, 5412, 372))) {
     chainTabOrder({Header_});
 }
 
@@ -31,9 +30,8 @@ bool TypeSetter::applyChanges() {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    Header_->setText(Header_->text().trimmed());
     // A blank name stores nothing: no new type, and a renamed type keeps its name.
-    if (!Header_->text().isEmpty()) {
+    if (!TrimField(*Header_).isEmpty()) {
         if (type_ == model_.list.Maxtypes + 1) {
             AppendType(model_, Header_->text());
         } else {

@@ -2,7 +2,10 @@
 
 #include "model/Model.h"
 #include "ui/kit/AccessibleName.h"
-#include "ui/kit/DialogLayout.h"
+#include "ui/kit/AddressQuestion.h"
+#include "ui/kit/Buttons.h"
+#include "ui/kit/CornerButtons.h"
+#include "ui/kit/TrimmedField.h"
 #include "ui/kit/WebAddressField.h"
 
 #include <QButtonGroup>
@@ -33,29 +36,27 @@ constexpr int EntryWidth = 7440;
 constexpr int EntryHeight = 1740;
 constexpr int ClientWidth = Gap + EntryWidth + Gap;
 // Below the entries: the buttons.
-constexpr int ClientHeight = Gap + 2 * (EntryHeight + Gap) + CornerButtonsDialog::ButtonHeight + Gap;
+constexpr int ClientHeight = Gap + 2 * (EntryHeight + Gap) + CornerButtons::Height + Gap;
+constexpr QSize Client(ClientWidth, ClientHeight);
 constexpr int DescriptionWidth = 2880;
 constexpr int UrlLeft = Gap + DescriptionWidth + Gap;
 constexpr int ActionWidth = 2160;
 
 template <typename Field>
 Field* addField(QWidget* entry, const char* caption, const QString& name, int left, int width) {
-    QGroupBox* frame = AddFrame(entry, QString::fromLatin1(caption), left, 300, width, 660);
-    auto* field = new Field(frame);
-    field->setObjectName(name);
-    PlaceAt(*field, 120, 264, width - 240, 312);
+    auto* field =
+        AddFramedControl<Field>(entry, QString::fromLatin1(caption), name,
+                                QRect(left, 300, width, 660), QRect(120, 264, width - 240, 312));
     NameAfterFrame(*field);
     return field;
-}
-
-void trim(QLineEdit& field) {
-    field.setText(field.text().trimmed());
 }
 }  // namespace
 
 CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
-    : CornerButtonsDialog(model, tree, platform, QStringLiteral("CustomURLForm"), tr("Custom URLs"),
-                    QSize(ClientWidth, ClientHeight), parent),
+    : ModelDialog(model, tree, platform,
+                  {QStringLiteral("CustomURLForm"), tr("Custom URLs"), Client,
+                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
+                  parent),
       entries_{buildEntry(0), buildEntry(1)} {
     for (QGroupBox* frame : findChildren<QGroupBox*>()) {
         NameAfterCaption(*frame);
@@ -68,7 +69,7 @@ CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platfo
             order.push_back(button);
         }
     }
-    tabThrough(order);
+    chainTabOrder(order);
 }
 
 CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {
@@ -85,10 +86,12 @@ CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {
     actions->setObjectName(QStringLiteral("CustomAction") + number);
     entry.action = new QButtonGroup(actions);
     for (int action = 0; action < 3; ++action) {
-        auto* button = new QRadioButton(QString::fromLatin1(texts.actions[action]), actions);
-        button->setObjectName(actions->objectName() + u'_' + QString::number(action));
-        PlaceAt(*button, Gap + action * (ActionWidth + Gap), 264, ActionWidth, 264);
-        entry.action->addButton(button, action);
+        entry.action->addButton(
+            AddButton<QRadioButton>(
+                actions, actions->objectName() + u'_' + QString::number(action),
+                QString::fromLatin1(texts.actions[action]),
+                QRect(Gap + action * (ActionWidth + Gap), 264, ActionWidth, 264)),
+            action);
     }
     return entry;
 }
@@ -108,10 +111,15 @@ void CustomUrlDialog::CustomURL_Init() {
 bool CustomUrlDialog::applyChanges() {
     model_.SettingsChanged = true;
     for (const Entry& entry : entries_) {
-        trim(*entry.description);
+        TrimField(*entry.description);
     }
     for (const Entry& entry : entries_) {
-        trim(*entry.url);
+        TrimField(*entry.url);
+    }
+    for (const Entry& entry : entries_) {
+        if (!KeepAddress(platform_, *entry.url)) {
+            return false;
+        }
     }
     for (std::size_t n = 0; n < entries_.size(); ++n) {
         const Entry& entry = entries_[n];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/options/CornerButtonsDialog.h"
+#include "ui/kit/ModelDialog.h"
 
 #include <array>
 
@@ -11,7 +11,7 @@ class WebAddressField;
 // "Custom URLs": the two links of the user's own that end every navigation page, each with
 // a description, an address and whether and where it opens. An entry without a description
 // or an address is disabled on Done, its texts kept.
-class CustomUrlDialog : public CornerButtonsDialog {
+class CustomUrlDialog : public ModelDialog {
     Q_OBJECT
   public:
     CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);

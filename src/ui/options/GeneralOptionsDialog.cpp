@@ -1,13 +1,14 @@
 #include "ui/options/GeneralOptionsDialog.h"
 
 #include "model/DefaultHtmlDir.h"
+#include "model/HtmlDirPath.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
 #include "model/StartPage.h"
 #include "ui/kit/AccessibleName.h"
+#include "ui/kit/Buttons.h"
+#include "ui/kit/CornerButtons.h"
 #include "ui/options/ColorSample.h"
-#include "ui/kit/DialogLayout.h"
-#include "model/HtmlDirPath.h"
 #include "ui/platform/Platform.h"
 
 #include <QButtonGroup>
@@ -84,31 +85,25 @@ constexpr int StartTop = Gap + listHeight(SiteBoxes.size()) + Gap;
 constexpr int SwitchesTop = std::max(StartTop + listHeight(StartButtons.size()), RightBottom) + Gap;
 constexpr int SwitchesHeight = listHeight(Switches.size());
 // Beside Cancel and Done.
-constexpr int SwitchesWidth = ClientWidth - 4 * Gap - 2 * CornerButtonsDialog::ButtonWidth;
+constexpr int SwitchesWidth = ClientWidth - 4 * Gap - 2 * CornerButtons::Width;
 constexpr int ClientHeight = SwitchesTop + SwitchesHeight + Gap;
+constexpr QSize Client(ClientWidth, ClientHeight);
 
 // One button per row of a frame, top to bottom.
 template <typename Button>
 Button* addRow(QGroupBox* frame, const Choice& choice, std::size_t row, int width) {
-    auto* button = new Button(QString::fromLatin1(choice.caption), frame);
-    button->setObjectName(QString::fromLatin1(choice.name));
-    PlaceAt(*button, 240, FirstRow + static_cast<int>(row) * RowPitch, width, RowHeight);
-    return button;
-}
-
-QPushButton* addButton(QGroupBox* frame, const char* name, const QString& caption,
-                       const QRect& twips) {
-    auto* button = new QPushButton(caption, frame);
-    button->setObjectName(QString::fromLatin1(name));
-    PlaceAt(*button, twips.x(), twips.y(), twips.width(), twips.height());
-    return button;
+    return AddButton<Button>(
+        frame, QString::fromLatin1(choice.name), QString::fromLatin1(choice.caption),
+        QRect(240, FirstRow + static_cast<int>(row) * RowPitch, width, RowHeight));
 }
 }  // namespace
 
 GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
                                            QWidget* parent)
-    : CornerButtonsDialog(model, tree, platform, QStringLiteral("GenOpts"), tr("General options"),
-                    QSize(ClientWidth, ClientHeight), parent),
+    : ModelDialog(model, tree, platform,
+                  {QStringLiteral("GenOpts"), tr("General options"), Client,
+                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
+                  parent),
       startGroup_(new QButtonGroup(this)) {
     buildSites();
     buildPath();
@@ -120,7 +115,7 @@ GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platfo
     order.insert(order.end(), {HtmlPath_, PathBrowse_, PanelWidth_, ColorCheckBox_, SetTextColor_,
                                SetBackColor_});
     order.insert(order.end(), switches_.begin(), switches_.end());
-    tabThrough(order);
+    chainTabOrder(order);
 }
 
 void GeneralOptionsDialog::buildSites() {
@@ -139,13 +134,12 @@ void GeneralOptionsDialog::buildSites() {
 }
 
 void GeneralOptionsDialog::buildPath() {
-    QGroupBox* frame = AddFrame(this, tr("Path for HTML &files"), RightLeft, Gap, RightWidth, 720);
-    HtmlPath_ = new QLineEdit(frame);
-    HtmlPath_->setObjectName(QStringLiteral("HtmlPath"));
-    PlaceAt(*HtmlPath_, 120, 282, RightWidth - 1320, 312);
+    HtmlPath_ = AddFramedControl<QLineEdit>(
+        this, tr("Path for HTML &files"), QStringLiteral("HtmlPath"),
+        QRect(RightLeft, Gap, RightWidth, 720), QRect(120, 282, RightWidth - 1320, 312));
     NameAfterFrame(*HtmlPath_);
-    PathBrowse_ =
-        addButton(frame, "PathBrowse", tr("B&rowse"), QRect(RightWidth - 1080, 252, 960, 372));
+    PathBrowse_ = AddButton(HtmlPath_->parentWidget(), QStringLiteral("PathBrowse"), tr("B&rowse"),
+                            QRect(RightWidth - 1080, 252, 960, 372));
     connect(PathBrowse_, &QPushButton::clicked, this, &GeneralOptionsDialog::PathBrowse_Click);
 }
 
@@ -165,16 +159,16 @@ void GeneralOptionsDialog::buildWidth() {
 void GeneralOptionsDialog::buildColors() {
     QGroupBox* frame =
         AddFrame(this, tr("Navigation frame colors"), RightLeft, 1920, RightWidth, 1440);
-    ColorCheckBox_ = new QCheckBox(tr("Use bro&wser default"), frame);
-    ColorCheckBox_->setObjectName(QStringLiteral("ColorCheckBox"));
-    PlaceAt(*ColorCheckBox_, 120, 300, 2400, RowHeight);
+    ColorCheckBox_ =
+        AddButton<QCheckBox>(frame, QStringLiteral("ColorCheckBox"), tr("Use bro&wser default"),
+                             QRect(120, 300, 2400, RowHeight));
     ColorSample_ = new ColorSample(frame);
     ColorSample_->setObjectName(QStringLiteral("ColorSample"));
     PlaceAt(*ColorSample_, 120, 660, 2280, 624);
-    SetTextColor_ = addButton(frame, "SetTextColor", tr("Set &text color"),
-                              QRect(2640, 300, RightWidth - 2760, ButtonHeight));
-    SetBackColor_ = addButton(frame, "SetBackColor", tr("Set back&ground color"),
-                              QRect(2640, 780, RightWidth - 2760, ButtonHeight));
+    SetTextColor_ = AddButton(frame, QStringLiteral("SetTextColor"), tr("Set &text color"),
+                              QRect(2640, 300, RightWidth - 2760, CornerButtons::Height));
+    SetBackColor_ = AddButton(frame, QStringLiteral("SetBackColor"), tr("Set back&ground color"),
+                              QRect(2640, 780, RightWidth - 2760, CornerButtons::Height));
     connect(ColorCheckBox_, &QCheckBox::clicked, this, &GeneralOptionsDialog::ColorCheckBox_Click);
     connect(SetTextColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetTextColor_Click);
     connect(SetBackColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetBackColor_Click);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/options/CornerButtonsDialog.h"
+#include "ui/kit/ModelDialog.h"
 
 #include <array>
 #include <vector>
@@ -16,7 +16,7 @@ class QSlider;
 // "General options": the output folder, the sites that get pages, the site the start page
 // shows, the navigation frame's width and colours, and three switches. Everything but the
 // browser-colours box is a working copy until Done.
-class GeneralOptionsDialog : public CornerButtonsDialog {
+class GeneralOptionsDialog : public ModelDialog {
     Q_OBJECT
   public:
     GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,

@@ -2,7 +2,7 @@
 
 #include "model/ChartSiteRules.h"
 #include "model/Model.h"
-#include "ui/kit/DialogLayout.h"
+#include "ui/kit/Buttons.h"
 #include "ui/platform/Platform.h"
 
 #include <QCheckBox>
@@ -29,10 +29,8 @@ ChartSiteSettings OwnSite(const Model& model) {
 constexpr int FullWidth = 6720;
 
 QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption, int top) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    PlaceAt(*box, 360, top, FullWidth, 300);
-    return box;
+    return AddButton<QCheckBox>(parent, QLatin1String(name), caption,
+                                QRect(360, top, FullWidth, 300));
 }
 
 // A control with its frame at the dialog's left margin.
@@ -47,9 +45,9 @@ Control* AddFramed(QWidget* parent, const char* name, const QString& caption, in
 
 OwnSiteDialog::OwnSiteDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
-                       {QStringLiteral("OwnSite"), tr("Own chart site"), QSize(7440, 4800),
-                        QRect(5040, 4200, 972, 372), QRect(6108, 4200, 972, 372)},
-                       parent),
+                  {QStringLiteral("OwnSite"), tr("Own chart site"), QSize(7440, 4800),
+                   QRect(5040, 4200, 972, 372), QRect(6108, 4200, 972, 372)},
+                  parent),
       OwnEnabled_(AddCheckBox(this, "OwnEnabled", tr("&Enabled"), 180)),
       OwnName_(AddFramed<QLineEdit>(this, "OwnName", tr("&Name"), 600, FullWidth)),
       OwnTemplate_(AddFramed<QLineEdit>(this, "OwnTemplate", tr("&Address template"), 1440,

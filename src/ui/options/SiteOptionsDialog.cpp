@@ -3,11 +3,12 @@
 #include "sites/ChartSite.h"
 #include "sites/MovingAverageDays.h"
 #include "sites/SiteDialog.h"
+#include "ui/kit/AccessibleName.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
-#include "ui/platform/Platform.h"
-#include "ui/options/YahooCoupling.h"
 #include "ui/kit/UpperCaseField.h"
+#include "ui/options/YahooCoupling.h"
+#include "ui/platform/Platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,16 +28,11 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-const SettingField& fieldOf(const SettingFields& fields, const char* key) {
-    return *std::find_if(fields.begin(), fields.end(),
-                         [key](const SettingField& field) { return field.key == key; });
-}
-
 // The name a screen reader gives a list or box: its frame's caption, numbered when the frame
 // holds several boxes. (On Linux Qt names a list by its entry; there the list's frame, which
 // labels it, carries the caption.)
 QString spokenName(const SiteDialog& dialog, const DialogControl& control) {
-    QString name = text(dialog.frames[control.frame].caption).remove(u'&');
+    const QString name = WithoutAccessKey(text(dialog.frames[control.frame].caption));
     int boxes = 0;
     int place = 0;
     for (const DialogControl& other : dialog.controls) {
@@ -71,14 +67,13 @@ void SiteOptionsDialog::build(SiteId site) {
         QWidget* parent = frame.parent < 0 ? static_cast<QWidget*>(this) : frames[frame.parent];
         QGroupBox* box = AddFrame(parent, text(frame.caption), frame.box.left, frame.box.top,
                                   frame.box.width, frame.box.height);
-        // A frame in a group box would otherwise be named after the group box.
-        box->setAccessibleName(box->title().remove(u'&'));
+        NameAfterCaption(*box);
         frames.push_back(box);
     }
     const SettingFields fields = ChartSiteFor(site).fields(model_);
     auto defaults = std::make_unique<Model>();
     const SettingFields defaultFields = ChartSiteFor(site).fields(*defaults);
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> order;
     for (const DialogControl& control : dialog_.controls) {
         QWidget* widget = makeControl(control, frames[control.frame]);
         if (control.kind != ControlKind::Check) {
@@ -86,16 +81,13 @@ void SiteOptionsDialog::build(SiteId site) {
         }
         qint16 fallback = 0;
         if (qint16* const* value =
-                std::get_if<qint16*>(&fieldOf(defaultFields, control.key).target)) {
+                std::get_if<qint16*>(&ControlField(dialog_, control, defaultFields).target)) {
             fallback = **value;
         }
-        bound_.push_back({&control, widget, fieldOf(fields, control.key), fallback});
-        if (previous) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
+        bound_.push_back({&control, widget, ControlField(dialog_, control, fields), fallback});
+        order.push_back(widget);
     }
-    chainTabOrder({previous});
+    chainTabOrder(order);
 }
 
 QWidget* SiteOptionsDialog::makeControl(const DialogControl& control, QWidget* frame) {

@@ -2,9 +2,18 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 class QWidget;
+
+// What the desktop hands over as a list of stocks: a local file or text.
+struct OfferedList {
+    QString file;
+    QString text;
+
+    bool empty() const { return file.isEmpty() && text.isEmpty(); }
+};
 
 // Everything the commands and dialogs ask of the desktop. The window uses QtPlatform; the
 // tests use a scripted fake, so no command ever blocks in a modal loop under test.
@@ -31,6 +40,10 @@ class Platform {
     virtual QString chooseOpenFile(const QString& proposed, const QString& filters) = 0;
     // The colour chooser; an RGB value with red in the low byte, nothing when cancelled.
     virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
+    // What the clipboard holds: a copied file, or text.
+    virtual OfferedList clipboardList() = 0;
+    // Lets files and text be dropped on `target`; `dropped` gets each drop.
+    virtual void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) = 0;
     // Brings `window` to the front with the keyboard, with the dialog it shows, if any.
     virtual void raiseWindow(QWidget& window) = 0;
 };

@@ -1,8 +1,10 @@
 #include "ui/platform/QtPlatform.h"
 
 #include "ui/kit/RgbValue.h"
+#include "ui/platform/DropTarget.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -98,6 +100,15 @@ std::optional<qint32> QtPlatform::chooseColor(qint32 initial) {
         return std::nullopt;
     }
     return RgbOfColor(chosen);
+}
+
+OfferedList QtPlatform::clipboardList() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data ? OfferedListOf(*data) : OfferedList{};
+}
+
+void QtPlatform::acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) {
+    new DropTarget(target, std::move(dropped));
 }
 
 void QtPlatform::raiseWindow(QWidget& window) {

@@ -1,12 +1,13 @@
 #include "ui/window/MainWindow.h"
 
+#include "ui/kit/Buttons.h"
+#include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
-#include "ui/kit/DialogLayout.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
-#include "ui/kit/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -63,10 +64,10 @@ QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
 }
 
 QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int height) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), frame);
-    button->setObjectName(QLatin1String(spec.name));
+    QPushButton* button =
+        AddButton(frame, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+                  QRect(120, spec.top, width, height));
     button->setToolTip(QString::fromUtf8(spec.tooltip));
-    PlaceAt(*button, 120, spec.top, width, height);
     return button;
 }
 
@@ -94,6 +95,8 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
                           [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
     ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
+    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_);
+    ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
     ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
     startUp();
 }
@@ -108,11 +111,9 @@ void MainWindow::buildFrames(QWidget* client) {
 
     QFrame* editFrame = makeFrame(client, "EditFrame", QRect(3600, 240, 1452, 4452));
     makeStrip(editFrame, "Filler2", QRect(0, 0, 1600, 108));
-    QPushButton** editButtons[] = {&editing_.MoveUp,     &editing_.MoveDown, &editing_.Edit,
-                                   &editing_.ChangeType, &editing_.AddStock, &editing_.AddType,
-                                   &editing_.Delete};
-    for (std::size_t i = 0; i < std::size(EditButtonSpecs); ++i) {
-        *editButtons[i] = makeButton(editFrame, EditButtonSpecs[i], 1212, 492);
+    // The editing commands find their buttons by name.
+    for (const ButtonSpec& spec : EditButtonSpecs) {
+        makeButton(editFrame, spec, 1212, 492);
     }
 
     QFrame* browserFrame = makeFrame(client, "BrowserFrame", QRect(5400, 240, 1692, 1932));
@@ -139,6 +140,11 @@ void MainWindow::buildMenus() {
                           [this] { fileCommands_->ExportSettings(); });
     guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
                           [this] { fileCommands_->ImportSettings(); });
+    guard_.connectCommand(addItem(file, "AddStocksFromList", "&Add stocks from list…"),
+                          &QAction::triggered, [this] { listCommands_->AddStocksFromList(); });
+    // "&Clear settings" has the C.
+    guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"),
+                          &QAction::triggered, [this] { listCommands_->SaveListAsCsv(); });
     guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -173,9 +179,9 @@ void MainWindow::startUp() {
 void MainWindow::showAboutBox() {
     if (!aboutBox_) {
         aboutBox_ = new AboutBox(this);
+        connect(aboutBox_, &QDialog::finished, tree_, &StockTree::WebTree_GiveFocus);
     }
-    aboutBox_->exec();
-    tree_->WebTree_GiveFocus();
+    aboutBox_->open();
 }
 
 bool MainWindow::Exit() {

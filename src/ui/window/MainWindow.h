@@ -16,6 +16,7 @@
 
 class AboutBox;
 class EditCommands;
+class ListCommands;
 class QAction;
 class QPushButton;
 class StockTree;
@@ -26,24 +27,10 @@ class StockTree;
 class MainWindow : public QMainWindow, public WindowGeometry {
     Q_OBJECT
   public:
-    // The editing commands attach to these buttons.
-    struct EditingButtons {
-        QPushButton* MoveUp;
-        QPushButton* MoveDown;
-        QPushButton* Edit;
-        QPushButton* ChangeType;
-        QPushButton* AddStock;
-        QPushButton* AddType;
-        QPushButton* Delete;
-    };
-
     MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     StockTree& tree() const { return *tree_; }
-    const OptionsItems& optionsItems() const { return options_; }
-    // The window's size before any stored size was applied: it never gets smaller.
-    QSize startUpSize() const { return layout_->startUpSize(); }
 
     // The exit command: false when the user cancelled the save question.
     bool Exit();
@@ -69,7 +56,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     // Every command of the window starts through it.
     CommandGuard guard_{platform_};
     StockTree* tree_ = nullptr;
-    EditingButtons editing_{};
     OptionsItems options_{};
     QPushButton* generateWebPages_ = nullptr;
     QPushButton* startBrowser_ = nullptr;
@@ -78,5 +64,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
+    std::unique_ptr<ListCommands> listCommands_;
     AboutBox* aboutBox_ = nullptr;
 };

@@ -21,7 +21,6 @@ class ResizeLayout {
     // Measures the margins with the window at its start-up size.
     ResizeLayout(const Widgets& widgets, QSize startUpSize);
 
-    QSize startUpSize() const { return startUpSize_; }
     // Places the panels for a window of `size`; never lays out below the start-up size.
     void apply(QSize size) const;
 

@@ -85,6 +85,10 @@ void StockTree::keyPressEvent(QKeyEvent* event) {
         Q_EMIT deleteRequested();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        Q_EMIT pasteRequested();
+        return;
+    }
     QTreeWidget::keyPressEvent(event);
 }
 

@@ -21,7 +21,6 @@ class StockTree : public QTreeWidget {
     // Scrolls the selected node into view and gives the tree the keyboard focus.
     void WebTree_GiveFocus();
 
-    int nodeCount() const { return nodeCount_; }
     // The selected node's number, or 0 when no node is selected.
     int selectedNode() const;
     // -1 for a stock node.
@@ -32,6 +31,7 @@ class StockTree : public QTreeWidget {
   Q_SIGNALS:
     void editRequested();    // double click on a node
     void deleteRequested();  // the Delete key without modifiers
+    void pasteRequested();   // Ctrl+V (and the desktop's other paste keys)
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,12 +1,11 @@
 #include "model/Model.h"
 #include "sites/ChartSite.h"
+#include "sites/SiteDialog.h"
 #include "sites/TemplateSite.h"
 #include "store/StoredValue.h"
+#include "support/DataRows.h"
 
-#include <QFile>
 #include <QTest>
-
-Q_DECLARE_METATYPE(SiteId)
 
 namespace {
 
@@ -21,59 +20,25 @@ QString Address(const Model& model, SiteId site, const QString& symbol) {
     return u'<' + ChartSiteFor(site).chartAddress(model).forSymbol(symbol) + u'>';
 }
 
-// The tab-separated fields of each line of tests/data/NAME.
-QList<QStringList> Lines(const char* name) {
-    QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qFatal("cannot read %s", name);
-    }
-    QList<QStringList> lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        lines << line.split(u'\t');
-    }
-    return lines;
-}
-
-SiteId SiteNamed(const QString& name) {
-    return *std::find_if(AllSites.begin(), AllSites.end(),
-                         [&](SiteId site) { return Site(site).name == name; });
-}
 }  // namespace
 
-// The chart addresses of the four sites, and what each option label stands for in them.
-class ChartAddressTest : public QObject {
+// The chart sites: their chart addresses, what each option label stands for in them, and the
+// descriptions their dialogs are built from.
+class ChartSitesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void addresses_data() {
-        QTest::addColumn<SiteId>("site");
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QString>("expected");
-        // optioncodes.txt: site, key, what stands before and after the code while the other
-        // options keep their defaults, and the codes in label order separated by "|". A table
-        // that serves several fields is checked through the first of them.
-        for (const QStringList& option : Lines("optioncodes.txt")) {
-            const QStringList codes = option[4].split(u'|');
-            for (int i = 0; i < codes.size(); ++i) {
-                QTest::addRow("%s %s %d", qPrintable(option[0]), qPrintable(option[1]), i)
-                    << SiteNamed(option[0]) << QStringLiteral("%1=%2").arg(option[1]).arg(i) << "S"
-                    << option[2] + codes[i] + option[3];
-            }
-        }
-        // chartexamples.txt: the worked examples, and the pieces that only some settings
-        // write: name, site, settings as "key=value;..." in the site's store keys and value
-        // forms, symbol, and the expected part of the address.
-        for (const QStringList& example : Lines("chartexamples.txt")) {
-            QTest::newRow(qPrintable(example[0]))
-                << SiteNamed(example[1]) << example[2] << example[3] << example[4];
-        }
-    }
+    // Worked examples that together select entries of every option table, and the pieces that
+    // only some settings write; the settings are "key=value;..." in the site's store keys and
+    // value forms, the expected text a part of the address.
+    void addresses_data() { AddDataRows(QStringLiteral("chartexamples.txt")); }
 
     void addresses() {
-        QFETCH(SiteId, site);
+        QFETCH(QString, siteName);
         QFETCH(QString, settings);
         QFETCH(QString, symbol);
         QFETCH(QString, expected);
+        const SiteId site = *std::find_if(AllSites.begin(), AllSites.end(),
+                                          [&](SiteId id) { return Site(id).name == siteName; });
         Model model = Defaults();
         const SettingFields fields = ChartSiteFor(site).fields(model);
         for (const QString& setting : settings.split(u';', Qt::SkipEmptyParts)) {
@@ -109,14 +74,7 @@ class ChartAddressTest : public QObject {
     // The template language: each placeholder and filter, the percent-encoding, and every
     // refusal with its message. templates.txt: name, template, symbol, and the address or
     // "refused: " and the message.
-    void templates_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QString>("expected");
-        for (const QStringList& row : Lines("templates.txt")) {
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
-        }
-    }
+    void templates_data() { AddDataRows(QStringLiteral("templates.txt")); }
 
     void templates() {
         QFETCH(QString, text);
@@ -148,7 +106,45 @@ class ChartAddressTest : public QObject {
         QCOMPARE(site.chartAddress(Defaults()).forSymbol(site.symbol(stock)),
                  "https://x.test/c?s=" + expected + "&p=1");
     }
+
+    // Each control of a site's dialog edits a field of the site's store section that holds
+    // what the control shows, inside a frame of the dialog; each field has exactly one control.
+    void everyControlEditsOneStoredField() {
+        for (SiteId site : AllSites) {
+            Model model;
+            const SettingFields fields = ChartSiteFor(site).fields(model);
+            const SiteDialog& dialog = SiteDialogOf(site);
+            QStringList edited;
+            QStringList keys;
+            for (const DialogControl& control : dialog.controls) {
+                QVERIFY2(FindControlField(control, fields) &&
+                             size_t(control.frame) < dialog.frames.size(),
+                         control.name);
+                edited << QString::fromLatin1(control.key);
+            }
+            for (const SettingField& field : fields) {
+                keys << field.key;
+            }
+            edited.sort();
+            keys.sort();
+            QCOMPARE(edited, keys);
+        }
+    }
+
+    // A key the site does not store, or a field holding another kind of value, is no
+    // control's field.
+    void mismatchedControlsFindNoField() {
+        Model model;
+        const SettingFields fields = ChartSiteFor(SiteId::StockPoint).fields(model);
+        const std::pair<ControlKind, const char*> mismatches[] = {
+            {ControlKind::Check, "Indicators7"}, {ControlKind::List, "CompSym0"},
+            {ControlKind::List, "MoveAvg0"},     {ControlKind::Days, "PlotSize"},
+            {ControlKind::Check, "PlotType"},    {ControlKind::Symbol, "Indicators0"}};
+        for (const auto& [kind, key] : mismatches) {
+            QVERIFY2(!FindControlField({"Made", kind, key, 0, {}}, fields), key);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(ChartAddressTest)
-#include "tst_chartaddress.moc"
+QTEST_GUILESS_MAIN(ChartSitesTest)
+#include "tst_chartsites.moc"

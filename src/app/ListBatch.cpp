@@ -1,0 +1,75 @@
+#include "app/ListBatch.h"
+
+#include "app/BatchSupport.h"
+#include "model/ListAddition.h"
+#include "store/ListFile.h"
+#include "store/Storage.h"
+#include "store/StoredGeometry.h"
+
+namespace {
+// The stored settings over the defaults, without the starter list of a first start.
+bool loadStored(const Storage& storage, Model& model, StoredGeometry& geometry) {
+    ApplyDefaults(model);
+    return Report(storage.load(model, &geometry)) == 0;
+}
+
+// The one place where --add-list writes the store.
+bool saveList(const Storage& storage, Model& model, const StoredGeometry& geometry) {
+    return Report(storage.save(model, geometry)) == 0;
+}
+
+void printSkipped(const QString& source, const ListAddition& addition) {
+    for (const PlannedRow& planned : addition.rows) {
+        if (planned.action == RowAction::Duplicate || planned.action == RowAction::Refused) {
+            const ListRow& row = planned.row;
+            PrintLine(stderr, QStringLiteral("%1, line %2: %3 (%4)")
+                                  .arg(source)
+                                  .arg(row.line)
+                                  .arg(ActionText(planned),
+                                       row.stock.Stock.isEmpty() ? row.type : row.stock.Stock));
+        }
+    }
+}
+}  // namespace
+
+int AddListFrom(const Storage& storage, const QString& file) {
+    const QString source = ListFileSource(file);
+    const ListReading reading = ReadListFile(file);
+    if (!reading.error.isEmpty()) {
+        PrintLine(stderr, ListReadingMessage(source, reading));
+        return 1;
+    }
+    Model model;
+    StoredGeometry geometry;
+    if (!loadStored(storage, model, geometry)) {
+        return 1;
+    }
+    const ListAddition addition = PlanListAddition(model.list, reading.rows, model.list.Maxtypes);
+    if (const QString refusal = CapacityRefusal(addition); !refusal.isEmpty()) {
+        PrintLine(stderr, source + QStringLiteral(": ") + refusal);
+        return 1;
+    }
+    printSkipped(source, addition);
+    if (addition.stocksToAdd + addition.newTypes > 0) {
+        AddListRows(model, addition);
+        if (!saveList(storage, model, geometry)) {
+            return 1;
+        }
+    }
+    PrintLine(stdout, AdditionSummary(addition, true));
+    return 0;
+}
+
+int ExportListTo(const Storage& storage, const QString& file) {
+    Model model;
+    StoredGeometry geometry;
+    if (!LoadAsAtStartup(storage, model, geometry)) {
+        return 1;
+    }
+    const QString failure = WriteListFile(model.list, file);
+    if (!failure.isEmpty()) {
+        PrintLine(stderr, failure);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,207 @@
+#include "model/ListAddition.h"
+
+#include "model/SiteTable.h"
+#include "model/StockEntry.h"
+#include "model/StockListOps.h"
+
+#include <QHash>
+#include <QSet>
+#include <utility>
+
+namespace {
+bool addsStock(RowAction action) {
+    return action == RowAction::Add || action == RowAction::AddToNewType;
+}
+
+bool addsType(RowAction action) {
+    return action == RowAction::NewType || action == RowAction::AddToNewType;
+}
+
+QString counted(int count, const char* what) {
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
+}
+
+// The row as the stock editor would store it: trimmed, symbols in upper case, and the symbol
+// as the description when there is none.
+ListRow tidied(ListRow row) {
+    row.type = row.type.trimmed();
+    row.stock = TidyStockEntry(std::move(row.stock));
+    row.stock.Stock = SymbolCase(row.stock.Stock);
+    for (SiteId site : AllSites) {
+        QString& alternate = row.stock.*Site(site).alternate;
+        alternate = SymbolCase(alternate);
+    }
+    if (row.stock.Description.isEmpty()) {
+        row.stock.Description = row.stock.Stock;
+    }
+    return row;
+}
+
+// Which text of the row is longer than the editors hold, or empty.
+QString overLength(const ListRow& row) {
+    const auto tooLong = [](const QString& text) { return text.size() > EntryMaxLength; };
+    const std::pair<QString StockRecord::*, const char*> fields[] = {
+        {&StockRecord::Stock, "symbol"},
+        {&StockRecord::Description, "description"},
+        {&StockRecord::URL, "web page"}};
+    QString what = tooLong(row.type) ? QStringLiteral("type name") : QString();
+    for (const auto& [field, name] : fields) {
+        what = what.isEmpty() && tooLong(row.stock.*field) ? QString::fromLatin1(name) : what;
+    }
+    for (SiteId site : AllSites) {
+        what = what.isEmpty() && tooLong(row.stock.*Site(site).alternate)
+                   ? QStringLiteral("symbol at ") + Site(site).name
+                   : what;
+    }
+    return what.isEmpty()
+               ? what
+               : QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength);
+}
+
+// Plans row after row, remembering the types the rows create and the symbols they add.
+class Planner {
+  public:
+    Planner(const StockList& list, qint16 defaultType) : defaultType_(defaultType) {
+        for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+            typeNames_.push_back(list.types[t].Type);
+            typesByName_.insert(list.types[t].Type.toCaseFolded(), t);
+            for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
+                symbols_.insert({t, list.stocks[s].Stock.toCaseFolded()});
+            }
+        }
+    }
+
+    PlannedRow plan(const ListRow& read) {
+        PlannedRow planned;
+        planned.row = tidied(read);
+        const ListRow& row = planned.row;
+        const bool onlyType = row.stock == StockRecord{};
+        planned.reason = overLength(row);
+        if (planned.reason.isEmpty() && !onlyType && row.stock.Stock.isEmpty()) {
+            planned.reason = QStringLiteral("no symbol");
+        }
+        if (!planned.reason.isEmpty()) {
+            return planned;
+        }
+        bool created = false;
+        planned.type = row.type.isEmpty() ? defaultType_ : typeNamed(row.type, created);
+        if (planned.type < 0) {
+            planned.reason = QStringLiteral("no type to add to");
+            return planned;
+        }
+        planned.typeName = typeNames_[planned.type];
+        if (onlyType) {
+            planned.action = created ? RowAction::NewType : RowAction::Duplicate;
+        } else if (!addSymbol(planned.type, row.stock.Stock)) {
+            planned.action = RowAction::Duplicate;
+        } else {
+            planned.action = created ? RowAction::AddToNewType : RowAction::Add;
+        }
+        return planned;
+    }
+
+  private:
+    int typeNamed(const QString& name, bool& created) {
+        const QString key = name.toCaseFolded();
+        const auto found = typesByName_.constFind(key);
+        created = found == typesByName_.constEnd();
+        if (!created) {
+            return *found;
+        }
+        typeNames_.push_back(name);
+        return *typesByName_.insert(key, int(typeNames_.size()) - 1);
+    }
+
+    // False when the type holds the symbol already.
+    bool addSymbol(int type, const QString& symbol) {
+        const qsizetype before = symbols_.size();
+        symbols_.insert({type, symbol.toCaseFolded()});
+        return symbols_.size() > before;
+    }
+
+    int defaultType_;
+    std::vector<QString> typeNames_;  // the list's types, then the new ones
+    QHash<QString, int> typesByName_;
+    QSet<std::pair<int, QString>> symbols_;
+};
+}  // namespace
+
+ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType) {
+    ListAddition addition;
+    addition.stockRoom = StockCapacity - list.stockCount();
+    addition.typeRoom = TypeCapacity - list.typeCount();
+    addition.rows.reserve(rows.size());
+    Planner planner(list, defaultType);
+    for (const ListRow& row : rows) {
+        const RowAction action = addition.rows.emplace_back(planner.plan(row)).action;
+        addition.stocksToAdd += int(addsStock(action));
+        addition.newTypes += int(addsType(action));
+        addition.duplicates += int(action == RowAction::Duplicate);
+        addition.refused += int(action == RowAction::Refused);
+    }
+    return addition;
+}
+
+QString AdditionSummary(const ListAddition& addition, bool done) {
+    return QStringLiteral("%1 %2, %3, %4, %5 refused")
+        .arg(addition.stocksToAdd)
+        .arg(done ? QStringLiteral("added") : QStringLiteral("to add"),
+             counted(addition.newTypes, "new type"), counted(addition.duplicates, "duplicate"))
+        .arg(addition.refused);
+}
+
+QString ActionText(const PlannedRow& row) {
+    switch (row.action) {
+        case RowAction::Add:
+            return QStringLiteral("add");
+        case RowAction::AddToNewType:
+            return QStringLiteral("add, new type");
+        case RowAction::NewType:
+            return QStringLiteral("new type");
+        case RowAction::Duplicate:
+            return QStringLiteral("duplicate, skipped");
+        case RowAction::Refused:
+            break;
+    }
+    return QStringLiteral("refused: ") + row.reason;
+}
+
+QString CapacityRefusal(const ListAddition& addition) {
+    const auto room = [](int free, int wanted, int capacity, const char* what) {
+        return QStringLiteral("The list has room for %1 more %2%3, not %4 (it holds at most %5).")
+            .arg(free)
+            .arg(QLatin1String(what))
+            .arg(free == 1 ? "" : "s")
+            .arg(wanted)
+            .arg(capacity);
+    };
+    QStringList parts;
+    if (addition.stocksToAdd > addition.stockRoom) {
+        parts << room(addition.stockRoom, addition.stocksToAdd, StockCapacity, "stock");
+    }
+    if (addition.newTypes > addition.typeRoom) {
+        parts << room(addition.typeRoom, addition.newTypes, TypeCapacity, "type");
+    }
+    return parts.isEmpty() ? QString() : parts.join(u' ') + QStringLiteral(" Nothing is added.");
+}
+
+ListAdded AddListRows(Model& model, const ListAddition& addition) {
+    ListAdded added;
+    if (!addition.fits()) {
+        return added;
+    }
+    for (const PlannedRow& planned : addition.rows) {
+        if (addsType(planned.action)) {
+            const qint16 type = AppendType(model, planned.row.type);
+            added.firstNewType = added.firstNewType < 0 ? type : added.firstNewType;
+        }
+        if (addsStock(planned.action)) {
+            const qint16 position = Add_Stock(model, qint16(planned.type), planned.row.stock);
+            // A stock inserted at or before the first one moves it one place on.
+            added.firstStock = added.firstStock < 0           ? position
+                               : position <= added.firstStock ? qint16(added.firstStock + 1)
+                                                              : added.firstStock;
+        }
+    }
+    return added;
+}

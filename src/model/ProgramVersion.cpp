@@ -1,0 +1,5 @@
+#include "model/ProgramVersion.h"
+
+QString ProgramVersion() {
+    return QStringLiteral(TICKVANE_VERSION);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/StockList.h"
+#include "store/ListReader.h"
+
+#include <QString>
+
+// Lists in files: read in any of their forms, written as CSV.
+
+// Reads the list in `path` ("-": standard input), which may hold at most 64 MiB.
+ListReading ReadListFile(const QString& path);
+
+// How a file is named in messages: its path in quotes, or "standard input" for "-".
+QString ListFileSource(const QString& path);
+
+// Why the list from `source` could not be read: "SOURCE, line N: problem." or, for a problem
+// of the whole text, "SOURCE problem.".
+QString ListReadingMessage(const QString& source, const ListReading& reading);
+
+// Writes the list as CSV into `path` ("-": standard output; a device or FIFO is written into).
+// Returns why it could not, naming the file, or empty.
+QString WriteListFile(const StockList& list, const QString& path);

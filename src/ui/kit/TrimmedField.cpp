@@ -1,0 +1,8 @@
+#include "ui/kit/TrimmedField.h"
+
+#include <QLineEdit>
+
+QString TrimField(QLineEdit& field) {
+    field.setText(field.text().trimmed());
+    return field.text();
+}

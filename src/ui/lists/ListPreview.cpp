@@ -1,0 +1,109 @@
+#include "ui/lists/ListPreview.h"
+
+#include "ui/kit/DialogLayout.h"
+#include "ui/lists/ListPreviewTable.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+
+namespace {
+// Widths of the table's columns but the last, which takes the rest.
+constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
+}  // namespace
+
+ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+    : ModelDialog(model, tree, platform,
+                  {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),
+                   QRect(6960, 6060, 972, 312), QRect(8160, 6060, 972, 312)},
+                  parent),
+      TypePicker_(AddFramedControl<QComboBox>(
+          this, tr("&Type for rows that name none"), QStringLiteral("ListType"),
+          QRect(360, 240, 4680, 612), QRect(240, 240, 4200, 288))),
+      Rows_(AddFramedControl<QTableView>(this, tr("&Rows"), QStringLiteral("ListRows"),
+                                         QRect(360, 1020, 8760, 4380),
+                                         QRect(120, 300, 8520, 3960))),
+      Summary_(new QLabel(this)),
+      table_(new ListPreviewTable(this)) {
+    doneButton().setText(tr("&Add"));
+    doneButton().setToolTip(tr("Add the rows marked add"));
+    Summary_->setObjectName(QStringLiteral("ListSummary"));
+    Summary_->setWordWrap(true);
+    PlaceAt(*Summary_, 360, 5460, 8760, 480);
+    buildTable();
+    connect(TypePicker_, &QComboBox::currentIndexChanged, this, &ListPreview::plan);
+    chainTabOrder({Rows_, TypePicker_});
+}
+
+void ListPreview::buildTable() {
+    Rows_->setModel(table_);
+    Rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Rows_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control, as in every other dialog.
+    Rows_->setTabKeyNavigation(false);
+    Rows_->setWordWrap(false);
+    Rows_->verticalHeader()->hide();
+    // Rows of one height need no measuring, however many there are.
+    Rows_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Rows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    for (int column = 0; column < ListPreviewTable::Columns - 1; ++column) {
+        Rows_->setColumnWidth(column, LayoutPixels(*this, ColumnTwips[column]));
+    }
+    Rows_->horizontalHeader()->setStretchLastSection(true);
+}
+
+void ListPreview::List_init(ListRows rows) {
+    rows_ = std::move(rows);
+    filledFrom_.take(model_.list);
+    fillTypePicker();
+    plan();
+    Rows_->setCurrentIndex(table_->index(0, 0));
+}
+
+void ListPreview::fillTypePicker() {
+    const QSignalBlocker quiet(TypePicker_);
+    const StockList& list = model_.list;
+    TypePicker_->clear();
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        TypePicker_->addItem(list.types[t].Type);
+    }
+    const TreeSelection selection = SelectedItem(tree_, list);
+    TypePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None ? list.Maxtypes
+                                                                             : selection.type);
+    TypePicker_->setEnabled(list.Maxtypes >= 0);
+}
+
+void ListPreview::plan() {
+    addition_ = PlanListAddition(model_.list, rows_, qint16(TypePicker_->currentIndex()));
+    table_->show(addition_);
+    const QString refusal = CapacityRefusal(addition_);
+    Summary_->setText(AdditionSummary(addition_, false) +
+                      (refusal.isEmpty() ? QString() : u'\n' + refusal));
+}
+
+bool ListPreview::applyChanges() {
+    if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
+        return true;  // closes, nothing applied
+    }
+    model_.SettingsChanged = true;
+    if (const QString refusal = CapacityRefusal(addition_); !refusal.isEmpty()) {
+        platform_.message(refusal);
+        return false;
+    }
+    const ListAdded added = AddListRows(model_, addition_);
+    if (added.firstStock >= 0 || added.firstNewType >= 0) {
+        tree_.Fill_tree(added.firstStock >= 0 ? qint16(-1) : added.firstNewType, added.firstStock);
+    }
+    return true;
+}
+
+QWidget& ListPreview::firstField() {
+    return *Rows_;
+}

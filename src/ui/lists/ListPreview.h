@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/ListAddition.h"
+#include "ui/kit/ModelDialog.h"
+#include "ui/lists/ListSnapshot.h"
+
+class ListPreviewTable;
+class QComboBox;
+class QLabel;
+class QTableView;
+
+// "Add stocks from a list": the rows of a list read from a file, the clipboard or a drop, what
+// adding each would do, and a summary. Add applies every row marked add in one step.
+class ListPreview : public ModelDialog {
+    Q_OBJECT
+  public:
+    ListPreview(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the preview with `rows`. Rows that name no type go to the type selected in the
+    // tree (the owner of a selected stock), else to the last type.
+    void List_init(ListRows rows);
+
+    const ListAddition& addition() const { return addition_; }
+
+  protected:
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    void buildTable();
+    void fillTypePicker();
+    void plan();
+
+    QComboBox* TypePicker_;
+    QTableView* Rows_;
+    QLabel* Summary_;
+    ListPreviewTable* table_;
+    ListRows rows_;
+    ListAddition addition_;
+    ListSnapshot filledFrom_;
+};

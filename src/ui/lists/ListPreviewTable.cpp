@@ -1,0 +1,55 @@
+#include "ui/lists/ListPreviewTable.h"
+
+#include "model/ListAddition.h"
+
+namespace {
+// A table cell shows one line; a text read from a file may be as long as a megabyte.
+constexpr qsizetype ShownLength = 200;
+
+QString shown(const QString& text) {
+    return text.size() > ShownLength ? text.left(ShownLength).simplified() + u'…'
+                                     : text.simplified();
+}
+}  // namespace
+
+void ListPreviewTable::show(const ListAddition& addition) {
+    beginResetModel();
+    addition_ = &addition;
+    endResetModel();
+}
+
+int ListPreviewTable::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !addition_ ? 0 : int(addition_->rows.size());
+}
+
+int ListPreviewTable::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant ListPreviewTable::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) {
+        return {};
+    }
+    const PlannedRow& planned = addition_->rows[index.row()];
+    switch (index.column()) {
+        case 0:
+            return QString::number(planned.row.line);
+        case 1:
+            return shown(planned.row.stock.Stock);
+        case 2:
+            return shown(planned.row.stock.Description);
+        case 3:
+            return shown(planned.typeName.isEmpty() ? planned.row.type : planned.typeName);
+        default:
+            return ActionText(planned);
+    }
+}
+
+QVariant ListPreviewTable::headerData(int section, Qt::Orientation orientation, int role) const {
+    static const char* const Titles[Columns] = {"Line", "Symbol", "Description", "Type",
+                                                "What happens"};
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= Columns) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    return tr(Titles[section]);
+}

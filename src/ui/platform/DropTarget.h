@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/platform/Platform.h"
+
+#include <QObject>
+
+class QMimeData;
+
+// A local file among `data`'s addresses, else its text.
+OfferedList OfferedListOf(const QMimeData& data);
+
+// Takes the drops of files and text on the widget it watches, in place of the widget.
+class DropTarget : public QObject {
+    Q_OBJECT
+  public:
+    DropTarget(QWidget& target, std::function<void(const OfferedList&)> dropped);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void(const OfferedList&)> dropped_;
+};

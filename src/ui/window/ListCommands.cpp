@@ -1,0 +1,80 @@
+#include "ui/window/ListCommands.h"
+
+#include "model/Model.h"
+#include "store/ListFile.h"
+#include "ui/lists/ListPreview.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
+#include "ui/window/StockTree.h"
+
+namespace {
+const QString ListFilters = QStringLiteral("Lists (*.csv *.txt);;All files (*)");
+}  // namespace
+
+ListCommands::ListCommands(Model& model, StockTree& tree, Platform& platform)
+    : model_(model), tree_(tree), platform_(platform) {}
+
+ListPreview& ListCommands::preview() {
+    if (!preview_) {
+        preview_ = new ListPreview(model_, tree_, platform_, tree_.window());
+    }
+    return *preview_;
+}
+
+QString ListCommands::proposedFile() const {
+    return model_.general.HtmlDir + QStringLiteral("tickvane.csv");
+}
+
+void ListCommands::AddStocksFromList() {
+    const QString file = platform_.chooseOpenFile(model_.general.HtmlDir, ListFilters);
+    if (file.isEmpty()) {
+        tree_.WebTree_GiveFocus();
+        return;
+    }
+    openPreview(ReadListFile(file), ListFileSource(file));
+}
+
+void ListCommands::SaveListAsCsv() {
+    const QString file = platform_.chooseSaveFile(proposedFile(), ListFilters);
+    if (!file.isEmpty()) {
+        if (const QString failure = WriteListFile(model_.list, file); !failure.isEmpty()) {
+            platform_.message(failure);
+        }
+    }
+    tree_.WebTree_GiveFocus();
+}
+
+void ListCommands::PasteList() {
+    const OfferedList offered = platform_.clipboardList();
+    if (offered.empty()) {
+        platform_.beep();
+        return;
+    }
+    TakeList(offered, QStringLiteral("The pasted text"));
+}
+
+void ListCommands::TakeList(const OfferedList& offered, const QString& textSource) {
+    if (offered.file.isEmpty()) {
+        openPreview(ReadListText(offered.text), textSource);
+    } else {
+        openPreview(ReadListFile(offered.file), ListFileSource(offered.file));
+    }
+}
+
+void ListCommands::openPreview(const ListReading& reading, const QString& source) {
+    if (!reading.error.isEmpty()) {
+        platform_.message(ListReadingMessage(source, reading));
+        tree_.WebTree_GiveFocus();
+        return;
+    }
+    preview().List_init(reading.rows);
+    preview().open();
+}
+
+void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
+                         CommandGuard& guard) {
+    guard.connectCommand(&tree, &StockTree::pasteRequested, [&commands] { commands.PasteList(); });
+    platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
+        guard.run([&] { commands.TakeList(offered, QStringLiteral("The dropped text")); });
+    });
+}

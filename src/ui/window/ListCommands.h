@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class CommandGuard;
+class ListPreview;
+class Platform;
+class StockTree;
+struct ListReading;
+struct Model;
+struct OfferedList;
+
+// Lists in and out: a list file chosen from the File menu, pasted into the tree or dropped on
+// it opens the preview, which adds its stocks; the list is saved as CSV. A list that cannot be
+// read is shown with the file (or "The pasted text") and the line of the problem.
+class ListCommands {
+  public:
+    ListCommands(Model& model, StockTree& tree, Platform& platform);
+    ListCommands(const ListCommands&) = delete;
+    ListCommands& operator=(const ListCommands&) = delete;
+
+    void AddStocksFromList();
+    void SaveListAsCsv();
+    // Ctrl+V in the tree: the clipboard's file or text; a beep when it holds neither.
+    void PasteList();
+    // A file or text handed over; `textSource` names the text in messages.
+    void TakeList(const OfferedList& offered, const QString& textSource);
+
+    ListPreview& preview();
+
+  private:
+    void openPreview(const ListReading& reading, const QString& source);
+    QString proposedFile() const;
+
+    Model& model_;
+    StockTree& tree_;
+    Platform& platform_;
+    ListPreview* preview_ = nullptr;  // owned by the tree's window
+};
+
+// Ctrl+V in the tree and drops of files or text on it open the preview, through `guard`.
+void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
+                         CommandGuard& guard);

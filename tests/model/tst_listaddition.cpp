@@ -1,0 +1,124 @@
+#include "model/ListAddition.h"
+#include "model/StockEntry.h"
+#include "support/EditingHarness.h"
+#include "support/Files.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+// Rows written "type|symbol|description|url|BigCharts symbol", one per line of `text`.
+ListRows Rows(const QString& text) {
+    ListRows rows;
+    for (const QString& line : text.split(u'\n')) {
+        const QStringList f = line.split(u'|');
+        ListRow& row = rows.emplace_back();
+        row.line = qsizetype(rows.size());
+        row.type = f.value(0);
+        row.stock = {f.value(1), f.value(2), f.value(3), f.value(4), {}, {}, {}};
+    }
+    return rows;
+}
+
+// What happens to each row and where it goes, then the summary, one to a line.
+QString Outcome(const ListAddition& addition) {
+    QStringList rows;
+    for (const PlannedRow& row : addition.rows) {
+        rows << ActionText(row) + (row.typeName.isEmpty() ? QString() : " @ " + row.typeName);
+    }
+    return (rows << AdditionSummary(addition, false)).join(u'\n');
+}
+}  // namespace
+
+class ListAdditionTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // Every tests/data/lists/plan/NAME.rows (the type index for rows that name none, then the
+    // rows; LONG is a text one longer than the editors hold) planned over the list
+    // "Tech: IBM | Banks: JPM" gives NAME.outcome.
+    void plansEachRow_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("outcome");
+        const QDir files(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/lists/plan"));
+        for (const QString& name : files.entryList({QStringLiteral("*.rows")})) {
+            QTest::newRow(qPrintable(name))
+                << QString::fromUtf8(readFile(files.filePath(name)))
+                << QString::fromUtf8(readFile(files.filePath(name.chopped(4) + "outcome")));
+        }
+    }
+    void plansEachRow() {
+        QFETCH(QString, rows);
+        QFETCH(QString, outcome);
+        QStringList lines = rows.replace("LONG", QString(EntryMaxLength + 1, u'a'))
+                                .split(u'\n', Qt::SkipEmptyParts);
+        const auto defaultType = qint16(lines.takeFirst().toShort());
+        EditingHarness h(QStringLiteral("Tech:ibm|Banks:jpm"));
+        QCOMPARE(Outcome(PlanListAddition(h.model.list, Rows(lines.join(u'\n')), defaultType)),
+                 outcome.trimmed());
+    }
+
+    void rowBecomesWhatTheEditorStores() {
+        const ListAddition addition =
+            PlanListAddition(StockList(), Rows(" Tech | aapl\u00df | | http:// | bc "), -1);
+        const PlannedRow& row = addition.rows.front();
+        QCOMPARE(row.row.type, QStringLiteral("Tech"));
+        QCOMPARE(row.row.stock, (StockRecord{"AAPLSS", "AAPLSS", "", "BC", "", "", ""}));
+    }
+
+    // The list may fill every place; one row more and nothing is added.
+    void capacities_data() {
+        QTest::addColumn<int>("typesFree");
+        QTest::addColumn<int>("stocksFree");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("stocks at") << 5 << 2 << "T|A\nT|B"
+                                   << "";
+        QTest::newRow("stocks one past")
+            << 5 << 2 << "T|A\nT|B\nT|C"
+            << "The list has room for 2 more stocks, not 3 (it holds at most 1001). Nothing is "
+               "added.";
+        QTest::newRow("types at") << 2 << 5 << "N1|A\nN2|"
+                                  << "";
+        QTest::newRow("types one past")
+            << 2 << 5 << "N1|A\nN2|\nN3|B"
+            << "The list has room for 2 more types, not 3 (it holds at most 101). Nothing is "
+               "added.";
+    }
+    void capacities() {
+        QFETCH(int, typesFree);
+        QFETCH(int, stocksFree);
+        QFETCH(QString, rows);
+        QFETCH(QString, refusal);
+        Model model;
+        model.list.Maxtypes = qint16(TypeCapacity - 1 - typesFree);
+        model.list.Maxstocks = qint16(StockCapacity - 1 - stocksFree);
+        // The first type holds every stock.
+        for (qint16 t = 0; t <= model.list.Maxtypes; ++t) {
+            model.list.types[t] = {u'T' + QString::number(t),
+                                   qint16(t ? model.list.Maxstocks + 1 : 0), model.list.Maxstocks};
+        }
+        const Model before = model;
+        const ListAddition addition = PlanListAddition(model.list, Rows(rows), 0);
+        QCOMPARE(CapacityRefusal(addition), refusal);
+        AddListRows(model, addition);
+        QCOMPARE(model == before, !refusal.isEmpty());
+        QVERIFY(CheckInvariants(model.list));
+    }
+
+    // Stocks go to the ends of their types, new types to the end of the list; the first stock
+    // of the list is found where later additions have moved it.
+    void addsInOneStep() {
+        EditingHarness h(QStringLiteral("A:a|B:"));
+        const ListAddition addition =
+            PlanListAddition(h.model.list, Rows("B|x\nA|y\nC|z\nD|\nb|w"), 0);
+        const ListAdded added = AddListRows(h.model, addition);
+        QCOMPARE(h.list(), QStringLiteral("A:a,Y|B:X,W|C:Z|D:"));
+        QCOMPARE(h.model.list.stocks[added.firstStock].Stock, QStringLiteral("X"));
+        QCOMPARE(added.firstNewType, qint16(2));
+        QVERIFY(h.model.SettingsChanged);
+        QVERIFY(CheckInvariants(h.model.list));
+    }
+};
+
+QTEST_MAIN(ListAdditionTest)
+#include "tst_listaddition.moc"

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Makes the rows of a data-driven test from tests/data/FILE. Its first line names the
+// columns, separated by tabs; every further line that is not empty is a row, its first field
+// the row's name. Every column holds a QString; a last column "line" holds the row's line
+// number, so that a failure can name it.
+void AddDataRows(const QString& file);

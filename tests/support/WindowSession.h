@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/Model.h"
+#include "store/Storage.h"
+#include "support/FakePlatform.h"
+#include "ui/window/MainWindow.h"
+
+class QDialog;
+
+// The main window started on a store file of its own, with its model and a scripted platform.
+struct WindowSession {
+    explicit WindowSession(const QString& storeFile) : storage(storeFile) {}
+
+    Model model;
+    const Storage storage;
+    FakePlatform platform;
+    MainWindow window{model, storage, platform};
+
+    // Selects the one node of the tree that shows `text`; false when there is none.
+    bool select(const QString& text);
+    // Runs the window's menu item or clicks its button named `name`, which takes the focus;
+    // false when it has none.
+    bool trigger(const QString& name);
+    // The dialog of the window that is on screen, or null.
+    QDialog* shownDialog() const;
+};

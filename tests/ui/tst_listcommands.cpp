@@ -1,0 +1,144 @@
+#include "model/StockListOps.h"
+#include "store/ListCsv.h"
+#include "support/EditingHarness.h"
+#include "support/Files.h"
+#include "ui/lists/ListPreview.h"
+#include "ui/window/ListCommands.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The list commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
+struct Session : EditingHarness {
+    QTemporaryDir dir;
+    ListCommands lists{model, tree, platform};
+
+    Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
+        ConnectListCommands(tree, lists, platform, guard);
+        model.general.HtmlDir = dir.path() + u'/';
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString summary() { return lists.preview().findChild<QLabel*>("ListSummary")->text(); }
+};
+}  // namespace
+
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // Every way in opens the preview on what it offers; rows that name no type go to the
+    // selected type (a stock's owner), else the last; Add selects the first stock added. What
+    // cannot be read is a message with the source and the line, or a beep; no preview.
+    void waysIn_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("offered");  // the text, written to list.txt for a file
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("result");  // the list after Add, the message, or "beep"
+        const auto row = [](const char* name, const char* way, const char* offered,
+                            const char* selected, const char* result) {
+            QTest::newRow(name) << QString(way) << QString(offered) << QString(selected)
+                                << QString(result);
+        };
+        const char* list = "nvda, ibm\nXOM";
+        const char* toBanks = "Tech:ibm,msft|Banks:jpm,NVDA,IBM,XOM";
+        const char* toTech = "Tech:ibm,msft,NVDA,XOM|Banks:jpm";
+        row("File menu", "menu file", list, "jpm", toBanks);
+        row("Ctrl+V of text", "paste text", list, "Tech", toTech);
+        row("Ctrl+V of a copied file", "paste file", list, "", toBanks);
+        row("drop of text", "drop text", list, "msft", toTech);
+        row("drop of a file", "drop file", list, "Banks", toBanks);
+        row("missing file", "menu none", "", "",
+            "\"$T/none\" could not be read: No such file or directory.");
+        row("pasted binary", "paste text", "A\nB\x01", "",
+            "The pasted text, line 2: holds the control character U+0001, so it is not a list.");
+        row("dropped header without symbols", "drop text", "Name,Sector\nApple,Tech", "",
+            "The dropped text, line 1: the header names no symbol column (Symbol, Ticker or "
+            "Code).");
+        row("empty clipboard", "paste text", "", "", "beep");
+    }
+    void waysIn() {
+        QFETCH(QString, way);
+        QFETCH(QString, offered);
+        QFETCH(QString, selected);
+        QFETCH(QString, result);
+        Session s;
+        s.select(selected);
+        writeFile(s.path("list.txt"), offered.toUtf8());
+        const QString file = s.path(way.section(u' ', 1) == "file" ? "list.txt" : "none");
+        const OfferedList given =
+            way.endsWith("text") ? OfferedList{{}, offered} : OfferedList{file, {}};
+        if (way.startsWith("menu")) {
+            s.platform.fileChoices = {file};
+            s.lists.AddStocksFromList();
+        } else if (way.startsWith("paste")) {
+            s.platform.clipboard = given;
+            QTest::keyClick(&s.tree, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            s.platform.dropped(given);
+        }
+        if (s.lists.preview().isVisible()) {
+            s.lists.preview().Done_Click();
+            QCOMPARE(s.list(), result);
+            QCOMPARE(s.selected(), "NVDA");
+            QVERIFY(s.model.SettingsChanged);
+        } else {
+            QCOMPARE(s.platform.beeps ? "beep" : s.platform.lastMessage(),
+                     result.replace("$T", s.dir.path()));
+        }
+    }
+
+    // The type for rows that name none can be changed in the preview; a list that changed
+    // under it is left alone; a list past the capacity is refused on Add, and the preview
+    // stays open.
+    void preview() {
+        Session s;
+        s.select(QStringLiteral("Tech"));
+        s.platform.dropped({{}, QStringLiteral("NVDA JPM")});
+        QCOMPARE(s.summary(), "2 to add, 0 new types, 0 duplicates, 0 refused");
+        s.lists.preview().findChild<QComboBox*>("ListType")->setCurrentIndex(1);
+        QCOMPARE(s.summary(), "1 to add, 0 new types, 1 duplicate, 0 refused");
+
+        AppendType(s.model, QStringLiteral("Late"));  // the list changes under the preview
+        s.lists.preview().Done_Click();
+        QCOMPARE(s.platform.lastMessage(),
+                 "The list changed while this dialog was open; nothing was changed.");
+        QCOMPARE(s.list(), "Tech:ibm,msft|Banks:jpm|Late:");
+
+        s.model.list.Maxstocks = StockCapacity - 2;
+        s.model.list.types[1].Histock = s.model.list.Maxstocks;
+        const Model full = s.model;
+        s.platform.dropped({{}, QStringLiteral("Symbol,Type\nA,Tech\nB,New")});
+        QVERIFY(
+            s.summary().endsWith("The list has room for 1 more stock, not 2 (it holds at "
+                                 "most 1001). Nothing is added."));
+        s.lists.preview().Done_Click();
+        QVERIFY(s.platform.lastMessage().startsWith("The list has room for 1 more stock"));
+        QVERIFY(s.lists.preview().isVisible());
+        QCOMPARE(s.model.list, full.list);
+    }
+
+    void saveListAsCsv_data() {
+        QTest::addColumn<QString>("file");  // chosen in the save dialog; empty: cancelled
+        QTest::addColumn<QString>("message");
+        QTest::newRow("written") << "out.csv" << QString();
+        QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("failed") << "missing/out.csv"
+                                << "Could not write \"$T/missing/out.csv\": No such file or "
+                                   "directory.";
+    }
+    void saveListAsCsv() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        Session s;
+        s.platform.fileChoices = {file.isEmpty() ? file : s.path(file)};
+        s.lists.SaveListAsCsv();
+        QCOMPARE(s.platform.fileProposals, {s.path("tickvane.csv")});
+        QCOMPARE(s.platform.lastMessage(), message.replace("$T", s.dir.path()));
+        QCOMPARE(readFile(s.path("out.csv")), file == "out.csv" ? ListCsv(s.model.list) : "");
+    }
+};
+
+QTEST_MAIN(ListCommandsTest)
+#include "tst_listcommands.moc"
