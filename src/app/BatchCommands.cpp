@@ -52,7 +52,7 @@ int RunBatchCommand(const CommandLine& line) {
         case CommandLine::Mode::Import:
             return UnlessWindowOpen(storage, [&] { return importFrom(storage, line.file); });
         case CommandLine::Mode::AddList:
-            return AddListFrom(storage, line.file);
+            return UnlessWindowOpen(storage, [&] { return AddListFrom(storage, line.file); });
         case CommandLine::Mode::ExportList:
             return ExportListTo(storage, line.file);
         default:

@@ -187,8 +187,8 @@ class CommandLineTest : public QObject {
     }
 
     // While a window holds the store, a second window brings it to the front and ends, an
-    // export runs, and an import refuses and leaves the store as it was. Once the window was
-    // killed, an import takes its lock over.
+    // export runs, and an import or an added list refuses and leaves the store as it was. Once
+    // the window was killed, an import takes its lock over.
     void windowHoldsTheStore() {
         QProcess window;
         window.start(program, {QStringLiteral("--settings"), store});
@@ -196,11 +196,13 @@ class CommandLineTest : public QObject {
         const QByteArray before = readFile(store);
         QCOMPARE(tickvane({}).exitCode, 0);
         QCOMPARE(tickvane({"--export", "-"}).exitCode, 0);
-        const Run refused = tickvane({"--import", "$T/other.reg"});
-        QCOMPARE(refused.exitCode, 1);
-        QCOMPARE(refused.err, "Tickvane is open with " + store +
-                                  "; close it first, or import from its File menu.\n");
-        QCOMPARE(readFile(store), before);
+        for (const char* writer : {"--import", "--add-list"}) {
+            const Run refused = tickvane({writer, "$T/other.reg"});
+            QCOMPARE(refused.exitCode, 1);
+            QCOMPARE(refused.err, "Tickvane is open with " + store +
+                                      "; close it first, or import from its File menu.\n");
+            QCOMPARE(readFile(store), before);
+        }
         window.kill();
         QVERIFY(window.waitForFinished());
         QCOMPARE(tickvane({"--import", "$T/other.reg"}).exitCode, 0);
