@@ -85,6 +85,9 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(near(now.Left, stored.Left) && near(now.Top, stored.Top), placeKept);
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
+        // The file the window loaded is its own: saving over it asks nothing.
+        QVERIFY(session.trigger(QStringLiteral("SaveSettings")));
+        QVERIFY(platform.messages.isEmpty());
     }
 
     // With a wider font the whole layout stretches, so every caption keeps fitting its button.
