@@ -9,10 +9,10 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libben
 node=false
 if [ "${1:-}" = "--tests" ]; then
   # The fuzz targets (clang); the installation and package checks; the end-to-end test on a
-  # virtual display; the browser test (Debian's chromium, driven by puppeteer-core from npm).
+  # virtual display (xwininfo tells which window is on top); the browser test (Debian's chromium, driven by puppeteer-core from npm).
   packages+=(clang libclang-rt-14-dev
              dpkg-dev desktop-file-utils appstream
-             xvfb xdotool
+             xvfb xdotool x11-utils
              chromium)
   node=true
 fi
