@@ -1,5 +1,5 @@
-// Runs every module of checks in headless Chromium, a fresh browser with a fresh profile,
-// driven by puppeteer-core. It does not go on the
+// Runs every module of checks in headless Chromium and then in headless Firefox ESR, each a
+// fresh browser with a fresh profile, all driven by puppeteer-core. Neither goes on the
 // network: every http(s) request goes to a stand-in web on the loopback (stub_web.mjs).
 // Every failure is named after the browser it happened in.
 //
@@ -34,6 +34,24 @@ const engines = [
         // Keeps the chart frame in the page's process, where its address can be read.
         "--disable-features=IsolateOrigins,site-per-process",
         `--user-data-dir=${profile}`],
+    }),
+  },
+  {
+    name: "Firefox ESR",
+    options: (port, profile) => ({
+      browser: "firefox",
+      executablePath: "/usr/bin/firefox-esr",
+      userDataDir: profile,
+      // Lets the profile move the settings service, which syncs its lists at every start.
+      env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: "1" },
+      extraPrefsFirefox: {
+        "network.proxy.type": 1,
+        "network.proxy.http": "127.0.0.1",
+        "network.proxy.http_port": port,
+        "network.proxy.ssl": "127.0.0.1",
+        "network.proxy.ssl_port": port,
+        "services.settings.server": "data:,#no-settings-service/v1",
+      },
     }),
   },
 ];
