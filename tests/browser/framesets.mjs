@@ -78,16 +78,14 @@ const symbolAt = (stock, site) => (site.alt && stock[site.alt]) || stock.Stock;
 // The address as the browser requests it (characters such as "^" may be escaped).
 const asRequested = (href) => new URL(href).href;
 
+// Checks that the condition comes true within ms.
 async function waitFor(check, condition, what, ms = 5000) {
   const end = Date.now() + ms;
-  for (;;) {
-    if (await condition()) return true;
-    if (Date.now() > end) {
-      check(false, what);
-      return false;
-    }
+  let ok = false;
+  while (!(ok = await condition()) && Date.now() <= end) {
     await new Promise((resolve) => setTimeout(resolve, 25));
   }
+  check(ok, what);
 }
 
 async function frameNamed(page, name) {
