@@ -12,7 +12,8 @@
 //   check     check(ok, what) counts one check and, when ok is false, reports what failed
 //   requests  every http(s) address the browser asked for so far, in order, each answered
 //             with a small page; the module may empty it (requests.length = 0)
-// A module keeps to puppeteer calls that work over both CDP and WebDriver BiDi.
+// A module keeps to puppeteer calls that work over both CDP and WebDriver BiDi; a window opened
+// from a frame is announced by the browser's "targetcreated", not by the page's "popup".
 // Usage: node check_pages.mjs PATH/TO/tickvane
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -60,14 +61,14 @@ const engines = [
 async function runIn(engine, program) {
   const started = Date.now();
   const tally = { name: engine.name, checks: 0, failed: 0 };
-  const fail = (what) => {
+  const check = (ok, what) => {
+    tally.checks += 1;
+    if (ok) return;
     tally.failed += 1;
     console.log(`FAIL: ${engine.name}: ${what}`);
   };
-  const check = (ok, what) => {
-    tally.checks += 1;
-    if (!ok) fail(what);
-  };
+  // A suite or a browser that throws fails one check.
+  const fail = (error) => check(false, error.stack || String(error));
   const work = mkdtempSync(join(tmpdir(), "tickvane-browser-"));
   const web = await startStubWeb(work);
   let browser = null;
@@ -80,13 +81,13 @@ async function runIn(engine, program) {
       try {
         await suite(browser, { engine: engine.name, program, workDir, check, requests: web.requests });
       } catch (error) {
-        fail(error.stack || String(error));
+        fail(error);
       }
     }
   } catch (error) {
-    fail(error.stack || String(error));
+    fail(error);
   } finally {
-    if (browser) await browser.close();
+    if (browser) await browser.close().catch(fail);
     web.close();
     if (process.env.KEEP_PAGES) console.log(`${engine.name}: pages kept in ${work}`);
     else rmSync(work, { recursive: true, force: true });
