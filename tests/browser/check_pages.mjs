@@ -43,7 +43,8 @@ const engines = [
       browser: "firefox",
       executablePath: "/usr/bin/firefox-esr",
       userDataDir: profile,
-      // Lets the profile move the settings service, which syncs its lists at every start.
+      // Firefox fetches its remote lists at every start; a release build takes their server
+      // from the profile only with this variable set.
       env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: "1" },
       extraPrefsFirefox: {
         "network.proxy.type": 1,
