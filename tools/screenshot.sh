@@ -27,7 +27,7 @@ fi
 
 work="$(mktemp -d)"
 display="${SCREEN:-:$((90 + RANDOM % 100))}"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 program=""
 cleanup() {

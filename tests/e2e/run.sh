@@ -38,17 +38,21 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "end-to-end test: FAILED, $*" >&2
+  # A program that ended early has said why.
+  if [ -n "$app" ] && ! kill -0 "$app" 2>/dev/null; then sed 's/^/  program: /' "$work/out.log" >&2; fi
   exit 1
 }
 
 # Xvfb picks a free display itself and writes its number to the file descriptor we give it.
+# Without -noreset the server resets each time its last client leaves, and a program that
+# connects during a reset is refused.
 if [ -n "${SCREEN:-}" ]; then
-  Xvfb "$SCREEN" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$SCREEN" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY="$SCREEN"
 else
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   exec 3>&-
