@@ -1,8 +1,10 @@
-#include "ui/options/OwnSiteDialog.h"
+#include "ui/options/ChartSiteEditor.h"
 
+#include "model/AddressTemplate.h"
 #include "model/ChartSiteRules.h"
-#include "model/Model.h"
+#include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
+#include "ui/kit/CornerButtons.h"
 #include "ui/platform/Platform.h"
 
 #include <QCheckBox>
@@ -10,103 +12,98 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace {
 const QString TemplateExample = QStringLiteral("https://www.example.com/chart?s={symbol}");
 
-// The site this dialog edits is the first template site; while there is none, one that is
-// off and named after the own site of earlier versions.
-ChartSiteSettings NoOwnSite() {
-    return {{}, {}, -1, 0, false, OwnSiteFileName};
-}
-
-ChartSiteSettings OwnSite(const Model& model) {
-    return model.chartSites.empty() ? NoOwnSite() : model.chartSites.front();
-}
-
-// Every control spans the dialog's width but for its margins.
+// Every frame spans the dialog's width but for its margins, or half of it.
+constexpr int Margin = 360;
 constexpr int FullWidth = 6720;
+constexpr int HalfWidth = 3300;
+constexpr QSize Client(Margin + FullWidth + Margin, 3900);
 
-QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption, int top) {
-    return AddButton<QCheckBox>(parent, QLatin1String(name), caption,
-                                QRect(360, top, FullWidth, 300));
+template <typename Control>
+Control* AddFramed(QWidget* parent, const char* name, const QString& caption, QPoint at, int width,
+                   int height = 732) {
+    auto* control = AddFramedControl<Control>(parent, caption, QLatin1String(name),
+                                              QRect(at, QSize(width, height)),
+                                              QRect(240, 240, width - 480, 372));
+    NameAfterFrame(*control);
+    return control;
 }
 
-// A control with its frame at the dialog's left margin.
-template <typename Control>
-Control* AddFramed(QWidget* parent, const char* name, const QString& caption, int top, int width,
-                   int height = 732) {
-    return AddFramedControl<Control>(parent, caption, QLatin1String(name),
-                                     QRect(360, top, width, height),
-                                     QRect(240, 240, width - 480, 372));
+void AddItems(QComboBox& list, const OptionTable& table) {
+    for (const QString& label : table.Labels) {
+        list.addItem(label);
+    }
 }
 }  // namespace
 
-OwnSiteDialog::OwnSiteDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
-    : ModelDialog(model, tree, platform,
-                  {QStringLiteral("OwnSite"), tr("Own chart site"), QSize(7440, 4800),
-                   QRect(5040, 4200, 972, 372), QRect(6108, 4200, 972, 372)},
+ChartSiteEditor::ChartSiteEditor(Platform& platform, QWidget* parent)
+    : FixedDialog({QStringLiteral("ChartSite"), tr("Chart site"), Client,
+                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
                   parent),
-      OwnEnabled_(AddCheckBox(this, "OwnEnabled", tr("&Enabled"), 180)),
-      OwnName_(AddFramed<QLineEdit>(this, "OwnName", tr("&Name"), 600, FullWidth)),
-      OwnTemplate_(AddFramed<QLineEdit>(this, "OwnTemplate", tr("&Address template"), 1440,
-                                        FullWidth, 1332)),
-      SymbolsFrom_(AddFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), 2880, 3300)),
-      NewWindow_(AddCheckBox(this, "NewWindow", tr("Open charts in a new &window"), 3720)) {
-    OwnName_->setToolTip(tr("The name of the site in the pages, at most 40 characters"));
+      platform_(platform),
+      SiteName_(AddFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
+      SiteTemplate_(AddFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),
+                                         {Margin, 1020}, FullWidth, 1332)),
+      SymbolsFrom_(AddFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), {Margin, 2460},
+                                        HalfWidth)),
+      SiteDisplay_(AddFramed<QComboBox>(this, "SiteDisplay", tr("Charts &open"),
+                                        {Margin + FullWidth - HalfWidth, 2460}, HalfWidth)),
+      SiteEnabled_(AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("&Enabled"),
+                                        QRect(Margin, 3420, 2400, 300))) {
+    SiteName_->setToolTip(tr("The name of the site in the pages, at most 40 characters"));
     const QString help =
         tr("Put {symbol} where the stock's symbol goes, for example") + u'\n' + TemplateExample;
-    OwnTemplate_->setToolTip(help);
-    OwnTemplate_->setPlaceholderText(TemplateExample);
-    auto* example = new QLabel(help, OwnTemplate_->parentWidget());
+    SiteTemplate_->setToolTip(help);
+    SiteTemplate_->setPlaceholderText(TemplateExample);
+    auto* example = new QLabel(help, SiteTemplate_->parentWidget());
     example->setObjectName(QStringLiteral("TemplateHelp"));
     example->setWordWrap(true);
     PlaceAt(*example, 240, 660, FullWidth - 480, 540);
-    for (const QString& label : SymbolsFromTable().Labels) {
-        SymbolsFrom_->addItem(label);
-    }
+    AddItems(*SymbolsFrom_, SymbolsFromTable());
     SymbolsFrom_->setToolTip(tr("Which of a stock's symbols goes into the address"));
-    NewWindow_->setToolTip(tr("For sites that refuse to be shown inside another site's frame"));
-    chainTabOrder({OwnEnabled_, OwnName_, OwnTemplate_, SymbolsFrom_, NewWindow_});
+    AddItems(*SiteDisplay_, DisplayTable());
+    SiteDisplay_->setToolTip(tr("Many chart sites refuse to be shown inside another page's frame"));
+    chainTabOrder({SiteName_, SiteTemplate_, SymbolsFrom_, SiteDisplay_, SiteEnabled_});
 }
 
-void OwnSiteDialog::OwnSite_Init() {
-    const ChartSiteSettings s = OwnSite(model_);
-    OwnEnabled_->setChecked(s.Enabled);
-    OwnName_->setText(s.Name);
-    OwnTemplate_->setText(s.Template);
+void ChartSiteEditor::Site_Init(std::vector<ChartSiteSettings> sites, size_t index, bool isNew) {
+    sites_ = std::move(sites);
+    index_ = index;
+    isNew_ = isNew;
+    const ChartSiteSettings& s = sites_[index_];
+    SiteName_->setText(s.Name);
+    SiteTemplate_->setText(s.Template);
     SymbolsFrom_->setCurrentIndex(s.SymbolsFrom + 1);
-    NewWindow_->setChecked(s.Display != 0);
+    SiteDisplay_->setCurrentIndex(s.Display);
+    SiteEnabled_->setChecked(s.Enabled);
 }
 
-// A site that is off with nothing filled in is no site at all, as it was for the own site.
-bool OwnSiteDialog::applyChanges() {
-    ChartSiteSettings edited = OwnSite(model_);
-    const bool newWindow = NewWindow_->isChecked();
-    edited.Display = newWindow ? std::max<qint16>(edited.Display, 1) : qint16(0);
-    edited.Enabled = OwnEnabled_->isChecked();
-    edited.Name = OwnName_->text().trimmed();
-    edited.Template = OwnTemplate_->text().trimmed();
+bool ChartSiteEditor::applyChanges() {
+    ChartSiteSettings& edited = sites_[index_];
+    edited.Name = SiteName_->text().trimmed();
+    edited.Template = SiteTemplate_->text().trimmed();
     edited.SymbolsFrom = static_cast<qint16>(SymbolsFrom_->currentIndex() - 1);
-    std::vector<ChartSiteSettings> sites = model_.chartSites;
-    if (sites.empty()) {
-        sites.push_back(edited);
-    } else {
-        sites.front() = edited;
+    edited.Display = static_cast<qint16>(SiteDisplay_->currentIndex());
+    edited.Enabled = SiteEnabled_->isChecked();
+    QString problem = NameProblem(sites_, index_);
+    QLineEdit* field = SiteName_;
+    if (problem.isEmpty() && edited.Enabled) {
+        problem = ParseAddressTemplate(edited.Template).problem;
+        field = SiteTemplate_;
     }
-    if (const QString problem = ChartSiteProblem(sites, 0); edited.Enabled && !problem.isEmpty()) {
+    if (!problem.isEmpty()) {
         platform_.message(problem);
+        field->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (edited == NoOwnSite()) {
-        sites.erase(sites.begin());
+    if (isNew_) {
+        edited.FileName = FreshFileName(edited.Name, std::span(sites_).first(index_));
     }
-    model_.chartSites = std::move(sites);
-    model_.SettingsChanged = true;
     return true;
 }
 
-QWidget& OwnSiteDialog::firstField() {
-    return *OwnEnabled_;
+QWidget& ChartSiteEditor::firstField() {
+    return *SiteName_;
 }
