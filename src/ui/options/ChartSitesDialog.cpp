@@ -69,6 +69,7 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& plat
       editor_(new ChartSiteEditor(platform, this)) {
     NameAfterFrame(*SiteList_);
     SiteList_->setRootIsDecorated(false);
+    SiteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SiteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
     SiteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
     SiteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
