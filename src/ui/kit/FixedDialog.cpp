@@ -1,6 +1,7 @@
 #include "ui/kit/FixedDialog.h"
 
 #include "ui/kit/Buttons.h"
+#include "ui/kit/CornerButtons.h"
 
 FixedDialog::FixedDialog(const Layout& layout, QWidget* parent)
     : QDialog(parent),
@@ -14,6 +15,11 @@ FixedDialog::FixedDialog(const Layout& layout, QWidget* parent)
     done_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &FixedDialog::reject);
     connect(done_, &QPushButton::clicked, this, &FixedDialog::Done_Click);
+}
+
+FixedDialog::Layout FixedDialog::CornerLayout(const QString& objectName, const QString& title,
+                                              QSize client) {
+    return {objectName, title, client, CornerButtons::Cancel(client), CornerButtons::Done(client)};
 }
 
 void FixedDialog::Done_Click() {

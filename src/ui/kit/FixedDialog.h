@@ -23,6 +23,8 @@ class FixedDialog : public QDialog {
         QRect cancelTwips;
         QRect doneTwips;
     };
+    // Cancel and Done side by side in the bottom right corner of the client area.
+    static Layout CornerLayout(const QString& objectName, const QString& title, QSize client);
     FixedDialog(const Layout& layout, QWidget* parent);
 
     // Applies the controls; false keeps the dialog open.

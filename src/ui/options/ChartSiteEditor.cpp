@@ -4,7 +4,6 @@
 #include "model/ChartSiteRules.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
-#include "ui/kit/CornerButtons.h"
 #include "ui/platform/Platform.h"
 
 #include <QCheckBox>
@@ -39,9 +38,7 @@ void AddItems(QComboBox& list, const OptionTable& table) {
 }  // namespace
 
 ChartSiteEditor::ChartSiteEditor(Platform& platform, QWidget* parent)
-    : FixedDialog({QStringLiteral("ChartSite"), tr("Chart site"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
-                  parent),
+    : FixedDialog(CornerLayout(QStringLiteral("ChartSite"), tr("Chart site"), Client), parent),
       platform_(platform),
       SiteName_(AddFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
       SiteTemplate_(AddFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),

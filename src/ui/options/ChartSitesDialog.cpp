@@ -59,9 +59,7 @@ QString yesNo(bool value) {
 ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& platform,
                                    QWidget* parent)
     : ModelDialog(model, tree, platform,
-                  {QStringLiteral("ChartSites"), tr("Chart sites"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
-                  parent),
+                  CornerLayout(QStringLiteral("ChartSites"), tr("Chart sites"), Client), parent),
       SiteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
                                               QRect(Gap, Gap, ListWidth, ListHeight),
                                               QRect(120, 300, ListWidth - 240, ListHeight - 420))),

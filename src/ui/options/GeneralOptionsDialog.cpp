@@ -86,9 +86,7 @@ Button* addRow(QGroupBox* frame, const QString& name, const char* caption, std::
 GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
                                            QWidget* parent)
     : ModelDialog(model, tree, platform,
-                  {QStringLiteral("GenOpts"), tr("General options"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
-                  parent),
+                  CornerLayout(QStringLiteral("GenOpts"), tr("General options"), Client), parent),
       startGroup_(new QButtonGroup(this)) {
     buildSites();
     buildPath();

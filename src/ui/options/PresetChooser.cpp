@@ -17,8 +17,7 @@ constexpr QSize Client(120 + Width + 120, NoteTop + 600 + 120 + CornerButtons::H
 }  // namespace
 
 PresetChooser::PresetChooser(QWidget* parent)
-    : FixedDialog({QStringLiteral("AddChartSite"), tr("Add a chart site"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
+    : FixedDialog(CornerLayout(QStringLiteral("AddChartSite"), tr("Add a chart site"), Client),
                   parent),
       Presets_(AddFramedControl<QTreeWidget>(this, tr("&Start from"), QStringLiteral("Presets"),
                                              QRect(120, 120, Width, ListHeight),
