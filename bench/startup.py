@@ -39,37 +39,34 @@ def watch_maps(display, maps):
     return xev
 
 
-def cpu_seconds(pid):
-    """Time on a CPU of all the threads of the process so far, to the nanosecond; unlike the
-    wall time, other load leaves it nearly alone."""
-    total = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
-            total += int(schedstat.read().split()[0])
-    return total / 1e9
-
-
 def time_to_window(command, maps, timeout=20.0):
+    """Seconds from starting the process to the map of its window, and the CPU seconds it had
+    used by then: user and system time from its resource usage, which unlike the wall time
+    other load leaves nearly alone."""
     seen = len(maps)
     start = time.monotonic()
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elapsed = None
     try:
-        while time.monotonic() - start < timeout:
+        while elapsed is None and time.monotonic() - start < timeout:
             mapped = [m for m in maps[seen:] if len(m) == 3]
             if mapped:
-                return mapped[0][0] - start, cpu_seconds(process.pid)
+                elapsed = mapped[0][0] - start
             time.sleep(0.001)
-        raise RuntimeError(f"{command[0]}: no window within {timeout} s")
     finally:
-        process.terminate()
-        process.wait()
+        process.kill()
+        usage = os.wait4(process.pid, 0)[2]
+        process.returncode = -9
+    if elapsed is None:
+        raise RuntimeError(f"{command[0]}: no window within {timeout} s")
+    return elapsed, usage.ru_utime + usage.ru_stime
 
 
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 10
     display = ":" + os.environ.get("DISPLAY_NUMBER", "15")
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.0)
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
@@ -80,6 +77,8 @@ def main():
     cpu = {name: [] for name in times}
     try:
         with tempfile.TemporaryDirectory() as work:
+            # The sockets of the killed windows go with the folder.
+            os.environ["XDG_RUNTIME_DIR"] = work
             store = f"{work}/Tickvane.ini"
             with open(store, "w") as file:
                 file.write(store_text(f"{work}/pages", 0))

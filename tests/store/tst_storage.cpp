@@ -2,6 +2,7 @@
 #include "model/Model.h"
 #include "model/SiteTable.h"
 #include "store/Storage.h"
+#include "store/StoreIdentity.h"
 #include "store/StoreLayout.h"
 #include "store/StoredGeometry.h"
 #include "support/Files.h"
@@ -9,6 +10,7 @@
 #include "support/RandomText.h"
 #include "support/TestSeed.h"
 
+#include <utime.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -360,6 +362,23 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         const Model back = loaded();
         QCOMPARE(back.list.Maxstocks, qint16(6));
         QVERIFY(back.list.stocks[7].Stock.isEmpty());
+    }
+
+    // A change from outside shows in the file's identity, even one that keeps size and time.
+    void identityFollowsTheBytes_data() {
+        QTest::addColumn<QByteArray>("to");  // what "Bonds" becomes; empty: nothing changes
+        QTest::newRow("unchanged") << QByteArray();
+        QTest::newRow("same size and time") << QByteArray("Bondz");
+    }
+    void identityFollowsTheBytes() {
+        QFETCH(QByteArray, to);
+        const utimbuf time{1700000000, 1700000000};
+        writeFile(storeFile(), "[StockList]\nType0=Bonds\n");
+        QCOMPARE(utime(QFile::encodeName(storeFile()), &time), 0);
+        const StoreIdentity before = IdentityOf(storeFile());
+        replaceIn(storeFile(), "Bonds", to.isEmpty() ? "Bonds" : to);
+        QCOMPARE(utime(QFile::encodeName(storeFile()), &time), 0);
+        QCOMPARE(IdentityOf(storeFile()) == before, to.isEmpty());
     }
 
     // A window places the stored geometry only when it is wanted and sound; a run without a

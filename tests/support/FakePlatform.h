@@ -29,12 +29,15 @@ class FakePlatform : public Platform {
     QStringList opened;
     QStringList fileProposals;
     Overwrite lastOverwrite = Overwrite::Ask;
+    QList<QWidget*> raised;
     int beeps = 0;
     bool openSucceeds = true;
 
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
     void beep() override { ++beeps; }
     bool openDocument(const QString& path) override;
+    // Recorded with the documents.
+    bool openAddress(const QString& address) override { return openDocument(address); }
     QString chooseSaveFile(const QString& proposed, const QString& filters,
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
@@ -43,6 +46,7 @@ class FakePlatform : public Platform {
     void acceptDrops(QWidget&, std::function<void(const OfferedList&)> target) override {
         dropped = std::move(target);
     }
+    void raiseWindow(QWidget& window) override { raised.append(&window); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 };

@@ -33,6 +33,8 @@ class Platform {
     virtual void beep() = 0;
     // Opens a document with the program the desktop associates with it.
     virtual bool openDocument(const QString& path) = 0;
+    // Opens a web address with the desktop's web browser.
+    virtual bool openAddress(const QString& address) = 0;
     // File dialogs; an empty result means the user cancelled. `filters` uses Qt's form,
     // e.g. "Registration files (*.reg);;All files (*)".
     virtual QString chooseSaveFile(const QString& proposed, const QString& filters,
@@ -44,4 +46,6 @@ class Platform {
     virtual OfferedList clipboardList() = 0;
     // Lets files and text be dropped on `target`; `dropped` gets each drop.
     virtual void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) = 0;
+    // Brings `window` to the front with the keyboard, with the dialog it shows, if any.
+    virtual void raiseWindow(QWidget& window) = 0;
 };
