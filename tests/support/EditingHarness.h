@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "ui/window/CommandGuard.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/ListHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <QString>
@@ -16,13 +17,14 @@ void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 
-// The editing commands on a tree of their own, with a scripted platform.
+// The editing commands on a tree of their own, with a scripted platform and an undo history.
 struct EditingHarness {
     Model model;
     FakePlatform platform;
     StockTree tree{model};
-    EditCommands commands{model, tree, platform};
     CommandGuard guard{platform};
+    ListHistory history{model, guard};
+    EditCommands commands{model, tree, platform, history};
 
     explicit EditingHarness(const QString& list = QString());
 

@@ -5,15 +5,17 @@
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
+class ListHistory;
 class StockTree;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
-// leaves the model as it was.
+// leaves the model as it was. The list an import brings in is a step of `history`; saving and
+// clearing drop the steps so far.
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
-                 WindowGeometry& geometry);
+                 WindowGeometry& geometry, ListHistory& history);
 
     // Returns whether the settings were written.
     bool SaveSettings();
@@ -26,10 +28,12 @@ class FileCommands {
 
   private:
     QString proposedScriptFile() const;
+    void takeImported();
 
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
     StockTree& tree_;
     WindowGeometry& geometry_;
+    ListHistory& history_;
 };
