@@ -12,12 +12,15 @@
 // A list written as "Type:desc,desc|Type:|..." in type order; each stock's symbol is its
 // description in upper case. Replaces the model's list and clears SettingsChanged.
 void BuildList(Model& model, const QString& text);
-// Appends a stock described `description`, its symbol in upper case, to the end of type `type`.
+// A stock described `description`, its symbol in upper case.
+StockRecord StockNamed(const QString& description);
+// Appends StockNamed(description) to the end of type `type`.
 void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 
-// The editing commands on a tree of their own, with a scripted platform and an undo history.
+// The editing commands on a tree of their own, with a scripted platform and an undo history;
+// drops in the tree are steps too.
 struct EditingHarness {
     Model model;
     FakePlatform platform;

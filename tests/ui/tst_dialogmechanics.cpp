@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -190,14 +191,22 @@ class DialogMechanicsTest : public QObject {
     }
 
     // Each access key ("&x") leads to one place in the File menu, which grew by the list
-    // commands, and in the list preview. (The custom URLs dialog's captions give "s" twice.)
-    void accessKeysOfTheListCommands() {
-        QStringList menu;
-        QStringList preview;
-        for (const QAction* item :
-             session->window.findChild<QMenu*>(QStringLiteral("File"))->actions()) {
-            menu << item->text();
+    // commands, in the Edit menu, among the menus and buttons of the window, and in the list
+    // preview. (The custom URLs dialog's captions give "s" twice.)
+    void accessKeysOfTheMenusAndTheListCommands() {
+        QList<QStringList> places(3);
+        for (const QString& menu : {QStringLiteral("File"), QStringLiteral("EditMenu")}) {
+            for (const QAction* item : session->window.findChild<QMenu*>(menu)->actions()) {
+                places[menu == "File" ? 0 : 1] << item->text();
+            }
         }
+        for (const QAction* menu : session->window.menuBar()->actions()) {
+            places[2] << menu->text();
+        }
+        for (const QPushButton* button : session->window.findChildren<QPushButton*>()) {
+            places[2] << button->text();
+        }
+        QStringList preview;
         const QDialog* dialog = open(QString(), QStringLiteral("AddStocksFromList"));
         for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
             preview << button->text();
@@ -205,7 +214,7 @@ class DialogMechanicsTest : public QObject {
         for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
             preview << frame->title();
         }
-        for (const QStringList& captions : {menu, preview}) {
+        for (const QStringList& captions : places << preview) {
             QSet<QString> keys;
             for (const QString& caption : captions) {
                 const QString key = caption.section(u'&', 1).left(1).toLower();

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -63,7 +64,8 @@ const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 //   silent   told TEXT|TEXT... (every message)   asked BUTTONS DEFAULT (the first message)
 //   opened FILE|FILE...   treefocus   open   closed   proposed PATH|PATH... (to the choosers)
 //   overwrite Ask|DontAsk (the last save chooser)   nodes N (in the tree)   exists|missing FILE
-//   page FILE TEXT   forget (the messages so far)
+//   page FILE TEXT   forget (the messages so far)   item NAME TEXT (a menu item of the window;
+//   " (disabled)" follows a disabled one)
 // A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
 // home folder. A script stops at its first failed step, which the failure names.
 class DialogScriptsTest : public QObject {
@@ -278,6 +280,10 @@ class DialogScriptsTest : public QObject {
         } else if (verb == "exists" || verb == "missing") {
             expectEqual(QFile::exists(args) ? QStringLiteral("exists") : QStringLiteral("missing"),
                         verb);
+        } else if (verb == "item") {
+            const auto* item = session->window.findChild<QAction*>(name);
+            expect(item, QStringLiteral("the window has no such item"));
+            expectEqual(item->text() + (item->isEnabled() ? "" : " (disabled)"), rest);
         } else if (verb == "page") {
             const QByteArray page = readFile(name);
             expect(page.contains(rest.toLatin1()), QString::fromLatin1(page));
