@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Drives the real program on a virtual display with key strokes only: adds a type and a stock,
+# Drives the real program on a virtual display: drags the first type below the list with the
+# mouse, deletes a stock and takes that back with Ctrl+Z; then with key strokes adds a type and
+# a stock,
 # presses two access keys in one burst (only the first command may run), brings in a
 # watchlist of 200 symbols through its preview, changes a Yahoo option and two general
 # options, generates the pages and exits saving the settings; then checks the pages, the store
@@ -94,6 +96,17 @@ finish() {
 }
 
 start
+# The first type, Market Indices, dragged from the list's first row to the empty space below
+# the list goes last.
+xdotool mousemove --window "$main" 100 66 mousedown 1
+for y in 75 90 120 160 200 250 290 300; do
+  xdotool mousemove --window "$main" 100 "$y"
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+# Its first stock deleted, and back.
+keys Down Delete ctrl+z
 # A type.
 keys alt+a
 w="$(await 'New or updated type')"
@@ -183,6 +196,9 @@ done
 [ "$(grep -Ec '^Stock[0-9]+=(AL|BE|GA|DE)[0-9][0-9]$' "$settings")" -eq 200 ] \
   || fail "the store lacks the 200 symbols of the watchlist"
 grep -q '^Type[0-9]*=E2E Delta$' "$settings" || fail "the watchlist's types are missing in the store"
+for key in '^Type2=Market Indices$' '^Lowstock2=5$' '^Description5=Dow Industrials$'; do
+  grep -q "$key" "$settings" || fail "the dragged type or its undone stock is not in place: no line $key"
+done
 
 # The same watchlist again from the command line: every row a duplicate, still no failure.
 "$program" --settings "$settings" --add-list - <"$work/watchlist.txt" >"$work/add.log" 2>&1 \
@@ -196,4 +212,4 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"
+echo "end-to-end test: passed (a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"
