@@ -16,16 +16,38 @@ FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platf
       platform_(platform),
       tree_(tree),
       geometry_(geometry),
-      history_(history) {}
+      history_(history),
+      known_(IdentityOf(storage.storeFile())) {}
 
 QString FileCommands::proposedScriptFile() const {
     return model_.general.HtmlDir + QStringLiteral("tickvane.reg");
 }
 
+void FileCommands::rememberStoreFile() {
+    known_ = IdentityOf(storage_.storeFile());
+}
+
+bool FileCommands::mayReplaceStoreFile() {
+    if (IdentityOf(storage_.storeFile()) == known_) {
+        return true;
+    }
+    // Replacing what another program wrote is the dangerous answer, so it is not the default.
+    return platform_.message(QStringLiteral("The settings file %1 was changed outside Tickvane "
+                                            "since it was loaded. Replace it with the settings "
+                                            "shown here?")
+                                 .arg(storage_.storeFile()),
+                             Platform::Buttons::YesNo,
+                             Platform::Answer::No) == Platform::Answer::Yes;
+}
+
 bool FileCommands::SaveSettings() {
+    if (!mayReplaceStoreFile()) {
+        return false;
+    }
     const StoreResult result = storage_.save(model_, geometry_);
     ReportStoreResult(platform_, result);
     if (result.ok) {
+        rememberStoreFile();
         history_.forget();
         history_.markSaved();
     }
@@ -75,6 +97,7 @@ void FileCommands::ImportSettings() {
         tree_.WebTree_GiveFocus();
         return;
     }
+    rememberStoreFile();
     takeImported();
     tree_.WebTree_GiveFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "store/Storage.h"
+#include "store/StoreIdentity.h"
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
@@ -10,8 +11,10 @@ class StockTree;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
-// leaves the model as it was. The list an import brings in is a step of `history`; saving and
-// clearing drop the steps so far.
+// leaves the model as it was. A save asks before it replaces a settings file that another
+// program changed since the commands were made (the window makes them before it loads the
+// file) or since they last saved or imported it. The list an import brings in is a step of
+// `history`; saving and clearing drop the steps so far.
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
@@ -28,6 +31,8 @@ class FileCommands {
 
   private:
     QString proposedScriptFile() const;
+    void rememberStoreFile();
+    bool mayReplaceStoreFile();
     void takeImported();
 
     Model& model_;
@@ -36,4 +41,5 @@ class FileCommands {
     StockTree& tree_;
     WindowGeometry& geometry_;
     ListHistory& history_;
+    StoreIdentity known_;
 };
