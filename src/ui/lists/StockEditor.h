@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SiteTable.h"
 #include "model/StockList.h"
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
@@ -43,7 +44,7 @@ class StockEditor : public ModelDialog {
     QGroupBox* TypePickerFrame_;
     QLineEdit* Descrip_;
     WebAddressField* WebURL_;
-    std::array<QLineEdit*, 4> alternates_{};  // in site order
+    std::array<QLineEdit*, AllSites.size()> alternates_{};  // in site order
     ListHistory& history_;
 
     bool AddMode_ = false;
