@@ -114,12 +114,17 @@ std::optional<QString> IniSettingsStore::GetValue(const QString& section,
     if (found < 0) {
         return std::nullopt;
     }
+    const auto& values = sections_[found].values;
+    if (nextKey_ < qsizetype(values.size()) && values[nextKey_].first == key) {
+        return values[nextKey_++].second;
+    }
     const auto& keys = keyIndex_[found];
     const auto value = keys.constFind(key);
     if (value == keys.constEnd()) {
         return std::nullopt;
     }
-    return sections_[found].values[*value].second;
+    nextKey_ = *value + 1;
+    return values[*value].second;
 }
 
 void IniSettingsStore::SaveValue(const QString& section, const QString& key, const QString& value) {

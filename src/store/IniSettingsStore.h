@@ -52,4 +52,7 @@ class IniSettingsStore : public SettingsStore {
     QHash<QString, qsizetype> sectionIndex_;
     std::vector<QHash<QString, qsizetype>> keyIndex_;
     mutable qsizetype lastSection_ = -1;
+    // A load asks for keys in the order a save writes them, so the key after the last one
+    // found is compared first, before any hashing.
+    mutable qsizetype nextKey_ = 0;
 };
