@@ -8,6 +8,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
+import { checkOnePage } from "./onepage.mjs";
 
 // Where the chart links open: "right" the chart frame, "new" one window every link reuses,
 // "_blank" a new tab on every click. Template sites give the address their links must have.
@@ -235,6 +236,7 @@ async function main() {
     for (const site of sites) {
       await checkSite(page, pages, site, requests);
     }
+    await checkOnePage(browser, { program, workDir: work, check });
   } catch (error) {
     failures.push(String(error));
     console.log(`FAIL: ${error.stack || error}`);
