@@ -47,10 +47,12 @@ const std::string_view OnePageScript = R"js("use strict";
       const group = all.appendChild(document.createElement("div"));
       group.setAttribute("role", "group");
       group.setAttribute("aria-labelledby", "t" + t);
+      // The group is named by the type's name alone, without the fold mark before it.
       const heading = group.appendChild(document.createElement("div"));
       heading.className = "type";
-      heading.id = "t" + t;
-      heading.textContent = name;
+      const label = heading.appendChild(document.createElement("span"));
+      label.id = "t" + t;
+      label.textContent = name;
       const entry = { element: group, rows: [] };
       for (const stock of stocks) {
         const element = group.appendChild(document.createElement("div"));
@@ -91,6 +93,11 @@ const std::string_view OnePageScript = R"js("use strict";
     }
   }
 
+  // After rows were hidden or shown: the highlighted row in view, or none while it is hidden.
+  function keepHighlight() {
+    if (highlighted) highlight(shown(highlighted) ? highlighted : null);
+  }
+
   function applyFilter() {
     const wanted = folded(filter.value.trim());
     let matching = 0;
@@ -104,7 +111,7 @@ const std::string_view OnePageScript = R"js("use strict";
       if (group.element.hidden !== hide) group.element.hidden = hide;
     }
     count.textContent = matching + " of " + rows.length + " stocks";
-    if (highlighted && !shown(highlighted)) highlight(null);
+    keepHighlight();
   }
 
   function move(step) {
@@ -162,7 +169,7 @@ const std::string_view OnePageScript = R"js("use strict";
       open(rows[Number(option.id.slice(1))]);
     } else if (heading) {
       heading.parentElement.classList.toggle("folded");
-      if (highlighted && !shown(highlighted)) highlight(null);
+      keepHighlight();
     }
   });
   byId("custom").addEventListener("click", (event) => {
