@@ -35,28 +35,27 @@ def watch_maps(display, maps):
     return xev
 
 
-def cpu_seconds(pid):
-    """User and system time of the process so far; unlike the wall time, other load leaves
-    it nearly alone."""
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-
 def time_to_window(command, maps, timeout=20.0):
+    """Seconds from starting the process to the map of its window, and the CPU seconds it had
+    used by then: user and system time from its resource usage, which unlike the wall time
+    other load leaves nearly alone."""
     seen = len(maps)
     start = time.monotonic()
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elapsed = None
     try:
-        while time.monotonic() - start < timeout:
+        while elapsed is None and time.monotonic() - start < timeout:
             mapped = [m for m in maps[seen:] if len(m) == 3]
             if mapped:
-                return mapped[0][0] - start, cpu_seconds(process.pid)
+                elapsed = mapped[0][0] - start
             time.sleep(0.001)
-        raise RuntimeError(f"{command[0]}: no window within {timeout} s")
     finally:
-        process.terminate()
-        process.wait()
+        process.kill()
+        usage = os.wait4(process.pid, 0)[2]
+        process.returncode = -9
+    if elapsed is None:
+        raise RuntimeError(f"{command[0]}: no window within {timeout} s")
+    return elapsed, usage.ru_utime + usage.ru_stime
 
 
 def main():
@@ -74,6 +73,8 @@ def main():
     cpu = {name: [] for name in times}
     try:
         with tempfile.TemporaryDirectory() as work:
+            # The sockets of the killed windows go with the folder.
+            os.environ["XDG_RUNTIME_DIR"] = work
             programs = {
                 "minimal": lambda n: [f"{build}/bench/minimal_window"],
                 "text": lambda n: [f"{build}/bench/minimal_window", "text"],

@@ -9,11 +9,13 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libben
 node=false
 if [ "${1:-}" = "--tests" ]; then
   # The fuzz targets (clang); the installation and package checks; the end-to-end test on a
-  # virtual display; the browser test (Debian's chromium, driven by puppeteer-core from npm).
+  # virtual display (xwininfo tells which window is on top); the browser test (Debian's
+  # chromium and firefox-esr, driven by puppeteer-core from npm, and openssl for the
+  # certificate of its stand-in web).
   packages+=(clang libclang-rt-14-dev
              dpkg-dev desktop-file-utils appstream
-             xvfb xdotool
-             chromium)
+             xvfb xdotool x11-utils
+             chromium firefox-esr openssl)
   node=true
 fi
 missing=()

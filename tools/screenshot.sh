@@ -38,6 +38,8 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY="$display"
+# The killed program's socket goes with the work folder.
+export XDG_RUNTIME_DIR="$work"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 [ -n "${SETTINGS:-}" ] && cp "$SETTINGS" "$work/Tickvane.ini"

@@ -2,8 +2,8 @@
 # Installs what is missing, builds, and runs every test: the unit tests (CTest), the program
 # driven end to end on a virtual display, the batch commands with each write, flush and rename
 # failing in turn, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# installation and the Debian package, the generated pages in a headless browser, and each fuzz
-# target for 30 s.
+# installation and the Debian package, the generated pages in headless Chromium and Firefox ESR,
+# and each fuzz target for 30 s.
 # Each step prints a banner and its time; the first failing step stops the script non-zero.
 set -eEuo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,6 @@ step "end to end on a virtual display" tests/e2e/run.sh build/src/app/tickvane
 step "each write, flush and rename failing in turn" tests/faults/run.sh build/src/app/tickvane
 step "unit tests under ASan and UBSan" tools/sanitize.sh
 step "installation and Debian package" dist/check-install.sh build
-step "generated pages in headless Chromium" tests/browser/run.sh build/src/app/tickvane
+step "generated pages in headless Chromium and Firefox ESR" tests/browser/run.sh build/src/app/tickvane
 step "fuzz targets, 30 s each" tools/fuzz.sh 30
 printf '\n==== all tests passed (%d s)\n' $((SECONDS - started))

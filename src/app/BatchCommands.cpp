@@ -2,6 +2,7 @@
 
 #include "app/BatchSupport.h"
 #include "app/ListBatch.h"
+#include "app/UnlessWindowOpen.h"
 #include "store/Storage.h"
 #include "store/StoredGeometry.h"
 #include "web/GeneratePages.h"
@@ -49,9 +50,9 @@ int RunBatchCommand(const CommandLine& line) {
         case CommandLine::Mode::Export:
             return exportTo(storage, line.file);
         case CommandLine::Mode::Import:
-            return importFrom(storage, line.file);
+            return UnlessWindowOpen(storage, [&] { return importFrom(storage, line.file); });
         case CommandLine::Mode::AddList:
-            return AddListFrom(storage, line.file);
+            return UnlessWindowOpen(storage, [&] { return AddListFrom(storage, line.file); });
         case CommandLine::Mode::ExportList:
             return ExportListTo(storage, line.file);
         default:

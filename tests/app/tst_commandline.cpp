@@ -60,6 +60,8 @@ class CommandLineTest : public QObject {
         program = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/tickvane");
         QVERIFY2(QFile::exists(program), qPrintable(program));
         store = path(QStringLiteral("config/Tickvane.ini"));
+        // The sockets of the windows started here, killed ones too, go with the folder.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
         ApplyDefaults(imported);
         DefaultStockList(imported);
         imported.general.HtmlDir = path(QStringLiteral("pages/"));
@@ -79,6 +81,7 @@ class CommandLineTest : public QObject {
         imported.list.stocks[imported.list.Maxstocks].URL = QStringLiteral("JavaScript:void(0)");
         QVERIFY(QDir().mkpath(imported.general.HtmlDir));
         writeFile(path("in.reg"), script());
+        writeFile(path("other.reg"), script().replace("Market Indices", "Other"));
         writeFile(path("bad.ini"), "Buy=low\n");
         writeFile(path("binary.csv"), QByteArray("Symbol\nA\0B", 11));
         QByteArray full = "Symbol\n";
@@ -181,6 +184,29 @@ class CommandLineTest : public QObject {
         err.replace("$T", dir.path());
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
         QCOMPARE(readFile(store), before);
+    }
+
+    // While a window holds the store, a second window brings it to the front and ends, an
+    // export runs, and an import or an added list refuses and leaves the store as it was. Once
+    // the window was killed, an import takes its lock over.
+    void windowHoldsTheStore() {
+        QProcess window;
+        window.start(program, {QStringLiteral("--settings"), store});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store + QStringLiteral(".lock")), 20000);
+        const QByteArray before = readFile(store);
+        QCOMPARE(tickvane({}).exitCode, 0);
+        QCOMPARE(tickvane({"--export", "-"}).exitCode, 0);
+        for (const char* writer : {"--import", "--add-list"}) {
+            const Run refused = tickvane({writer, "$T/other.reg"});
+            QCOMPARE(refused.exitCode, 1);
+            QCOMPARE(refused.err, "Tickvane is open with " + store +
+                                      "; close it first, or import from its File menu.\n");
+            QCOMPARE(readFile(store), before);
+        }
+        window.kill();
+        QVERIFY(window.waitForFinished());
+        QCOMPARE(tickvane({"--import", "$T/other.reg"}).exitCode, 0);
+        QVERIFY(readFile(store) != before);
     }
 
     // A duplicate and a refused row are named on standard error, the rest is added and

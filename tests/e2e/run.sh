@@ -3,8 +3,10 @@
 # presses two access keys in one burst (only the first command may run), brings in a
 # watchlist of 200 symbols through its preview, changes a Yahoo option and two general
 # options, generates the pages and exits saving the settings; then checks the pages, the store
-# file and the exit status, and adds the watchlist again with --add-list. A second start that
-# changes nothing must exit at once, without a question.
+# file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
+# the same file brings the open window to the front and ends, and one that finds the window
+# not answering says so. A second start that changes nothing must exit at once, without a
+# question.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 120 s.
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
 # E2E_KEEP=1 keeps the settings file and the pages for a look after a failure)
@@ -22,10 +24,14 @@ work="$(mktemp -d)"
 settings="$work/Tickvane.ini"
 pages="$work/pages"
 mkdir "$pages"
+# The windows' sockets, a killed one's too, go with the work folder.
+export XDG_RUNTIME_DIR="$work"
 xvfb=""
 app=""
+other=""
 cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$app" ] && kill "$app" 2>/dev/null && kill -CONT "$app"
+  [ -n "$other" ] && kill "$other" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   if [ -n "${E2E_KEEP:-}" ]; then echo "kept $work" >&2; else rm -rf "$work"; fi
 }
@@ -93,7 +99,43 @@ finish() {
   [ "$status" -eq 0 ] || fail "$2: exit status $status ($(tr '\n' ' ' <"$work/out.log"))"
 }
 
+# Whether window $1 lies above window $2 (xwininfo lists the top-most first), waiting up to 5 s.
+above() {
+  local top
+  for _ in $(seq 50); do
+    top="$(xwininfo -root -children | awk '{print $1}' | grep -xE "$(printf '0x%x|0x%x' "$1" "$2")" | head -n1)"
+    [ "$top" = "$(printf '0x%x' "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 start
+# A window on another settings file opens on top of the first; a start on the first one's file
+# brings that window back to the front and ends at once.
+QT_QPA_PLATFORM=xcb "$program" --settings "$work/other.ini" >"$work/other.log" 2>&1 &
+other=$!
+beside="$(await Tickvane "$main")"
+above "$beside" "$main" || fail "the window on another settings file did not open on top"
+status=0
+QT_QPA_PLATFORM=xcb timeout 10 "$program" --settings "$settings" >"$work/again.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "a start on an open settings file: exit status $status"
+above "$main" "$beside" || fail "a start on an open settings file did not raise its window"
+kill "$other"
+wait "$other" || true
+other=""
+# A window that does not answer: a start on its file says so and ends with status 1.
+kill -STOP "$app"
+QT_QPA_PLATFORM=xcb "$program" --settings "$settings" >"$work/again.log" 2>&1 &
+other=$!
+await Tickvane "$main" >/dev/null
+keys Return
+status=0
+wait "$other" || status=$?
+other=""
+kill -CONT "$app"
+[ "$status" -eq 1 ] || fail "a start on the file of a window that does not answer: exit status $status"
+xdotool windowfocus --sync "$main"
 # A type.
 keys alt+a
 w="$(await 'New or updated type')"
@@ -196,4 +238,4 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"
+echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"

@@ -1,10 +1,12 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/Model.h"
 #include "store/Storage.h"
+#include "store/StoreIdentity.h"
 #include "store/StoredGeometry.h"
 #include "support/Files.h"
 #include "support/FixedGeometry.h"
 
+#include <utime.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -265,6 +267,23 @@ class StorageTest : public QObject {
         const Model back = loaded();
         QCOMPARE(back.list.Maxstocks, qint16(6));
         QVERIFY(back.list.stocks[7].Stock.isEmpty());
+    }
+
+    // A change from outside shows in the file's identity, even one that keeps size and time.
+    void identityFollowsTheBytes_data() {
+        QTest::addColumn<QByteArray>("to");  // what "Bonds" becomes; empty: nothing changes
+        QTest::newRow("unchanged") << QByteArray();
+        QTest::newRow("same size and time") << QByteArray("Bondz");
+    }
+    void identityFollowsTheBytes() {
+        QFETCH(QByteArray, to);
+        const utimbuf time{1700000000, 1700000000};
+        writeFile(storeFile(), "[StockList]\nType0=Bonds\n");
+        QCOMPARE(utime(QFile::encodeName(storeFile()), &time), 0);
+        const StoreIdentity before = IdentityOf(storeFile());
+        replaceIn(storeFile(), "Bonds", to.isEmpty() ? "Bonds" : to);
+        QCOMPARE(utime(QFile::encodeName(storeFile()), &time), 0);
+        QCOMPARE(IdentityOf(storeFile()) == before, to.isEmpty());
     }
 
     // A window places the stored geometry only when it is wanted and sound; a run without a

@@ -29,6 +29,7 @@ class FakePlatform : public Platform {
     QStringList opened;
     QStringList fileProposals;
     Overwrite lastOverwrite = Overwrite::Ask;
+    QList<QWidget*> raised;
     int beeps = 0;
     bool openSucceeds = true;
 
@@ -43,6 +44,7 @@ class FakePlatform : public Platform {
     void acceptDrops(QWidget&, std::function<void(const OfferedList&)> target) override {
         dropped = std::move(target);
     }
+    void raiseWindow(QWidget& window) override { raised.append(&window); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 };

@@ -4,6 +4,7 @@
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/SingleWindow.h"
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
@@ -84,6 +85,9 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(near(now.Left, stored.Left) && near(now.Top, stored.Top), placeKept);
         QVERIFY(window.pos().x() >= 0 && window.pos().y() >= 0);
+        // The file the window loaded is its own: saving over it asks nothing.
+        QVERIFY(session.trigger(QStringLiteral("SaveSettings")));
+        QVERIFY(platform.messages.isEmpty());
     }
 
     // With a wider font the whole layout stretches, so every caption keeps fitting its button.
@@ -161,6 +165,38 @@ class MainWindowTest : public QObject {
             QVERIFY(!window.close());
             QVERIFY(window.isVisible());
         }
+    }
+
+    // A later start on the file of an open window brings that window to the front and ends;
+    // both starts run in this process.
+    void laterStart_data() {
+        QTest::addColumn<bool>("listening");  // false: the file is held, but nobody answers
+        QTest::addColumn<QString>("later");   // the file the later start names
+        QTest::addColumn<int>("exitCode");    // -1: the later start opens its window
+        QTest::newRow("same file") << true << "Tickvane.ini" << 0;
+        QTest::newRow("same file through a linked folder") << true << "linked/Tickvane.ini" << 0;
+        QTest::newRow("another file") << true << "Other.ini" << -1;
+        QTest::newRow("nobody answers") << false << "Tickvane.ini" << 1;
+    }
+
+    void laterStart() {
+        QFETCH(bool, listening);
+        QFETCH(QString, later);
+        QFETCH(int, exitCode);
+        QFile::link(dir.path(), dir.filePath("linked"));
+        FakePlatform platform;
+        QWidget window;
+        StoreLock lock(storeFile());
+        QVERIFY(listening || lock.tryHold() == StoreLock::State::Held);
+        SingleWindow first(storeFile(), platform);
+        QVERIFY(!listening || !first.claim());
+        first.setWindow(window);
+        SingleWindow second(dir.filePath(later), platform, std::chrono::milliseconds(300));
+        QCOMPARE(second.claim().value_or(-1), exitCode);
+        QCOMPARE(platform.raised, exitCode == 0 ? QList<QWidget*>{&window} : QList<QWidget*>{});
+        QCOMPARE(platform.lastMessage(),
+                 exitCode == 1 ? "Tickvane is already open with " + dir.filePath(later) + "."
+                               : QString());
     }
 
     void failedSaveOnExitAsksAgain() {

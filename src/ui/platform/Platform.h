@@ -44,4 +44,6 @@ class Platform {
     virtual OfferedList clipboardList() = 0;
     // Lets files and text be dropped on `target`; `dropped` gets each drop.
     virtual void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) = 0;
+    // Brings `window` to the front with the keyboard, with the dialog it shows, if any.
+    virtual void raiseWindow(QWidget& window) = 0;
 };

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 const QString Title = QStringLiteral("Tickvane");
@@ -108,4 +109,15 @@ OfferedList QtPlatform::clipboardList() {
 
 void QtPlatform::acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) {
     new DropTarget(target, std::move(dropped));
+}
+
+void QtPlatform::raiseWindow(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+    // A question or dialog of the window stays in front of it and keeps the keyboard.
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }

@@ -3,8 +3,8 @@
 #include "ui/platform/Platform.h"
 
 // The desktop itself: Qt's message box, file dialogs and colour chooser, the system's alert
-// sound, the desktop's document opener, the clipboard and drag and drop. Dialogs are owned by
-// the active window.
+// sound, the desktop's document opener, the clipboard, drag and drop and the window manager.
+// Dialogs are owned by the active window.
 class QtPlatform : public Platform {
   public:
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
@@ -16,4 +16,5 @@ class QtPlatform : public Platform {
     std::optional<qint32> chooseColor(qint32 initial) override;
     OfferedList clipboardList() override;
     void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) override;
+    void raiseWindow(QWidget& window) override;
 };

@@ -9,15 +9,43 @@ const QString ScriptFilters = QStringLiteral("Registration files (*.reg);;All fi
 
 FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platform,
                            StockTree& tree, WindowGeometry& geometry)
-    : model_(model), storage_(storage), platform_(platform), tree_(tree), geometry_(geometry) {}
+    : model_(model),
+      storage_(storage),
+      platform_(platform),
+      tree_(tree),
+      geometry_(geometry),
+      known_(IdentityOf(storage.storeFile())) {}
 
 QString FileCommands::proposedScriptFile() const {
     return model_.general.HtmlDir + QStringLiteral("tickvane.reg");
 }
 
+void FileCommands::rememberStoreFile() {
+    known_ = IdentityOf(storage_.storeFile());
+}
+
+bool FileCommands::mayReplaceStoreFile() {
+    if (IdentityOf(storage_.storeFile()) == known_) {
+        return true;
+    }
+    // Replacing what another program wrote is the dangerous answer, so it is not the default.
+    return platform_.message(QStringLiteral("The settings file %1 was changed outside Tickvane "
+                                            "since it was loaded. Replace it with the settings "
+                                            "shown here?")
+                                 .arg(storage_.storeFile()),
+                             Platform::Buttons::YesNo,
+                             Platform::Answer::No) == Platform::Answer::Yes;
+}
+
 bool FileCommands::SaveSettings() {
+    if (!mayReplaceStoreFile()) {
+        return false;
+    }
     const StoreResult result = storage_.save(model_, geometry_);
     ReportStoreResult(platform_, result);
+    if (result.ok) {
+        rememberStoreFile();
+    }
     return result.ok;
 }
 
@@ -63,6 +91,7 @@ void FileCommands::ImportSettings() {
         tree_.WebTree_GiveFocus();
         return;
     }
+    rememberStoreFile();
     ApplyDefaults(model_);
     // The import has told what loading repairs; only a failure is new.
     if (const StoreResult loaded = storage_.load(model_, &geometry_); !loaded.ok) {

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "store/Storage.h"
+#include "store/StoreIdentity.h"
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
@@ -9,7 +10,9 @@ class StockTree;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
-// leaves the model as it was.
+// leaves the model as it was. A save asks before it replaces a settings file that another
+// program changed since the commands were made (the window makes them before it loads the
+// file) or since they last saved or imported it.
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
@@ -26,10 +29,13 @@ class FileCommands {
 
   private:
     QString proposedScriptFile() const;
+    void rememberStoreFile();
+    bool mayReplaceStoreFile();
 
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
     StockTree& tree_;
     WindowGeometry& geometry_;
+    StoreIdentity known_;
 };

@@ -1,0 +1,15 @@
+#include "app/UnlessWindowOpen.h"
+
+#include "app/BatchSupport.h"
+#include "store/StoreLock.h"
+
+int UnlessWindowOpen(const Storage& storage, const std::function<int()>& writeStore) {
+    StoreLock lock(storage.storeFile());
+    if (lock.tryHold() == StoreLock::State::HeldElsewhere) {
+        PrintLine(stderr, QStringLiteral("Tickvane is open with %1; close it first, or import from "
+                                         "its File menu.")
+                              .arg(storage.storeFile()));
+        return 1;
+    }
+    return writeStore();
+}
