@@ -62,7 +62,7 @@ def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 10
     display = ":" + os.environ.get("DISPLAY_NUMBER", "15")
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.0)
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")

@@ -25,7 +25,7 @@ keep() {
 SETTINGS="$settings" tools/screenshot.sh "$work/main.png" >/dev/null
 keep "$work/main.png" main-window.png
 for dialog in AddType AddStock EditStock ChangeType BigCharts StockMaster StockPoint Yahoo \
-              General CustomURLs OwnSite About; do
+              General CustomURLs ChartSites AddChartSite EditChartSite About; do
   DIALOG="$dialog" SETTINGS="$settings" tools/screenshot.sh "$work/$dialog.png" >/dev/null
   keep "$work/$dialog.png" "dialog-${dialog,,}.png"
 done

@@ -3,7 +3,8 @@
 # to a PNG and quits. Usage: tools/screenshot.sh [OUTPUT.png]   (default /tmp/tickvane.png)
 # Set MENU=File (or Options, Help) to capture the whole screen with that menu open.
 # Set DIALOG=NAME to open a dialog from the keyboard and capture it: BigCharts, StockMaster,
-# StockPoint, Yahoo, General, CustomURLs, OwnSite (the Options menu), AddStock, EditStock,
+# StockPoint, Yahoo, General, CustomURLs, ChartSites (the Options menu), AddChartSite and
+# EditChartSite (the chart sites dialog's Add, and Edit on its last site), AddStock, EditStock,
 # AddType, ChangeType (the list buttons; Edit and Change type act on the list's second row),
 # About (the Help menu), AddList (the File menu's list command; LIST=FILE is the list typed
 # into its file chooser).
@@ -27,7 +28,7 @@ fi
 
 work="$(mktemp -d)"
 display="${SCREEN:-:$((90 + RANDOM % 100))}"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 program=""
 cleanup() {
@@ -60,7 +61,9 @@ elif [ -n "${DIALOG:-}" ]; then
     Yahoo) keys=(alt+o y) title='Yahoo Options' ;;
     General) keys=(alt+o g) title='General options' ;;
     CustomURLs) keys=(alt+o c) title='Custom URLs' ;;
-    OwnSite) keys=(alt+o o) title='Own chart site' ;;
+    ChartSites) keys=(alt+o s) title='Chart sites' ;;
+    AddChartSite) keys=(alt+o s alt+a) title='Add a chart site' ;;
+    EditChartSite) keys=(alt+o s End alt+e) title='Chart site' ;;
     AddStock) keys=(alt+s) title='New or updated stock' ;;
     EditStock) keys=(Down alt+e) title='New or updated stock' ;;
     AddType) keys=(alt+a) title='New or updated type' ;;

@@ -2,7 +2,8 @@
 # Drives the real program on a virtual display with key strokes only: adds a type and a stock,
 # presses two access keys in one burst (only the first command may run), brings in a
 # watchlist of 200 symbols through its preview, changes a Yahoo option and two general
-# options, generates the pages and exits saving the settings; then checks the pages, the store
+# options, adds twenty chart sites (a twenty-first is refused), renames, moves, tries and
+# removes one, generates the pages and exits saving the settings; then checks the pages, the store
 # file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
 # the same file brings the open window to the front and ends, and one that finds the window
 # not answering says so. A second start that changes nothing must exit at once, without a
@@ -38,17 +39,21 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "end-to-end test: FAILED, $*" >&2
+  # A program that ended early has said why.
+  if [ -n "$app" ] && ! kill -0 "$app" 2>/dev/null; then sed 's/^/  program: /' "$work/out.log" >&2; fi
   exit 1
 }
 
 # Xvfb picks a free display itself and writes its number to the file descriptor we give it.
+# Without -noreset the server resets each time its last client leaves, and a program that
+# connects during a reset is refused.
 if [ -n "${SCREEN:-}" ]; then
-  Xvfb "$SCREEN" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$SCREEN" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY="$SCREEN"
 else
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   exec 3>&-
@@ -85,7 +90,10 @@ keys() { xdotool key --delay 60 "$@"; }
 text() { xdotool type --delay 40 "$1"; }
 
 start() {
-  QT_QPA_PLATFORM=xcb "$program" --settings "$settings" >"$work/out.log" 2>&1 &
+  # Web addresses go to $work/browser: the desktop's lookup finds no other program.
+  QT_QPA_PLATFORM=xcb BROWSER="$work/browser" XDG_CURRENT_DESKTOP= XDG_DATA_HOME="$work/none" \
+    XDG_DATA_DIRS="$work/none" XDG_CONFIG_HOME="$work/none" XDG_CONFIG_DIRS="$work/none" \
+    "$program" --settings "$settings" >"$work/out.log" 2>&1 &
   app=$!
   main="$(await Tickvane)"
 }
@@ -195,6 +203,49 @@ keys alt+f ctrl+a
 text "$pages"
 keys alt+l alt+d
 gone "$w" 'General options'
+# Chart sites: twenty added from the presets in turn, a twenty-first refused; the last one
+# renamed, moved up and tried in the "browser"; the first one removed after the question.
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/browsed" >"$work/browser"
+chmod +x "$work/browser"
+xdotool windowfocus --sync "$main"
+keys alt+o
+sleep 0.4
+keys s
+sites="$(await 'Chart sites')"
+for n in $(seq 20); do
+  keys alt+a
+  w="$(await 'Add a chart site' "$sites")"
+  for _ in $(seq $(((n - 1) % 6 + 1))); do keys Down; done
+  keys Return
+  gone "$w" 'Add a chart site'
+  w="$(await 'Chart site' "$sites")"
+  keys Return
+  gone "$w" 'Chart site'
+  xdotool windowfocus --sync "$sites"
+done
+keys alt+a
+w="$(await Tickvane "$main")"
+keys Return
+gone "$w" Tickvane
+xdotool windowfocus --sync "$sites"
+keys alt+s End alt+e
+w="$(await 'Chart site' "$sites")"
+keys alt+n ctrl+a
+text "E2E Renamed"
+keys Return
+gone "$w" 'Chart site'
+xdotool windowfocus --sync "$sites"
+keys alt+u alt+t
+for _ in $(seq 50); do [ -s "$work/browsed" ] && break; sleep 0.1; done
+grep -q '^https://www.tradingview.com/chart/?symbol=' "$work/browsed" 2>/dev/null \
+  || fail "Try did not open the renamed TradingView site's chart ($(cat "$work/browsed" 2>/dev/null))"
+keys alt+s Home Down Down Down Down alt+r
+w="$(await Tickvane "$main")"
+keys alt+y
+gone "$w" Tickvane
+xdotool windowfocus --sync "$sites"
+keys alt+d
+gone "$sites" 'Chart sites'
 # Generate, confirm the message, exit and save.
 xdotool windowfocus --sync "$main"
 keys alt+g
@@ -221,6 +272,11 @@ for key in '^Type[0-9]+=E2E Growth$' '^Stock[0-9]+=E2EQ$' '^Description[0-9]+=En
   grep -Eq "$key" "$settings" || fail "the store file lacks a line $key"
 done
 [ "$(grep -c '^Stock[0-9]*=E2EQ$' "$settings")" -eq 1 ] || fail "the new stock is not stored exactly once"
+grep -q '^Count=19$' "$settings" || fail "the store does not hold 19 chart sites"
+grep -A1 '^\[ChartSite18\]$' "$settings" | grep -q '^Name=E2E Renamed$' \
+  || fail "the renamed site is not the 18th chart site"
+grep -q '^Name=Yahoo Finance$' "$settings" && fail "the removed first chart site is still stored"
+[ -f "$pages/tradingview-4.html" ] || fail "no page of the renamed site, tradingview-4.html"
 
 [ "$(grep -Ec '^Stock[0-9]+=(AL|BE|GA|DE)[0-9][0-9]$' "$settings")" -eq 200 ] \
   || fail "the store lacks the 200 symbols of the watchlist"
@@ -238,4 +294,4 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, pages, store, exit, --add-list)"
+echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list)"

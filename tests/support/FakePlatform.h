@@ -36,6 +36,8 @@ class FakePlatform : public Platform {
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
     void beep() override { ++beeps; }
     bool openDocument(const QString& path) override;
+    // Recorded with the documents.
+    bool openAddress(const QString& address) override { return openDocument(address); }
     QString chooseSaveFile(const QString& proposed, const QString& filters,
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;

@@ -21,7 +21,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidgetItem>
+#include <QTreeWidget>
 
 namespace {
 // Why a step of a script failed; the script stops there.
@@ -55,17 +55,20 @@ const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 //   menu ITEM (or button, opening a dialog)   press ITEM (or button)   done   cancel
 //   answer Ok|Cancel|Yes|No (to the next message)   touch FILE   openfails
 //   click NAME   type NAME TEXT   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT
+//   (an entry, or a row by its first column)
 //   focus NAME   slide N   color N|none   file PATH
-//   on|off|enabled|disabled|focused NAME   shows NAME TEXT   named NAME TEXT (for screen
-//   readers)   selected NODE
+//   on|off|enabled|disabled|focused NAME   shows NAME TEXT (a list's current row: its
+//   columns, separated by ", ")   named NAME TEXT (for screen readers)   selected NODE
 //   caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE TEXT (in the address of
 //   a stock AOL)   redo (opens the last dialog again, Done: no address changes)
 //   silent   told TEXT|TEXT... (every message)   asked BUTTONS DEFAULT (the first message)
 //   opened FILE|FILE...   treefocus   open   closed   proposed PATH|PATH... (to the choosers)
 //   overwrite Ask|DontAsk (the last save chooser)   nodes N (in the tree)   exists|missing FILE
-//   page FILE TEXT   forget (the messages so far)
+//   page FILE TEXT   forget (the messages so far)   rows LIST TEXT|TEXT... (first column)
+//   beeps N (so far)
 // A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
-// home folder. A script stops at its first failed step, which the failure names.
+// home folder. Steps act on the dialog on top, which may have been opened by another. A script
+// stops at its first failed step, which the failure names.
 class DialogScriptsTest : public QObject {
     Q_OBJECT
   private:
@@ -93,10 +96,21 @@ class DialogScriptsTest : public QObject {
             .replace(QStringLiteral("$H"), QDir::homePath());
     }
 
+    // A control of the dialog itself, not of the dialogs it opens; null when there is none.
+    template <typename Widget>
+    Widget* mine(const QString& name) const {
+        expect(dialog, QStringLiteral("no dialog is open"));
+        for (Widget* widget : dialog->findChildren<Widget*>(name)) {
+            if (widget->window() == dialog) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
     template <typename Widget>
     Widget* find(const QString& name) const {
-        expect(dialog, QStringLiteral("no dialog is open"));
-        auto* widget = dialog->findChild<Widget*>(name);
+        auto* widget = mine<Widget>(name);
         expect(widget, QStringLiteral("the dialog has no %1 named %2")
                            .arg(QLatin1String(Widget::staticMetaObject.className()), name));
         return widget;
@@ -174,9 +188,7 @@ class DialogScriptsTest : public QObject {
             find<QLineEdit>(name)->setCursorPosition(rest.section(u' ', 0, 0).toInt());
             QTest::keyClicks(find<QLineEdit>(name), rest.section(u' ', 1));
         } else if (verb == "pick") {
-            auto* list = find<QComboBox>(name);
-            expect(list->findText(rest) >= 0, QStringLiteral("the list offers no such entry"));
-            list->setCurrentIndex(list->findText(rest));
+            pick(name, rest);
         } else if (verb == "focus") {
             QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
             QApplication::sendEvent(find<QLineEdit>(name), &tabbedIn);
@@ -193,17 +205,38 @@ class DialogScriptsTest : public QObject {
         return true;
     }
 
-    // What a frame's caption, a list's entry, a text box or a text area's first line shows.
+    // Chooses the entry or row that shows `text` first.
+    void pick(const QString& name, const QString& text) {
+        if (auto* rows = mine<QTreeWidget>(name)) {
+            const auto found = rows->findItems(text, Qt::MatchExactly);
+            expect(!found.isEmpty(), QStringLiteral("the list has no such row"));
+            rows->setCurrentItem(found[0]);
+            return;
+        }
+        auto* list = find<QComboBox>(name);
+        expect(list->findText(text) >= 0, QStringLiteral("the list offers no such entry"));
+        list->setCurrentIndex(list->findText(text));
+    }
+
+    // What a frame's caption, a list's entry, a text box, a text area's first line or the
+    // columns of a list's current row show.
     QString shown(const QString& name) const {
-        expect(dialog, QStringLiteral("no dialog is open"));
-        if (auto* frame = dialog->findChild<QGroupBox*>(name)) {
+        if (auto* frame = mine<QGroupBox>(name)) {
             return frame->title();
         }
-        if (auto* area = dialog->findChild<QPlainTextEdit*>(name)) {
+        if (auto* area = mine<QPlainTextEdit>(name)) {
             return area->toPlainText().section(u'\n', 0, 0);
         }
-        if (auto* list = dialog->findChild<QComboBox*>(name)) {
+        if (auto* list = mine<QComboBox>(name)) {
             return list->currentText();
+        }
+        if (auto* rows = mine<QTreeWidget>(name)) {
+            const QTreeWidgetItem* row = rows->currentItem();
+            QStringList columns;
+            for (int column = 0; row && column < row->columnCount(); ++column) {
+                columns << row->text(column);
+            }
+            return columns.join(QStringLiteral(", "));
         }
         return find<QLineEdit>(name)->text();
     }
@@ -269,6 +302,14 @@ class DialogScriptsTest : public QObject {
         } else if (verb == "overwrite") {
             const bool asks = session->platform.lastOverwrite == Platform::Overwrite::Ask;
             expectEqual(asks ? QStringLiteral("Ask") : QStringLiteral("DontAsk"), args);
+        } else if (verb == "rows") {
+            QStringList rows;
+            for (int row = 0; row < find<QTreeWidget>(name)->topLevelItemCount(); ++row) {
+                rows << find<QTreeWidget>(name)->topLevelItem(row)->text(0);
+            }
+            expectEqual(rows.join(u'|'), rest);
+        } else if (verb == "beeps") {
+            expectEqual(QString::number(session->platform.beeps), args);
         } else if (verb == "nodes") {
             expectEqual(QString::number(session->window.tree()
                                             .findItems(QStringLiteral("*"),
@@ -288,6 +329,11 @@ class DialogScriptsTest : public QObject {
     }
 
     void run(const QString& step) {
+        // A step acts on the dialog on top: one opened from another takes its place until it
+        // closes.
+        if (auto* top = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog = top;
+        }
         const QString verb = step.section(u' ', 0, 0);
         const QString args = expand(step.section(u' ', 1));
         expect(act(verb, args) || check(verb, args), QStringLiteral("unknown step"));

@@ -25,18 +25,13 @@ constexpr int FieldHeight = 288;
 constexpr int AlternateFieldWidth = 1452;
 constexpr int PickerDropItems = 22;  // item heights, the closed box included
 
-struct AlternateFrame {
-    const char* caption;
-    int left;
-    int top;
-};
-// In site order; positions within the frame that holds all four.
-constexpr std::array<AlternateFrame, 4> AlternateFrames{{
-    {"Symbol at &Big Charts", 120, 360},
-    {"Symbol at Stock&Master", 120, 1080},
-    {"Symbol at Stock&Point", 2160, 360},
-    {"Symbol at &Yahoo", 2160, 1080},
-}};
+// The alternate symbols' frames, in site order down the columns of the frame that holds them.
+constexpr int AlternateRows = 2;
+QRect alternateFrameTwips(std::size_t site) {
+    const int column = static_cast<int>(site) / AlternateRows;
+    const int row = static_cast<int>(site) % AlternateRows;
+    return QRect(120 + column * 2040, 360 + row * 720, 1812, 612);
+}
 
 template <typename Field>
 Field* addFramedField(QWidget* parent, const QString& caption, const QString& name,
@@ -65,8 +60,9 @@ StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWid
     LimitDropHeight(*TypePicker_, PickerDropItems);
     WebURL_->setToolTip(tr("Company web site or other URL"));
     buildAlternateSymbols();
-    chainTabOrder({SymbDef_, TypePicker_, Descrip_, WebURL_, alternates_[0], alternates_[1],
-                   alternates_[2], alternates_[3]});
+    std::vector<QWidget*> order{SymbDef_, TypePicker_, Descrip_, WebURL_};
+    order.insert(order.end(), alternates_.begin(), alternates_.end());
+    chainTabOrder(order);
 }
 
 void StockEditor::buildAlternateSymbols() {
@@ -74,12 +70,12 @@ void StockEditor::buildAlternateSymbols() {
                               360, 2880, 4212, 1932);
     all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
     for (SiteId site : AllSites) {
-        const AlternateFrame& frame = AlternateFrames[static_cast<int>(site)];
+        const auto n = static_cast<std::size_t>(site);
         QLineEdit* field = addFramedField<QLineEdit>(
-            all, tr(frame.caption), QStringLiteral("Alt_") + Site(site).name,
-            QRect(frame.left, frame.top, 1812, 612), AlternateFieldWidth);
+            all, QString::fromUtf8(Site(site).symbolCaption),
+            QStringLiteral("Alt_") + Site(site).name, alternateFrameTwips(n), AlternateFieldWidth);
         KeepUpperCase(*field);
-        alternates_[static_cast<int>(site)] = field;
+        alternates_[n] = field;
     }
 }
 

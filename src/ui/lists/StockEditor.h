@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SiteTable.h"
 #include "model/StockList.h"
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
@@ -41,7 +42,7 @@ class StockEditor : public ModelDialog {
     QGroupBox* TypePickerFrame_;
     QLineEdit* Descrip_;
     WebAddressField* WebURL_;
-    std::array<QLineEdit*, 4> alternates_{};  // in site order
+    std::array<QLineEdit*, AllSites.size()> alternates_{};  // in site order
 
     bool AddMode_ = false;
     // Edit mode: the stock edited. Add mode: the anchor, the selected stock or the first

@@ -54,9 +54,7 @@ Field* addField(QWidget* entry, const char* caption, const QString& name, int le
 
 CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
-                  {QStringLiteral("CustomURLForm"), tr("Custom URLs"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
-                  parent),
+                  CornerLayout(QStringLiteral("CustomURLForm"), tr("Custom URLs"), Client), parent),
       entries_{buildEntry(0), buildEntry(1)} {
     for (QGroupBox* frame : findChildren<QGroupBox*>()) {
         NameAfterCaption(*frame);

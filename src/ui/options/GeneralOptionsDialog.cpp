@@ -13,14 +13,15 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 struct Choice {
@@ -28,30 +29,9 @@ struct Choice {
     const char* caption;
 };
 
-// In site order.
-constexpr std::array<Choice, 4> SiteBoxes{{
-    {"BigChartsWeb", "&Big Charts"},
-    {"StockMasterWeb", "Stock&Master"},
-    {"StockPointWeb", "Stock&Point"},
-    {"YahooWeb", "&Yahoo"},
-}};
-
-// The own site has no box here: its own dialog enables it.
-struct StartChoice {
-    Choice button;
-    std::optional<SiteId> site;
-};
-constexpr std::array<StartChoice, 5> StartButtons{{
-    {{"Start_BC", "B&ig Charts"}, SiteId::BigCharts},
-    {{"Start_SM", "StockM&aster"}, SiteId::StockMaster},
-    {{"Start_SP", "StockP&oint"}, SiteId::StockPoint},
-    {{"Start_YH", "Ya&hoo"}, SiteId::Yahoo},
-    {{"Start_OWN", "Ow&n site"}, std::nullopt},
-}};
-
-QString StartPageOf(const StartChoice& choice) {
-    return choice.site ? Site(*choice.site).fileName : OwnSiteFileName;
-}
+// One start page button per built-in site, in site order, then the one for a template site.
+constexpr int BuiltIn = static_cast<int>(AllSites.size());
+constexpr std::size_t StartChoices = AllSites.size() + 1;
 
 struct Switch {
     Choice box;
@@ -69,7 +49,7 @@ constexpr int HighestPercent = 50;
 // Layout in twips: a column of the two site frames on the left, the path, width and colour
 // frames on the right, the switches and the buttons below both.
 constexpr int Gap = 120;
-constexpr int LeftWidth = 2400;
+constexpr int LeftWidth = 3240;
 constexpr int RightLeft = Gap + LeftWidth + Gap;
 constexpr int RightWidth = 5040;
 constexpr int RightBottom = 3360;
@@ -81,29 +61,32 @@ constexpr int RowHeight = 264;
 constexpr int listHeight(std::size_t rows) {
     return FirstRow + static_cast<int>(rows) * RowPitch + 60;
 }
-constexpr int StartTop = Gap + listHeight(SiteBoxes.size()) + Gap;
-constexpr int SwitchesTop = std::max(StartTop + listHeight(StartButtons.size()), RightBottom) + Gap;
+constexpr int StartTop = Gap + listHeight(AllSites.size()) + Gap;
+constexpr int SwitchesTop = std::max(StartTop + listHeight(StartChoices), RightBottom) + Gap;
 constexpr int SwitchesHeight = listHeight(Switches.size());
 // Beside Cancel and Done.
 constexpr int SwitchesWidth = ClientWidth - 4 * Gap - 2 * CornerButtons::Width;
 constexpr int ClientHeight = SwitchesTop + SwitchesHeight + Gap;
 constexpr QSize Client(ClientWidth, ClientHeight);
+// The template site's button leaves room for the list of template sites beside it.
+constexpr int OwnButtonWidth = 1200;
+
+QRect rowTwips(std::size_t row, int left, int width) {
+    return QRect(left, FirstRow + static_cast<int>(row) * RowPitch, width, RowHeight);
+}
 
 // One button per row of a frame, top to bottom.
 template <typename Button>
-Button* addRow(QGroupBox* frame, const Choice& choice, std::size_t row, int width) {
-    return AddButton<Button>(
-        frame, QString::fromLatin1(choice.name), QString::fromLatin1(choice.caption),
-        QRect(240, FirstRow + static_cast<int>(row) * RowPitch, width, RowHeight));
+Button* addRow(QGroupBox* frame, const QString& name, const char* caption, std::size_t row,
+               int width) {
+    return AddButton<Button>(frame, name, QString::fromUtf8(caption), rowTwips(row, 240, width));
 }
 }  // namespace
 
 GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
                                            QWidget* parent)
     : ModelDialog(model, tree, platform,
-                  {QStringLiteral("GenOpts"), tr("General options"), Client,
-                   CornerButtons::Cancel(Client), CornerButtons::Done(Client)},
-                  parent),
+                  CornerLayout(QStringLiteral("GenOpts"), tr("General options"), Client), parent),
       startGroup_(new QButtonGroup(this)) {
     buildSites();
     buildPath();
@@ -112,25 +95,45 @@ GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platfo
     buildSwitches();
     std::vector<QWidget*> order(siteBoxes_.begin(), siteBoxes_.end());
     order.insert(order.end(), startButtons_.begin(), startButtons_.end());
-    order.insert(order.end(), {HtmlPath_, PathBrowse_, PanelWidth_, ColorCheckBox_, SetTextColor_,
-                               SetBackColor_});
+    order.insert(order.end(), {StartSite_, HtmlPath_, PathBrowse_, PanelWidth_, ColorCheckBox_,
+                               SetTextColor_, SetBackColor_});
     order.insert(order.end(), switches_.begin(), switches_.end());
     chainTabOrder(order);
 }
 
 void GeneralOptionsDialog::buildSites() {
     QGroupBox* sites =
-        AddFrame(this, tr("Web sites enabled"), Gap, Gap, LeftWidth, listHeight(SiteBoxes.size()));
-    for (std::size_t i = 0; i < SiteBoxes.size(); ++i) {
-        siteBoxes_[i] = addRow<QCheckBox>(sites, SiteBoxes[i], i, LeftWidth - 360);
+        AddFrame(this, tr("Web sites enabled"), Gap, Gap, LeftWidth, listHeight(AllSites.size()));
+    for (SiteId id : AllSites) {
+        const auto row = static_cast<std::size_t>(id);
+        siteBoxes_[row] = addRow<QCheckBox>(sites, Site(id).name + QStringLiteral("Web"),
+                                            Site(id).enableCaption, row, LeftWidth - 360);
     }
+    buildStartChoices();
+}
+
+void GeneralOptionsDialog::buildStartChoices() {
     QGroupBox* start = AddFrame(this, tr("Initial page points to"), Gap, StartTop, LeftWidth,
-                                listHeight(StartButtons.size()));
-    for (std::size_t i = 0; i < StartButtons.size(); ++i) {
-        startButtons_.push_back(
-            addRow<QRadioButton>(start, StartButtons[i].button, i, LeftWidth - 360));
-        startGroup_->addButton(startButtons_.back(), static_cast<int>(i));
+                                listHeight(StartChoices));
+    for (SiteId id : AllSites) {
+        startButtons_.push_back(addRow<QRadioButton>(
+            start, QStringLiteral("Start_") + QLatin1String(Site(id).code), Site(id).startCaption,
+            static_cast<std::size_t>(id), LeftWidth - 360));
     }
+    startButtons_.push_back(addRow<QRadioButton>(start, QStringLiteral("Start_OWN"), "Ow&n site",
+                                                 AllSites.size(), OwnButtonWidth));
+    for (std::size_t i = 0; i < startButtons_.size(); ++i) {
+        startGroup_->addButton(startButtons_[i], static_cast<int>(i));
+    }
+    StartSite_ = new QComboBox(start);
+    StartSite_->setObjectName(QStringLiteral("StartSite"));
+    StartSite_->setAccessibleName(tr("Own site of the initial page"));
+    PlaceAt(*StartSite_,
+            rowTwips(AllSites.size(), 240 + OwnButtonWidth, LeftWidth - 480 - OwnButtonWidth)
+                .adjusted(0, -30, 0, 30));
+    // Choosing a site chooses it for the initial page.
+    connect(StartSite_, &QComboBox::currentIndexChanged, startButtons_.back(),
+            [this] { startButtons_.back()->setChecked(true); });
 }
 
 void GeneralOptionsDialog::buildPath() {
@@ -181,7 +184,8 @@ void GeneralOptionsDialog::buildSwitches() {
     QGroupBox* frame =
         AddFrame(this, tr("Additional options"), Gap, SwitchesTop, SwitchesWidth, SwitchesHeight);
     for (std::size_t i = 0; i < Switches.size(); ++i) {
-        switches_.push_back(addRow<QCheckBox>(frame, Switches[i].box, i, SwitchesWidth - 360));
+        switches_.push_back(addRow<QCheckBox>(frame, QLatin1String(Switches[i].box.name),
+                                              Switches[i].box.caption, i, SwitchesWidth - 360));
     }
 }
 
@@ -201,12 +205,7 @@ void GeneralOptionsDialog::fill() {
     for (SiteId site : AllSites) {
         siteBoxes_[static_cast<int>(site)]->setChecked(general.*Site(site).enable);
     }
-    // A start page that names no site leaves every button off.
-    startGroup_->setExclusive(false);
-    for (std::size_t i = 0; i < StartButtons.size(); ++i) {
-        startButtons_[i]->setChecked(StartPageOf(StartButtons[i]) == general.StartPage);
-    }
-    startGroup_->setExclusive(true);
+    fillStartPage(general.StartPage);
     ColorCheckBox_->setChecked(general.UseBrowserColors);
     ColorSample_->setColors(general.TextColor, general.BackColor);
     showColorMode(general.UseBrowserColors);
@@ -286,18 +285,42 @@ bool GeneralOptionsDialog::applyChanges() {
     return true;
 }
 
+// The template sites are offered beside the last button, the start page's one chosen. A start
+// page that names no site leaves every button off.
+void GeneralOptionsDialog::fillStartPage(const QString& startPage) {
+    const std::vector<ChartSiteSettings>& sites = model_.chartSites;
+    const QSignalBlocker quiet(StartSite_);
+    StartSite_->clear();
+    int chosen = -1;
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        StartSite_->addItem(sites[i].Name);
+        chosen = sites[i].FileName == startPage ? static_cast<int>(i) : chosen;
+    }
+    StartSite_->setCurrentIndex(std::max(chosen, 0));
+    StartSite_->setEnabled(!sites.empty());
+    startButtons_.back()->setEnabled(!sites.empty());
+    startGroup_->setExclusive(false);
+    for (int i = 0; i < BuiltIn; ++i) {
+        startButtons_[i]->setChecked(Site(AllSites[i]).fileName == startPage);
+    }
+    startButtons_.back()->setChecked(chosen >= 0);
+    startGroup_->setExclusive(true);
+}
+
 bool GeneralOptionsDialog::storeStartPage() {
     const int on = startGroup_->checkedId();
     if (on < 0) {
         return true;
     }
-    const std::optional<SiteId> site = StartButtons[on].site;
-    model_.general.StartPage = StartPageOf(StartButtons[on]);
-    // The four sites' boxes are still working copies; the own site is enabled in its dialog.
-    QCheckBox* box = site ? siteBoxes_[static_cast<int>(*site)] : nullptr;
-    if (box ? !box->isChecked() : !NamesEnabledSite(model_, OwnSiteFileName)) {
+    QString& startPage = model_.general.StartPage;
+    startPage = on < BuiltIn ? Site(AllSites[on]).fileName
+                             : model_.chartSites[StartSite_->currentIndex()].FileName;
+    // The built-in sites' boxes are still working copies; template sites are enabled in the
+    // chart sites dialog.
+    QCheckBox* const box = on < BuiltIn ? siteBoxes_[on] : nullptr;
+    if (box ? !box->isChecked() : !NamesEnabledSite(model_, startPage)) {
         platform_.message(tr("You must enable the web site used for the initial page"));
-        (box ? static_cast<QWidget*>(box) : startButtons_[on])->setFocus(Qt::OtherFocusReason);
+        (box ? static_cast<QWidget*>(box) : StartSite_)->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SiteTable.h"
 #include "ui/kit/ModelDialog.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 class ColorSample;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -36,6 +38,7 @@ class GeneralOptionsDialog : public ModelDialog {
 
   private:
     void buildSites();
+    void buildStartChoices();
     void buildPath();
     void buildWidth();
     void buildColors();
@@ -43,12 +46,15 @@ class GeneralOptionsDialog : public ModelDialog {
     void fill();
     void showWidth(int percent);
     void showColorMode(bool browserColors);
+    void fillStartPage(const QString& startPage);
     // Stores the start page chosen; false when its site is not enabled.
     bool storeStartPage();
 
-    std::array<QCheckBox*, 4> siteBoxes_{};  // in site order
+    std::array<QCheckBox*, AllSites.size()> siteBoxes_{};  // in site order
+    // One per built-in site in site order, then one for the template site StartSite_ names.
     std::vector<QRadioButton*> startButtons_;
     QButtonGroup* startGroup_;
+    QComboBox* StartSite_ = nullptr;
     QLineEdit* HtmlPath_ = nullptr;
     QPushButton* PathBrowse_ = nullptr;
     QGroupBox* PwFrame_ = nullptr;

@@ -7,3 +7,12 @@ void OpenDocumentOrReport(Platform& platform, const QString& file) {
                              .arg(file));
     }
 }
+
+void OpenAddressOrReport(Platform& platform, const QString& address) {
+    if (!platform.openAddress(address)) {
+        platform.message(
+            QStringLiteral("Could not open %1: the desktop has no web browser, or it failed to "
+                           "start.")
+                .arg(address));
+    }
+}

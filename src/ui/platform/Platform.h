@@ -33,6 +33,8 @@ class Platform {
     virtual void beep() = 0;
     // Opens a document with the program the desktop associates with it.
     virtual bool openDocument(const QString& path) = 0;
+    // Opens a web address with the desktop's web browser.
+    virtual bool openAddress(const QString& address) = 0;
     // File dialogs; an empty result means the user cancelled. `filters` uses Qt's form,
     // e.g. "Registration files (*.reg);;All files (*)".
     virtual QString chooseSaveFile(const QString& proposed, const QString& filters,

@@ -80,6 +80,10 @@ bool QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool QtPlatform::openAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
 QString QtPlatform::chooseSaveFile(const QString& proposed, const QString& filters,
                                    Overwrite overwrite) {
     const QFileDialog::Options options =

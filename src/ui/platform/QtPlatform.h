@@ -10,6 +10,7 @@ class QtPlatform : public Platform {
     Answer message(const QString& text, Buttons buttons, Answer defaultButton) override;
     void beep() override;
     bool openDocument(const QString& path) override;
+    bool openAddress(const QString& address) override;
     QString chooseSaveFile(const QString& proposed, const QString& filters,
                            Overwrite overwrite = Overwrite::Ask) override;
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;

@@ -14,14 +14,16 @@ bool CommandGuard::take() {
         return false;
     }
     held_ = true;
+    startedUnder_ = QApplication::activeModalWidget();
     return true;
 }
 
 void CommandGuard::release() {
-    // Messages and file choosers have closed by now; a dialog shown with open() has not.
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        connect(
-            dialog, &QDialog::finished, this, [this] { held_ = false; }, Qt::SingleShotConnection);
+    // Messages and file choosers have closed by now; a dialog shown with open() has not, and
+    // it may open another one as it closes.
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog != startedUnder_) {
+        connect(dialog, &QDialog::finished, this, &CommandGuard::release, Qt::SingleShotConnection);
     } else {
         held_ = false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <utility>
 
 class Platform;
@@ -12,6 +13,8 @@ class Platform;
 // act on a list and a selection that the open dialog or message still relies on. Access keys
 // click their buttons a moment later, so two keys in one burst reach the window even after
 // the first one's dialog has opened.
+// A dialog that the command's dialog opens as it closes keeps the guard held in turn. A dialog
+// can have a guard of its own for the commands of its buttons.
 class CommandGuard : public QObject {
     Q_OBJECT
   public:
@@ -34,9 +37,11 @@ class CommandGuard : public QObject {
   private:
     // False, with a beep, while another command holds the guard.
     bool take();
-    // Lets go at once, or when the dialog the command left open has finished.
+    // Lets go at once, or when the dialogs the command left open have finished.
     void release();
 
     Platform& platform_;
     bool held_ = false;
+    // The modal dialog that was open when the command started: its own owner, not its doing.
+    QPointer<QObject> startedUnder_;
 };

@@ -149,13 +149,7 @@ void MainWindow::buildMenus() {
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
-    options_ = {addItem(options, "GenOptsMenu", "&General"),
-                addItem(options, "CustomUrlMenu", "&Custom URLs"),
-                addItem(options, "BigChartsMenu", "&BigCharts"),
-                addItem(options, "StockMasterMenu", "Stock&Master"),
-                addItem(options, "StockPointMenu", "Stock&Point"),
-                addItem(options, "YahooMenu", "&Yahoo"),
-                addItem(options, "OwnSiteMenu", "&Own chart site")};
+    options_ = AddOptionsItems(*options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

@@ -1,15 +1,22 @@
 #include "ui/window/OptionsMenu.h"
 
+#include "ui/options/ChartSitesDialog.h"
 #include "ui/options/CustomUrlDialog.h"
 #include "ui/options/GeneralOptionsDialog.h"
-#include "ui/options/OwnSiteDialog.h"
 #include "ui/options/SiteOptionsDialog.h"
 #include "ui/window/CommandGuard.h"
 #include "ui/window/StockTree.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace {
+QAction* addItem(QMenu& menu, const QString& name, const QString& caption) {
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
 // `extra` goes to the dialog's constructor between the platform and the parent.
 template <typename Dialog, typename... Extra>
 void openOnFirstUse(QAction* item, Model& model, StockTree& tree, Platform& platform,
@@ -26,17 +33,30 @@ void openOnFirstUse(QAction* item, Model& model, StockTree& tree, Platform& plat
 }
 }  // namespace
 
+OptionsItems AddOptionsItems(QMenu& menu) {
+    OptionsItems items{};
+    items.GenOptsMenu = addItem(menu, QStringLiteral("GenOptsMenu"), QObject::tr("&General"));
+    items.CustomUrlMenu =
+        addItem(menu, QStringLiteral("CustomUrlMenu"), QObject::tr("&Custom URLs"));
+    for (SiteId id : AllSites) {
+        items.siteMenus[static_cast<size_t>(id)] = addItem(
+            menu, Site(id).name + QStringLiteral("Menu"), QString::fromUtf8(Site(id).menuCaption));
+    }
+    items.ChartSitesMenu =
+        addItem(menu, QStringLiteral("ChartSitesMenu"), QObject::tr("Chart &sites"));
+    return items;
+}
+
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
                         Platform& platform, CommandGuard& guard) {
     openOnFirstUse(items.GenOptsMenu, model, tree, platform, guard,
                    &GeneralOptionsDialog::GenOpts_Init);
     openOnFirstUse(items.CustomUrlMenu, model, tree, platform, guard,
                    &CustomUrlDialog::CustomURL_Init);
-    QAction* const siteItems[] = {items.BigChartsMenu, items.StockMasterMenu, items.StockPointMenu,
-                                  items.YahooMenu};
     for (SiteId site : AllSites) {
-        openOnFirstUse(siteItems[static_cast<int>(site)], model, tree, platform, guard,
+        openOnFirstUse(items.siteMenus[static_cast<size_t>(site)], model, tree, platform, guard,
                        &SiteOptionsDialog::Init, site);
     }
-    openOnFirstUse(items.OwnSiteMenu, model, tree, platform, guard, &OwnSiteDialog::OwnSite_Init);
+    openOnFirstUse(items.ChartSitesMenu, model, tree, platform, guard,
+                   &ChartSitesDialog::ChartSites_Init);
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "model/SiteTable.h"
+
+#include <array>
+
 class CommandGuard;
 class Platform;
 class QAction;
+class QMenu;
 class StockTree;
 struct Model;
 
@@ -10,12 +15,12 @@ struct Model;
 struct OptionsItems {
     QAction* GenOptsMenu;
     QAction* CustomUrlMenu;
-    QAction* BigChartsMenu;
-    QAction* StockMasterMenu;
-    QAction* StockPointMenu;
-    QAction* YahooMenu;
-    QAction* OwnSiteMenu;
+    std::array<QAction*, AllSites.size()> siteMenus;  // in site order, from the site table
+    QAction* ChartSitesMenu;
 };
+
+// Adds the items to the Options menu, without their commands.
+OptionsItems AddOptionsItems(QMenu& menu);
 
 // Enables every Options item and makes it open its dialog, through `guard`: created the first
 // time as a child of the tree's window, filled from the model each time it opens, only hidden

@@ -1,0 +1,329 @@
+#include "ui/options/ChartSitesDialog.h"
+
+#include "model/AddressTemplate.h"
+#include "model/ChartSitePresets.h"
+#include "model/ChartSiteRules.h"
+#include "model/Model.h"
+#include "model/StartPage.h"
+#include "sites/ChartSite.h"
+#include "sites/TemplateSite.h"
+#include "ui/kit/AccessibleName.h"
+#include "ui/kit/Buttons.h"
+#include "ui/kit/CornerButtons.h"
+#include "ui/options/ChartSiteEditor.h"
+#include "ui/options/PresetChooser.h"
+#include "ui/platform/OpenDocument.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/TreeSelection.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+namespace {
+// Layout in twips: the list with the buttons beside it, the selected site's choices below it,
+// and left of Cancel and Done room for one more check box.
+constexpr int Gap = 120;
+constexpr int ListWidth = 6480;
+constexpr int ListHeight = 3600;
+constexpr int ButtonsLeft = Gap + ListWidth + Gap;
+constexpr int ButtonWidth = 1320;
+constexpr int ChoicesTop = Gap + ListHeight + Gap;
+constexpr int ChoicesHeight = 732;
+constexpr QSize Client(ButtonsLeft + ButtonWidth + Gap,
+                       ChoicesTop + ChoicesHeight + Gap + CornerButtons::Height + Gap);
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    int top;
+    void (ChartSitesDialog::*click)();
+    bool guarded;  // it opens a dialog or may show a message
+};
+constexpr ButtonSpec Buttons[] = {
+    {"Add", "&Add…", 300, &ChartSitesDialog::Add_Click, true},
+    {"Edit", "&Edit…", 780, &ChartSitesDialog::Edit_Click, true},
+    {"Remove", "&Remove", 1260, &ChartSitesDialog::Remove_Click, true},
+    {"MoveUp", "Move &up", 1860, &ChartSitesDialog::MoveUp_Click, false},
+    {"MoveDown", "Move do&wn", 2340, &ChartSitesDialog::MoveDown_Click, false},
+    {"Try", "&Try", 2940, &ChartSitesDialog::Try_Click, true},
+};
+
+QString yesNo(bool value) {
+    return value ? QObject::tr("Yes") : QObject::tr("No");
+}
+}  // namespace
+
+ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& platform,
+                                   QWidget* parent)
+    : ModelDialog(model, tree, platform,
+                  CornerLayout(QStringLiteral("ChartSites"), tr("Chart sites"), Client), parent),
+      SiteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
+                                              QRect(Gap, Gap, ListWidth, ListHeight),
+                                              QRect(120, 300, ListWidth - 240, ListHeight - 420))),
+      chooser_(new PresetChooser(this)),
+      editor_(new ChartSiteEditor(platform, this)) {
+    NameAfterFrame(*SiteList_);
+    SiteList_->setRootIsDecorated(false);
+    SiteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SiteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
+    SiteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
+    SiteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
+    connect(SiteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
+    guard_.connectCommand(SiteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
+    buildRowChoices();
+    std::vector<QWidget*> order{SiteList_, SiteDisplay_, SiteEnabled_};
+    buildButtons(order);
+    chainTabOrder(order);
+    // The Add command goes on into the editor, still holding the guard.
+    connect(chooser_, &QDialog::accepted, this, &ChartSitesDialog::addChosen);
+    connect(editor_, &QDialog::accepted, this, [this] {
+        sites_ = editor_->sites();
+        showRows(BuiltInRows + static_cast<int>(editor_->index()));
+    });
+}
+
+void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
+    for (const ButtonSpec& spec : Buttons) {
+        QPushButton* button =
+            AddButton(this, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+                      QRect(ButtonsLeft, spec.top, ButtonWidth, CornerButtons::Height));
+        const auto click = [this, &spec] { (this->*spec.click)(); };
+        if (spec.guarded) {
+            guard_.connectCommand(button, &QPushButton::clicked, click);
+        } else {
+            connect(button, &QPushButton::clicked, this, click);
+        }
+        order.push_back(button);
+    }
+}
+
+void ChartSitesDialog::buildRowChoices() {
+    SiteDisplay_ = AddFramedControl<QComboBox>(
+        this, tr("Charts &open"), QStringLiteral("SiteDisplay"),
+        QRect(Gap, ChoicesTop, 3300, ChoicesHeight), QRect(240, 240, 2820, 372));
+    NameAfterFrame(*SiteDisplay_);
+    for (const QString& label : DisplayTable().Labels) {
+        SiteDisplay_->addItem(label);
+    }
+    SiteEnabled_ = AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("E&nabled"),
+                                        QRect(3600, ChoicesTop + 300, 2400, 300));
+    connect(SiteDisplay_, &QComboBox::currentIndexChanged, this, &ChartSitesDialog::setDisplay);
+    connect(SiteEnabled_, &QCheckBox::toggled, this, &ChartSitesDialog::setEnabled);
+}
+
+void ChartSitesDialog::ChartSites_Init() {
+    sites_ = model_.chartSites;
+    display_ = model_.siteDisplay;
+    for (SiteId id : AllSites) {
+        enabled_[static_cast<size_t>(id)] = model_.general.*Site(id).enable;
+    }
+    showRows(0);
+}
+
+int ChartSitesDialog::currentRow() const {
+    return SiteList_->indexOfTopLevelItem(SiteList_->currentItem());
+}
+
+ChartSiteSettings* ChartSitesDialog::templateSite(int row) {
+    return row < BuiltInRows ? nullptr : &sites_[static_cast<size_t>(row - BuiltInRows)];
+}
+
+ChartSiteSettings ChartSitesDialog::rowSite(int row) const {
+    if (row >= BuiltInRows) {
+        return sites_[static_cast<size_t>(row - BuiltInRows)];
+    }
+    const SiteInfo& site = Site(AllSites[static_cast<size_t>(row)]);
+    return {site.name, {}, qint16(row), display_[row], enabled_[row], site.fileName};
+}
+
+bool ChartSitesDialog::rowInUse(int row) const {
+    return row < BuiltInRows ? enabled_[row] : ChartSiteInUse(rowSite(row));
+}
+
+void ChartSitesDialog::showRows(int current) {
+    SiteList_->clear();
+    for (int row = 0; row < rowCount(); ++row) {
+        SiteList_->addTopLevelItem(new QTreeWidgetItem(3));
+        showRow(row);
+    }
+    SiteList_->setCurrentItem(SiteList_->topLevelItem(current));
+}
+
+void ChartSitesDialog::showRow(int row) {
+    const ChartSiteSettings site = rowSite(row);
+    QTreeWidgetItem* item = SiteList_->topLevelItem(row);
+    item->setText(0, site.Name);
+    item->setText(1, DisplayTable().label(site.Display));
+    item->setText(2, yesNo(site.Enabled));
+}
+
+// The choices below the list show the selected row's without changing it.
+void ChartSitesDialog::showRowChoices() {
+    const int row = currentRow();
+    if (row < 0) {  // the list is being refilled
+        return;
+    }
+    const ChartSiteSettings site = rowSite(row);
+    const QSignalBlocker quietList(SiteDisplay_);
+    const QSignalBlocker quietBox(SiteEnabled_);
+    SiteDisplay_->setCurrentIndex(site.Display);
+    SiteEnabled_->setChecked(site.Enabled);
+}
+
+void ChartSitesDialog::setDisplay(int display) {
+    const int row = currentRow();
+    if (ChartSiteSettings* site = templateSite(row)) {
+        site->Display = static_cast<qint16>(display);
+    } else {
+        display_[row] = static_cast<qint16>(display);
+    }
+    showRow(row);
+}
+
+// A template site is enabled only when it can make chart links.
+void ChartSitesDialog::setEnabled(bool enabled) {
+    const int row = currentRow();
+    if (ChartSiteSettings* site = templateSite(row)) {
+        const QString problem = ChartSiteProblem(sites_, static_cast<size_t>(row - BuiltInRows));
+        if (enabled && !problem.isEmpty()) {
+            platform_.message(problem);
+            const QSignalBlocker quiet(SiteEnabled_);
+            SiteEnabled_->setChecked(false);
+            return;
+        }
+        site->Enabled = enabled;
+    } else {
+        enabled_[row] = enabled;
+    }
+    showRow(row);
+}
+
+void ChartSitesDialog::Add_Click() {
+    if (sites_.size() >= size_t(ChartSiteLimit)) {
+        platform_.message(tr("There can be at most %1 chart sites besides the four built-in ones.")
+                              .arg(ChartSiteLimit));
+        return;
+    }
+    chooser_->Add_Init();
+    chooser_->open();
+}
+
+void ChartSitesDialog::addChosen() {
+    std::vector<ChartSiteSettings> sites = sites_;
+    const ChartSitePreset* preset = chooser_->chosen();
+    sites.push_back(preset ? SiteFromPreset(*preset, sites_) : ChartSiteSettings{});
+    openEditor(std::move(sites), sites_.size(), true);
+}
+
+void ChartSitesDialog::Edit_Click() {
+    const int row = currentRow();
+    if (!templateSite(row)) {
+        platform_.beep();
+        return;
+    }
+    openEditor(sites_, static_cast<size_t>(row - BuiltInRows), false);
+}
+
+void ChartSitesDialog::openEditor(std::vector<ChartSiteSettings> sites, size_t index, bool isNew) {
+    editor_->Site_Init(std::move(sites), index, isNew);
+    editor_->open();
+}
+
+void ChartSitesDialog::Remove_Click() {
+    const int row = currentRow();
+    const ChartSiteSettings* site = templateSite(row);
+    if (!site) {
+        platform_.beep();
+        return;
+    }
+    if (site->FileName == model_.general.StartPage) {
+        platform_.message(tr("\"%1\" is the initial page. Choose another initial page in the "
+                             "general options before removing it.")
+                              .arg(site->Name));
+        return;
+    }
+    if (platform_.message(tr("Remove the chart site \"%1\"?").arg(site->Name),
+                          Platform::Buttons::YesNo,
+                          Platform::Answer::No) != Platform::Answer::Yes) {
+        return;
+    }
+    sites_.erase(sites_.begin() + (row - BuiltInRows));
+    showRows(std::min(row, rowCount() - 1));
+}
+
+// Template sites move among themselves; the built-in ones keep their places.
+void ChartSitesDialog::move(int by) {
+    const int row = currentRow();
+    const int to = row + by;
+    if (row < BuiltInRows || to < BuiltInRows || to >= rowCount()) {
+        platform_.beep();
+        return;
+    }
+    std::swap(*templateSite(row), *templateSite(to));
+    showRows(to);
+}
+
+const StockRecord* ChartSitesDialog::tryStock() const {
+    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    if (selection.isStock()) {
+        return &model_.list.stocks[selection.stock];
+    }
+    return model_.list.Maxstocks >= 0 ? &model_.list.stocks[0] : nullptr;
+}
+
+void ChartSitesDialog::Try_Click() {
+    const StockRecord* stock = tryStock();
+    if (!stock) {
+        platform_.message(tr("There is no stock to try the chart site with."));
+        return;
+    }
+    const int row = currentRow();
+    if (row < BuiltInRows) {
+        const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
+        OpenAddressOrReport(platform_, site.chartAddress(model_).forSymbol(site.symbol(*stock)));
+        return;
+    }
+    const ChartSiteSettings& settings = *templateSite(row);
+    const AddressTemplate parsed = ParseAddressTemplate(settings.Template);
+    if (!parsed.address) {
+        platform_.message(parsed.problem);
+        return;
+    }
+    OpenAddressOrReport(platform_,
+                        parsed.address->forSymbol(TemplateSite(settings).symbol(*stock)));
+}
+
+// The general options refuse an initial page whose site is not enabled; so does this dialog
+// when the change would be its own.
+bool ChartSitesDialog::startPageKept() {
+    const QString& start = model_.general.StartPage;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (rowSite(row).FileName == start && !rowInUse(row) && NamesEnabledSite(model_, start)) {
+            platform_.message(tr("You must enable the web site used for the initial page"));
+            SiteList_->setCurrentItem(SiteList_->topLevelItem(row));
+            SiteEnabled_->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ChartSitesDialog::applyChanges() {
+    if (!startPageKept()) {
+        return false;
+    }
+    model_.chartSites = sites_;
+    model_.siteDisplay = display_;
+    for (SiteId id : AllSites) {
+        model_.general.*Site(id).enable = enabled_[static_cast<size_t>(id)];
+    }
+    model_.SettingsChanged = true;
+    return true;
+}
+
+QWidget& ChartSitesDialog::firstField() {
+    return *SiteList_;
+}

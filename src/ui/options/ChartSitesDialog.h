@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/ChartSiteSettings.h"
+#include "model/SiteTable.h"
+#include "ui/kit/ModelDialog.h"
+#include "ui/window/CommandGuard.h"
+
+#include <array>
+#include <vector>
+
+class ChartSiteEditor;
+class PresetChooser;
+class QCheckBox;
+class QComboBox;
+class QTreeWidget;
+struct StockRecord;
+
+// "Chart sites": every chart site in the order of the pages, the four built-in ones first, then
+// the sites made from address templates. Where each one's charts open and whether it is
+// enabled are set below the list; template sites are added, edited, removed and reordered
+// with the buttons, and any site can be tried on a stock in the browser. Everything is a
+// working copy until Done applies it all at once.
+class ChartSitesDialog : public ModelDialog {
+    Q_OBJECT
+  public:
+    ChartSitesDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the list from the model, the first site selected.
+    void ChartSites_Init();
+
+    void Add_Click();
+    void Edit_Click();
+    void Remove_Click();
+    void MoveUp_Click() { move(-1); }
+    void MoveDown_Click() { move(1); }
+    // Opens the chart of the stock selected in the main window, or of the first stock.
+    void Try_Click();
+
+  protected:
+    // Refuses to leave the initial page's site disabled.
+    bool applyChanges() override;
+    QWidget& firstField() override;
+
+  private:
+    static constexpr int BuiltInRows = static_cast<int>(AllSites.size());
+
+    // Appends the buttons to the tab order.
+    void buildButtons(std::vector<QWidget*>& order);
+    void buildRowChoices();
+    int rowCount() const { return BuiltInRows + static_cast<int>(sites_.size()); }
+    int currentRow() const;
+    // The template site of `row`, or null for a built-in one.
+    ChartSiteSettings* templateSite(int row);
+    // A row as a chart site: a built-in one with its name, display and enabled flag.
+    ChartSiteSettings rowSite(int row) const;
+    bool rowInUse(int row) const;
+    void showRows(int current);
+    void showRow(int row);
+    void showRowChoices();
+    void setDisplay(int display);
+    void setEnabled(bool enabled);
+    void openEditor(std::vector<ChartSiteSettings> sites, size_t index, bool isNew);
+    void addChosen();
+    void move(int by);
+    const StockRecord* tryStock() const;
+    bool startPageKept();
+
+    CommandGuard guard_{platform_};
+    QTreeWidget* SiteList_;
+    QComboBox* SiteDisplay_ = nullptr;
+    QCheckBox* SiteEnabled_ = nullptr;
+    PresetChooser* chooser_;
+    ChartSiteEditor* editor_;
+    std::vector<ChartSiteSettings> sites_;
+    std::array<qint16, AllSites.size()> display_{};
+    std::array<bool, AllSites.size()> enabled_{};
+};
