@@ -11,10 +11,9 @@ Usage: bench/onepage.py [PROGRAM] [ROUNDS] [TEMPLATE_SITES]   (build/src/app/tic
 """
 import os
 import statistics
-import sys
 import tempfile
 
-from generate import generate, store_text
+from generate import alternating, arguments, generate, store_text
 
 
 def write_store(work, name, template_sites, one_page):
@@ -28,9 +27,7 @@ def write_store(work, name, template_sites, one_page):
 
 
 def main():
-    program = os.path.realpath(sys.argv[1] if len(sys.argv) > 1 else "build/src/app/tickvane")
-    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-    template_sites = int(sys.argv[3]) if len(sys.argv) > 3 else 20
+    program, rounds, template_sites = arguments()
     with tempfile.TemporaryDirectory() as work:
         stores = {
             "with": write_store(work, "with", template_sites, True),
@@ -40,11 +37,8 @@ def main():
         for sites in (0, template_sites):
             generate(program, write_store(work, f"sites{sites}", sites, True))
             sizes[4 + sites] = os.path.getsize(f"{work}/sites{sites}/index.html")
-        times = {what: [] for what in stores}
-        for n in range(rounds):
-            order = ("with", "without") if n % 2 == 0 else ("without", "with")
-            for what in order:
-                times[what].append(generate(program, stores[what]))
+        times = alternating(rounds, {what: lambda store=store: generate(program, store)
+                                     for what, store in stores.items()})
     for sites, size in sizes.items():
         print(f"index.html with {sites:2d} sites  {size:9d} bytes")
     print(f"size ratio            {sizes[4 + template_sites] / sizes[4]:9.3f}")
