@@ -178,10 +178,13 @@ async function checkOpening(page, pages, check, requests) {
   check(same(await opened(page), links.yahoo[0].slice(1).concat("new")), "one page: a new site opens the current stock again");
   await page.click('[data-symbol="GLE.PA"]');
   check(same(await opened(page), [links.yahoo[2][1], "new"]), "one page: a click opens the stock's chart");
+  for (const key of ["/", "Tab", "ArrowDown"]) await page.keyboard.press(key);
+  check(same(await opened(page), [links.tabs[2][1], "_blank"]),
+    "one page: the next site, chosen by keyboard from the filter, opens the current stock");
   await filterTo(page, "gle");
   await page.reload();
   const kept = await page.evaluate(() => [document.querySelector("#site").value, document.querySelector("#filter").value]);
-  check(same(kept, ["yahoo", "gle"]) && same(await shownRows(page), ["GLE.PA"]),
+  check(same(kept, ["tabs", "gle"]) && same(await shownRows(page), ["GLE.PA"]),
     `one page: the site and the filter are kept, not ${kept}`);
   await page.setViewport({ width: 600, height: 700 });
   await filterTo(page, "");
