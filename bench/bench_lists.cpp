@@ -8,6 +8,8 @@
 #include "store/ListReader.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/QtPlatform.h"
+#include "ui/window/CommandGuard.h"
+#include "ui/window/ListHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <unistd.h>
@@ -70,12 +72,14 @@ void timePreview(const ListRows& rows) {
     DefaultStockList(model);
     QtPlatform platform;
     StockTree tree(model);
+    CommandGuard guard(platform);
+    ListHistory history(model, guard);
     tree.Fill_tree(0, -1);
     // The window is on screen before any preview opens: its fonts and style are loaded.
     tree.grab();
     ListPreview* preview = nullptr;
     const qint64 first = nanoseconds([&] {
-        preview = new ListPreview(model, tree, platform, &tree);
+        preview = new ListPreview(model, tree, platform, history, &tree);
         preview->List_init(rows);
         preview->grab();
     });

@@ -24,6 +24,9 @@ keep() {
 
 SETTINGS="$settings" tools/screenshot.sh "$work/main.png" >/dev/null
 keep "$work/main.png" main-window.png
+# The Edit menu after a stock was deleted.
+MENU=Edit KEYS="Down Delete" SETTINGS="$settings" tools/screenshot.sh "$work/edit.png" >/dev/null
+keep "$work/edit.png" menu-edit.png
 for dialog in AddType AddStock EditStock ChangeType BigCharts StockMaster StockPoint Yahoo \
               General CustomURLs ChartSites AddChartSite EditChartSite About; do
   DIALOG="$dialog" SETTINGS="$settings" tools/screenshot.sh "$work/$dialog.png" >/dev/null

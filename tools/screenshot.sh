@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts Tickvane on a virtual display with a fresh settings file, captures the main window
 # to a PNG and quits. Usage: tools/screenshot.sh [OUTPUT.png]   (default /tmp/tickvane.png)
-# Set MENU=File (or Options, Help) to capture the whole screen with that menu open.
+# Set MENU=File (or Edit, Options, Help) to capture the window's part of the screen with that
+# menu open; KEYS="KEY ..." are pressed in the window before the menu opens.
 # Set DIALOG=NAME to open a dialog from the keyboard and capture it: BigCharts, StockMaster,
 # StockPoint, Yahoo, General, CustomURLs, ChartSites (the Options menu), AddChartSite and
 # EditChartSite (the chart sites dialog's Add, and Edit on its last site), AddStock, EditStock,
@@ -49,10 +50,16 @@ program=$!
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Tickvane$' | head -n1)"
 sleep 1
 if [ -n "${MENU:-}" ]; then
-  case "$MENU" in File) x=20 ;; Options) x=68 ;; *) x=120 ;; esac
+  case "$MENU" in File) x=20 ;; Edit) x=57 ;; Options) x=106 ;; *) x=158 ;; esac
+  xdotool windowfocus --sync "$window"
+  for key in ${KEYS:-}; do
+    xdotool key "$key"
+    sleep 0.3
+  done
   xdotool mousemove --window "$window" "$x" 9 click 1
   sleep 0.5
-  import -window root "$output"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
 elif [ -n "${DIALOG:-}" ]; then
   case "$DIALOG" in
     BigCharts) keys=(alt+o b) title='BigCharts Options' ;;

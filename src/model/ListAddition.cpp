@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSet>
 #include <utility>
+#include <vector>
 
 namespace {
 bool addsStock(RowAction action) {
@@ -204,4 +205,26 @@ ListAdded AddListRows(Model& model, const ListAddition& addition) {
         }
     }
     return added;
+}
+
+void RemoveListRows(Model& model, const ListAddition& addition) {
+    if (!addition.fits()) {
+        return;
+    }
+    StockList& list = model.list;
+    std::vector<int> added(list.typeCount());
+    for (const PlannedRow& planned : addition.rows) {
+        if (addsStock(planned.action)) {
+            ++added[planned.type];
+        }
+    }
+    for (qint16 t = 0; t <= list.Maxtypes; ++t) {
+        for (int n = 0; n < added[t]; ++n) {
+            list.StockTypeIndex[list.types[t].Histock] = t;
+            Delete_Stock(model, list.types[t].Histock);
+        }
+    }
+    for (int n = 0; n < addition.newTypes; ++n) {
+        DeleteType(model, list.Maxtypes);
+    }
 }

@@ -57,3 +57,6 @@ struct ListAdded {
 // new types are appended in the order the rows name them, each stock goes to the end of its
 // type in row order. Changes nothing when the addition does not fit.
 ListAdded AddListRows(Model& model, const ListAddition& addition);
+// Takes back what AddListRows added to the list it left: each type's added stocks from its
+// end, then the new types.
+void RemoveListRows(Model& model, const ListAddition& addition);

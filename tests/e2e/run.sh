@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Drives the real program on a virtual display with key strokes only: adds a type and a stock,
-# presses two access keys in one burst (only the first command may run), brings in a
+# Drives the real program on a virtual display: drags the first type below the list with the
+# mouse, deletes a stock and takes that back with Ctrl+Z; then with key strokes adds a type and
+# a stock, presses two access keys in one burst (only the first command may run), brings in a
 # watchlist of 200 symbols through its preview, changes a Yahoo option and two general
 # options, adds twenty chart sites (a twenty-first is refused), renames, moves, tries and
-# removes one, generates the pages and exits saving the settings; then checks the pages, the store
-# file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
+# removes one, generates the pages and exits saving the settings; then checks the pages, the
+# store file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
 # the same file brings the open window to the front and ends, and one that finds the window
 # not answering says so. A second start that changes nothing must exit at once, without a
 # question.
@@ -144,6 +145,17 @@ other=""
 kill -CONT "$app"
 [ "$status" -eq 1 ] || fail "a start on the file of a window that does not answer: exit status $status"
 xdotool windowfocus --sync "$main"
+# The first type, Market Indices, dragged from the list's first row to the empty space below
+# the list goes last.
+xdotool mousemove --window "$main" 100 66 mousedown 1
+for y in 75 90 120 160 200 250 290 300; do
+  xdotool mousemove --window "$main" 100 "$y"
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+# Its first stock deleted, and back.
+keys Down Delete ctrl+z
 # A type.
 keys alt+a
 w="$(await 'New or updated type')"
@@ -281,6 +293,9 @@ grep -q '^Name=Yahoo Finance$' "$settings" && fail "the removed first chart site
 [ "$(grep -Ec '^Stock[0-9]+=(AL|BE|GA|DE)[0-9][0-9]$' "$settings")" -eq 200 ] \
   || fail "the store lacks the 200 symbols of the watchlist"
 grep -q '^Type[0-9]*=E2E Delta$' "$settings" || fail "the watchlist's types are missing in the store"
+for key in '^Type2=Market Indices$' '^Lowstock2=5$' '^Description5=Dow Industrials$'; do
+  grep -q "$key" "$settings" || fail "the dragged type or its undone stock is not in place: no line $key"
+done
 
 # The same watchlist again from the command line: every row a duplicate, still no failure.
 "$program" --settings "$settings" --add-list - <"$work/watchlist.txt" >"$work/add.log" 2>&1 \
@@ -294,4 +309,4 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (one window per settings file, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list)"
+echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list)"

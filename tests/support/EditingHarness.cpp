@@ -1,6 +1,7 @@
 #include "support/EditingHarness.h"
 
 #include "model/StockListOps.h"
+#include "ui/window/TreeDrop.h"
 
 #include <QStringList>
 
@@ -18,11 +19,15 @@ void BuildList(Model& model, const QString& text) {
     model.SettingsChanged = false;
 }
 
-void AppendStock(Model& model, qint16 type, const QString& description) {
+StockRecord StockNamed(const QString& description) {
     StockRecord stock;
     stock.Stock = description.toUpper();
     stock.Description = description;
-    InsertStock(model, model.list.types[type].Histock + 1, type, stock);
+    return stock;
+}
+
+void AppendStock(Model& model, qint16 type, const QString& description) {
+    InsertStock(model, model.list.types[type].Histock + 1, type, StockNamed(description));
 }
 
 QString DescribeList(const StockList& list) {
@@ -40,6 +45,7 @@ QString DescribeList(const StockList& list) {
 EditingHarness::EditingHarness(const QString& list) {
     BuildList(model, list);
     tree.Fill_tree(-1, -1);
+    ConnectTreeDrops(tree, model, history, guard);
 }
 
 void EditingHarness::select(const QString& text) {

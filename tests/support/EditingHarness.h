@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "ui/window/CommandGuard.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/ListHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <QString>
@@ -11,18 +12,22 @@
 // A list written as "Type:desc,desc|Type:|..." in type order; each stock's symbol is its
 // description in upper case. Replaces the model's list and clears SettingsChanged.
 void BuildList(Model& model, const QString& text);
-// Appends a stock described `description`, its symbol in upper case, to the end of type `type`.
+// A stock described `description`, its symbol in upper case.
+StockRecord StockNamed(const QString& description);
+// Appends StockNamed(description) to the end of type `type`.
 void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 
-// The editing commands on a tree of their own, with a scripted platform.
+// The editing commands on a tree of their own, with a scripted platform and an undo history;
+// drops in the tree are steps too.
 struct EditingHarness {
     Model model;
     FakePlatform platform;
     StockTree tree{model};
-    EditCommands commands{model, tree, platform};
     CommandGuard guard{platform};
+    ListHistory history{model, guard};
+    EditCommands commands{model, tree, platform, history};
 
     explicit EditingHarness(const QString& list = QString());
 

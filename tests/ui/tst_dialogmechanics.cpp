@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -214,14 +215,22 @@ class DialogMechanicsTest : public QObject {
         QVERIFY(!session->platform.duringMessage);
     }
 
-    // Each access key ("&x") leads to one place in a menu or a dialog (the custom URLs dialog's
-    // captions give "s" twice): a menu's name, or what opens the dialog.
+    // Each access key ("&x") leads to one place in the window's menu bar and buttons, a menu or
+    // a dialog (the custom URLs dialog's captions give "s" twice): "window", a menu's name, or
+    // what opens the dialog.
     void accessKeys_data() { AddDataRows(QStringLiteral("accesskeys.txt")); }
 
     void accessKeys() {
         QFETCH(QString, place);
         QStringList captions;
-        if (const auto* menu = session->window.findChild<QMenu*>(place)) {
+        if (place == QStringLiteral("window")) {
+            for (const QAction* menu : session->window.menuBar()->actions()) {
+                captions << menu->text();
+            }
+            for (const QPushButton* button : session->window.findChildren<QPushButton*>()) {
+                captions << button->text();
+            }
+        } else if (const auto* menu = session->window.findChild<QMenu*>(place)) {
             for (const QAction* item : menu->actions()) {
                 captions << item->text();
             }

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -65,7 +66,8 @@ const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 //   opened FILE|FILE...   treefocus   open   closed   proposed PATH|PATH... (to the choosers)
 //   overwrite Ask|DontAsk (the last save chooser)   nodes N (in the tree)   exists|missing FILE
 //   page FILE TEXT   forget (the messages so far)   rows LIST TEXT|TEXT... (first column)
-//   beeps N (so far)
+//   beeps N (so far)   item NAME TEXT (a menu item of the window; " (disabled)" follows a
+//   disabled one)
 // A KEY may name its section, "Yahoo:TimePeriod"; $T stands for a scratch folder, $H for the
 // home folder. Steps act on the dialog on top, which may have been opened by another. A script
 // stops at its first failed step, which the failure names.
@@ -319,6 +321,10 @@ class DialogScriptsTest : public QObject {
         } else if (verb == "exists" || verb == "missing") {
             expectEqual(QFile::exists(args) ? QStringLiteral("exists") : QStringLiteral("missing"),
                         verb);
+        } else if (verb == "item") {
+            const auto* item = session->window.findChild<QAction*>(name);
+            expect(item, QStringLiteral("the window has no such item"));
+            expectEqual(item->text() + (item->isEnabled() ? "" : " (disabled)"), rest);
         } else if (verb == "page") {
             const QByteArray page = readFile(name);
             expect(page.contains(rest.toLatin1()), QString::fromLatin1(page));

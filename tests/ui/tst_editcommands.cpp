@@ -1,18 +1,22 @@
 #include "model/Limits.h"
 #include "model/StockListOps.h"
+#include "model/StockOrder.h"
 #include "support/DataRows.h"
 #include "support/EditingHarness.h"
 #include "support/TestSeed.h"
 #include "ui/lists/StockEditor.h"
 #include "ui/lists/TypeChangeDialog.h"
 #include "ui/lists/TypeSetter.h"
+#include "ui/window/ListSteps.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 namespace {
 using Command = void (EditCommands::*)();
@@ -33,14 +37,43 @@ Command commandNamed(const QString& name) {
 const QString TypeHasStocks =
     QStringLiteral("Please delete or move stocks under this type before deleting type");
 
-// Adds types, then stocks round the types, until the list holds `types` and `stocks`.
-void GrowList(Model& model, int types, int stocks) {
+// Adds types, then stocks round the types, until the list holds `types` and `stocks`; each
+// addition a step of the history when `steps` holds.
+void GrowList(EditingHarness& h, int types, int stocks, bool steps) {
+    Model& model = h.model;
     while (model.list.typeCount() < types) {
-        AppendType(model, QStringLiteral("T%1").arg(model.list.typeCount()));
+        const QString name = QStringLiteral("T%1").arg(model.list.typeCount());
+        steps ? h.history.push(AddTypeStep(model, h.tree, name)) : void(AppendType(model, name));
     }
     for (int s = model.list.stockCount(); s < stocks; ++s) {
-        AppendStock(model, qint16(s % model.list.typeCount()), QStringLiteral("S%1").arg(s));
+        const auto type = qint16(s % model.list.typeCount());
+        const QString name = QStringLiteral("S%1").arg(s);
+        steps ? h.history.push(AddStockStep(model, h.tree, model.list.types[type].Histock + 1, type,
+                                            StockNamed(name)))
+              : AppendStock(model, type, name);
     }
+}
+
+// Every type's name and range and every stock's seven fields, as far as the lists use them.
+bool SameList(const StockList& a, const StockList& b) {
+    return a.Maxtypes == b.Maxtypes && a.Maxstocks == b.Maxstocks &&
+           std::equal(a.types.begin(), a.types.begin() + a.typeCount(), b.types.begin()) &&
+           std::equal(a.stocks.begin(), a.stocks.begin() + a.stockCount(), b.stocks.begin());
+}
+
+QModelIndex IndexOf(const QTreeWidget& tree, QTreeWidgetItem* item) {
+    QTreeWidgetItem* parent = item->parent();
+    return parent ? tree.model()->index(parent->indexOfChild(item), 0, IndexOf(tree, parent))
+                  : tree.model()->index(tree.indexOfTopLevelItem(item), 0);
+}
+
+// Drops node `dragged` through the tree's model at `row` among the children of `onto` (null:
+// the types), or on `onto` when `row` is -1; false when the drop is refused.
+bool Drop(EditingHarness& h, QTreeWidgetItem* dragged, QTreeWidgetItem* onto, int row) {
+    QAbstractItemModel& nodes = *h.tree.model();
+    const std::unique_ptr<QMimeData> data(nodes.mimeData({IndexOf(h.tree, dragged)}));
+    return nodes.dropMimeData(data.get(), Qt::MoveAction, row, row < 0 ? -1 : 0,
+                              onto ? IndexOf(h.tree, onto) : QModelIndex());
 }
 
 // The tree shows exactly the list, and its node maps agree with it.
@@ -144,6 +177,8 @@ class EditCommandsTest : public QObject {
         QFETCH(QString, beeps);
         QFETCH(QString, message);
         QFETCH(QString, behind);
+        QFETCH(QString, step);
+        QFETCH(QString, selectedAfterUndo);
         EditingHarness h(list);
         h.tree.show();
         QVERIFY(QTest::qWaitForWindowActive(&h.tree));
@@ -165,6 +200,16 @@ class EditCommandsTest : public QObject {
         QCOMPARE(h.platform.lastMessage(), message);
         // The keyboard focus goes back to the tree, where the arrow keys move through the list.
         QTRY_VERIFY(h.tree.hasFocus());
+
+        // A change is one step, which undo takes back and redo makes again.
+        QUndoStack& history = h.history.stack();
+        QCOMPARE(history.undoText(), step);
+        history.undo();
+        QCOMPARE(h.list(), list);
+        QCOMPARE(h.selected(), selectedAfterUndo);
+        history.redo();
+        QCOMPARE(h.list(), after);
+        QCOMPARE(h.selected(), selectedAfter);
     }
 
     // Each button, the tree's double click and its Delete key reach their own command: the
@@ -207,6 +252,34 @@ class EditCommandsTest : public QObject {
         }
     }
 
+    // A node dragged with the mouse and dropped through the tree's model: the list after the
+    // drop, with the dragged node selected, or the drop refused and nothing changed. A drop is
+    // one step and marks the settings changed.
+    void treeDrops_data() { AddDataRows(QStringLiteral("treedrops.txt")); }
+
+    void treeDrops() {
+        QFETCH(QString, list);
+        QFETCH(QString, dragged);
+        QFETCH(QString, onto);
+        QFETCH(QString, row);
+        QFETCH(QString, after);
+        QFETCH(QString, selected);
+        EditingHarness h(list);
+        h.select(dragged);
+        const auto node = [&h](const QString& text) {
+            return text.isEmpty()
+                       ? nullptr
+                       : h.tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive)[0];
+        };
+        const bool refused = after == "refused";
+        QCOMPARE(Drop(h, node(dragged), node(onto), row == "on" ? -1 : row.toInt()), !refused);
+        QCOMPARE(h.list(), refused ? list : after);
+        QCOMPARE(h.selected(), selected);
+        QCOMPARE(h.model.SettingsChanged, !refused);
+        h.history.stack().undo();
+        QCOMPARE(h.list(), list);
+    }
+
     // The last stock and the last type the add commands allow, and the next ones, refused with
     // the message.
     void addLimits_data() {
@@ -225,7 +298,7 @@ class EditCommandsTest : public QObject {
         QFETCH(bool, added);
         const bool stocks = command == "AddStock";
         EditingHarness h(QStringLiteral("A:"));
-        GrowList(h.model, stocks ? 1 : before, stocks ? before : 0);
+        GrowList(h, stocks ? 1 : before, stocks ? before : 0, false);
         h.tree.Fill_tree(0, -1);
         run(h, command, stocks ? QString() : QStringLiteral("new"));
         const StockList& list = h.model.list;
@@ -237,6 +310,9 @@ class EditCommandsTest : public QObject {
     // Random commands on random nodes against a plain reference list: the list keeps its
     // invariants, the tree shows it, and the flag marks every change. At and one past the
     // limits the list is filled up again before each command, so every command meets it full.
+    // Sorts and drops, whose rules have tables of their own, join in without a reference. In
+    // the end, undoing every step gives back the list the session started from exactly, and
+    // redoing them all its last list.
     void randomSession_data() {
         QTest::addColumn<int>("types");  // kept at least this many
         QTest::addColumn<int>("stocks");
@@ -252,19 +328,21 @@ class EditCommandsTest : public QObject {
         const quint32 seed = TestSeed();
         QRandomGenerator random(seed);
         EditingHarness h(QStringLiteral("A:a1,a2|B:|C:c1"));
-        const QStringList commands{"MoveUp",   "MoveDown", "Edit",  "ChangeType",
-                                   "AddStock", "AddType",  "Delete"};
+        GrowList(h, types, stocks, false);
+        h.tree.Fill_tree(-1, -1);
+        const StockList start = h.model.list;
+        const QStringList commands{"MoveUp",  "MoveDown", "Edit", "ChangeType", "AddStock",
+                                   "AddType", "Delete",   "Sort", "Drop"};
         for (int step = 0; step < (types > 0 ? 120 : 600); ++step) {
-            if (types > 0) {
-                GrowList(h.model, types, stocks);
-                h.tree.Fill_tree(-1, -1);
-            }
+            GrowList(h, types, stocks, true);
             h.model.SettingsChanged = false;
             h.platform.messages.clear();
             Reference expected = referenceOf(h.list());
-            const QString command = commands[expected.isEmpty() ? 5 : random.bounded(7)];
+            const QString command = commands[expected.isEmpty() ? 5 : random.bounded(9)];
             QString said;
-            const bool changes = runRandomCommand(h, command, expected, random, step, &said);
+            const bool changes = command == "Sort" || command == "Drop"
+                                     ? rearrange(h, command == "Sort", random, expected)
+                                     : runRandomCommand(h, command, expected, random, step, &said);
             QString problem;
             const QString where =
                 QStringLiteral("step %1 (%2), seed %3: ").arg(step).arg(command).arg(seed);
@@ -279,9 +357,46 @@ class EditCommandsTest : public QObject {
             QVERIFY2(h.platform.lastMessage() == said,
                      qPrintable(where + h.platform.lastMessage()));
         }
+        const StockList end = h.model.list;
+        QUndoStack& history = h.history.stack();
+        const QString seeded = QStringLiteral("seed %1: ").arg(seed);
+        QString problem;
+        while (history.canUndo()) {
+            history.undo();
+        }
+        QVERIFY2(SameList(h.model.list, start) && TreeAgreesWithList(h.tree, start, &problem),
+                 qPrintable(seeded + QStringLiteral("undone: ") + problem));
+        while (history.canRedo()) {
+            history.redo();
+        }
+        QVERIFY2(SameList(h.model.list, end) && TreeAgreesWithList(h.tree, end, &problem),
+                 qPrintable(seeded + QStringLiteral("redone: ") + problem));
     }
 
   private:
+    // Sorts a random type by a random key, or drops a random node at a random place; the
+    // reference takes the result. Returns whether the list changed.
+    static bool rearrange(EditingHarness& h, bool sort, QRandomGenerator& random, Reference& ref) {
+        std::vector<QTreeWidgetItem*> nodes;
+        for (QTreeWidgetItemIterator it(&h.tree); *it; ++it) {
+            nodes.push_back(*it);
+        }
+        const auto type = qint16(random.bounded(int(ref.size())));
+        const auto key = random.bounded(2) ? SortKey::Symbol : SortKey::Description;
+        const std::vector<qint16> order = SortedOrder(h.model.list, type, key);
+        QTreeWidgetItem* onto =
+            random.bounded(3) ? nodes[random.bounded(int(nodes.size()))] : nullptr;
+        const int rows = onto ? onto->childCount() : h.tree.topLevelItemCount();
+        const bool changed = sort ? !std::is_sorted(order.begin(), order.end())
+                                  : Drop(h, nodes[random.bounded(int(nodes.size()))], onto,
+                                         random.bounded(rows + 2) - 1);
+        if (sort && changed) {
+            h.history.push(SortStep(h.model, h.tree, QStringLiteral("Sort"), type, order));
+        }
+        ref = referenceOf(h.list());
+        return changed;
+    }
+
     // Runs `command` on a random node, answering its dialog with Done, and makes the same
     // change to `ref`. Returns whether the command marks the settings changed.
     static bool runRandomCommand(EditingHarness& h, const QString& command, Reference& ref,

@@ -14,7 +14,7 @@ namespace {
 // The list commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
 struct Session : EditingHarness {
     QTemporaryDir dir;
-    ListCommands lists{model, tree, platform};
+    ListCommands lists{model, tree, platform, history};
 
     Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
         ConnectListCommands(tree, lists, platform, guard);

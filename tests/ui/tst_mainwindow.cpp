@@ -8,6 +8,7 @@
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,6 +126,48 @@ class MainWindowTest : public QObject {
         window.resize(start - QSize(dx, dy));
         QTRY_COMPARE(window.size(), start);
         QCOMPARE(child(window, "EditFrame")->geometry(), editFrame);
+    }
+
+    // The find bar (Ctrl+F) selects what it finds as the text is typed; Enter and F3 go on,
+    // Shift+F3 back; Escape closes it, giving the tree its height, the focus and the match.
+    void findBar_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keys");  // pressed after typing
+        QTest::addColumn<QString>("selected");
+        const auto row = [](const char* name, const char* typed, const char* keys,
+                            const char* selected) {
+            QTest::newRow(name) << QString(typed) << QString(keys) << QString(selected);
+        };
+        row("a word of a description", "magell", "", "Fidelity Magellan");
+        row("a symbol in small letters", "javlx", "", "Janus 20 Fund");
+        row("the first match below the type", "n", "", "Dow Industrials");
+        row("F3 and Enter go on", "n", "F3,Return", "America Online");
+        row("Shift+F3 goes back round the end", "n", "Shift+F3", "Janus 20 Fund");
+        row("no match", "zzz", "F3", "Market Indices");
+    }
+
+    void findBar() {
+        QFETCH(QString, typed);
+        QFETCH(QString, keys);
+        QFETCH(QString, selected);
+        WindowSession session(storeFile());
+        showAndWait(session.window);
+        StockTree& tree = session.window.tree();
+        const int height = tree.height();
+        QVERIFY(session.trigger(QStringLiteral("Find")));
+        auto* field = session.window.findChild<QLineEdit*>(QStringLiteral("FindText"));
+        QTRY_VERIFY(field->hasFocus());
+        QVERIFY(tree.height() < height);
+        QTest::keyClicks(field, typed);
+        for (const QString& key : keys.split(u',', Qt::SkipEmptyParts)) {
+            QTest::keySequence(field, QKeySequence(key));
+        }
+        QCOMPARE(tree.currentItem()->text(0), selected);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!field->isVisible());
+        QTRY_VERIFY(tree.hasFocus());
+        QCOMPARE(tree.currentItem()->text(0), selected);
+        QCOMPARE(tree.height(), height);
     }
 
     void closingAsksToSaveUnsavedChanges_data() {

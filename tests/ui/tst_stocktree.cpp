@@ -1,6 +1,8 @@
 #include "model/Model.h"
+#include "support/EditingHarness.h"
 #include "ui/window/StockTree.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,6 +95,42 @@ class StockTreeTest : public QObject {
             QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::ControlModifier, ibm.center());
         }
         QCOMPARE(tree.selectedNode(), 7);
+    }
+
+    // Typing selects the next stock whose symbol or description starts with the typed text;
+    // keys typed quickly add up, the same key again goes on to the next match, a pause (a
+    // blank here) starts afresh below the selected stock.
+    void typingFindsAStock_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("a first letter") << "i"
+                                        << "ibm";
+        QTest::newRow("letters add up") << "in"
+                                        << "intel";
+        QTest::newRow("in capitals") << "INT"
+                                     << "intel";
+        QTest::newRow("the same key goes on") << "iii"
+                                              << "ing";
+        QTest::newRow("and round the end") << "iiii"
+                                           << "ibm";
+        QTest::newRow("a pause starts afresh") << "i n"
+                                               << "nvda";
+        QTest::newRow("no match") << "x"
+                                  << "A";
+    }
+
+    void typingFindsAStock() {
+        QFETCH(QString, keys);
+        QFETCH(QString, selected);
+        BuildList(model, QStringLiteral("A:ibm,intel|B:ing,nvda"));
+        StockTree tree(model);
+        tree.Fill_tree(0, -1);
+        QApplication::setKeyboardInputInterval(100);  // short pauses
+        for (const QString& burst : keys.split(u' ')) {
+            QTest::qWait(QApplication::keyboardInputInterval() + 50);
+            QTest::keyClicks(&tree, burst);
+        }
+        QCOMPARE(tree.currentItem()->text(0), selected);
     }
 
     void doubleClickAsksForEdit() {

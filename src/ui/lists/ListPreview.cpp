@@ -3,6 +3,8 @@
 #include "ui/kit/DialogLayout.h"
 #include "ui/lists/ListPreviewTable.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
 
@@ -18,7 +20,8 @@ namespace {
 constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
 }  // namespace
 
-ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                         QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),
                    QRect(6960, 6060, 972, 312), QRect(8160, 6060, 972, 312)},
@@ -30,7 +33,8 @@ ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, QWid
                                          QRect(360, 1020, 8760, 4380),
                                          QRect(120, 300, 8520, 3960))),
       Summary_(new QLabel(this)),
-      table_(new ListPreviewTable(this)) {
+      table_(new ListPreviewTable(this)),
+      history_(history) {
     doneButton().setText(tr("&Add"));
     doneButton().setToolTip(tr("Add the rows marked add"));
     Summary_->setObjectName(QStringLiteral("ListSummary"));
@@ -97,9 +101,8 @@ bool ListPreview::applyChanges() {
         platform_.message(refusal);
         return false;
     }
-    const ListAdded added = AddListRows(model_, addition_);
-    if (added.firstStock >= 0 || added.firstNewType >= 0) {
-        tree_.Fill_tree(added.firstStock >= 0 ? qint16(-1) : added.firstNewType, added.firstStock);
+    if (addition_.stocksToAdd > 0 || addition_.newTypes > 0) {
+        history_.push(AddListStep(model_, tree_, addition_));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
+class ListHistory;
 class ListPreviewTable;
 class QComboBox;
 class QLabel;
@@ -14,7 +15,8 @@ class QTableView;
 class ListPreview : public ModelDialog {
     Q_OBJECT
   public:
-    ListPreview(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+    ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                QWidget* parent = nullptr);
 
     // Fills the preview with `rows`. Rows that name no type go to the type selected in the
     // tree (the owner of a selected stock), else to the last type.
@@ -35,6 +37,7 @@ class ListPreview : public ModelDialog {
     QTableView* Rows_;
     QLabel* Summary_;
     ListPreviewTable* table_;
+    ListHistory& history_;
     ListRows rows_;
     ListAddition addition_;
     ListSnapshot filledFrom_;

@@ -2,7 +2,6 @@
 
 #include "model/SiteTable.h"
 #include "model/StockEntry.h"
-#include "model/StockListOps.h"
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
@@ -10,6 +9,8 @@
 #include "ui/kit/UpperCaseField.h"
 #include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
 
@@ -41,7 +42,8 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
 }
 }  // namespace
 
-StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                         QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
                    QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
@@ -55,7 +57,8 @@ StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, QWid
                                          QStringLiteral("Descrip"), QRect(360, 1080, 5412, 612),
                                          5052)),
       WebURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
-                                              QRect(360, 1920, 5412, 612), 5052)) {
+                                              QRect(360, 1920, 5412, 612), 5052)),
+      history_(history) {
     KeepUpperCase(*SymbDef_);
     LimitDropHeight(*TypePicker_, PickerDropItems);
     WebURL_->setToolTip(tr("Company web site or other URL"));
@@ -167,23 +170,20 @@ bool StockEditor::applyChanges() {
         TargetType_ = static_cast<qint16>(TypePicker_->currentIndex());
         AtTypeStart_ = true;
     }
-    qint16 selected = StockNo_;
     if (AddMode_) {
-        selected = insertNewStock(record());
-    } else {
-        model_.list.stocks[StockNo_] = record();
+        addStock(record());
+    } else if (record() != model_.list.stocks[StockNo_]) {
+        history_.push(EditStockStep(model_, tree_, StockNo_, record()));
     }
-    tree_.Fill_tree(-1, selected);
     return true;
 }
 
-qint16 StockEditor::insertNewStock(const StockRecord& stock) {
+void StockEditor::addStock(const StockRecord& stock) {
     const StockList& list = model_.list;
     const qint16 position =
         AtTypeStart_ ? list.types[TargetType_].Lowstock : static_cast<qint16>(StockNo_ + 1);
     const qint16 owner = AtTypeStart_ ? TargetType_ : list.StockTypeIndex[StockNo_];
-    InsertStock(model_, position, owner, stock);
-    return position;
+    history_.push(AddStockStep(model_, tree_, position, owner, stock));
 }
 
 QWidget& StockEditor::firstField() {

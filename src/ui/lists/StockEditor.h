@@ -7,6 +7,7 @@
 
 #include <array>
 
+class ListHistory;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -18,7 +19,8 @@ struct TreeSelection;
 class StockEditor : public ModelDialog {
     Q_OBJECT
   public:
-    StockEditor(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+    StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                QWidget* parent = nullptr);
 
     // Fills the editor from the tree's selection for adding a stock or editing the selected
     // one. False when it cannot open: nothing selected (beep) or no type to add to (message).
@@ -35,7 +37,7 @@ class StockEditor : public ModelDialog {
     void fillTypePicker();
     void showRecord(const StockRecord& stock);
     StockRecord record() const;
-    qint16 insertNewStock(const StockRecord& stock);
+    void addStock(const StockRecord& stock);
 
     QLineEdit* SymbDef_;
     QComboBox* TypePicker_;
@@ -43,6 +45,7 @@ class StockEditor : public ModelDialog {
     QLineEdit* Descrip_;
     WebAddressField* WebURL_;
     std::array<QLineEdit*, AllSites.size()> alternates_{};  // in site order
+    ListHistory& history_;
 
     bool AddMode_ = false;
     // Edit mode: the stock edited. Add mode: the anchor, the selected stock or the first

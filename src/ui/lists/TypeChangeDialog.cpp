@@ -1,9 +1,10 @@
 #include "ui/lists/TypeChangeDialog.h"
 
-#include "model/StockListOps.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
 #include "ui/platform/Platform.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
 
@@ -11,14 +12,15 @@
 #include <QGroupBox>
 
 TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
-                                   QWidget* parent)
+                                   ListHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
                    QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
                   parent),
       TypeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
                                                QRect(360, 240, 3132, 612),
-                                               QRect(240, 240, 2772, 288))) {
+                                               QRect(240, 240, 2772, 288))),
+      history_(history) {
     LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
     chainTabOrder({TypeChanger_});
 }
@@ -45,7 +47,12 @@ bool TypeChangeDialog::applyChanges() {
     }
     model_.SettingsChanged = true;
     const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
-    tree_.Fill_tree(-1, MoveStockToType(model_, StockNo_, newType));
+    const TypeRecord& target = model_.list.types[newType];
+    if (newType != model_.list.StockTypeIndex[StockNo_]) {
+        // To the end of the new type.
+        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), StockNo_, newType,
+                                    target.Histock - target.Lowstock + 1));
+    }
     return true;
 }
 

@@ -1,20 +1,22 @@
 #include "ui/lists/TypeSetter.h"
 
-#include "model/StockListOps.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/TrimmedField.h"
-#include "ui/window/StockTree.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                       QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
                    QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
                   parent),
       Header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
-                                          QRect(360, 240, 5772, 732), QRect(240, 240, 5412, 372))) {
+                                          QRect(360, 240, 5772, 732), QRect(240, 240, 5412, 372))),
+      history_(history) {
     chainTabOrder({Header_});
 }
 
@@ -31,13 +33,14 @@ bool TypeSetter::applyChanges() {
     }
     model_.SettingsChanged = true;
     // A blank name stores nothing: no new type, and a renamed type keeps its name.
-    if (!TrimField(*Header_).isEmpty()) {
-        if (type_ == model_.list.Maxtypes + 1) {
-            AppendType(model_, Header_->text());
-        } else {
-            RenameType(model_, type_, Header_->text());
-        }
-        tree_.Fill_tree(type_, -1);
+    const QString name = TrimField(*Header_);
+    if (name.isEmpty()) {
+        return true;
+    }
+    if (type_ == model_.list.Maxtypes + 1) {
+        history_.push(AddTypeStep(model_, tree_, name));
+    } else if (name != model_.list.types[type_].Type) {
+        history_.push(RenameTypeStep(model_, tree_, type_, name));
     }
     return true;
 }

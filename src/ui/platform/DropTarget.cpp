@@ -30,8 +30,7 @@ bool DropTarget::eventFilter(QObject* watched, QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event);
     const OfferedList offered = OfferedListOf(*drop->mimeData());
     if (offered.empty()) {
-        drop->ignore();
-        return true;
+        return QObject::eventFilter(watched, event);  // not a list: the widget's own drag
     }
     drop->acceptProposedAction();
     if (type == QEvent::Drop) {

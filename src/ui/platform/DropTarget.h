@@ -9,7 +9,8 @@ class QMimeData;
 // A local file among `data`'s addresses, else its text.
 OfferedList OfferedListOf(const QMimeData& data);
 
-// Takes the drops of files and text on the widget it watches, in place of the widget.
+// Takes the drops of files and text on the widget it watches, in place of the widget; other
+// drags go on to the widget.
 class DropTarget : public QObject {
     Q_OBJECT
   public:

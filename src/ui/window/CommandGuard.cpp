@@ -14,6 +14,7 @@ bool CommandGuard::take() {
         return false;
     }
     held_ = true;
+    Q_EMIT commandStarting();
     startedUnder_ = QApplication::activeModalWidget();
     return true;
 }

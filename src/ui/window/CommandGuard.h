@@ -34,6 +34,10 @@ class CommandGuard : public QObject {
         QObject::connect(sender, signal, this, [this, command]() mutable { run(command); });
     }
 
+  Q_SIGNALS:
+    // A command is about to run.
+    void commandStarting();
+
   private:
     // False, with a beep, while another command holds the guard.
     bool take();

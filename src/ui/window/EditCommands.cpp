@@ -1,12 +1,13 @@
 #include "ui/window/EditCommands.h"
 
 #include "model/Limits.h"
-#include "model/StockListOps.h"
 #include "ui/lists/StockEditor.h"
 #include "ui/lists/TypeChangeDialog.h"
 #include "ui/lists/TypeSetter.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/CommandGuard.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeSelection.h"
 
@@ -14,26 +15,26 @@
 
 #include <algorithm>
 
-EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform)
-    : model_(model), tree_(tree), platform_(platform) {}
+EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history)
+    : model_(model), tree_(tree), platform_(platform), history_(history) {}
 
 StockEditor& EditCommands::stockEditor() {
     if (!stockEditor_) {
-        stockEditor_ = new StockEditor(model_, tree_, platform_, tree_.window());
+        stockEditor_ = new StockEditor(model_, tree_, platform_, history_, tree_.window());
     }
     return *stockEditor_;
 }
 
 TypeSetter& EditCommands::typeSetter() {
     if (!typeSetter_) {
-        typeSetter_ = new TypeSetter(model_, tree_, platform_, tree_.window());
+        typeSetter_ = new TypeSetter(model_, tree_, platform_, history_, tree_.window());
     }
     return *typeSetter_;
 }
 
 TypeChangeDialog& EditCommands::typeChanger() {
     if (!typeChanger_) {
-        typeChanger_ = new TypeChangeDialog(model_, tree_, platform_, tree_.window());
+        typeChanger_ = new TypeChangeDialog(model_, tree_, platform_, history_, tree_.window());
     }
     return *typeChanger_;
 }
@@ -84,12 +85,12 @@ void EditCommands::move(int step) {
     // A stock never leaves its type by moving.
     const qint16 edgeStock = step < 0 ? type.Lowstock : type.Histock;
     const qint16 edgeType = step < 0 ? 0 : list.Maxtypes;
+    const QString text = step < 0 ? QStringLiteral("Move up") : QStringLiteral("Move down");
     if (selected.isStock() && selected.stock != edgeStock) {
-        Swap_Stock(model_, selected.stock, selected.stock + step);
-        tree_.Fill_tree(-1, selected.stock + step);
+        history_.push(MoveStockStep(model_, tree_, text, selected.stock, selected.type,
+                                    selected.stock + step - type.Lowstock));
     } else if (selected.isType() && selected.type != edgeType) {
-        Swap_Group(model_, std::max(selected.type, qint16(selected.type + step)));
-        tree_.Fill_tree(selected.type + step, -1);
+        history_.push(MoveTypeStep(model_, tree_, text, selected.type, selected.type + step));
     } else {
         platform_.beep();
     }
@@ -139,7 +140,7 @@ void EditCommands::Delete() {
     if (selected.isType()) {
         deleteType(selected);
     } else if (selected.isStock()) {
-        deleteStock(selected);
+        history_.push(DeleteStockStep(model_, tree_, selected.stock));
     }
     finish();
 }
@@ -152,23 +153,7 @@ void EditCommands::deleteType(const TreeSelection& selected) {
             QStringLiteral("Please delete or move stocks under this type before deleting type"));
         return;
     }
-    DeleteType(model_, type);
-    tree_.Fill_tree(type - 1, -1);
-}
-
-void EditCommands::deleteStock(const TreeSelection& selected) {
-    const qint16 stock = selected.stock;
-    const TypeRecord& owner = model_.list.types[selected.type];
-    qint16 selectType = -1;
-    qint16 selectStock = stock;  // the first of several: its successor takes its index
-    if (owner.Lowstock == owner.Histock) {
-        selectType = selected.type;
-        selectStock = -1;
-    } else if (stock != owner.Lowstock) {
-        selectStock = stock - 1;
-    }
-    Delete_Stock(model_, stock);
-    tree_.Fill_tree(selectType, selectStock);
+    history_.push(DeleteTypeStep(model_, tree_, type));
 }
 
 void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& commands,

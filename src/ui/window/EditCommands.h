@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 class CommandGuard;
+class ListHistory;
 class Platform;
 class QDialog;
 class QWidget;
@@ -13,14 +14,14 @@ class TypeSetter;
 struct Model;
 struct TreeSelection;
 
-// The seven commands on the stock list. Each acts on the tree's selected node and refills the
-// tree after a change; the dialogs they open are created on first use and make their change
-// when the user presses Done. Every command, refused ones included, leaves the keyboard focus
-// in the tree, or in the editor it opened (which gives it back when it closes), so that the
-// arrow keys keep moving through the list.
+// The seven commands on the stock list. Each acts on the tree's selected node and makes its
+// change as one step of `history`, which refills the tree; the dialogs they open are created
+// on first use and make their change when the user presses Done. Every command, refused ones
+// included, leaves the keyboard focus in the tree, or in the editor it opened (which gives it back
+// when it closes), so that the arrow keys keep moving through the list.
 class EditCommands {
   public:
-    EditCommands(Model& model, StockTree& tree, Platform& platform);
+    EditCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history);
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
 
@@ -45,7 +46,6 @@ class EditCommands {
     // down (+1).
     void move(int step);
     void deleteType(const TreeSelection& selected);
-    void deleteStock(const TreeSelection& selected);
     // Opens a filled dialog modally over the window; its Done or Cancel finishes the command.
     static void open(QDialog& dialog);
     // Gives the tree the focus unless an editor is open.
@@ -54,6 +54,7 @@ class EditCommands {
     Model& model_;
     StockTree& tree_;
     Platform& platform_;
+    ListHistory& history_;
     // Owned by the tree's window, which outlives the commands.
     StockEditor* stockEditor_ = nullptr;
     TypeSetter* typeSetter_ = nullptr;

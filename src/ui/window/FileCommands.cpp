@@ -1,5 +1,7 @@
 #include "ui/window/FileCommands.h"
 
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
 
@@ -8,12 +10,13 @@ const QString ScriptFilters = QStringLiteral("Registration files (*.reg);;All fi
 }  // namespace
 
 FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platform,
-                           StockTree& tree, WindowGeometry& geometry)
+                           StockTree& tree, WindowGeometry& geometry, ListHistory& history)
     : model_(model),
       storage_(storage),
       platform_(platform),
       tree_(tree),
       geometry_(geometry),
+      history_(history),
       known_(IdentityOf(storage.storeFile())) {}
 
 QString FileCommands::proposedScriptFile() const {
@@ -45,6 +48,8 @@ bool FileCommands::SaveSettings() {
     ReportStoreResult(platform_, result);
     if (result.ok) {
         rememberStoreFile();
+        history_.forget();
+        history_.markSaved();
     }
     return result.ok;
 }
@@ -58,6 +63,7 @@ void FileCommands::ClearSettings() {
         return;
     }
     ::ClearSettings(model_);
+    history_.forget();
     tree_.removeAllNodes();
 }
 
@@ -92,13 +98,23 @@ void FileCommands::ImportSettings() {
         return;
     }
     rememberStoreFile();
-    ApplyDefaults(model_);
+    takeImported();
+    tree_.WebTree_GiveFocus();
+}
+
+void FileCommands::takeImported() {
+    auto imported = std::make_unique<Model>();
+    ApplyDefaults(*imported);
     // The import has told what loading repairs; only a failure is new.
-    if (const StoreResult loaded = storage_.load(model_, &geometry_); !loaded.ok) {
+    if (const StoreResult loaded = storage_.load(*imported, &geometry_); !loaded.ok) {
         ReportStoreResult(platform_, loaded);
     }
-    tree_.Fill_tree(0, -1);
-    tree_.WebTree_GiveFocus();
+    // The settings are taken as they are; the list comes in as a step that can be undone.
+    StockList list = std::move(imported->list);
+    imported->list = std::move(model_.list);
+    model_ = std::move(*imported);
+    history_.push(ImportStep(model_, tree_, std::move(list)));
+    history_.markSaved();
 }
 
 bool FileCommands::ConfirmExit() {

@@ -6,17 +6,19 @@
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
+class ListHistory;
 class StockTree;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
 // leaves the model as it was. A save asks before it replaces a settings file that another
 // program changed since the commands were made (the window makes them before it loads the
-// file) or since they last saved or imported it.
+// file) or since they last saved or imported it. The list an import brings in is a step of
+// `history`; saving and clearing drop the steps so far.
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
-                 WindowGeometry& geometry);
+                 WindowGeometry& geometry, ListHistory& history);
 
     // Returns whether the settings were written.
     bool SaveSettings();
@@ -31,11 +33,13 @@ class FileCommands {
     QString proposedScriptFile() const;
     void rememberStoreFile();
     bool mayReplaceStoreFile();
+    void takeImported();
 
     Model& model_;
     const Storage& storage_;
     Platform& platform_;
     StockTree& tree_;
     WindowGeometry& geometry_;
+    ListHistory& history_;
     StoreIdentity known_;
 };

@@ -11,12 +11,12 @@ namespace {
 const QString ListFilters = QStringLiteral("Lists (*.csv *.txt);;All files (*)");
 }  // namespace
 
-ListCommands::ListCommands(Model& model, StockTree& tree, Platform& platform)
-    : model_(model), tree_(tree), platform_(platform) {}
+ListCommands::ListCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history)
+    : model_(model), tree_(tree), platform_(platform), history_(history) {}
 
 ListPreview& ListCommands::preview() {
     if (!preview_) {
-        preview_ = new ListPreview(model_, tree_, platform_, tree_.window());
+        preview_ = new ListPreview(model_, tree_, platform_, history_, tree_.window());
     }
     return *preview_;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class CommandGuard;
+class ListHistory;
 class ListPreview;
 class Platform;
 class StockTree;
@@ -15,7 +16,7 @@ struct OfferedList;
 // read is shown with the file (or "The pasted text") and the line of the problem.
 class ListCommands {
   public:
-    ListCommands(Model& model, StockTree& tree, Platform& platform);
+    ListCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history);
     ListCommands(const ListCommands&) = delete;
     ListCommands& operator=(const ListCommands&) = delete;
 
@@ -35,6 +36,7 @@ class ListCommands {
     Model& model_;
     StockTree& tree_;
     Platform& platform_;
+    ListHistory& history_;
     ListPreview* preview_ = nullptr;  // owned by the tree's window
 };
 

@@ -4,10 +4,12 @@
 #include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
+#include "ui/window/EditMenu.h"
 #include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
+#include "ui/window/TreeDrop.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -86,17 +88,20 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     setCentralWidget(client);
     buildMenus();  // first: the window's size includes the menu bar
     buildFrames(client);
-    fileCommands_ = std::make_unique<FileCommands>(model_, storage_, platform_, *tree_, *this);
+    fileCommands_ =
+        std::make_unique<FileCommands>(model_, storage_, platform_, *tree_, *this, history_);
     pageCommands_ = std::make_unique<PageCommands>(model_, platform_, *tree_);
     helpCommands_ = std::make_unique<HelpCommands>(model_, platform_);
     guard_.connectCommand(generateWebPages_, &QPushButton::clicked,
                           [this] { pageCommands_->GenerateWebPages(); });
     guard_.connectCommand(startBrowser_, &QPushButton::clicked,
                           [this] { pageCommands_->StartBrowser(); });
-    editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_);
+    editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_, history_);
     ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
-    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_);
+    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_, history_);
     ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
+    FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listCommands_, guard_);
+    ConnectTreeDrops(*tree_, model_, history_, guard_);
     ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
     startUp();
 }
@@ -143,9 +148,13 @@ void MainWindow::buildMenus() {
     guard_.connectCommand(addItem(file, "AddStocksFromList", "&Add stocks from list…"),
                           &QAction::triggered, [this] { listCommands_->AddStocksFromList(); });
     // "&Clear settings" has the C.
-    guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"),
-                          &QAction::triggered, [this] { listCommands_->SaveListAsCsv(); });
+    guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"), &QAction::triggered,
+                          [this] { listCommands_->SaveListAsCsv(); });
     guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
+
+    // Alt+E is the Edit button's.
+    editMenu_ = menuBar()->addMenu(QStringLiteral("Ed&it"));
+    editMenu_->setObjectName(QStringLiteral("EditMenu"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -167,6 +176,7 @@ void MainWindow::setTwoLineCaptions() {
 void MainWindow::startUp() {
     setTwoLineCaptions();
     ReportStoreResult(platform_, LoadAtStartup(model_, storage_, this));
+    history_.markSaved();
     tree_->Fill_tree(0, -1);
 }
 

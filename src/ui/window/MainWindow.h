@@ -7,6 +7,7 @@
 #include "ui/window/CommandGuard.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
+#include "ui/window/ListHistory.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/PageCommands.h"
 #include "ui/window/ResizeLayout.h"
@@ -18,6 +19,7 @@ class AboutBox;
 class EditCommands;
 class ListCommands;
 class QAction;
+class QMenu;
 class QPushButton;
 class StockTree;
 
@@ -55,8 +57,10 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     Platform& platform_;
     // Every command of the window starts through it.
     CommandGuard guard_{platform_};
+    ListHistory history_{model_, guard_};
     StockTree* tree_ = nullptr;
     OptionsItems options_{};
+    QMenu* editMenu_ = nullptr;
     QPushButton* generateWebPages_ = nullptr;
     QPushButton* startBrowser_ = nullptr;
     std::unique_ptr<ResizeLayout> layout_;

@@ -1,7 +1,14 @@
 #include "ui/window/StockTree.h"
 
+#include "model/StockSearch.h"
+#include "ui/window/TreeSelection.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace {
 constexpr int NodeNumberRole = Qt::UserRole;
@@ -20,6 +27,7 @@ StockTree::StockTree(Model& model, QWidget* parent)
     setItemsExpandable(false);  // types cannot be collapsed, so they show no expand marker
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::InternalMove);
     connect(this, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { expandItem(item); });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { Q_EMIT editRequested(); });
@@ -73,9 +81,18 @@ void StockTree::WebTree_GiveFocus() {
     setFocus(Qt::OtherFocusReason);
 }
 
+int StockTree::nodeNumber(const QTreeWidgetItem* item) {
+    return item ? item->data(0, NodeNumberRole).toInt() : 0;
+}
+
 int StockTree::selectedNode() const {
     const QTreeWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->data(0, NodeNumberRole).toInt() : 0;
+    return item && item->isSelected() ? nodeNumber(item) : 0;
+}
+
+QTreeWidgetItem* StockTree::stockNode(qint16 stock) const {
+    const qint16 type = model_.list.StockTypeIndex[stock];
+    return topLevelItem(type)->child(stock - model_.list.types[type].Lowstock);
 }
 
 void StockTree::keyPressEvent(QKeyEvent* event) {
@@ -101,4 +118,97 @@ QItemSelectionModel::SelectionFlags StockTree::selectionCommand(const QModelInde
         return QItemSelectionModel::NoUpdate;
     }
     return command;
+}
+
+void StockTree::keyboardSearch(const QString& search) {
+    if (search.isEmpty() || model_.list.Maxstocks < 0) {
+        return;
+    }
+    // As Qt's own search: keys typed in quick succession add up; a new text, or the same key
+    // again and again, looks beyond the selected node.
+    const bool goesOn =
+        typedAt_.isValid() && typedAt_.elapsed() <= QApplication::keyboardInputInterval();
+    typedAt_.start();
+    typed_ = goesOn ? typed_ + search : search;
+    const bool sameKey = typed_.count(typed_.back()) == typed_.size();
+    const qint16 start =
+        StockBelow(SelectedItem(*this, model_.list), model_.list, goesOn && !sameKey);
+    const qint16 found =
+        FindStock(model_.list, sameKey ? typed_.left(1) : typed_, MatchRule::Prefix, start, +1);
+    if (found >= 0) {
+        setCurrentItem(stockNode(found));
+    }
+}
+
+QStringList StockTree::mimeTypes() const {
+    return {NodeDragFormat()};
+}
+
+QMimeData* StockTree::mimeData(const QList<QTreeWidgetItem*>& items) const {
+    return items.size() == 1 ? NodeDrag(*this, nodeNumber(items.first())) : nullptr;
+}
+
+std::optional<DropMove> StockTree::plannedDrop(const QMimeData& data, const QTreeWidgetItem* parent,
+                                               int row) const {
+    const int dragged = DraggedNode(*this, data);
+    if (dragged == 0) {
+        return std::nullopt;
+    }
+    const StockList& list = model_.list;
+    return PlanDrop(list, NodeItem(*this, list, dragged), NodeItem(*this, list, nodeNumber(parent)),
+                    row);
+}
+
+bool StockTree::dropMimeData(QTreeWidgetItem* parent, int index, const QMimeData* data,
+                             Qt::DropAction) {
+    const std::optional<DropMove> move = plannedDrop(*data, parent, index);
+    if (move) {
+        Q_EMIT dropped(*move);
+    }
+    return move.has_value();
+}
+
+void StockTree::startDrag(Qt::DropActions) {
+    QTreeWidgetItem* item = currentItem();
+    if (!item) {
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mimeData({item}));
+    drag->exec(Qt::MoveAction);
+}
+
+void StockTree::dragMoveEvent(QDragMoveEvent* event) {
+    QTreeWidget::dragMoveEvent(event);
+    if (!event->isAccepted()) {
+        return;
+    }
+    // Where the drop indicator points, as the model is told on the drop.
+    QTreeWidgetItem* at = itemAt(event->position().toPoint());
+    QTreeWidgetItem* parent = at ? at->parent() : nullptr;
+    const int row = at ? (parent ? parent->indexOfChild(at) : indexOfTopLevelItem(at)) : 0;
+    std::optional<DropMove> move;
+    switch (dropIndicatorPosition()) {
+        case AboveItem:
+            move = plannedDrop(*event->mimeData(), parent, row);
+            break;
+        case BelowItem:
+            move = plannedDrop(*event->mimeData(), parent, row + 1);
+            break;
+        case OnItem:
+            move = plannedDrop(*event->mimeData(), at, at->childCount());
+            break;
+        case OnViewport:
+            move = plannedDrop(*event->mimeData(), nullptr, topLevelItemCount());
+            break;
+    }
+    if (!move) {
+        event->ignore();  // the forbidden cursor
+    }
+}
+
+void StockTree::dropEvent(QDropEvent* event) {
+    // Past QTreeWidget, which would move the nodes itself: the model hands the drop to
+    // dropMimeData, whose move refills the tree.
+    QTreeView::dropEvent(event);
 }

@@ -2,8 +2,7 @@
 
 #include "ui/window/StockTree.h"
 
-TreeSelection SelectedItem(const StockTree& tree, const StockList& list) {
-    const int node = tree.selectedNode();
+TreeSelection NodeItem(const StockTree& tree, const StockList& list, int node) {
     if (node == 0) {
         return {};
     }
@@ -13,4 +12,22 @@ TreeSelection SelectedItem(const StockTree& tree, const StockList& list) {
     }
     const qint16 stock = tree.NodeStockIndex(node);
     return {TreeSelection::Kind::Stock, list.StockTypeIndex[stock], stock};
+}
+
+TreeSelection SelectedItem(const StockTree& tree, const StockList& list) {
+    return NodeItem(tree, list, tree.selectedNode());
+}
+
+qint16 StockBelow(const TreeSelection& selection, const StockList& list, bool including) {
+    if (selection.isType()) {
+        return list.types[selection.type].Lowstock;
+    }
+    return selection.isStock() ? selection.stock + qint16(!including) : 0;
+}
+
+qint16 StockAbove(const TreeSelection& selection, const StockList& list) {
+    if (selection.isType()) {
+        return list.types[selection.type].Lowstock - 1;
+    }
+    return selection.isStock() ? selection.stock - 1 : -1;
 }

@@ -1,0 +1,80 @@
+#include "ui/window/EditMenu.h"
+
+#include "model/StockOrder.h"
+#include "ui/platform/Platform.h"
+#include "ui/window/CommandGuard.h"
+#include "ui/window/FindBar.h"
+#include "ui/window/ListCommands.h"
+#include "ui/window/ListHistory.h"
+#include "ui/window/ListSteps.h"
+#include "ui/window/StockTree.h"
+#include "ui/window/TreeSelection.h"
+
+#include <QAction>
+#include <QMenu>
+#include <algorithm>
+
+namespace {
+struct MenuItems {
+    QMenu& menu;
+    CommandGuard& guard;
+
+    QAction* action(const char* caption) { return new QAction(QString::fromUtf8(caption), &menu); }
+
+    template <typename Command>
+    void add(QAction* item, const char* name, const QList<QKeySequence>& keys, Command command) {
+        item->setObjectName(QLatin1String(name));
+        item->setShortcuts(keys);
+        menu.addAction(item);
+        guard.connectCommand(item, &QAction::triggered, command);
+    }
+};
+
+void sortSelectedType(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+                      SortKey key, const QString& text) {
+    const TreeSelection selected = SelectedItem(tree, model.list);
+    if (selected.kind == TreeSelection::Kind::None) {
+        platform.beep();
+        return;
+    }
+    const std::vector<qint16> order = SortedOrder(model.list, selected.type, key);
+    if (!std::is_sorted(order.begin(), order.end())) {
+        history.push(SortStep(model, tree, text, selected.type, order));
+    }
+    tree.WebTree_GiveFocus();
+}
+}  // namespace
+
+void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform,
+                  ListHistory& history, ListCommands& lists, CommandGuard& guard) {
+    MenuItems items{menu, guard};
+    QUndoStack& stack = history.stack();
+    QAction* undo = stack.createUndoAction(&menu, QStringLiteral("&Undo"));
+    QAction* redo = stack.createRedoAction(&menu, QStringLiteral("&Redo"));
+    // Both come connected to the history straight, past the guard.
+    QObject::disconnect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    QObject::disconnect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    items.add(undo, "Undo", {Qt::CTRL | Qt::Key_Z}, [&stack, &tree] {
+        stack.undo();
+        tree.WebTree_GiveFocus();
+    });
+    items.add(redo, "Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
+              [&stack, &tree] {
+                  stack.redo();
+                  tree.WebTree_GiveFocus();
+              });
+    items.add(items.action("&Paste stocks"), "PasteStocks", {Qt::CTRL | Qt::Key_V},
+              [&lists] { lists.PasteList(); });
+    items.add(items.action("&Sort type by symbol"), "SortBySymbol", {},
+              [&, sort = SortKey::Symbol] {
+                  sortSelectedType(model, tree, platform, history, sort,
+                                   QStringLiteral("Sort type by symbol"));
+              });
+    items.add(items.action("Sort type by &description"), "SortByDescription", {},
+              [&, sort = SortKey::Description] {
+                  sortSelectedType(model, tree, platform, history, sort,
+                                   QStringLiteral("Sort type by description"));
+              });
+    auto* bar = new FindBar(model, tree);
+    items.add(items.action("&Find…"), "Find", {Qt::CTRL | Qt::Key_F}, [bar] { bar->open(); });
+}
