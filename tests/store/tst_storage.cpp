@@ -28,7 +28,7 @@ Model filledModel(const QString& text) {
     g.TextColor = 0x123456;
     g.BackColor = 0;
     g.StartPage = QStringLiteral("own");
-    g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = true;
+    g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = g.OnePage = true;
     model.custom[0] = {1, text + u'0', QStringLiteral("https://a.example/?q=") + text};
     model.custom[1] = {2, text + u'1', text};
     model.bigCharts = {15, 8, 12, 3, 8, 6, 6, 10, {26, 25, 24}, text};
@@ -125,7 +125,7 @@ class StorageTest : public QObject {
     void init() { ++testNumber; }
 
     // Through the store, and through an exported and imported script; a return to the
-    // defaults removes the chart sites' sections and the Display keys from the store.
+    // defaults removes the chart sites' sections and the Display and OnePage keys from the store.
     void everyFieldComesBack_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << QStringLiteral("Tech");
@@ -156,6 +156,7 @@ class StorageTest : public QObject {
         QVERIFY(storage.save(other, StoredGeometry()).ok);
         QVERIFY(!readFile(storeFile()).contains("ChartSite"));
         QVERIFY(!readFile(storeFile()).contains("Display"));
+        QVERIFY(!readFile(storeFile()).contains("OnePage"));
         const StoreResult imported = storage.importScript(script());
         QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
         compareModels(loaded(), saved);
