@@ -53,10 +53,26 @@ def floor(program, pages):
     return time.perf_counter() - start
 
 
-def main():
+def arguments():
+    """PROGRAM, ROUNDS and TEMPLATE_SITES of the command line, or their defaults."""
     program = os.path.realpath(sys.argv[1] if len(sys.argv) > 1 else "build/src/app/tickvane")
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
     template_sites = int(sys.argv[3]) if len(sys.argv) > 3 else 20
+    return program, rounds, template_sites
+
+
+def alternating(rounds, runs):
+    """The times of each of `runs` (name: function), called in turn `rounds` times. Who goes
+    first changes every round, so neither always meets a cold or busy disk."""
+    times = {name: [] for name in runs}
+    for n in range(rounds):
+        for name in runs if n % 2 == 0 else reversed(list(runs)):
+            times[name].append(runs[name]())
+    return times
+
+
+def main():
+    program, rounds, template_sites = arguments()
     with tempfile.TemporaryDirectory() as work:
         store = f"{work}/Tickvane.ini"
         with open(store, "w") as file:
@@ -66,13 +82,8 @@ def main():
         for name in sorted(os.listdir(f"{work}/pages")):
             with open(f"{work}/pages/{name}", "rb") as file:
                 pages[f"{work}/pages/{name}"] = file.read()
-        times = {"generate": [], "floor": []}
-        for n in range(rounds):
-            # Who goes first changes every round, so neither always meets a cold or busy disk.
-            order = ("generate", "floor") if n % 2 == 0 else ("floor", "generate")
-            for what in order:
-                times[what].append(generate(program, store) if what == "generate"
-                                   else floor(program, pages))
+        times = alternating(rounds, {"generate": lambda: generate(program, store),
+                                     "floor": lambda: floor(program, pages)})
     size = sum(len(data) for data in pages.values())
     print(f"{len(pages)} files, {size} bytes; medians of {rounds} alternating rounds")
     for what, values in times.items():

@@ -19,6 +19,7 @@ struct GeneralSettings {
     bool ForceUpper = false;
     bool NoLineWraps = false;
     bool UseSavedGeometry = false;
+    bool OnePage = false;  // also write index.html, the one-page chart browser, and open it
 
     bool operator==(const GeneralSettings&) const = default;
 };

@@ -29,8 +29,12 @@ class ChartSite {
     // The chart address of this site's current settings in `model`.
     virtual ChartAddress chartAddress(const Model& model) const = 0;
 
+    // Whose symbols its links use: the alternate symbols of the built-in site of that SiteId,
+    // each falling back to the stock's own symbol where it is empty, or -1 for the stocks' own.
+    virtual qint16 symbolsFrom() const = 0;
+
     // The symbol a stock is linked with, and shown as the link's text.
-    virtual const QString& symbol(const StockRecord& stock) const = 0;
+    const QString& symbol(const StockRecord& stock) const;
 
     // Where its charts open: an index into DisplayTable().
     virtual qint16 display(const Model& model) const = 0;
@@ -65,9 +69,7 @@ class BuiltInSite : public ChartSite {
     QString name() const override { return Site(id()).name; }
     QString fileName() const override { return Site(id()).fileName; }
     QString frameTitle() const override { return fileName(); }
-    const QString& symbol(const StockRecord& stock) const override {
-        return SiteSymbol(stock, id());
-    }
+    qint16 symbolsFrom() const override { return static_cast<qint16>(id()); }
     qint16 display(const Model& model) const override {
         return model.siteDisplay[static_cast<size_t>(id())];
     }

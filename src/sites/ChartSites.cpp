@@ -13,3 +13,8 @@ const BuiltInSite& ChartSiteFor(SiteId id) {
                                                          &yahoo};
     return *sites[static_cast<size_t>(id)];
 }
+
+const QString& ChartSite::symbol(const StockRecord& stock) const {
+    const qint16 from = symbolsFrom();
+    return from < 0 ? stock.Stock : SiteSymbol(stock, SiteId(from));
+}

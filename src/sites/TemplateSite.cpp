@@ -11,12 +11,10 @@ ChartAddress TemplateSite::chartAddress(const Model&) const {
     return address_.address.value();
 }
 
-// An alternate symbol of a built-in site where the user links by those, falling back to the
-// stock's own symbol as the sites do.
-const QString& TemplateSite::symbol(const StockRecord& stock) const {
+// A choice that only a hand-edited store can hold links the stocks' own symbols.
+qint16 TemplateSite::symbolsFrom() const {
     const qint16 from = settings_.SymbolsFrom;
-    return from >= 0 && from < qint16(AllSites.size()) ? SiteSymbol(stock, SiteId(from))
-                                                       : stock.Stock;
+    return from >= 0 && from < qint16(AllSites.size()) ? from : qint16(-1);
 }
 
 QString ChartSiteSectionName(size_t index) {

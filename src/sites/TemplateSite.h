@@ -14,7 +14,7 @@ class TemplateSite : public ChartSite {
     QString fileName() const override { return settings_.FileName; }
     // Only for a site in use (enabled()): the template of any other may be refused.
     ChartAddress chartAddress(const Model& model) const override;
-    const QString& symbol(const StockRecord& stock) const override;
+    qint16 symbolsFrom() const override;
     qint16 display(const Model&) const override { return settings_.Display; }
     bool enabled(const Model&) const override { return inUse_; }
 

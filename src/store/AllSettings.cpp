@@ -44,8 +44,8 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     model.SettingsChanged = false;
     GeneralSettings& general = model.general;
     const QString startPage = general.StartPage;
-    // Unlike the other settings, these three are False when they are not stored.
-    general.ForceUpper = general.NoLineWraps = general.UseSavedGeometry = false;
+    // Unlike the other settings, these are False when they are not stored.
+    general.ForceUpper = general.NoLineWraps = general.UseSavedGeometry = general.OnePage = false;
     const bool keepStored = geometry && geometry->keepsStoredGeometry();
     TwipsGeometry stored = keepStored ? geometry->current() : TwipsGeometry{-1, -1, -1, -1};
     // Like the stock list, the template sites stored replace the model's; so the layout holds

@@ -26,6 +26,7 @@ SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
         {QStringLiteral("ForceUpper"), &g.ForceUpper},
         {QStringLiteral("NoLineWraps"), &g.NoLineWraps},
         {QStringLiteral("UseSavedGeometry"), &g.UseSavedGeometry},
+        {QStringLiteral("OnePage"), &g.OnePage, nullptr, 0, true},
         {QStringLiteral("Top"), &geometry.Top},
         {QStringLiteral("Left"), &geometry.Left},
         {QStringLiteral("Height"), &geometry.Height},

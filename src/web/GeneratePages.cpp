@@ -3,6 +3,7 @@
 #include "sites/ChartSiteList.h"
 #include "web/FramePages.h"
 #include "web/NavigationPage.h"
+#include "web/OnePage.h"
 #include "web/PageFiles.h"
 
 namespace {
@@ -17,6 +18,12 @@ bool WriteNavigationPages(const Model& model, const ChartSiteList& sites, PageFi
     }
     return true;
 }
+
+// index.html, for the users who asked for it.
+bool WriteOnePage(const Model& model, const ChartSiteList& sites, PageFiles& files) {
+    return !model.general.OnePage ||
+           files.write(QStringLiteral("index.html"), OnePage(model, sites));
+}
 }  // namespace
 
 bool GeneratePages(Model& model, GenerationReport& report) {
@@ -24,7 +31,7 @@ bool GeneratePages(Model& model, GenerationReport& report) {
     PageFiles files(model.general.HtmlDir, report);
     const ChartSiteList sites(model);
     const bool ok = files.prepare() && WriteFramePages(model, sites, files) &&
-                    WriteNavigationPages(model, sites, files);
+                    WriteNavigationPages(model, sites, files) && WriteOnePage(model, sites, files);
     report.finished(ok, ok ? QStringLiteral("Pages generated.") : files.error());
     return ok;
 }

@@ -15,7 +15,8 @@ class GenerationReport {
     virtual void finished(bool ok, const QString& message) = 0;
 };
 
-// Writes the frameset pages, blank.html and the navigation page of every enabled site (the
-// four built-in sites and the template sites) into model.general.HtmlDir. Returns false when a
+// Writes the frameset pages, blank.html, the navigation page of every enabled site (the four
+// built-in sites and the template sites) and, when OnePage is set, index.html into
+// model.general.HtmlDir. Returns false when a
 // file could not be written.
 bool GeneratePages(Model& model, GenerationReport& report);

@@ -1,13 +1,13 @@
 #include "web/NavigationPage.h"
 
 #include "model/LinkableAddress.h"
+#include "model/ListSpans.h"
+#include "web/ChartHref.h"
 #include "web/HtmlColor.h"
 #include "web/HtmlText.h"
 #include "web/PageEnds.h"
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace {
 // What a stock row and a page hold beyond the chart addresses, generously.
@@ -20,25 +20,18 @@ class NavigationPageWriter {
         : model_(model),
           sites_(sites),
           site_(site),
-          address_(site.chartAddress(model)),
+          chartHref_(site.chartAddress(model)),
           target_(DisplayTarget(site.display(model))),
-          noLineWraps_(model.general.NoLineWraps) {
-        // The address is the same for every row but for the symbol: escape it once.
-        for (const QString& piece : address_.pieces()) {
-            AppendHrefValue(chartPieces_.emplace_back(), piece);
-            addressLength_ += chartPieces_.back().size();
-        }
-    }
+          noLineWraps_(model.general.NoLineWraps) {}
 
     std::string page() {
         // Room for every row up front: growing a large page copies it again and again.
-        page_.reserve(static_cast<size_t>(model_.list.stockCount()) * (addressLength_ + RowRoom) +
+        page_.reserve(static_cast<size_t>(model_.list.stockCount()) *
+                          (chartHref_.fixedLength() + RowRoom) +
                       PageRoom);
         writeHead();
-        // A stored list is checked on loading; the bounds only keep a bad one inside the arrays.
-        const int lastType = std::min<int>(model_.list.Maxtypes, TypeCapacity - 1);
-        for (int t = 0; t <= lastType; ++t) {
-            writeType(model_.list.types[t]);
+        for (const TypeRecord& type : TypesInUse(model_.list)) {
+            writeType(type);
         }
         WriteOtherSitesAndClose(page_, model_, sites_, site_);
         return std::move(page_);
@@ -60,27 +53,11 @@ class NavigationPageWriter {
         AppendHtmlText(page_, type.Type, noLineWraps_);
         page_ += "</td></tr>";
         page_ += LineEnd;
-        const int last = std::min<int>(type.Histock, StockCapacity - 1);
-        for (int i = std::max<int>(type.Lowstock, 0); i <= last; ++i) {
-            writeStock(model_.list.stocks[i]);
+        for (const StockRecord& stock : StocksOf(model_.list, type)) {
+            writeStock(stock);
         }
         page_ += "</table><hr>";
         page_ += LineEnd;
-    }
-
-    // The chart address of `symbol`. Each gap's form of the symbol is made once for the gaps
-    // in a row that put it in the same way.
-    void writeChartAddress(const QString& symbol) {
-        page_ += chartPieces_.front();
-        for (size_t k = 1; k < chartPieces_.size(); ++k) {
-            const SymbolSlot& slot = address_.slot(qsizetype(k) - 1);
-            if (k == 1 || !(slot == address_.slot(qsizetype(k) - 2))) {
-                symbolHref_.clear();
-                AppendHrefValue(symbolHref_, slot.apply(symbol));
-            }
-            page_ += symbolHref_;
-            page_ += chartPieces_[k];
-        }
     }
 
     void writeStock(const StockRecord& stock) {
@@ -88,7 +65,7 @@ class NavigationPageWriter {
         page_ += "<tr><td><a target=\"";
         page_ += target_;
         page_ += "\" href=\"";
-        writeChartAddress(symbol);
+        chartHref_.append(page_, symbol);
         page_ += "\">";
         if (site_.symbolOnNewLine()) {
             page_ += LineEnd;
@@ -116,12 +93,9 @@ class NavigationPageWriter {
     const Model& model_;
     const ChartSiteList& sites_;
     const ChartSite& site_;
-    const ChartAddress address_;
+    ChartHref chartHref_;
     const char* const target_;
     const bool noLineWraps_;
-    std::vector<std::string> chartPieces_;  // never empty
-    size_t addressLength_ = 0;
-    std::string symbolHref_;
     std::string page_;
 };
 }  // namespace

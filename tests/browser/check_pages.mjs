@@ -20,9 +20,10 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
 import { checkFramesets } from "./framesets.mjs";
+import { checkOnePage } from "./onepage.mjs";
 import { startStubWeb } from "./stub_web.mjs";
 
-const suites = [checkFramesets];
+const suites = [checkFramesets, checkOnePage];
 
 // How each browser is started, pointed at the stand-in web on the given port.
 const engines = [

@@ -32,7 +32,7 @@ Model filledModel(const QString& text) {
     g.TextColor = 0x123456;
     g.BackColor = 0;
     g.StartPage = QStringLiteral("own");
-    g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = true;
+    g.ForceUpper = g.NoLineWraps = g.UseSavedGeometry = g.OnePage = true;
     model.custom[0] = {1, text + u'0', QStringLiteral("https://a.example/?q=") + text};
     model.custom[1] = {2, text + u'1', text};
     model.bigCharts = {15, 8, 12, 3, 8, 6, 6, 10, {26, 25, 24}, text};
@@ -181,7 +181,7 @@ class StorageTest : public QObject {
 
     // Random models come back whole from the store, and from an exported and imported script
     // when no text holds a line break, which a script cannot carry; a return to the defaults
-    // removes the chart sites' sections and the Display keys from the store.
+    // removes the chart sites' sections and the Display and OnePage keys from the store.
     void randomModelsComeBack() {
         QRandomGenerator random(TestSeed());
         for (int round = 0; round < 60; ++round) {
@@ -206,6 +206,7 @@ class StorageTest : public QObject {
             QVERIFY(storage.save(other, StoredGeometry()).ok);
             QVERIFY(!readFile(storeFile()).contains("ChartSite"));
             QVERIFY(!readFile(storeFile()).contains("Display"));
+            QVERIFY(!readFile(storeFile()).contains("OnePage"));
             const StoreResult imported = storage.importScript(script());
             QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
             compareModels(loaded(), saved);

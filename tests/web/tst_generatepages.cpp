@@ -60,22 +60,26 @@ class GeneratePagesTest : public QObject {
     // Every page written, compared whole with tests/data/pages/GOLDEN/; the folder is created.
     // With the extras, the template site "own" is enabled when lines do not wrap (its pages as
     // the own site of earlier versions wrote them), another one with filters when they wrap.
+    // The one-page chart browser, index.html, is written only when asked for.
     void pagesAreWrittenExactly_data() {
         QTest::addColumn<QString>("golden");
         QTest::addColumn<bool>("noLineWraps");
         QTest::addColumn<bool>("browserColors");
         QTest::addColumn<bool>("extras");  // custom links, hostile texts, StockMaster off
-        QTest::newRow("plain") << "plain" << false << true << false;
-        QTest::newRow("colours, custom links, template site")
-            << "colours" << false << false << true;
-        QTest::newRow("no wraps, own site") << "nowraps" << true << true << true;
+        QTest::addColumn<bool>("onePage");
+        QTest::newRow("plain") << "plain" << false << true << false << false;
+        QTest::newRow("colours, custom links, template site, one page")
+            << "colours" << false << false << true << true;
+        QTest::newRow("no wraps, own site") << "nowraps" << true << true << true << false;
     }
     void pagesAreWrittenExactly() {
         QFETCH(QString, golden);
         QFETCH(bool, noLineWraps);
         QFETCH(bool, browserColors);
         QFETCH(bool, extras);
+        QFETCH(bool, onePage);
         Model model = SmallList(file("new/pages"));
+        model.general.OnePage = onePage;
         model.general.NoLineWraps = noLineWraps;
         model.general.UseBrowserColors = browserColors;
         model.general.BackColor = 0x0CB00A;  // red first in the page, the high byte ignored
@@ -100,6 +104,9 @@ class GeneratePagesTest : public QObject {
             const QString templateSite = noLineWraps ? "own" : "cafe-co";
             expected.insert(4, templateSite + ".frame.html");
             expected << templateSite + ".html";
+        }
+        if (onePage) {
+            expected << "index.html";
         }
         RecordingReport report;
         QVERIFY(GeneratePages(model, report));

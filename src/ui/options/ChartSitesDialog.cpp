@@ -24,7 +24,7 @@
 
 namespace {
 // Layout in twips: the list with the buttons beside it, the selected site's choices below it,
-// and left of Cancel and Done room for one more check box.
+// and left of Cancel and Done the one-page switch.
 constexpr int Gap = 120;
 constexpr int ListWidth = 6480;
 constexpr int ListHeight = 3600;
@@ -34,6 +34,8 @@ constexpr int ChoicesTop = Gap + ListHeight + Gap;
 constexpr int ChoicesHeight = 732;
 constexpr QSize Client(ButtonsLeft + ButtonWidth + Gap,
                        ChoicesTop + ChoicesHeight + Gap + CornerButtons::Height + Gap);
+constexpr QRect OnePageBox(Gap, Client.height() - Gap - CornerButtons::Height,
+                           CornerButtons::Cancel(Client).left() - 2 * Gap, CornerButtons::Height);
 
 struct ButtonSpec {
     const char* name;
@@ -74,8 +76,12 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& plat
     connect(SiteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
     guard_.connectCommand(SiteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
     buildRowChoices();
+    OnePage_ =
+        AddButton<QCheckBox>(this, QStringLiteral("OnePage"),
+                             tr("Also write a one-&page chart browser (index.html)"), OnePageBox);
     std::vector<QWidget*> order{SiteList_, SiteDisplay_, SiteEnabled_};
     buildButtons(order);
+    order.push_back(OnePage_);
     chainTabOrder(order);
     // The Add command goes on into the editor, still holding the guard.
     connect(chooser_, &QDialog::accepted, this, &ChartSitesDialog::addChosen);
@@ -117,6 +123,7 @@ void ChartSitesDialog::buildRowChoices() {
 void ChartSitesDialog::ChartSites_Init() {
     sites_ = model_.chartSites;
     display_ = model_.siteDisplay;
+    OnePage_->setChecked(model_.general.OnePage);
     for (SiteId id : AllSites) {
         enabled_[static_cast<size_t>(id)] = model_.general.*Site(id).enable;
     }
@@ -317,6 +324,7 @@ bool ChartSitesDialog::applyChanges() {
     }
     model_.chartSites = sites_;
     model_.siteDisplay = display_;
+    model_.general.OnePage = OnePage_->isChecked();
     for (SiteId id : AllSites) {
         model_.general.*Site(id).enable = enabled_[static_cast<size_t>(id)];
     }

@@ -18,8 +18,9 @@ struct StockRecord;
 // "Chart sites": every chart site in the order of the pages, the four built-in ones first, then
 // the sites made from address templates. Where each one's charts open and whether it is
 // enabled are set below the list; template sites are added, edited, removed and reordered
-// with the buttons, and any site can be tried on a stock in the browser. Everything is a
-// working copy until Done applies it all at once.
+// with the buttons, and any site can be tried on a stock in the browser. A switch below adds
+// the one-page chart browser to the pages. Everything is a working copy until Done applies it
+// all at once.
 class ChartSitesDialog : public ModelDialog {
     Q_OBJECT
   public:
@@ -69,6 +70,7 @@ class ChartSitesDialog : public ModelDialog {
     QTreeWidget* SiteList_;
     QComboBox* SiteDisplay_ = nullptr;
     QCheckBox* SiteEnabled_ = nullptr;
+    QCheckBox* OnePage_ = nullptr;
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
     std::vector<ChartSiteSettings> sites_;

@@ -32,8 +32,11 @@ void PageCommands::GenerateWebPages() {
     tree_.WebTree_GiveFocus();
 }
 
+// The one-page chart browser stands in for the start page's frameset when it is written.
 QString PageCommands::startPageFile() const {
-    return model_.general.HtmlDir + model_.general.StartPage + QStringLiteral(".frame.html");
+    const GeneralSettings& general = model_.general;
+    return general.HtmlDir +
+           (general.OnePage ? QStringLiteral("index.html") : general.StartPage + ".frame.html");
 }
 
 void PageCommands::StartBrowser() {
