@@ -1,8 +1,9 @@
 #include "model/ChartSiteRules.h"
 #include "model/Model.h"
+#include "store/IniSettingsStore.h"
+#include "store/IniText.h"
 #include "store/Storage.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 // Any bytes may be found in the store file at start-up. Loading them over the defaults must
 // leave a stock list that the rest of the program can index safely, and template chart sites
 // that keep their rules: at most 20, file names that can be written, and only sound sites on.
+// What was read from them, written and read again, must come back the same.
 
 namespace {
 
@@ -22,26 +24,18 @@ namespace {
     std::abort();
 }
 
-// The store is read through QSettings, which only reads files; a folder in shared memory keeps
-// the file in RAM, where the system has one.
+// A folder in shared memory keeps the file in RAM, where the system has one.
 QString TemporaryParent() {
     const QString sharedMemory = QStringLiteral("/dev/shm");
     return QDir(sharedMemory).exists() ? sharedMemory : QDir::tempPath();
 }
 
-// One file for every input, so that Qt's cache of settings files does not grow (libFuzzer would
-// then look for leaks after every run). Each input gets a later modification time, so the cache
-// never serves the content of an earlier input.
 QString WriteStoreFile(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir directory(TemporaryParent() + QStringLiteral("/tickvane-fuzz-XXXXXX"));
-    static qint64 writes = 0;
     const QString storeFile = directory.filePath(QStringLiteral("Tickvane.ini"));
     QFile file(storeFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size) ||
-        !file.flush() ||
-        !file.setFileTime(QDateTime::fromSecsSinceEpoch(++writes),
-                          QFileDevice::FileModificationTime)) {
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size)) {
         Fail(storeFile + QStringLiteral(": cannot write the input"));
     }
     return storeFile;
@@ -55,13 +49,23 @@ Model& FreshModel() {
     return *model;
 }
 
+void CheckReadingWhatWasWritten(QByteArrayView bytes) {
+    const IniSettingsStore first(QString(), ReadIniText(bytes).sections);
+    IniContent again = ReadIniText(IniText(first.sections()));
+    if (again.malformedLines || !again.undecodedKeys.isEmpty()) {
+        Fail(QStringLiteral("the text written is not read whole"));
+    }
+    if (IniSettingsStore(QString(), std::move(again.sections)).sections() != first.sections()) {
+        Fail(QStringLiteral("the text written reads back otherwise"));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString storeFile = WriteStoreFile(data, size);
     Model& model = FreshModel();
     ApplyDefaults(model);
-    Storage(storeFile).load(model, nullptr);
+    Storage(WriteStoreFile(data, size)).load(model, nullptr);
     QString problem;
     if (!CheckInvariants(model.list, &problem)) {
         Fail(problem);
@@ -79,5 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail(problem);
         }
     }
+    CheckReadingWhatWasWritten(QByteArrayView(data, qsizetype(size)));
     return 0;
 }

@@ -1,76 +1,96 @@
 #include "store/IniSettingsStore.h"
 
 #include "model/WholeFile.h"
+#include "store/BoundedRead.h"
 #include "store/IniText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
-// QSettings keeps the INI section [General] for keys outside any group.
-const QString generalSection = QStringLiteral("General");
-
 QString failure(const QString& what, const QString& file, const QString& reason) {
     return QStringLiteral("Could not %1 the settings file \"%2\": %3.").arg(what, file, reason);
 }
 
-// The "section/key" of each line that is not valid UTF-8: QSettings reads such bytes as the
-// replacement character, or drops them at the end of a value.
-QStringList linesNotUtf8(const QString& file) {
-    QFile raw(file);
-    const QByteArray bytes = raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray();
-    QStringList keys;
-    if (QByteArrayView(bytes).isValidUtf8()) {
-        return keys;
-    }
-    QByteArray section = "General";
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
-            section = trimmed.sliced(1, trimmed.size() - 2);
-        } else if (!QByteArrayView(line).isValidUtf8()) {
-            keys << QString::fromLatin1(section + '/' + line.left(line.indexOf('=')).trimmed());
-        }
-    }
-    return keys;
-}
-
-// An unquoted comma in a hand-edited file makes QSettings split the value into a list.
-QString storedText(const QVariant& value) {
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
-                                                    : value.toString();
-}
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
-    // Opening a FIFO would wait for a writer; readStatus() tells why it is not read.
-    if (!ReplaceRefusal(file).isEmpty()) {
+    // Opening a FIFO would wait for a writer.
+    readError_ = ReplaceRefusal(file);
+    if (!readError_.isEmpty()) {
         return;
     }
-    // QSettings only reads here: it would write the file itself, in place of a FIFO and
-    // without the system's reason when it fails.
-    const QSettings settings(file, QSettings::IniFormat);
-    formatError_ = settings.status() == QSettings::FormatError;
-    for (const QString& path : settings.allKeys()) {
-        const qsizetype slash = path.indexOf(u'/');
-        const QString section = slash < 0 ? generalSection : path.first(slash);
-        SaveValue(section, path.sliced(slash + 1), storedText(settings.value(path)));
+    // Read afresh every time: a file rewritten within the same moment at the same size must
+    // not be taken for the one read before.
+    QFile stored(file);
+    if (!stored.open(QIODevice::ReadOnly)) {
+        readError_ = stored.exists() ? stored.errorString() : QString();
+        return;
     }
-    undecoded_ = linesNotUtf8(file);
+    QByteArray bytes;
+    tooLarge_ = !ReadBounded(stored, bytes);
+    if (stored.error() != QFileDevice::NoError) {
+        readError_ = stored.errorString();
+        return;
+    }
+    IniContent ini = ReadIniText(bytes);
+    formatError_ = ini.malformedLines;
+    undecoded_ = std::move(ini.undecodedKeys);
+    index(std::move(ini.sections));
+}
+
+IniSettingsStore::IniSettingsStore(const QString& file, StoreSections sections) : file_(file) {
+    index(std::move(sections));
+}
+
+void IniSettingsStore::index(StoreSections sections) {
+    for (StoreSection& section : sections) {
+        const qsizetype known = sectionIndex_.size();
+        qsizetype& at = sectionIndex_[section.name];
+        if (sectionIndex_.size() > known) {
+            at = qsizetype(sections_.size());
+            sections_.push_back(std::move(section));
+        } else {
+            auto& values = sections_[at].values;
+            values.insert(values.end(), std::make_move_iterator(section.values.begin()),
+                          std::make_move_iterator(section.values.end()));
+        }
+    }
+    keyIndex_.resize(sections_.size());
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        indexKeys(s);
+    }
+}
+
+// Each key table is made at its full size at once: growing it key by key hashes every key
+// again at each step, which cost a third of a load.
+void IniSettingsStore::indexKeys(size_t s) {
+    auto& values = sections_[s].values;
+    auto& keys = keyIndex_[s];
+    keys.reserve(qsizetype(values.size()));
+    size_t kept = 0;
+    for (size_t k = 0; k < values.size(); ++k) {
+        const qsizetype known = keys.size();
+        qsizetype& index = keys[values[k].first];
+        if (keys.size() == known) {
+            values[index].second = std::move(values[k].second);
+            continue;
+        }
+        index = qsizetype(kept);
+        if (kept != k) {
+            values[kept] = std::move(values[k]);
+        }
+        ++kept;
+    }
+    values.erase(values.begin() + qsizetype(kept), values.end());
 }
 
 StoreResult IniSettingsStore::readStatus() const {
     StoreResult result;
-    const QString refusal = ReplaceRefusal(file_);
-    const QFileInfo info(file_);
-    if (!refusal.isEmpty()) {
+    if (!readError_.isEmpty()) {
         result.ok = false;
-        result.error = failure(QStringLiteral("read"), file_, refusal);
-    } else if (info.exists() && !info.isReadable()) {
-        result.ok = false;
-        result.error = failure(QStringLiteral("read"), file_, QStringLiteral("permission denied"));
+        result.error = failure(QStringLiteral("read"), file_, readError_);
     } else if (formatError_) {
         result.warnings << QStringLiteral(
                                "Some lines of the settings file %1 could not be "
@@ -80,66 +100,69 @@ StoreResult IniSettingsStore::readStatus() const {
     return result;
 }
 
+qsizetype IniSettingsStore::sectionAt(const QString& section) const {
+    if (lastSection_ >= 0 && sections_[lastSection_].name == section) {
+        return lastSection_;
+    }
+    lastSection_ = sectionIndex_.value(section, -1);
+    return lastSection_;
+}
+
 std::optional<QString> IniSettingsStore::GetValue(const QString& section,
                                                   const QString& key) const {
-    const auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd()) {
+    const qsizetype found = sectionAt(section);
+    if (found < 0) {
         return std::nullopt;
     }
-    const auto& keys = keyIndex_[*found];
+    const auto& values = sections_[found].values;
+    if (nextKey_ < qsizetype(values.size()) && values[nextKey_].first == key) {
+        return values[nextKey_++].second;
+    }
+    const auto& keys = keyIndex_[found];
     const auto value = keys.constFind(key);
     if (value == keys.constEnd()) {
         return std::nullopt;
     }
-    return sections_[*found].values[*value].second;
+    nextKey_ = *value + 1;
+    return values[*value].second;
 }
 
 void IniSettingsStore::SaveValue(const QString& section, const QString& key, const QString& value) {
-    auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd()) {
-        found = sectionIndex_.insert(section, qsizetype(sections_.size()));
+    qsizetype found = sectionAt(section);
+    if (found < 0) {
+        found = lastSection_ = qsizetype(sections_.size());
+        sectionIndex_.insert(section, found);
         sections_.push_back({section, {}});
         keyIndex_.emplace_back();
     }
-    auto& values = sections_[*found].values;
-    auto& keys = keyIndex_[*found];
-    const auto existing = keys.constFind(key);
-    if (existing != keys.constEnd()) {
-        values[*existing].second = value;
+    auto& values = sections_[found].values;
+    auto& keys = keyIndex_[found];
+    // One look-up, which inserts the key when it is new to the section.
+    const qsizetype known = keys.size();
+    qsizetype& index = keys[key];
+    if (keys.size() == known) {
+        values[index].second = value;
         return;
     }
-    keys.insert(key, qsizetype(values.size()));
+    index = qsizetype(values.size());
     values.emplace_back(key, value);
 }
 
 bool IniSettingsStore::DeleteSection(const QString& section) {
-    const auto found = sectionIndex_.constFind(section);
-    if (found == sectionIndex_.constEnd() || sections_[*found].values.empty()) {
+    const qsizetype found = sectionAt(section);
+    if (found < 0 || sections_[found].values.empty()) {
         return false;
     }
-    sections_[*found].values.clear();
-    keyIndex_[*found].clear();
+    sections_[found].values.clear();
+    keyIndex_[found].clear();
     return true;
 }
 
 StoreSections IniSettingsStore::takeAll() {
+    lastSection_ = -1;
     sectionIndex_.clear();
     keyIndex_.clear();
     return std::exchange(sections_, {});
-}
-
-IniSettingsStore::IniSettingsStore(const QString& file, StoreSections sections)
-    : file_(file), sections_(std::move(sections)) {
-    // Indexed in place: copying the values would cost as much as the rest of an import.
-    keyIndex_.resize(sections_.size());
-    for (size_t s = 0; s < sections_.size(); ++s) {
-        sectionIndex_.insert(sections_[s].name, qsizetype(s));
-        const auto& values = sections_[s].values;
-        keyIndex_[s].reserve(qsizetype(values.size()));
-        for (size_t k = 0; k < values.size(); ++k) {
-            keyIndex_[s].insert(values[k].first, qsizetype(k));
-        }
-    }
 }
 
 StoreResult IniSettingsStore::commit() {

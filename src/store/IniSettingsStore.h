@@ -7,17 +7,20 @@
 #include <QHash>
 #include <QStringList>
 
-// The settings store as an INI file. The file is read once when the object is made; changes
+// The settings store as an INI file (IniText). The file is read when the object is made; changes
 // stay in memory until commit() writes the whole file once, atomically, sections and keys in
 // the order they were first given.
 class IniSettingsStore : public SettingsStore {
   public:
     explicit IniSettingsStore(const QString& file);
-    // A store that will replace `file` by `sections` (each name once), without reading it.
+    // A store that will replace `file` by `sections`, without reading it. A section or a key
+    // may come more than once: a key keeps the place of its first value and its last value.
     IniSettingsStore(const QString& file, StoreSections sections);
 
     // Whether the file could be read (a missing file is an empty store).
     StoreResult readStatus() const;
+    // Whether the file was left unread for being far larger than any store of this program.
+    bool tooLarge() const { return tooLarge_; }
     // Whether the file held anything at all, settings or not.
     bool readAnything() const { return !sections_.empty() || formatError_; }
     // The keys whose stored text was not valid UTF-8, as "section/key".
@@ -34,10 +37,22 @@ class IniSettingsStore : public SettingsStore {
     StoreResult commit();
 
   private:
+    void index(StoreSections sections);
+    void indexKeys(size_t section);
+    // The index of `section` in sections_, or -1. Loads and saves ask for one section many
+    // times in a row, so the last one found is tried first.
+    qsizetype sectionAt(const QString& section) const;
+
     QString file_;
+    QString readError_;  // the reason the file could not be read
+    bool tooLarge_ = false;
     bool formatError_ = false;
     QStringList undecoded_;
     StoreSections sections_;
     QHash<QString, qsizetype> sectionIndex_;
     std::vector<QHash<QString, qsizetype>> keyIndex_;
+    mutable qsizetype lastSection_ = -1;
+    // A load asks for keys in the order a save writes them, so the key after the last one
+    // found is compared first, before any hashing.
+    mutable qsizetype nextKey_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "store/ScriptDecoding.h"
 
+#include "store/ValidUtf16.h"
+
 #include <QStringDecoder>
 #include <array>
 
@@ -23,18 +25,6 @@ QString FromWindows1252(QByteArrayView bytes) {
             (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
     }
     return text;
-}
-
-// A UTF-16 file may hold unpaired surrogates, which no UTF-8 file could carry back.
-void ReplaceLoneSurrogates(QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            ++i;
-        } else if (c.isSurrogate()) {
-            text[i] = QChar::ReplacementCharacter;
-        }
-    }
 }
 
 }  // namespace

@@ -49,18 +49,32 @@ void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier, const 
     }
 }
 
+// Why nothing of the file read into `store` is used, or empty; "%1" stands for the file.
+QString whyUnusable(const IniSettingsStore& store) {
+    if (store.tooLarge()) {
+        return QStringLiteral(
+            "The settings file \"%1\" is larger than 64 MiB, so it is not one of Tickvane and "
+            "the defaults are used.");
+    }
+    if (store.readAnything() && !holdsProgramSettings(store)) {
+        return QStringLiteral(
+            "Nothing in the settings file \"%1\" could be read as settings of Tickvane, so the "
+            "defaults are used.");
+    }
+    return {};
+}
+
 // The state of the file `store` was read from; `result` says why it is not usable.
 StoreState ReadState(const IniSettingsStore& store, const QString& storeFile, StoreResult& result) {
     result = store.readStatus();
     if (!result.ok) {
         return StoreState::Unreadable;
     }
-    if (store.readAnything() && !holdsProgramSettings(store)) {
+    const QString what = whyUnusable(store);
+    if (!what.isEmpty()) {
         result.ok = false;
-        result.error = QStringLiteral(
-                           "Nothing in the settings file \"%1\" could be read as settings of "
-                           "Tickvane, so the defaults are used. The file will be moved to "
-                           "\"%2\" when the settings are saved.")
+        result.error = (what + QStringLiteral(" The file will be moved to \"%2\" when the "
+                                              "settings are saved."))
                            .arg(storeFile, backupFile(storeFile));
         return StoreState::Unusable;
     }

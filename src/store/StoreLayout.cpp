@@ -5,7 +5,10 @@
 #include "sites/TemplateSite.h"
 #include "store/StoredValue.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string>
+#include <string_view>
 
 namespace {
 SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
@@ -48,25 +51,36 @@ struct RecordKeys {
     static constexpr const char* typeNames[] = {"Type", "Lowstock", "Histock"};
     static constexpr const char* stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
                                                  "Alt_SM", "Alt_SP",      "Alt_YH"};
+    static constexpr size_t longestKey = 16;  // "Description1000" and room to spare
+    static constexpr size_t keyCount =
+        std::size(typeNames) * TypeCapacity + std::size(stockNames) * StockCapacity;
+
+    // The characters of every key, in one block that the keys refer to: thousands of keys are
+    // made at the first load, and an allocation for each cost as much as reading the store.
+    std::u16string text;
     std::array<std::array<QString, TypeCapacity>, std::size(typeNames)> type;
     std::array<std::array<QString, StockCapacity>, std::size(stockNames)> stock;
 
     RecordKeys() {
+        text.reserve(longestKey * keyCount);  // never grows, so the keys stay valid
         fill(type, typeNames);
         fill(stock, stockNames);
     }
 
     template <typename Table, size_t N>
-    static void fill(Table& table, const char* const (&names)[N]) {
-        // One allocation per key: thousands of them are made at the first save or load.
+    void fill(Table& table, const char* const (&names)[N]) {
         for (size_t n = 0; n < N; ++n) {
-            const QLatin1StringView name(names[n]);
             for (size_t i = 0; i < table[n].size(); ++i) {
                 char digits[8];
-                const char* end = std::to_chars(digits, std::end(digits), i).ptr;
-                QString& key = table[n][i];
-                key.reserve(name.size() + (end - digits));
-                key.append(name).append(QLatin1StringView(digits, end));
+                const std::string_view name(names[n]);
+                const std::string_view number(digits,
+                                              std::to_chars(digits, std::end(digits), i).ptr);
+                const size_t start = text.size();
+                text.resize(start + name.size() + number.size());
+                std::copy(number.begin(), number.end(),
+                          std::copy(name.begin(), name.end(), text.begin() + qsizetype(start)));
+                table[n][i] = QString::fromRawData(reinterpret_cast<const QChar*>(&text[start]),
+                                                   qsizetype(text.size() - start));
             }
         }
     }

@@ -10,6 +10,8 @@
 struct StoreSection {
     QString name;
     std::vector<std::pair<QString, QString>> values;
+
+    bool operator==(const StoreSection&) const = default;
 };
 
 using StoreSections = std::vector<StoreSection>;

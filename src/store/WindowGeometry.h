@@ -8,6 +8,8 @@ struct TwipsGeometry {
     qint32 Left = 0;
     qint32 Height = 0;
     qint32 Width = 0;
+
+    bool operator==(const TwipsGeometry&) const = default;
 };
 
 // Supplied by whoever shows the main window; the command line supplies a stored one.

@@ -1,8 +1,8 @@
 #include "store/RegistryScript.h"
+#include "support/RandomText.h"
 #include "support/TestSeed.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -16,15 +16,6 @@ QString Render(const StoreSections& sections) {
         for (const auto& [key, value] : section.values) {
             text += QStringLiteral("%1=%2\n").arg(key, value);
         }
-    }
-    return text;
-}
-
-// Characters, not UTF-16 units, so that no surrogate pair is split.
-QString RandomText(QRandomGenerator& random, const QStringList& pool, int maxLength) {
-    QString text;
-    for (int length = random.bounded(maxLength + 1); length > 0; --length) {
-        text += pool[random.bounded(pool.size())];
     }
     return text;
 }

@@ -1,10 +1,14 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/Model.h"
+#include "model/SiteTable.h"
 #include "store/Storage.h"
 #include "store/StoreIdentity.h"
+#include "store/StoreLayout.h"
 #include "store/StoredGeometry.h"
 #include "support/Files.h"
 #include "support/FixedGeometry.h"
+#include "support/RandomText.h"
+#include "support/TestSeed.h"
 
 #include <utime.h>
 #include <QFile>
@@ -67,6 +71,57 @@ Model fullModel() {
     return model;
 }
 
+// Every field drawn at random within what a load keeps: selections inside their tables, a full
+// path, a site's start page, two template sites that keep their rules, types that partition a
+// list of random length.
+Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBreaks) {
+    QStringList pool = QString::fromUtf8("aZ09 \t\"\\;,=#[]@%&\u00e9\u20ac\uFFFD\x01")
+                           .split(QString(), Qt::SkipEmptyParts);
+    pool << QString(QChar(0)) << QStringLiteral("\U0001F4C8");
+    if (lineBreaks) {
+        pool << QStringLiteral("\n") << QStringLiteral("\r");
+    }
+    const auto text = [&] { return RandomText(random, pool, 12); };
+    Model model = defaults();
+    for (const SectionLayout& section : SettingsLayout(model, geometry)) {
+        for (const SettingField& field : section.fields) {
+            std::visit(
+                [&](auto* value) {
+                    using Field = std::remove_pointer_t<decltype(value)>;
+                    if constexpr (std::is_same_v<Field, QString>) {
+                        *value = text();
+                    } else {
+                        *value = Field(std::is_same_v<Field, bool> ? random.bounded(2)
+                                                                   : random.generate());
+                    }
+                },
+                field.target);
+            if (field.table) {
+                *std::get<qint16*>(field.target) =
+                    qint16(field.first + random.bounded(field.table->MaxIndex() + 1));
+            }
+        }
+    }
+    model.general.HtmlDir = u'/' + text() + u'/';
+    model.general.StartPage = Site(SiteId(random.bounded(4))).fileName;
+    model.chartSites = {{u'N' + text(), "https://o.test/?s={symbol}&q=1", 3, 1, true, "own"},
+                        {u'M' + text(), "https://t.test/{symbol|dash}", -1, 2, false, "t-2"}};
+    StockList& list = model.list;
+    list.Maxtypes = qint16(random.bounded(-1, 5));
+    list.Maxstocks = list.Maxtypes < 0 ? -1 : qint16(random.bounded(-1, 20));
+    for (qint16 t = 0, next = 0; t <= list.Maxtypes; next = list.types[t++].Histock + 1) {
+        const int last = t == list.Maxtypes ? list.Maxstocks
+                                            : next - 1 + random.bounded(list.Maxstocks - next + 2);
+        list.types[t] = {{}, next, qint16(last)};
+    }
+    ForEachStockRecordField(list, [&](const SettingField& field) {
+        if (QString* const* target = std::get_if<QString*>(&field.target)) {
+            **target = text();
+        }
+    });
+    return model;
+}
+
 void compareModels(const Model& actual, const Model& expected) {
     QCOMPARE(actual.general, expected.general);
     QCOMPARE(actual.custom, expected.custom);
@@ -124,42 +179,83 @@ class StorageTest : public QObject {
   private Q_SLOTS:
     void init() { ++testNumber; }
 
-    // Through the store, and through an exported and imported script; a return to the
-    // defaults removes the chart sites' sections and the Display and OnePage keys from the store.
-    void everyFieldComesBack_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("plain") << QStringLiteral("Tech");
-        QTest::newRow("blanks around") << QStringLiteral("  two  blanks  ");
-        QTest::newRow("quotes and backslashes") << QStringLiteral("S&P \"500\" C:\\Web\\ \\\\s\\");
-        QTest::newRow("ini syntax") << QStringLiteral("a=b; c, d # e [f]");
-        QTest::newRow("at sign first") << QStringLiteral("@Variant(abc)");
-        QTest::newRow("non-ASCII") << QStringLiteral("Börse Zürich € 株式 \U0001F4C8");
-        QTest::newRow("controls before hex digits") << QStringLiteral("one\ntwo\r\n3\tF\u0001a");
-    }
-    void everyFieldComesBack() {
-        QFETCH(QString, text);
-        Model saved = filledModel(text);
-        saved.SettingsChanged = true;
-        const Storage storage(storeFile());
-        const StoreResult result = storage.save(saved, StoredGeometry());
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QVERIFY(!saved.SettingsChanged);
-        StoreResult loadResult;
-        Model back = loaded(&loadResult);
-        QVERIFY(loadResult.ok && loadResult.warnings.isEmpty() && !back.SettingsChanged);
-        compareModels(back, saved);
-        if (text.contains(u'\n')) {
-            return;  // a script cannot carry line breaks
+    // Random models come back whole from the store, and from an exported and imported script
+    // when no text holds a line break, which a script cannot carry; a return to the defaults
+    // removes the chart sites' sections and the Display and OnePage keys from the store.
+    void randomModelsComeBack() {
+        QRandomGenerator random(TestSeed());
+        for (int round = 0; round < 60; ++round) {
+            const bool lineBreaks = round % 2 == 0;
+            StoredGeometry geometry, loadedGeometry;
+            TwipsGeometry twips;
+            Model saved = randomModel(random, twips, lineBreaks);
+            geometry.place(twips);
+            saved.SettingsChanged = true;
+            const Storage storage(storeFile());
+            QVERIFY(storage.save(saved, geometry).ok && !saved.SettingsChanged);
+            StoreResult result;
+            const Model back = loaded(&result, &loadedGeometry);
+            compareModels(back, saved);
+            QVERIFY(result.ok && result.warnings.isEmpty() && !back.SettingsChanged);
+            QCOMPARE(loadedGeometry.current(), twips);
+            if (lineBreaks) {
+                continue;
+            }
+            QVERIFY(storage.exportScript(saved, geometry, script()).ok);
+            Model other = defaults();
+            QVERIFY(storage.save(other, StoredGeometry()).ok);
+            QVERIFY(!readFile(storeFile()).contains("ChartSite"));
+            QVERIFY(!readFile(storeFile()).contains("Display"));
+            QVERIFY(!readFile(storeFile()).contains("OnePage"));
+            const StoreResult imported = storage.importScript(script());
+            QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
+            compareModels(loaded(), saved);
         }
-        QVERIFY(storage.exportScript(saved, StoredGeometry(), script()).ok);
-        Model other = defaults();
-        QVERIFY(storage.save(other, StoredGeometry()).ok);
-        QVERIFY(!readFile(storeFile()).contains("ChartSite"));
-        QVERIFY(!readFile(storeFile()).contains("Display"));
-        QVERIFY(!readFile(storeFile()).contains("OnePage"));
-        const StoreResult imported = storage.importScript(script());
-        QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
-        compareModels(loaded(), saved);
+    }
+
+    // Store texts as earlier versions and QSettings wrote them, and the text they give.
+    void storeTextsAreRead_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        const auto row = [](const char* name, const QByteArray& text, const char* key,
+                            const QString& value) {
+            QTest::newRow(name) << text << QString::fromLatin1(key) << value;
+        };
+        const char* desc = "CustomDesc0";
+        const QChar nul(0);
+        row("byte-order mark, CR LF", "\xEF\xBB\xBF[Custom]\r\nCustomDesc0=News\r\n", desc, "News");
+        row("comments and blanks", "; by hand\n\n[Custom]\n ;x=y\n CustomDesc0 \t= a  b \t;c\n",
+            desc, "a  b");
+        row("quoted INI syntax", "[Custom]\nCustomDesc0=\" a;b,c=d#[e] \"  \n", desc,
+            " a;b,c=d#[e] ");
+        row("named escapes", R"([Custom]
+CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
+            desc, "\"q\" \\ \t\n\r\a\b\f\v?'.");
+        row("hex and octal escapes",
+            "[Custom]\nCustomDesc0=caf\\xe9 \\x3b1 \\1018\\0\\x1\\x62 \\x20\n", desc,
+            QString::fromUtf8("caf\u00e9 \u03b1 A8") + nul + QStringLiteral("\u0001b  "));
+        row("continued line", "[Custom]\nCustomDesc0=one\\\r\n two\n", desc, "one two");
+        row("typed values stay text", "[Custom]\nCustomDesc0=@Variant(\\0\\x7f)\n", desc,
+            QStringLiteral("@Variant(") + nul + QStringLiteral("\u007f)"));
+        row("at sign doubled", "[Custom]\nCustomDesc0=\"@@a, b\"\n", desc, "@a, b");
+        row("unquoted comma", "[Custom]\nCustomDesc0=Company, Inc.\n", desc, "Company, Inc.");
+        row("escaped names", "[%43ustom]\nCustom%44esc%U0030=x\n", desc, "x");
+        row("key before any section", "HtmlDir=/a/\n[Custom]\n", "HtmlDir", "/a/");
+        row("[general] in lower case", "[general]\nHtmlDir=/b/\n", "HtmlDir", "/b/");
+        row("[%General]", "[%General]\nHtmlDir=/c/\n", "HtmlDir", "/c/");
+        row("key given twice", "[Custom]\nCustomDesc0=1\n[General]\n[Custom]\nCustomDesc0=2\n",
+            desc, "2");
+    }
+    void storeTextsAreRead() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        writeFile(storeFile(), text);
+        StoreResult result;
+        Model model = loaded(&result);
+        QVERIFY2(result.ok && result.warnings.isEmpty(), qPrintable(result.error));
+        QCOMPARE(key == "HtmlDir" ? model.general.HtmlDir : model.custom[0].CustomDesc, value);
     }
 
     // The store's and the export's names, order and forms, pinned once for a model with every
@@ -425,25 +521,43 @@ class StorageTest : public QObject {
         }
     }
 
-    // A file of which nothing could be read as settings is named, and moved aside rather than
-    // overwritten by the next save; broken lines in a store of ours are no reason to.
+    // A file of which nothing could be read as settings, or too large to be a store, is named,
+    // and moved aside rather than overwritten by the next save; broken lines in a store of ours
+    // are no reason to.
     void unusableStoreIsMovedAsideOnSaving_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff=\x01", 13);
-        QTest::newRow("registry script") << QByteArray(
-            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\VB and VBA Program "
-            "Settings\\Tickvane\\General]\r\n\"HtmlDir\"=\"/srv/\"\r\n");
-        QTest::newRow("ours, with broken lines")
-            << QByteArray("[General]\nPanelPercent=33\njunk line\n[Broken\nB=2\n");
+        QTest::addColumn<qint64>("size");    // when not 0, a comment pads the bytes to this size
+        QTest::addColumn<QString>("error");  // empty: a store of ours
+        const QByteArray ours("[General]\nPanelPercent=33\n");
+        const QString notSettings = QStringLiteral("could be read as settings");
+        QTest::newRow("random bytes")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff=\x01", 13) << qint64(0) << notSettings;
+        QTest::newRow("registry script")
+            << QByteArray(
+                   "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\VB and VBA Program "
+                   "Settings\\Tickvane\\General]\r\n\"HtmlDir\"=\"/srv/\"\r\n")
+            << qint64(0) << notSettings;
+        QTest::newRow("ours, with broken lines") << ours + "junk line\n[Broken\nB=2\n"
+                                                 << qint64(0) << QString();
+        QTest::newRow("ours, exactly 64 MiB") << ours << (qint64(64) << 20) << QString();
+        QTest::newRow("ours, one past 64 MiB")
+            << ours << (qint64(64) << 20) + 1 << QStringLiteral("larger than 64 MiB");
     }
     void unusableStoreIsMovedAsideOnSaving() {
         QFETCH(QByteArray, bytes);
-        const bool ours = bytes.startsWith("[General]");
+        QFETCH(qint64, size);
+        QFETCH(QString, error);
+        if (size > 0) {
+            bytes += ';' + QByteArray(size - bytes.size() - 1, 'x');
+        }
+        const bool ours = error.isEmpty();
         writeFile(storeFile(), bytes);
         Model model;
         const StoreResult result = LoadAtStartup(model, Storage(storeFile()), nullptr);
         QCOMPARE(result.ok, ours);
-        QVERIFY2(ours || result.error.contains(storeFile() + ".bak"), qPrintable(result.error));
+        QVERIFY2(
+            ours || (result.error.contains(error) && result.error.contains(storeFile() + ".bak")),
+            qPrintable(result.error));
         QCOMPARE(model.general.PanelPercent, qint16(ours ? 33 : defaults().general.PanelPercent));
         model.general.PanelPercent += 1;
         const StoreResult saved = Storage(storeFile()).save(model, StoredGeometry());

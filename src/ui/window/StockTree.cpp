@@ -35,7 +35,7 @@ StockTree::StockTree(Model& model, QWidget* parent)
 
 QTreeWidgetItem* StockTree::addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,
                                     qint16 stock) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
     item->setText(0, text);
     item->setData(0, NodeNumberRole, ++nodeCount_);
     nodeTypes_[nodeCount_] = type;
@@ -48,9 +48,12 @@ void StockTree::Fill_tree(qint16 seltype, qint16 selstock) {
     removeAllNodes();
     StockList& list = model_.list;
     QTreeWidgetItem* selected = nullptr;
+    // The nodes are made apart from the tree and given to it at once: the tree's model hears
+    // of one insertion rather than of each node and each of its texts.
+    QList<QTreeWidgetItem*> typeNodes;
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         const TypeRecord& type = list.types[t];
-        QTreeWidgetItem* typeNode = addNode(nullptr, type.Type, t, -1);
+        QTreeWidgetItem* typeNode = typeNodes.emplace_back(addNode(nullptr, type.Type, t, -1));
         if (t == seltype) {
             selected = typeNode;
         }
@@ -62,6 +65,7 @@ void StockTree::Fill_tree(qint16 seltype, qint16 selstock) {
             }
         }
     }
+    addTopLevelItems(typeNodes);
     expandAll();
     if (selected) {
         setCurrentItem(selected);

@@ -1,25 +1,21 @@
 #include "store/IniText.h"
 
+#include "store/IniSyntax.h"
+
 #include <algorithm>
 #include <string>
 
 namespace {
 constexpr char hexDigits[] = "0123456789ABCDEF";
 
-bool isHexDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// Keys and section names: letters, digits, "_", "-" and "." as they are, "/" as "\", other
-// characters as %XX or %UXXXX.
+// Keys and section names: letters, digits, "_", "-" and "." as they are, other characters as
+// %XX or %UXXXX. "/" too: the "\" that QSettings wrote for it would escape a following "=".
 void appendKey(std::string& out, QStringView key) {
     for (const QChar ch : key) {
         const char16_t c = ch.unicode();
         if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
             c == u'_' || c == u'-' || c == u'.') {
             out += char(c);
-        } else if (c == u'/') {
-            out += '\\';
         } else {
             out += c <= 0xFF ? "%" : "%U";
             for (int shift = c <= 0xFF ? 4 : 12; shift >= 0; shift -= 4) {
@@ -64,7 +60,7 @@ void appendValue(std::string& out, QStringView value) {
     };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t c = value[i].unicode();
-        const bool escapeHex = c < 0x20 || (afterHexEscape && isHexDigit(c));
+        const bool escapeHex = c < 0x20 || (afterHexEscape && IniSyntax::HexDigitValue(c) >= 0);
         afterHexEscape = false;
         if (!escapeHex && c != u'\\' && c != u'"') {
             continue;
