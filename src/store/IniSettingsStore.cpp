@@ -19,6 +19,7 @@ IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
     // Opening a FIFO would wait for a writer.
     readError_ = ReplaceRefusal(file);
     if (!readError_.isEmpty()) {
+        identity_ = IdentityOf(file);
         return;
     }
     // Read afresh every time: a file rewritten within the same moment at the same size must
@@ -26,10 +27,12 @@ IniSettingsStore::IniSettingsStore(const QString& file) : file_(file) {
     QFile stored(file);
     if (!stored.open(QIODevice::ReadOnly)) {
         readError_ = stored.exists() ? stored.errorString() : QString();
+        identity_ = IdentityOf(file);
         return;
     }
     QByteArray bytes;
     tooLarge_ = !ReadBounded(stored, bytes);
+    identity_ = IdentityOfRead(stored.handle(), bytes);
     if (stored.error() != QFileDevice::NoError) {
         readError_ = stored.errorString();
         return;
@@ -88,6 +91,7 @@ void IniSettingsStore::indexKeys(size_t s) {
 
 StoreResult IniSettingsStore::readStatus() const {
     StoreResult result;
+    result.storeIdentity = identity_;
     if (!readError_.isEmpty()) {
         result.ok = false;
         result.error = failure(QStringLiteral("read"), file_, readError_);
@@ -174,10 +178,14 @@ StoreResult IniSettingsStore::commit() {
                                QStringLiteral("the folder %1 could not be created").arg(folder));
         return result;
     }
-    const QString reason = WriteWholeFile(file_, IniText(sections_), SpecialFiles::Refuse);
+    const QByteArray text = IniText(sections_);
+    const QString reason = WriteWholeFile(file_, text, SpecialFiles::Refuse);
     if (!reason.isEmpty()) {
         result.ok = false;
         result.error = failure(QStringLiteral("write"), file_, reason);
+        return result;
     }
+    identity_ = IdentityOfWritten(file_, text);
+    result.storeIdentity = identity_;
     return result;
 }

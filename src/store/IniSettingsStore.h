@@ -17,7 +17,7 @@ class IniSettingsStore : public SettingsStore {
     // may come more than once: a key keeps the place of its first value and its last value.
     IniSettingsStore(const QString& file, StoreSections sections);
 
-    // Whether the file could be read (a missing file is an empty store).
+    // Whether the file could be read (a missing file is an empty store), and what was read.
     StoreResult readStatus() const;
     // Whether the file was left unread for being far larger than any store of this program.
     bool tooLarge() const { return tooLarge_; }
@@ -33,7 +33,7 @@ class IniSettingsStore : public SettingsStore {
     StoreSections takeAll();
     const StoreSections& sections() const { return sections_; }
 
-    // Writes the file; the error names the file and the reason.
+    // Writes the file; the error names the file and the reason, success what was written.
     StoreResult commit();
 
   private:
@@ -45,6 +45,7 @@ class IniSettingsStore : public SettingsStore {
 
     QString file_;
     QString readError_;  // the reason the file could not be read
+    StoreIdentity identity_;
     bool tooLarge_ = false;
     bool formatError_ = false;
     QStringList undecoded_;

@@ -14,7 +14,7 @@
 
 namespace {
 StoreResult failed(const QString& error) {
-    return StoreResult{false, error, {}};
+    return StoreResult{false, error, {}, {}};
 }
 
 bool sameFile(const QString& a, const QString& b) {
@@ -52,7 +52,7 @@ StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
     if (!reason.isEmpty()) {
         return failed(QStringLiteral("Could not write \"%1\": %2.").arg(scriptFile, reason));
     }
-    return StoreResult{true, {}, script.warnings};
+    return StoreResult{true, {}, script.warnings, {}};
 }
 
 StoreResult Storage::importScript(const QString& scriptFile) const {

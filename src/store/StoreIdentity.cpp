@@ -1,22 +1,37 @@
 #include "store/StoreIdentity.h"
 
+#include "store/BoundedRead.h"
+
 #include <sys/stat.h>
-#include <QCryptographicHash>
 #include <QFile>
 
+namespace {
+StoreIdentity identityOf(const struct stat& info, const QByteArray& content) {
+    return {info.st_size, qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec, content};
+}
+}  // namespace
+
 StoreIdentity IdentityOf(const QString& storeFile) {
-    StoreIdentity identity;
     struct stat info {};
     if (::stat(QFile::encodeName(storeFile).constData(), &info) != 0) {
-        return identity;
+        return {};
     }
-    identity.size = info.st_size;
-    identity.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     // Only a regular file is read: opening a FIFO would wait for a writer.
     QFile file(storeFile);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly) && hash.addData(&file)) {
-        identity.hash = hash.result();
+    QByteArray content;
+    if (S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly)) {
+        ReadBounded(file, content);
     }
-    return identity;
+    return identityOf(info, content);
+}
+
+StoreIdentity IdentityOfRead(int descriptor, const QByteArray& content) {
+    struct stat info {};
+    return ::fstat(descriptor, &info) == 0 ? identityOf(info, content) : StoreIdentity{};
+}
+
+StoreIdentity IdentityOfWritten(const QString& storeFile, const QByteArray& content) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(storeFile).constData(), &info) == 0 ? identityOf(info, content)
+                                                                        : StoreIdentity{};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreIdentity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,4 +11,6 @@ struct StoreResult {
     bool ok = true;
     QString error;
     QStringList warnings;
+    // The settings file as a load read it or a save wrote it.
+    StoreIdentity storeIdentity;
 };

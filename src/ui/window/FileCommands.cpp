@@ -16,15 +16,17 @@ FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platf
       platform_(platform),
       tree_(tree),
       geometry_(geometry),
-      history_(history),
-      known_(IdentityOf(storage.storeFile())) {}
+      history_(history) {}
+
+void FileCommands::LoadSettings() {
+    const StoreResult loaded = LoadAtStartup(model_, storage_, &geometry_);
+    known_ = loaded.storeIdentity;
+    ReportStoreResult(platform_, loaded);
+    history_.markSaved();
+}
 
 QString FileCommands::proposedScriptFile() const {
     return model_.general.HtmlDir + QStringLiteral("tickvane.reg");
-}
-
-void FileCommands::rememberStoreFile() {
-    known_ = IdentityOf(storage_.storeFile());
 }
 
 bool FileCommands::mayReplaceStoreFile() {
@@ -47,7 +49,7 @@ bool FileCommands::SaveSettings() {
     const StoreResult result = storage_.save(model_, geometry_);
     ReportStoreResult(platform_, result);
     if (result.ok) {
-        rememberStoreFile();
+        known_ = result.storeIdentity;
         history_.forget();
         history_.markSaved();
     }
@@ -97,7 +99,6 @@ void FileCommands::ImportSettings() {
         tree_.WebTree_GiveFocus();
         return;
     }
-    rememberStoreFile();
     takeImported();
     tree_.WebTree_GiveFocus();
 }
@@ -106,7 +107,9 @@ void FileCommands::takeImported() {
     auto imported = std::make_unique<Model>();
     ApplyDefaults(*imported);
     // The import has told what loading repairs; only a failure is new.
-    if (const StoreResult loaded = storage_.load(*imported, &geometry_); !loaded.ok) {
+    const StoreResult loaded = storage_.load(*imported, &geometry_);
+    known_ = loaded.storeIdentity;
+    if (!loaded.ok) {
         ReportStoreResult(platform_, loaded);
     }
     // The settings are taken as they are; the list comes in as a step that can be undone.

@@ -12,14 +12,15 @@ class StockTree;
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
 // leaves the model as it was. A save asks before it replaces a settings file that another
-// program changed since the commands were made (the window makes them before it loads the
-// file) or since they last saved or imported it. The list an import brings in is a step of
-// `history`; saving and clearing drop the steps so far.
+// program changed since these commands last loaded, saved or imported it. The list an import brings
+// in is a step of `history`; saving and clearing drop the steps so far.
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
                  WindowGeometry& geometry, ListHistory& history);
 
+    // The stored settings over the defaults, as the window starts.
+    void LoadSettings();
     // Returns whether the settings were written.
     bool SaveSettings();
     void ClearSettings();
@@ -31,7 +32,6 @@ class FileCommands {
 
   private:
     QString proposedScriptFile() const;
-    void rememberStoreFile();
     bool mayReplaceStoreFile();
     void takeImported();
 

@@ -8,7 +8,6 @@
 #include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/StoreMessages.h"
 #include "ui/window/TreeDrop.h"
 
 #include <QCloseEvent>
@@ -175,8 +174,7 @@ void MainWindow::setTwoLineCaptions() {
 
 void MainWindow::startUp() {
     setTwoLineCaptions();
-    ReportStoreResult(platform_, LoadAtStartup(model_, storage_, this));
-    history_.markSaved();
+    fileCommands_->LoadSettings();
     tree_->Fill_tree(0, -1);
 }
 
