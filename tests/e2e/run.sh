@@ -76,8 +76,12 @@ await() {
   done
   [ -n "$id" ] || fail "no window \"$1\" appeared"
   sleep 0.3
-  xdotool windowfocus --sync "$id"
+  focus "$id"
   echo "$id"
+}
+# Gives window $1 the keyboard (at most 10 s).
+focus() {
+  timeout 10 xdotool windowfocus --sync "$1" || fail "window $1 did not take the keyboard"
 }
 # Waits until window $1 has gone (at most 15 s).
 gone() {
@@ -99,12 +103,17 @@ start() {
   app=$!
   main="$(await Tickvane)"
 }
+# Waits up to $2 seconds for process $1 to end and sets status to its exit status; $3 says
+# what it was doing.
+ended() {
+  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && fail "$3: the program was still running after $2 s"
+  status=0
+  wait "$1" || status=$?
+}
 # Waits up to $1 seconds for the program to end and checks it ended with status 0.
 finish() {
-  for _ in $(seq $(($1 * 10))); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app" 2>/dev/null && fail "$2: the program was still running after $1 s"
-  local status=0
-  wait "$app" || status=$?
+  ended "$app" "$1" "$2"
   app=""
   [ "$status" -eq 0 ] || fail "$2: exit status $status ($(tr '\n' ' ' <"$work/out.log"))"
 }
@@ -140,12 +149,11 @@ QT_QPA_PLATFORM=xcb "$program" --settings "$settings" >"$work/again.log" 2>&1 &
 other=$!
 await Tickvane "$main" >/dev/null
 keys Return
-status=0
-wait "$other" || status=$?
+ended "$other" 15 "a start on the file of a window that does not answer"
 other=""
 kill -CONT "$app"
 [ "$status" -eq 1 ] || fail "a start on the file of a window that does not answer: exit status $status"
-xdotool windowfocus --sync "$main"
+focus "$main"
 # The first type, Market Indices, dragged from the list's first row to the empty space below
 # the list goes last.
 xdotool mousemove --window "$main" 100 66 mousedown 1
@@ -164,7 +172,7 @@ text "E2E Growth"
 keys alt+d
 gone "$w" 'New or updated type'
 # A stock below it.
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+s
 w="$(await 'New or updated stock')"
 text "E2EQ"
@@ -174,7 +182,7 @@ keys alt+d
 gone "$w" 'New or updated stock'
 # Edit and Change type in one burst on the new stock: one command at a time, so only the
 # editor opens; its Done leaves the list as it was.
-xdotool windowfocus --sync "$main"
+focus "$main"
 xdotool key --delay 5 alt+e alt+t
 w="$(await 'New or updated stock')"
 sleep 0.5
@@ -188,7 +196,7 @@ gone "$w" 'New or updated stock'
     for n in $(seq 50); do printf 'NASDAQ:%s%02d,' "${sector:0:2}" "$n"; done
     echo
   done; } >"$work/watchlist.txt"
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+f
 sleep 0.4
 keys a
@@ -199,7 +207,7 @@ w="$(await 'Add stocks from a list')"
 keys Return
 gone "$w" 'Add stocks from a list'
 # Yahoo: the time period one step down the list.
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+o
 sleep 0.4
 keys y
@@ -207,7 +215,7 @@ w="$(await 'Yahoo Options')"
 keys alt+t Down alt+d
 gone "$w" 'Yahoo Options'
 # General options: the pages go to the temporary folder, without line wraps.
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+o
 sleep 0.4
 keys g
@@ -220,7 +228,7 @@ gone "$w" 'General options'
 # renamed, moved up and tried in the "browser"; the first one removed after the question.
 printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/browsed" >"$work/browser"
 chmod +x "$work/browser"
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+o
 sleep 0.4
 keys s
@@ -234,20 +242,20 @@ for n in $(seq 20); do
   w="$(await 'Chart site' "$sites")"
   keys Return
   gone "$w" 'Chart site'
-  xdotool windowfocus --sync "$sites"
+  focus "$sites"
 done
 keys alt+a
 w="$(await Tickvane "$main")"
 keys Return
 gone "$w" Tickvane
-xdotool windowfocus --sync "$sites"
+focus "$sites"
 keys alt+s End alt+e
 w="$(await 'Chart site' "$sites")"
 keys alt+n ctrl+a
 text "E2E Renamed"
 keys Return
 gone "$w" 'Chart site'
-xdotool windowfocus --sync "$sites"
+focus "$sites"
 keys alt+u alt+t
 for _ in $(seq 50); do [ -s "$work/browsed" ] && break; sleep 0.1; done
 grep -q '^https://www.tradingview.com/chart/?symbol=' "$work/browsed" 2>/dev/null \
@@ -256,16 +264,16 @@ keys alt+s Home Down Down Down Down alt+r
 w="$(await Tickvane "$main")"
 keys alt+y
 gone "$w" Tickvane
-xdotool windowfocus --sync "$sites"
+focus "$sites"
 keys alt+d
 gone "$sites" 'Chart sites'
 # Generate, confirm the message, exit and save.
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+g
 w="$(await Tickvane "$main")"
 keys Return
 gone "$w" Tickvane || true
-xdotool windowfocus --sync "$main"
+focus "$main"
 keys alt+f
 sleep 0.4
 keys x
