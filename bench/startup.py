@@ -7,7 +7,7 @@ Starts each program in turn on its own virtual display (Xvfb) and measures the t
 starting the process to the X server mapping its top-level window. The rounds alternate, so
 both programs see the same machine load; the medians and their ratio are printed.
 
-Usage: bench/startup.py [BUILD_DIR] [ROUNDS]   (default build, 10)
+Usage: bench/startup.py [BUILD_DIR] [ROUNDS] [TEMPLATE_SITES]   (default build, 10, 0)
 Needs Xvfb, xev and stdbuf (Debian packages xvfb, x11-utils, coreutils). DISPLAY_NUMBER picks the display.
 """
 import os
@@ -65,6 +65,7 @@ def time_to_window(command, maps, timeout=20.0):
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    template_sites = int(sys.argv[3]) if len(sys.argv) > 3 else 0
     display = ":" + os.environ.get("DISPLAY_NUMBER", "15")
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -81,7 +82,7 @@ def main():
             os.environ["XDG_RUNTIME_DIR"] = work
             store = f"{work}/Tickvane.ini"
             with open(store, "w") as file:
-                file.write(store_text(f"{work}/pages", 0))
+                file.write(store_text(f"{work}/pages", template_sites))
             programs = {
                 "minimal": [f"{build}/bench/minimal_window"],
                 "text": [f"{build}/bench/minimal_window", "text"],
