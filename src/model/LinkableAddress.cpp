@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 namespace {
 bool IsAsciiLetter(QChar c) {
@@ -17,29 +18,35 @@ bool DroppedByBrowsers(QChar c) {
     return c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool IsLinkableScheme(const QString& scheme) {
-    static constexpr const char* linkable[] = {"http", "https", "ftp", "mailto", "file"};
-    return std::any_of(std::begin(linkable), std::end(linkable), [&](const char* allowed) {
-        return scheme.compare(QLatin1StringView(allowed), Qt::CaseInsensitive) == 0;
-    });
+// `scheme` in lower case.
+bool IsLinkableScheme(std::string_view scheme) {
+    static constexpr std::string_view linkable[] = {"http", "https", "ftp", "mailto", "file"};
+    return std::find(std::begin(linkable), std::end(linkable), scheme) != std::end(linkable);
 }
 }  // namespace
 
+// The pages ask this of every stock on every site's page, so the scheme is gathered without
+// allocating.
 bool IsLinkableAddress(QStringView address) {
     const auto start =
         std::find_if(address.begin(), address.end(), [](QChar c) { return c > u' '; });
-    QString scheme;
+    char scheme[8] = {};  // room for every linkable scheme; a longer one is counted, not kept
+    size_t length = 0;
     for (auto it = start; it != address.end(); ++it) {
         if (*it == u':') {
-            return scheme.isEmpty() || IsLinkableScheme(scheme);
+            return length == 0 || (length <= sizeof scheme && IsLinkableScheme({scheme, length}));
         }
         if (DroppedByBrowsers(*it)) {
             continue;
         }
-        if (scheme.isEmpty() ? !IsAsciiLetter(*it) : !ContinuesScheme(*it)) {
+        if (length == 0 ? !IsAsciiLetter(*it) : !ContinuesScheme(*it)) {
             return true;  // no scheme: a relative address
         }
-        scheme += *it;
+        if (length < sizeof scheme) {
+            // Letters to lower case; digits, "+", "-" and "." already have this bit.
+            scheme[length] = char(it->toLatin1() | 0x20);
+        }
+        ++length;
     }
     return true;
 }
