@@ -50,6 +50,10 @@ const std::string_view OnePageScript = R"js("use strict";
       // The group is named by the type's name alone, without the fold mark before it.
       const heading = group.appendChild(document.createElement("div"));
       heading.className = "type";
+      // A heading folds its type from the keyboard too: a tab stop, read out as a button.
+      heading.tabIndex = 0;
+      heading.setAttribute("role", "button");
+      heading.setAttribute("aria-expanded", "true");
       const label = heading.appendChild(document.createElement("span"));
       label.id = "t" + t;
       label.textContent = name;
@@ -135,6 +139,12 @@ const std::string_view OnePageScript = R"js("use strict";
     else window.open(url, "_blank", "noopener");
   }
 
+  function fold(heading) {
+    const folded = heading.parentElement.classList.toggle("folded");
+    heading.setAttribute("aria-expanded", String(!folded));
+    keepHighlight();
+  }
+
   function filtered() {
     applyFilter();
     remember("filter", filter.value);
@@ -152,6 +162,8 @@ const std::string_view OnePageScript = R"js("use strict";
       move(event.key === "ArrowDown" ? 1 : -1);
     } else if (inList && event.key === "Enter" && (highlighted || rows.some(shown))) {
       open(highlighted || rows.find(shown));
+    } else if ((event.key === "Enter" || event.key === " ") && event.target.matches(".type")) {
+      fold(event.target);
     } else {
       return;
     }
@@ -168,8 +180,7 @@ const std::string_view OnePageScript = R"js("use strict";
     if (option) {
       open(rows[Number(option.id.slice(1))]);
     } else if (heading) {
-      heading.parentElement.classList.toggle("folded");
-      keepHighlight();
+      fold(heading);
     }
   });
   byId("custom").addEventListener("click", (event) => {

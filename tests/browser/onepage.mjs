@@ -145,6 +145,19 @@ async function checkFilter(page, check) {
   check(await page.evaluate(() => document.activeElement.id) === "filter", "one page: / goes to the filter");
 }
 
+// A type folds and unfolds from the keyboard, and its heading says which.
+async function checkFolding(page, check) {
+  const expanded = () => page.$eval(".type", (heading) => heading.getAttribute("aria-expanded"));
+  await page.focus(".type");
+  await page.keyboard.press("Enter");
+  const rows = await shownRows(page);
+  check(rows.length === 6 - types[0][1].length && await expanded() === "false",
+    `one page: Enter on a type's heading folds it, leaving ${rows}`);
+  await page.keyboard.press(" ");
+  check((await shownRows(page)).length === 6 && await expanded() === "true",
+    "one page: Space on a folded type's heading unfolds it");
+}
+
 // For each site: the address the page opens for a stock is the one its navigation page links,
 // opened where the site's Display says.
 async function checkOpening(page, pages, check, requests) {
@@ -279,6 +292,7 @@ export async function checkOnePage(browser, suite) {
     await openFresh(page, pages);
     await checkStructure(page, check);
     await checkFilter(page, check);
+    await checkFolding(page, check);
     await checkOpening(page, pages, check, requests);
     await checkSchemes(page, pages, check);
     await checkScriptsOff(page, pages, check, startLinks);
