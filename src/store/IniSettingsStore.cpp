@@ -66,21 +66,19 @@ void IniSettingsStore::index(StoreSections sections) {
     }
 }
 
-// Each key table is made at its full size at once: growing it key by key hashes every key
-// again at each step, which cost a third of a load.
+// Each key table is made at its full size at once: growing it key by key would place every
+// key again at each step.
 void IniSettingsStore::indexKeys(size_t s) {
     auto& values = sections_[s].values;
-    auto& keys = keyIndex_[s];
-    keys.reserve(qsizetype(values.size()));
+    KeyIndex& keys = keyIndex_[s];
+    keys.reserve(values.size());
     size_t kept = 0;
     for (size_t k = 0; k < values.size(); ++k) {
-        const qsizetype known = keys.size();
-        qsizetype& index = keys[values[k].first];
-        if (keys.size() == known) {
-            values[index].second = std::move(values[k].second);
+        const qsizetype earlier = keys.insert(values, values[k].first, qsizetype(kept));
+        if (earlier >= 0) {
+            values[size_t(earlier)].second = std::move(values[k].second);
             continue;
         }
-        index = qsizetype(kept);
         if (kept != k) {
             values[kept] = std::move(values[k]);
         }
@@ -122,13 +120,12 @@ std::optional<QString> IniSettingsStore::GetValue(const QString& section,
     if (nextKey_ < qsizetype(values.size()) && values[nextKey_].first == key) {
         return values[nextKey_++].second;
     }
-    const auto& keys = keyIndex_[found];
-    const auto value = keys.constFind(key);
-    if (value == keys.constEnd()) {
+    const qsizetype at = keyIndex_[found].find(values, key);
+    if (at < 0) {
         return std::nullopt;
     }
-    nextKey_ = *value + 1;
-    return values[*value].second;
+    nextKey_ = at + 1;
+    return values[size_t(at)].second;
 }
 
 void IniSettingsStore::SaveValue(const QString& section, const QString& key, const QString& value) {
@@ -140,15 +137,12 @@ void IniSettingsStore::SaveValue(const QString& section, const QString& key, con
         keyIndex_.emplace_back();
     }
     auto& values = sections_[found].values;
-    auto& keys = keyIndex_[found];
-    // One look-up, which inserts the key when it is new to the section.
-    const qsizetype known = keys.size();
-    qsizetype& index = keys[key];
-    if (keys.size() == known) {
-        values[index].second = value;
+    // One look-up, which indexes the key when it is new to the section.
+    const qsizetype earlier = keyIndex_[found].insert(values, key, qsizetype(values.size()));
+    if (earlier >= 0) {
+        values[size_t(earlier)].second = value;
         return;
     }
-    index = qsizetype(values.size());
     values.emplace_back(key, value);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/KeyIndex.h"
 #include "store/SettingsStore.h"
 #include "store/StoreResult.h"
 #include "store/StoreSections.h"
@@ -51,7 +52,7 @@ class IniSettingsStore : public SettingsStore {
     QStringList undecoded_;
     StoreSections sections_;
     QHash<QString, qsizetype> sectionIndex_;
-    std::vector<QHash<QString, qsizetype>> keyIndex_;
+    std::vector<KeyIndex> keyIndex_;
     mutable qsizetype lastSection_ = -1;
     // A load asks for keys in the order a save writes them, so the key after the last one
     // found is compared first, before any hashing.

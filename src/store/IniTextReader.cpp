@@ -1,5 +1,6 @@
 #include "store/IniSyntax.h"
 #include "store/IniText.h"
+#include "store/StoreLayout.h"
 #include "store/ValidUtf16.h"
 
 #include <algorithm>
@@ -194,9 +195,21 @@ qsizetype appendEscaped(QByteArrayView raw, qsizetype i, QString& text) {
     return i;
 }
 
+// A value without quotes or escapes: its bytes between the blanks around it.
+QString plainValue(QByteArrayView raw) {
+    raw = raw.sliced(skipBlanks(raw, 0));
+    while (!raw.isEmpty() && isBlank(raw.back())) {
+        raw.chop(1);
+    }
+    return fromUtf8(raw.startsWith("@@") ? raw.sliced(1) : raw);
+}
+
 // A value: blanks around it dropped unless quoted, quotes removed, escapes undone, and "@@"
 // at its start read as "@".
 QString unescapedValue(QByteArrayView raw) {
+    if (!raw.contains('\\') && !raw.contains('"')) {
+        return plainValue(raw);  // nearly every value: one pass over its bytes
+    }
     QString text;
     bool quoted = false;
     bool inQuotes = false;
@@ -226,7 +239,10 @@ QString unescapedValue(QByteArrayView raw) {
     if (escaped) {
         ReplaceLoneSurrogates(text);
     }
-    return text.startsWith(u"@@") ? text.sliced(1) : text;
+    if (text.startsWith(u"@@")) {
+        text.remove(0, 1);
+    }
+    return text;
 }
 }  // namespace
 
@@ -252,7 +268,8 @@ IniContent ReadIniText(QByteArrayView bytes) {
         while (!rawKey.isEmpty() && isBlank(rawKey.back())) {
             rawKey.chop(1);
         }
-        QString key = unescapedName(rawKey);
+        const QString* recordKey = RecordKeyNamed(rawKey);
+        QString key = recordKey ? *recordKey : unescapedName(rawKey);
         if (!utf8 && !line.text.isValidUtf8()) {
             content.undecodedKeys << section + u'/' + key;
         }

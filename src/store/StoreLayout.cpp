@@ -48,9 +48,9 @@ SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
 // The keys of the type and stock records, made once: making them afresh for every save and
 // export would cost more than writing the file.
 struct RecordKeys {
-    static constexpr const char* typeNames[] = {"Type", "Lowstock", "Histock"};
-    static constexpr const char* stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
-                                                 "Alt_SM", "Alt_SP",      "Alt_YH"};
+    static constexpr std::string_view typeNames[] = {"Type", "Lowstock", "Histock"};
+    static constexpr std::string_view stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
+                                                      "Alt_SM", "Alt_SP",      "Alt_YH"};
     static constexpr size_t longestKey = 16;  // "Description1000" and room to spare
     static constexpr size_t keyCount =
         std::size(typeNames) * TypeCapacity + std::size(stockNames) * StockCapacity;
@@ -68,11 +68,11 @@ struct RecordKeys {
     }
 
     template <typename Table, size_t N>
-    void fill(Table& table, const char* const (&names)[N]) {
+    void fill(Table& table, const std::string_view (&names)[N]) {
         for (size_t n = 0; n < N; ++n) {
             for (size_t i = 0; i < table[n].size(); ++i) {
                 char digits[8];
-                const std::string_view name(names[n]);
+                const std::string_view name = names[n];
                 const std::string_view number(digits,
                                               std::to_chars(digits, std::end(digits), i).ptr);
                 const size_t start = text.size();
@@ -143,6 +143,36 @@ void ForEachStockRecordField(StockList& list,
             visit({keys.stock[n][i], texts[n]});
         }
     }
+}
+
+// Reading the store meets thousands of record keys; each shares the table's text instead of
+// allocating its own copy.
+const QString* RecordKeyNamed(QByteArrayView text) {
+    qsizetype start = text.size();
+    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') {
+        --start;
+    }
+    const qsizetype digits = text.size() - start;
+    if (digits == 0 || digits > 4 || (digits > 1 && text[start] == '0')) {
+        return nullptr;
+    }
+    size_t number = 0;
+    for (const char digit : text.sliced(start)) {
+        number = number * 10 + size_t(digit - '0');
+    }
+    const std::string_view name(text.data(), size_t(start));
+    const RecordKeys& keys = recordKeys();
+    const auto type =
+        std::find(std::begin(RecordKeys::typeNames), std::end(RecordKeys::typeNames), name);
+    if (type != std::end(RecordKeys::typeNames) && number < TypeCapacity) {
+        return &keys.type[size_t(type - std::begin(RecordKeys::typeNames))][number];
+    }
+    const auto stock =
+        std::find(std::begin(RecordKeys::stockNames), std::end(RecordKeys::stockNames), name);
+    if (stock != std::end(RecordKeys::stockNames) && number < StockCapacity) {
+        return &keys.stock[size_t(stock - std::begin(RecordKeys::stockNames))][number];
+    }
+    return nullptr;
 }
 
 const QString& TypeNameKey(qint16 t) {

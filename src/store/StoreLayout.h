@@ -5,6 +5,7 @@
 #include "store/StoreSections.h"
 #include "store/WindowGeometry.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <functional>
 
@@ -45,6 +46,8 @@ void ForEachStockRecordField(StockList& list,
 // The key of type `t`'s name and of stock `i`'s symbol, which every stored record has.
 const QString& TypeNameKey(qint16 t);
 const QString& StockSymbolKey(qint16 i);
+// The record key spelled by `text` ("Stock12"), shared by every reader of the store, or null.
+const QString* RecordKeyNamed(QByteArrayView text);
 // The keys of the addresses the pages link to: stock `i`'s home page, custom link `n`'s.
 const QString& StockUrlKey(qint16 i);
 QString CustomUrlKey(size_t n);
