@@ -26,6 +26,9 @@ StockTree::StockTree(Model& model, QWidget* parent)
     setColumnCount(1);
     setItemsExpandable(false);  // types cannot be collapsed, so they show no expand marker
     setRootIsDecorated(false);
+    // Every row is one line of text in the same font: the tree then lays out a full list
+    // without measuring each row.
+    setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::InternalMove);
     connect(this, &QTreeWidget::itemCollapsed, this,
