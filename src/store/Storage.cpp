@@ -20,6 +20,11 @@ enum class StoreState {
 };
 
 bool holdsProgramSettings(const IniSettingsStore& store) {
+    // A store this program wrote holds its list's first type: the files it did not write are
+    // the rare ones worth every name of the program.
+    if (store.GetValue(StockListSectionName, TypeNameKey(0))) {
+        return true;
+    }
     const ProgramKeys& names = ProgramKeys::instance();
     return std::any_of(store.sections().begin(), store.sections().end(), [&](const auto& section) {
         const auto* program = names.section(section.name);
