@@ -16,16 +16,19 @@ constexpr size_t PageRoom = 4096;
 
 class NavigationPageWriter {
   public:
-    NavigationPageWriter(const Model& model, const ChartSiteList& sites, const ChartSite& site)
-        : model_(model),
+    NavigationPageWriter(std::string& page, const Model& model, const ChartSiteList& sites,
+                         const ChartSite& site)
+        : page_(page),
+          model_(model),
           sites_(sites),
           site_(site),
           chartHref_(site.chartAddress(model)),
           target_(DisplayTarget(site.display(model))),
           noLineWraps_(model.general.NoLineWraps) {}
 
-    std::string page() {
+    void write() {
         // Room for every row up front: growing a large page copies it again and again.
+        page_.clear();
         page_.reserve(static_cast<size_t>(model_.list.stockCount()) *
                           (chartHref_.fixedLength() + RowRoom) +
                       PageRoom);
@@ -34,7 +37,6 @@ class NavigationPageWriter {
             writeType(type);
         }
         WriteOtherSitesAndClose(page_, model_, sites_, site_);
-        return std::move(page_);
     }
 
   private:
@@ -90,16 +92,17 @@ class NavigationPageWriter {
         page_ += LineEnd;
     }
 
+    std::string& page_;
     const Model& model_;
     const ChartSiteList& sites_;
     const ChartSite& site_;
     ChartHref chartHref_;
     const char* const target_;
     const bool noLineWraps_;
-    std::string page_;
 };
 }  // namespace
 
-std::string NavigationPage(const Model& model, const ChartSiteList& sites, const ChartSite& site) {
-    return NavigationPageWriter(model, sites, site).page();
+void MakeNavigationPage(std::string& page, const Model& model, const ChartSiteList& sites,
+                        const ChartSite& site) {
+    NavigationPageWriter(page, model, sites, site).write();
 }

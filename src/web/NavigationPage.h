@@ -5,8 +5,9 @@
 
 #include <string>
 
-// The navigation page of `site`: every type as a heading and every stock as a link to the
-// site's chart of it, then the custom links and the links to the other enabled sites of
+// Makes `page` the navigation page of `site`: every type as a heading and every stock as a link to
+// the site's chart of it, then the custom links and the links to the other enabled sites of
 // `sites`. The same for every site; a site supplies only its name, its chart address, its
 // symbols, where its charts open and where the symbol goes.
-std::string NavigationPage(const Model& model, const ChartSiteList& sites, const ChartSite& site);
+void MakeNavigationPage(std::string& page, const Model& model, const ChartSiteList& sites,
+                        const ChartSite& site);
