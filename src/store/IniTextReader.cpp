@@ -1,6 +1,6 @@
 #include "store/IniSyntax.h"
 #include "store/IniText.h"
-#include "store/StoreLayout.h"
+#include "store/RecordKeys.h"
 #include "store/ValidUtf16.h"
 
 #include <algorithm>
@@ -45,11 +45,14 @@ QString fromUtf8(QByteArrayView bytes) {
     return QString::fromUtf8(bytes);
 }
 
-// The bytes that split lines, keys and values.
+// The bytes that split lines, keys and values, and those that are not ASCII.
 constexpr auto isSyntax = [] {
     std::array<bool, 256> table{};
     for (const char c : std::string_view("\"=\\;\r\n")) {
         table[static_cast<unsigned char>(c)] = true;
+    }
+    for (size_t c = 0x80; c < table.size(); ++c) {
+        table[c] = true;
     }
     return table;
 }();
@@ -57,6 +60,8 @@ constexpr auto isSyntax = [] {
 struct Line {
     QByteArrayView text;
     qsizetype equals = -1;  // the first "=" outside quotes
+    bool plain = true;      // no quote and no backslash: its text stands as it is
+    bool ascii = true;
 };
 
 // Where the next line that is neither blank nor a comment starts.
@@ -80,7 +85,7 @@ qsizetype afterBlankLinesAndComments(QByteArrayView data, qsizetype start) {
 bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
     const qsizetype start = afterBlankLinesAndComments(data, pos);
     bool inQuotes = false;
-    line.equals = -1;
+    line = Line{};
     qsizetype i = start;
     for (; i < data.size(); ++i) {
         // Nearly every byte is plain text: they are passed over first, by a table.
@@ -90,6 +95,8 @@ bool nextLine(QByteArrayView data, qsizetype& pos, Line& line) {
             break;
         }
         const char c = data[i];
+        line.ascii &= c >= 0;
+        line.plain &= c != '"' && c != '\\';
         if (c == '"') {
             inQuotes = !inQuotes;
         } else if (c == '=' && !inQuotes && line.equals < 0) {
@@ -195,21 +202,22 @@ qsizetype appendEscaped(QByteArrayView raw, qsizetype i, QString& text) {
     return i;
 }
 
-// A value without quotes or escapes: its bytes between the blanks around it.
-QString plainValue(QByteArrayView raw) {
+// The value of a line without quotes or escapes (nearly every line): its bytes between the
+// blanks around it.
+QString plainValue(QByteArrayView raw, bool ascii) {
     raw = raw.sliced(skipBlanks(raw, 0));
     while (!raw.isEmpty() && isBlank(raw.back())) {
         raw.chop(1);
     }
-    return fromUtf8(raw.startsWith("@@") ? raw.sliced(1) : raw);
+    if (raw.size() > 1 && raw[0] == '@' && raw[1] == '@') {
+        raw = raw.sliced(1);
+    }
+    return ascii ? QString::fromLatin1(raw) : fromUtf8(raw);
 }
 
 // A value: blanks around it dropped unless quoted, quotes removed, escapes undone, and "@@"
 // at its start read as "@".
 QString unescapedValue(QByteArrayView raw) {
-    if (!raw.contains('\\') && !raw.contains('"')) {
-        return plainValue(raw);  // nearly every value: one pass over its bytes
-    }
     QString text;
     bool quoted = false;
     bool inQuotes = false;
@@ -268,16 +276,17 @@ IniContent ReadIniText(QByteArrayView bytes) {
         while (!rawKey.isEmpty() && isBlank(rawKey.back())) {
             rawKey.chop(1);
         }
-        const QString* recordKey = RecordKeyNamed(rawKey);
-        QString key = recordKey ? *recordKey : unescapedName(rawKey);
+        std::optional<QString> recordKey = RecordKeyNamed(rawKey);
+        QString key = recordKey ? std::move(*recordKey) : unescapedName(rawKey);
         if (!utf8 && !line.text.isValidUtf8()) {
             content.undecodedKeys << section + u'/' + key;
         }
         if (content.sections.empty() || content.sections.back().name != section) {
             content.sections.push_back({section, {}});
         }
+        const QByteArrayView value = line.text.sliced(line.equals + 1);
         content.sections.back().values.emplace_back(
-            std::move(key), unescapedValue(line.text.sliced(line.equals + 1)));
+            std::move(key), line.plain ? plainValue(value, line.ascii) : unescapedValue(value));
     }
     return content;
 }

@@ -6,9 +6,6 @@
 #include "store/StoredValue.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string>
-#include <string_view>
 
 namespace {
 SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
@@ -45,55 +42,9 @@ SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
     return fields;
 }
 
-// The keys of the type and stock records, made once: making them afresh for every save and
-// export would cost more than writing the file.
-struct RecordKeys {
-    static constexpr std::string_view typeNames[] = {"Type", "Lowstock", "Histock"};
-    static constexpr std::string_view stockNames[] = {"Stock",  "Description", "URL",   "Alt_BC",
-                                                      "Alt_SM", "Alt_SP",      "Alt_YH"};
-    static constexpr size_t longestKey = 16;  // "Description1000" and room to spare
-    static constexpr size_t keyCount =
-        std::size(typeNames) * TypeCapacity + std::size(stockNames) * StockCapacity;
-
-    // The characters of every key, in one block that the keys refer to: thousands of keys are
-    // made at the first load, and an allocation for each cost as much as reading the store.
-    std::u16string text;
-    std::array<std::array<QString, TypeCapacity>, std::size(typeNames)> type;
-    std::array<std::array<QString, StockCapacity>, std::size(stockNames)> stock;
-
-    RecordKeys() {
-        text.reserve(longestKey * keyCount);  // never grows, so the keys stay valid
-        fill(type, typeNames);
-        fill(stock, stockNames);
-    }
-
-    template <typename Table, size_t N>
-    void fill(Table& table, const std::string_view (&names)[N]) {
-        for (size_t n = 0; n < N; ++n) {
-            for (size_t i = 0; i < table[n].size(); ++i) {
-                char digits[8];
-                const std::string_view name = names[n];
-                const std::string_view number(digits,
-                                              std::to_chars(digits, std::end(digits), i).ptr);
-                const size_t start = text.size();
-                text.resize(start + name.size() + number.size());
-                std::copy(number.begin(), number.end(),
-                          std::copy(name.begin(), name.end(), text.begin() + qsizetype(start)));
-                table[n][i] = QString::fromRawData(reinterpret_cast<const QChar*>(&text[start]),
-                                                   qsizetype(text.size() - start));
-            }
-        }
-    }
-};
-
-const RecordKeys& recordKeys() {
-    static const RecordKeys keys;
-    return keys;
-}
-
 size_t RecordFieldCount(const StockList& list) {
-    return std::size(RecordKeys::typeNames) * static_cast<size_t>(list.typeCount()) +
-           std::size(RecordKeys::stockNames) * static_cast<size_t>(list.stockCount());
+    return std::size(TypeFieldNames) * static_cast<size_t>(list.typeCount()) +
+           std::size(StockFieldNames) * static_cast<size_t>(list.stockCount());
 }
 
 void appendValue(StoreSection& section, const SettingField& field) {
@@ -128,63 +79,32 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
 
 void ForEachStockRecordField(StockList& list,
                              const std::function<void(const SettingField&)>& visit) {
-    const RecordKeys& keys = recordKeys();
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         TypeRecord& type = list.types[t];
-        visit({keys.type[0][t], &type.Type});
-        visit({keys.type[1][t], &type.Lowstock});
-        visit({keys.type[2][t], &type.Histock});
+        visit({TypeRecordKey(0, t), &type.Type});
+        visit({TypeRecordKey(1, t), &type.Lowstock});
+        visit({TypeRecordKey(2, t), &type.Histock});
     }
     for (qint16 i = 0; i <= list.Maxstocks; ++i) {
         StockRecord& stock = list.stocks[i];
         QString* const texts[] = {&stock.Stock,  &stock.Description, &stock.URL,   &stock.Alt_BC,
                                   &stock.Alt_SM, &stock.Alt_SP,      &stock.Alt_YH};
         for (size_t n = 0; n < std::size(texts); ++n) {
-            visit({keys.stock[n][i], texts[n]});
+            visit({StockRecordKey(n, i), texts[n]});
         }
     }
 }
 
-// Reading the store meets thousands of record keys; each shares the table's text instead of
-// allocating its own copy.
-const QString* RecordKeyNamed(QByteArrayView text) {
-    qsizetype start = text.size();
-    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') {
-        --start;
-    }
-    const qsizetype digits = text.size() - start;
-    if (digits == 0 || digits > 4 || (digits > 1 && text[start] == '0')) {
-        return nullptr;
-    }
-    size_t number = 0;
-    for (const char digit : text.sliced(start)) {
-        number = number * 10 + size_t(digit - '0');
-    }
-    const std::string_view name(text.data(), size_t(start));
-    const RecordKeys& keys = recordKeys();
-    const auto type =
-        std::find(std::begin(RecordKeys::typeNames), std::end(RecordKeys::typeNames), name);
-    if (type != std::end(RecordKeys::typeNames) && number < TypeCapacity) {
-        return &keys.type[size_t(type - std::begin(RecordKeys::typeNames))][number];
-    }
-    const auto stock =
-        std::find(std::begin(RecordKeys::stockNames), std::end(RecordKeys::stockNames), name);
-    if (stock != std::end(RecordKeys::stockNames) && number < StockCapacity) {
-        return &keys.stock[size_t(stock - std::begin(RecordKeys::stockNames))][number];
-    }
-    return nullptr;
+QString TypeNameKey(qint16 t) {
+    return TypeRecordKey(0, t);
 }
 
-const QString& TypeNameKey(qint16 t) {
-    return recordKeys().type[0][t];
+QString StockSymbolKey(qint16 i) {
+    return StockRecordKey(0, i);
 }
 
-const QString& StockSymbolKey(qint16 i) {
-    return recordKeys().stock[0][i];
-}
-
-const QString& StockUrlKey(qint16 i) {
-    return recordKeys().stock[2][i];  // "URL"
+QString StockUrlKey(qint16 i) {
+    return StockRecordKey(2, i);
 }
 
 QString CustomUrlKey(size_t n) {

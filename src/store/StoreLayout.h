@@ -2,10 +2,10 @@
 
 #include "model/Model.h"
 #include "model/SettingField.h"
+#include "store/RecordKeys.h"
 #include "store/StoreSections.h"
 #include "store/WindowGeometry.h"
 
-#include <QByteArrayView>
 #include <QStringList>
 #include <functional>
 
@@ -44,12 +44,10 @@ void ForEachStockRecordField(StockList& list,
                              const std::function<void(const SettingField&)>& visit);
 
 // The key of type `t`'s name and of stock `i`'s symbol, which every stored record has.
-const QString& TypeNameKey(qint16 t);
-const QString& StockSymbolKey(qint16 i);
-// The record key spelled by `text` ("Stock12"), shared by every reader of the store, or null.
-const QString* RecordKeyNamed(QByteArrayView text);
+QString TypeNameKey(qint16 t);
+QString StockSymbolKey(qint16 i);
 // The keys of the addresses the pages link to: stock `i`'s home page, custom link `n`'s.
-const QString& StockUrlKey(qint16 i);
+QString StockUrlKey(qint16 i);
 QString CustomUrlKey(size_t n);
 
 // The names of every section of this program, OwnSite and every ChartSite section that can

@@ -11,7 +11,7 @@ namespace {
 constexpr qint16 unreadRange = std::numeric_limits<qint16>::min();
 
 // How many records are stored from the first on, without a gap.
-qint16 storedRecords(const SettingsStore& store, const QString& (*keyOf)(qint16), int capacity) {
+qint16 storedRecords(const SettingsStore& store, QString (*keyOf)(qint16), int capacity) {
     qint16 count = 0;
     while (count < capacity && store.GetValue(StockListSectionName, keyOf(count))) {
         ++count;
@@ -23,7 +23,7 @@ qint16 storedRecords(const SettingsStore& store, const QString& (*keyOf)(qint16)
 // maximum that is unreadable, beyond the capacity or past the records stored is rebuilt from
 // the records stored, so that the list is neither thrown away nor padded with empty records.
 QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity,
-                    const QString& (*keyOf)(qint16)) {
+                    QString (*keyOf)(qint16)) {
     const auto text = store.GetValue(StockListSectionName, key);
     maximum = -1;
     QString problem;

@@ -1,0 +1,124 @@
+#include "store/RecordKeys.h"
+
+#include <array>
+
+namespace {
+constexpr size_t TypeFields = std::size(TypeFieldNames);
+constexpr size_t StockFields = std::size(StockFieldNames);
+constexpr size_t KeyCount = TypeFields * TypeCapacity + StockFields * StockCapacity;
+
+constexpr size_t digitCount(size_t number) {
+    return number < 10 ? 1 : number < 100 ? 2 : number < 1000 ? 3 : 4;
+}
+
+constexpr size_t textSize() {
+    size_t size = 0;
+    for (const std::string_view name : TypeFieldNames) {
+        for (size_t t = 0; t < TypeCapacity; ++t) {
+            size += name.size() + digitCount(t);
+        }
+    }
+    for (const std::string_view name : StockFieldNames) {
+        for (size_t i = 0; i < StockCapacity; ++i) {
+            size += name.size() + digitCount(i);
+        }
+    }
+    return size;
+}
+
+// Every key's characters one after the other, types' fields first, each field's keys in index
+// order; key k runs from start[k] to start[k + 1].
+struct KeyTable {
+    std::array<char16_t, textSize()> text{};
+    std::array<quint32, KeyCount + 1> start{};
+};
+
+constexpr void appendKey(KeyTable& table, size_t& key, size_t& at, std::string_view name,
+                         size_t number) {
+    table.start[key++] = quint32(at);
+    for (const char c : name) {
+        table.text[at++] = char16_t(c);
+    }
+    const size_t digits = digitCount(number);
+    at += digits;
+    for (size_t place = 1; place <= digits; ++place, number /= 10) {
+        table.text[at - place] = char16_t(u'0' + number % 10);
+    }
+}
+
+constexpr KeyTable makeKeyTable() {
+    KeyTable table;
+    size_t key = 0;
+    size_t at = 0;
+    for (const std::string_view name : TypeFieldNames) {
+        for (size_t t = 0; t < TypeCapacity; ++t) {
+            appendKey(table, key, at, name, t);
+        }
+    }
+    for (const std::string_view name : StockFieldNames) {
+        for (size_t i = 0; i < StockCapacity; ++i) {
+            appendKey(table, key, at, name, i);
+        }
+    }
+    table.start[key] = quint32(at);
+    return table;
+}
+
+constexpr KeyTable Keys = makeKeyTable();
+
+QString keyAt(size_t key) {
+    const quint32 start = Keys.start[key];
+    return QString::fromRawData(reinterpret_cast<const QChar*>(Keys.text.data() + start),
+                                qsizetype(Keys.start[key + 1] - start));
+}
+
+// Compared by hand: the names are short, and a call to memcmp for each cost more than the rest
+// of reading a key.
+template <size_t N>
+std::optional<size_t> fieldNamed(const std::string_view (&names)[N], std::string_view name) {
+    for (size_t n = 0; n < N; ++n) {
+        if (names[n].size() != name.size()) {
+            continue;
+        }
+        size_t same = 0;
+        while (same < name.size() && name[same] == names[n][same]) {
+            ++same;
+        }
+        if (same == name.size()) {
+            return n;
+        }
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+QString TypeRecordKey(size_t field, qint16 t) {
+    return keyAt(field * TypeCapacity + size_t(t));
+}
+
+QString StockRecordKey(size_t field, qint16 i) {
+    return keyAt(TypeFields * TypeCapacity + field * StockCapacity + size_t(i));
+}
+
+std::optional<QString> RecordKeyNamed(QByteArrayView text) {
+    qsizetype start = text.size();
+    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') {
+        --start;
+    }
+    const qsizetype digits = text.size() - start;
+    if (digits == 0 || digits > 4 || (digits > 1 && text[start] == '0')) {
+        return std::nullopt;
+    }
+    qint16 number = 0;
+    for (const char digit : text.sliced(start)) {
+        number = qint16(number * 10 + (digit - '0'));
+    }
+    const std::string_view name(text.data(), size_t(start));
+    if (const auto field = fieldNamed(TypeFieldNames, name); field && number < TypeCapacity) {
+        return TypeRecordKey(*field, number);
+    }
+    if (const auto field = fieldNamed(StockFieldNames, name); field && number < StockCapacity) {
+        return StockRecordKey(*field, number);
+    }
+    return std::nullopt;
+}
