@@ -2,6 +2,7 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <array>
 #include <string>
 
 // Pages are written from text that is nearly all plain ASCII. Appending it in runs, rather
@@ -27,15 +28,26 @@ inline void AppendAscii(std::string& out, const char16_t* run, qsizetype length)
 
 }  // namespace AsciiRuns
 
-// Appends `text`: runs of ASCII characters for which `needsChange` is false in bulk, every
-// other character through `appendChanged`, with its code point and its UTF-16 units.
-template <typename NeedsChange, typename AppendChanged>
-void AppendAsciiRuns(std::string& out, QStringView text, NeedsChange needsChange,
+// The ASCII characters for which `needsChange` holds, as a table: pages look it up for every
+// character they write.
+template <typename NeedsChange>
+constexpr std::array<bool, 0x80> AsciiTable(NeedsChange needsChange) {
+    std::array<bool, 0x80> table{};
+    for (char32_t c = 0; c < table.size(); ++c) {
+        table[c] = needsChange(c);
+    }
+    return table;
+}
+
+// Appends `text`: runs of ASCII characters that `changed` does not mark in bulk, every other
+// character through `appendChanged`, with its code point and its UTF-16 units.
+template <typename AppendChanged>
+void AppendAsciiRuns(std::string& out, QStringView text, const std::array<bool, 0x80>& changed,
                      AppendChanged appendChanged) {
     const char16_t* units = text.utf16();
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype runStart = i;
-        while (i < text.size() && units[i] < 0x80 && !needsChange(units[i])) {
+        while (i < text.size() && units[i] < 0x80 && !changed[units[i]]) {
             ++i;
         }
         AsciiRuns::AppendAscii(out, units + runStart, i - runStart);

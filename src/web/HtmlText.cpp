@@ -3,7 +3,7 @@
 #include "web/AsciiRuns.h"
 
 namespace {
-const char* Entity(char32_t c, bool noLineWraps) {
+constexpr const char* Entity(char32_t c, bool noLineWraps) {
     switch (c) {
         case U'&':
             return "&amp;";
@@ -20,9 +20,17 @@ const char* Entity(char32_t c, bool noLineWraps) {
     }
 }
 
-bool IsControl(char32_t c) {
+constexpr bool IsControl(char32_t c) {
     return c < 0x20;
 }
+
+// The characters a text or an address cannot hold as they are.
+constexpr auto HtmlChanged =
+    AsciiTable([](char32_t c) { return IsControl(c) || Entity(c, false) != nullptr; });
+constexpr auto HtmlChangedNoWraps =
+    AsciiTable([](char32_t c) { return IsControl(c) || Entity(c, true) != nullptr; });
+constexpr auto HrefChanged =
+    AsciiTable([](char32_t c) { return IsControl(c) || c == U'"' || c == U'<' || c == U'>'; });
 
 void AppendPercentEncoded(std::string& out, uchar byte) {
     static constexpr char hex[] = "0123456789ABCDEF";
@@ -37,20 +45,19 @@ void AppendPercentEncoded(std::string& out, uchar byte) {
 // other gives: no replacement puts in a character that a later one would replace. A control
 // character would break the markup or the page's line layout, so it is written as a blank.
 void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps) {
-    AppendAsciiRuns(
-        out, text, [&](char32_t c) { return IsControl(c) || Entity(c, noLineWraps) != nullptr; },
-        [&](char32_t c, QStringView) {
-            const char32_t shown = IsControl(c) ? U' ' : c;
-            if (const char* entity = Entity(shown, noLineWraps)) {
-                out += entity;
-            } else if (shown < 0x80) {
-                out += char(shown);
-            } else {
-                out += "&#";
-                out += std::to_string(static_cast<uint>(c));
-                out += ';';
-            }
-        });
+    AppendAsciiRuns(out, text, noLineWraps ? HtmlChangedNoWraps : HtmlChanged,
+                    [&](char32_t c, QStringView) {
+                        const char32_t shown = IsControl(c) ? U' ' : c;
+                        if (const char* entity = Entity(shown, noLineWraps)) {
+                            out += entity;
+                        } else if (shown < 0x80) {
+                            out += char(shown);
+                        } else {
+                            out += "&#";
+                            out += std::to_string(static_cast<uint>(c));
+                            out += ';';
+                        }
+                    });
 }
 
 QByteArray HtmlText(QStringView text, bool noLineWraps) {
@@ -60,12 +67,9 @@ QByteArray HtmlText(QStringView text, bool noLineWraps) {
 }
 
 void AppendHrefValue(std::string& out, QStringView address) {
-    AppendAsciiRuns(
-        out, address,
-        [](char32_t c) { return IsControl(c) || c == U'"' || c == U'<' || c == U'>'; },
-        [&](char32_t, QStringView units) {
-            for (const char byte : units.toUtf8()) {
-                AppendPercentEncoded(out, static_cast<uchar>(byte));
-            }
-        });
+    AppendAsciiRuns(out, address, HrefChanged, [&](char32_t, QStringView units) {
+        for (const char byte : units.toUtf8()) {
+            AppendPercentEncoded(out, static_cast<uchar>(byte));
+        }
+    });
 }

@@ -3,9 +3,8 @@
 #include "web/AsciiRuns.h"
 
 namespace {
-bool NeedsEscape(char32_t c) {
-    return c < 0x20 || c == U'"' || c == U'\\' || c == U'<';
-}
+constexpr auto NeedsEscape =
+    AsciiTable([](char32_t c) { return c < 0x20 || c == U'"' || c == U'\\' || c == U'<'; });
 
 void AppendEscape(std::string& out, char16_t unit) {
     static constexpr char hex[] = "0123456789abcdef";
