@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 // As many links as the system follows in one path.
@@ -78,35 +79,6 @@ int createBeside(const QByteArray& target, QByteArray& temp) {
     return -1;
 }
 
-// The bytes go into a file beside the old one, reach the disk and only then take its name.
-// (QSaveFile ignores a failed flush and flushes a second time, which costs a disk cache flush.)
-QString replace(const QString& path, QByteArrayView bytes) {
-    const QByteArray target = followLinks(path);
-    QByteArray temp;
-    const int fd = createBeside(target, temp);
-    if (fd < 0) {
-        return SystemReason(errno);
-    }
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0) {
-        // Keeping the old file's permissions is a courtesy; a file system may not have them.
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    QString reason = writeAll(fd, bytes);
-    if (reason.isEmpty()) {
-        reason = flushToDisk(fd);
-    }
-    if (::close(fd) != 0 && reason.isEmpty()) {
-        reason = SystemReason(errno);
-    }
-    if (reason.isEmpty() && ::rename(temp.constData(), target.constData()) != 0) {
-        reason = SystemReason(errno);
-    }
-    if (!reason.isEmpty()) {
-        ::unlink(temp.constData());
-    }
-    return reason;
-}
 }  // namespace
 
 QString SystemReason(int error) {
@@ -134,5 +106,60 @@ QString WriteWholeFile(const QString& path, QByteArrayView bytes, SpecialFiles s
         }
     }
     const QString refusal = ReplaceRefusal(path);
-    return refusal.isEmpty() ? replace(path, bytes) : refusal;
+    if (!refusal.isEmpty()) {
+        return refusal;
+    }
+    WholeFileReplacement replacement;
+    const QString reason = replacement.start(path, bytes);
+    return reason.isEmpty() ? replacement.finish() : reason;
+}
+
+WholeFileReplacement::~WholeFileReplacement() {
+    abandon();
+}
+
+// The bytes go into a file beside the old one, reach the disk and only then take its name.
+// (QSaveFile ignores a failed flush and flushes a second time, which costs a disk cache flush.)
+QString WholeFileReplacement::start(const QString& path, QByteArrayView bytes) {
+    abandon();
+    target_ = followLinks(path);
+    fd_ = createBeside(target_, temp_);
+    if (fd_ < 0) {
+        return SystemReason(errno);
+    }
+    struct stat old {};
+    if (::stat(target_.constData(), &old) == 0) {
+        // Keeping the old file's permissions is a courtesy; a file system may not have them.
+        ::fchmod(fd_, old.st_mode & 07777);
+    }
+    const QString reason = writeAll(fd_, bytes);
+    if (!reason.isEmpty()) {
+        abandon();
+        return reason;
+    }
+    // Only a hint, so its failure is no failure: finish() flushes in any case.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    return {};
+}
+
+QString WholeFileReplacement::finish() {
+    QString reason = flushToDisk(fd_);
+    if (::close(std::exchange(fd_, -1)) != 0 && reason.isEmpty()) {
+        reason = SystemReason(errno);
+    }
+    if (reason.isEmpty() && ::rename(temp_.constData(), target_.constData()) != 0) {
+        reason = SystemReason(errno);
+    }
+    if (!reason.isEmpty()) {
+        ::unlink(temp_.constData());
+    }
+    temp_.clear();
+    return reason;
+}
+
+void WholeFileReplacement::abandon() {
+    if (fd_ >= 0) {
+        ::close(std::exchange(fd_, -1));
+        ::unlink(temp_.constData());
+    }
 }

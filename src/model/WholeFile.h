@@ -22,3 +22,27 @@ QString ReplaceRefusal(const QString& path);
 
 // Writes `bytes` as the whole content of `path`; returns the reason on failure, else empty.
 QString WriteWholeFile(const QString& path, QByteArrayView bytes, SpecialFiles special);
+
+// The same replacement of a regular file in two steps, so that other work goes on while the
+// disk takes the bytes: start() writes them beside the file and has the system begin putting
+// them on the disk; finish() waits until they are there and gives them the file's name. A write
+// that is started and never finished leaves the file as it was.
+class WholeFileReplacement {
+  public:
+    WholeFileReplacement() = default;
+    WholeFileReplacement(const WholeFileReplacement&) = delete;
+    WholeFileReplacement& operator=(const WholeFileReplacement&) = delete;
+    ~WholeFileReplacement();
+
+    // Both return the reason on failure, else empty. `path` must be one that ReplaceRefusal
+    // accepts; the bytes are taken before start() returns.
+    QString start(const QString& path, QByteArrayView bytes);
+    QString finish();
+
+  private:
+    void abandon();
+
+    int fd_ = -1;
+    QByteArray temp_;
+    QByteArray target_;
+};

@@ -38,7 +38,8 @@ bool GeneratePages(Model& model, GenerationReport& report) {
     PageFiles files(model.general.HtmlDir, report);
     const ChartSiteList sites(model);
     const bool ok = files.prepare() && WriteFramePages(model, sites, files) &&
-                    WriteNavigationPages(model, sites, files) && WriteOnePage(model, sites, files);
+                    WriteNavigationPages(model, sites, files) &&
+                    WriteOnePage(model, sites, files) && files.finish();
     report.finished(ok, ok ? QStringLiteral("Pages generated.") : files.error());
     return ok;
 }

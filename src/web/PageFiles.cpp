@@ -1,11 +1,11 @@
 #include "web/PageFiles.h"
 
 #include "model/DefaultHtmlDir.h"
-#include "model/WholeFile.h"
 
 #include <QFile>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 PageFiles::PageFiles(const QString& htmlDir, GenerationReport& report)
     : dir_(htmlDir.isEmpty() ? htmlDir : WithTrailingSeparator(htmlDir)), report_(report) {}
@@ -24,13 +24,36 @@ bool PageFiles::prepare() {
 }
 
 bool PageFiles::write(const QString& fileName, QByteArrayView bytes) {
+    if (!finish()) {
+        return false;
+    }
     const QString path = dir_ + fileName;
-    const QString reason = WriteWholeFile(path, bytes, SpecialFiles::Refuse);
+    QString reason = ReplaceRefusal(path);
+    if (reason.isEmpty()) {
+        reason = pending_.start(path, bytes);
+    }
     if (!reason.isEmpty()) {
-        return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, reason));
+        return failOn(path, reason);
+    }
+    pendingPath_ = path;
+    return true;
+}
+
+bool PageFiles::finish() {
+    if (pendingPath_.isEmpty()) {
+        return true;
+    }
+    const QString path = std::exchange(pendingPath_, QString());
+    const QString reason = pending_.finish();
+    if (!reason.isEmpty()) {
+        return failOn(path, reason);
     }
     report_.fileWritten(path);
     return true;
+}
+
+bool PageFiles::failOn(const QString& path, const QString& reason) {
+    return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, reason));
 }
 
 bool PageFiles::fail(const QString& message) {

@@ -56,6 +56,19 @@ class WholeFileTest : public QObject {
         QVERIFY(!(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
     }
+
+    // Pages are replaced in two steps; one started and dropped unfinished changes nothing.
+    void abandonedReplacementKeepsTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("file"));
+        writeFile(path, "old");
+        {
+            WholeFileReplacement replacement;
+            QCOMPARE(replacement.start(path, "new"), QString());
+        }
+        QCOMPARE(readFile(path), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+    }
 };
 
 QTEST_GUILESS_MAIN(WholeFileTest)
