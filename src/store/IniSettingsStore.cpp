@@ -103,10 +103,15 @@ StoreResult IniSettingsStore::readStatus() const {
 }
 
 qsizetype IniSettingsStore::sectionAt(const QString& section) const {
-    if (lastSection_ >= 0 && sections_[lastSection_].name == section) {
+    // Loads pass the same name object thousands of times in a row: the same characters are
+    // known to be the same name without comparing them.
+    const bool sameName = section.constData() == lastSectionAsked_.constData() &&
+                          section.size() == lastSectionAsked_.size();
+    if (lastSection_ >= 0 && (sameName || sections_[lastSection_].name == section)) {
         return lastSection_;
     }
     lastSection_ = sectionIndex_.value(section, -1);
+    lastSectionAsked_ = section;
     return lastSection_;
 }
 

@@ -54,6 +54,7 @@ class IniSettingsStore : public SettingsStore {
     QHash<QString, qsizetype> sectionIndex_;
     std::vector<KeyIndex> keyIndex_;
     mutable qsizetype lastSection_ = -1;
+    mutable QString lastSectionAsked_;  // the name lastSection_ was found by, kept alive
     // A load asks for keys in the order a save writes them, so the key after the last one
     // found is compared first, before any hashing.
     mutable qsizetype nextKey_ = 0;

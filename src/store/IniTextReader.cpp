@@ -262,10 +262,12 @@ IniContent ReadIniText(QByteArrayView bytes) {
     // Lines are checked one by one only in a file that is not UTF-8 as a whole.
     const bool utf8 = bytes.isValidUtf8();
     QString section = generalSection;
+    bool inSection = false;  // whether the last section in `content` is `section`
     Line line;
     for (qsizetype pos = 0; nextLine(bytes, pos, line);) {
         if (line.text.startsWith('[')) {
             section = sectionName(line.text, content.malformedLines);
+            inSection = false;
             continue;
         }
         if (line.equals < 0) {
@@ -281,9 +283,10 @@ IniContent ReadIniText(QByteArrayView bytes) {
         if (!utf8 && !line.text.isValidUtf8()) {
             content.undecodedKeys << section + u'/' + key;
         }
-        if (content.sections.empty() || content.sections.back().name != section) {
+        if (!inSection && (content.sections.empty() || content.sections.back().name != section)) {
             content.sections.push_back({section, {}});
         }
+        inSection = true;
         const QByteArrayView value = line.text.sliced(line.equals + 1);
         content.sections.back().values.emplace_back(
             std::move(key), line.plain ? plainValue(value, line.ascii) : unescapedValue(value));
