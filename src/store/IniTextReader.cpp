@@ -3,6 +3,7 @@
 #include "store/RecordKeys.h"
 #include "store/ValidUtf16.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -32,17 +33,16 @@ qsizetype skipBlanks(QByteArrayView text, qsizetype i) {
     return i;
 }
 
-// UTF-8 as it stands: QString::fromUtf8 drops a byte-order mark at the start, which inside a
-// name or a value is a character of it.
+// UTF-8 as it stands: QString::fromUtf8 drops byte-order marks at the start, which inside a
+// name or a value are characters of it.
 QString fromUtf8(QByteArrayView bytes) {
     // Nearly every name and value is ASCII, which converts at less cost as Latin-1.
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; })) {
         return QString::fromLatin1(bytes);
     }
-    if (bytes.startsWith(byteOrderMark)) {
-        return QChar(QChar::ByteOrderMark) + QString::fromUtf8(bytes.sliced(3));
-    }
-    return QString::fromUtf8(bytes);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
+    return decoder(bytes);
 }
 
 // The bytes that split lines, keys and values, and those that are not ASCII.

@@ -241,6 +241,9 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
             QStringLiteral("@Variant(") + nul + QStringLiteral("\u007f)"));
         row("at sign doubled", "[Custom]\nCustomDesc0=\"@@a, b\"\n", desc, "@a, b");
         row("unquoted comma", "[Custom]\nCustomDesc0=Company, Inc.\n", desc, "Company, Inc.");
+        row("byte-order marks after an escape",
+            "[Custom]\nCustomDesc0=a\\x1\xEF\xBB\xBF\xEF\xBB\xBF\n", desc,
+            QStringLiteral("a\u0001\uFEFF\uFEFF"));
         row("escaped names", "[%43ustom]\nCustom%44esc%U0030=x\n", desc, "x");
         row("key before any section", "HtmlDir=/a/\n[Custom]\n", "HtmlDir", "/a/");
         row("[general] in lower case", "[general]\nHtmlDir=/b/\n", "HtmlDir", "/b/");
