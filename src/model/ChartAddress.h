@@ -19,6 +19,9 @@ struct SymbolSlot {
 
     QString apply(const QString& symbol) const;
     bool operator==(const SymbolSlot&) const = default;
+
+  private:
+    QString applyToAnyText(const QString& symbol) const;
 };
 
 // A chart address with the stock's symbol left open. It depends only on the site's settings,
