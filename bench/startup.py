@@ -8,6 +8,8 @@ starting the process to the X server mapping its top-level window. The rounds al
 both programs see the same machine load; the medians and their ratio are printed.
 
 Usage: bench/startup.py [BUILD_DIR] [ROUNDS] [TEMPLATE_SITES]   (default build, 10, 0)
+With BASELINE=DIR set, the Tickvane of the build in DIR runs in the same rounds, so that a change
+is measured against the program before it side by side.
 Needs Xvfb, xev and stdbuf (Debian packages xvfb, x11-utils, coreutils). DISPLAY_NUMBER picks the display.
 """
 import os
@@ -74,7 +76,10 @@ def main():
     maps = []
     xev = watch_maps(display, maps)
     time.sleep(0.3)
+    baseline = os.environ.get("BASELINE")
     times = {"minimal": [], "text": [], "tickvane": []}
+    if baseline:
+        times["baseline"] = []
     cpu = {name: [] for name in times}
     try:
         with tempfile.TemporaryDirectory() as work:
@@ -88,6 +93,8 @@ def main():
                 "text": [f"{build}/bench/minimal_window", "text"],
                 "tickvane": [f"{build}/src/app/tickvane", "--settings", store],
             }
+            if baseline:
+                programs["baseline"] = [f"{baseline}/src/app/tickvane", "--settings", store]
             for n in range(rounds + 1):
                 for name, command in programs.items():
                     elapsed, used = time_to_window(command, maps)
@@ -102,7 +109,10 @@ def main():
         print(f"{name:8s} median {statistics.median(values) * 1000:6.1f} ms   "
               + " ".join(f"{v * 1000:.0f}" for v in values))
         print(f"{'':8s} CPU    {statistics.median(cpu[name]) * 1000:6.1f} ms")
-    for name, what in (("minimal", "bare Qt window"), ("text", "Qt window with a label")):
+    yardsticks = [("minimal", "bare Qt window"), ("text", "Qt window with a label")]
+    if baseline:
+        yardsticks.append(("baseline", f"the Tickvane of {baseline}"))
+    for name, what in yardsticks:
         wall = statistics.median(times["tickvane"]) / statistics.median(times[name])
         used = statistics.median(cpu["tickvane"]) / max(statistics.median(cpu[name]), 1e-3)
         print(f"start-up ratio tickvane / {what}: {wall:.2f} (wall), {used:.2f} (CPU)")

@@ -130,6 +130,7 @@ class MainWindowTest : public QObject {
 
     // The find bar (Ctrl+F) selects what it finds as the text is typed; Enter and F3 go on,
     // Shift+F3 back; Escape closes it, giving the tree its height, the focus and the match.
+    // Opened again, it holds the text typed before.
     void findBar_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("keys");  // pressed after typing
@@ -168,6 +169,10 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(tree.hasFocus());
         QCOMPARE(tree.currentItem()->text(0), selected);
         QCOMPARE(tree.height(), height);
+        // Opened again, the bar holds its text, selected.
+        QVERIFY(session.trigger(QStringLiteral("Find")));
+        QTRY_VERIFY(field->hasFocus());
+        QCOMPARE(field->selectedText(), typed);
     }
 
     void closingAsksToSaveUnsavedChanges_data() {

@@ -75,6 +75,12 @@ void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform
                   sortSelectedType(model, tree, platform, history, sort,
                                    QStringLiteral("Sort type by description"));
               });
-    auto* bar = new FindBar(model, tree);
-    items.add(items.action("&Find…"), "Find", {Qt::CTRL | Qt::Key_F}, [bar] { bar->open(); });
+    // Made on first use: the window opens with the bar hidden.
+    items.add(items.action("&Find…"), "Find", {Qt::CTRL | Qt::Key_F},
+              [&model, &tree, bar = static_cast<FindBar*>(nullptr)]() mutable {
+                  if (!bar) {
+                      bar = new FindBar(model, tree);
+                  }
+                  bar->open();
+              });
 }

@@ -23,7 +23,8 @@ void ListHistory::markSaved() {
     *saved_ = model_;
     changedBesideTheList_ = false;
     stack_.setClean();
-    settle();
+    // What settle() would find without comparing a copy of the whole model to the saved one.
+    model_.SettingsChanged = false;
 }
 
 void ListHistory::forget() {

@@ -11,9 +11,29 @@
 #include <QMimeData>
 
 namespace {
-constexpr int NodeNumberRole = Qt::UserRole;
 // A list at full capacity has one node per type and per stock.
 constexpr int MaxNodes = TypeCapacity + StockCapacity;
+
+// A node holds its number and its one line of text itself: a refill of a full list would
+// otherwise store both in the item's table of values, node by node, and every read of the
+// number would search it.
+class NumberedNode : public QTreeWidgetItem {
+  public:
+    NumberedNode(QTreeWidgetItem* parent, const QString& text, int number)
+        : QTreeWidgetItem(parent, UserType), text_(text), number_(number) {}
+    int number() const { return number_; }
+
+    QVariant data(int column, int role) const override {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+            return text_;
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+  private:
+    const QString text_;
+    const int number_;
+};
 }  // namespace
 
 StockTree::StockTree(Model& model, QWidget* parent)
@@ -38,9 +58,7 @@ StockTree::StockTree(Model& model, QWidget* parent)
 
 QTreeWidgetItem* StockTree::addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,
                                     qint16 stock) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
-    item->setText(0, text);
-    item->setData(0, NodeNumberRole, ++nodeCount_);
+    auto* item = new NumberedNode(parent, text, ++nodeCount_);
     nodeTypes_[nodeCount_] = type;
     nodeStocks_[nodeCount_] = stock;
     return item;
@@ -62,6 +80,9 @@ void StockTree::Fill_tree(qint16 seltype, qint16 selstock) {
         }
         for (qint16 s = type.Lowstock; s <= type.Histock; ++s) {
             QTreeWidgetItem* stockNode = addNode(typeNode, list.stocks[s].Description, -1, s);
+            // Else expandAll() expands each stock too and keeps a lasting index of it, which
+            // the next refill must update.
+            stockNode->setFlags(stockNode->flags() | Qt::ItemNeverHasChildren);
             list.StockTypeIndex[s] = t;
             if (s == selstock) {
                 selected = stockNode;
@@ -89,7 +110,7 @@ void StockTree::WebTree_GiveFocus() {
 }
 
 int StockTree::nodeNumber(const QTreeWidgetItem* item) {
-    return item ? item->data(0, NodeNumberRole).toInt() : 0;
+    return item ? static_cast<const NumberedNode*>(item)->number() : 0;
 }
 
 int StockTree::selectedNode() const {
