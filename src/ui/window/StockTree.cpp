@@ -110,7 +110,10 @@ void StockTree::WebTree_GiveFocus() {
 }
 
 int StockTree::nodeNumber(const QTreeWidgetItem* item) {
-    return item ? static_cast<const NumberedNode*>(item)->number() : 0;
+    // Every node of the tree is made by addNode; anything else has no number.
+    return item && item->type() == QTreeWidgetItem::UserType
+               ? static_cast<const NumberedNode*>(item)->number()
+               : 0;
 }
 
 int StockTree::selectedNode() const {
