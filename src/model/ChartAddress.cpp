@@ -32,6 +32,9 @@ char16_t filtered(char16_t c, const std::vector<SymbolFilter>& filters) {
 // way makes three new texts per symbol, and a page of twenty template sites makes it for every
 // stock on every site.
 QString SymbolSlot::apply(const QString& symbol) const {
+    if (filters.empty() && !percentEncoded) {
+        return symbol;
+    }
     if (!isAscii(symbol)) {
         return applyToAnyText(symbol);
     }
