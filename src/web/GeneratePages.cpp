@@ -15,9 +15,10 @@ bool WriteNavigationPages(const Model& model, const ChartSiteList& sites, PageFi
     // One buffer for every page: memory the process has not touched yet costs a page fault for
     // every 4 KiB, about as much as writing the text into it.
     std::string page;
+    const StockRowEnds rowEnds(model);
     for (const ChartSite* site : sites) {
         if (site->enabled(model)) {
-            MakeNavigationPage(page, model, sites, *site);
+            MakeNavigationPage(page, model, sites, *site, rowEnds);
             if (!files.write(site->fileName() + ".html", page)) {
                 return false;
             }

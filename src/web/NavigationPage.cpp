@@ -1,6 +1,5 @@
 #include "web/NavigationPage.h"
 
-#include "model/LinkableAddress.h"
 #include "model/ListSpans.h"
 #include "web/ChartHref.h"
 #include "web/HtmlColor.h"
@@ -17,11 +16,12 @@ constexpr size_t PageRoom = 4096;
 class NavigationPageWriter {
   public:
     NavigationPageWriter(std::string& page, const Model& model, const ChartSiteList& sites,
-                         const ChartSite& site)
+                         const ChartSite& site, const StockRowEnds& rowEnds)
         : page_(page),
           model_(model),
           sites_(sites),
           site_(site),
+          rowEnds_(rowEnds),
           chartHref_(site.chartAddress(model)),
           target_(DisplayTarget(site.display(model))),
           noLineWraps_(model.general.NoLineWraps) {}
@@ -73,29 +73,14 @@ class NavigationPageWriter {
             page_ += LineEnd;
         }
         AppendHtmlText(page_, symbol, false);
-        page_ += "</a><font size=\"-2\">";
-        page_ += LinkSeparator(noLineWraps_);
-        const bool homePageLink = !stock.URL.isEmpty() && IsLinkableAddress(stock.URL);
-        if (homePageLink) {
-            page_ += "<a target=\"right\" href=\"";
-            AppendHrefValue(page_, stock.URL);
-            page_ += "\">";
-        }
-        AppendHtmlText(page_, stock.Description, noLineWraps_);
-        page_ += "</font>";
-        page_ += LineEnd;
-        if (homePageLink) {
-            page_ += "</a>";
-            page_ += LineEnd;
-        }
-        page_ += "</td></tr>";
-        page_ += LineEnd;
+        page_ += rowEnds_.of(size_t(&stock - model_.list.stocks.data()));
     }
 
     std::string& page_;
     const Model& model_;
     const ChartSiteList& sites_;
     const ChartSite& site_;
+    const StockRowEnds& rowEnds_;
     ChartHref chartHref_;
     const char* const target_;
     const bool noLineWraps_;
@@ -103,6 +88,6 @@ class NavigationPageWriter {
 }  // namespace
 
 void MakeNavigationPage(std::string& page, const Model& model, const ChartSiteList& sites,
-                        const ChartSite& site) {
-    NavigationPageWriter(page, model, sites, site).write();
+                        const ChartSite& site, const StockRowEnds& rowEnds) {
+    NavigationPageWriter(page, model, sites, site, rowEnds).write();
 }
