@@ -7,8 +7,8 @@
 #include <vector>
 
 // Where each key of a section's values stands, by open addressing over a small table of
-// positions. A store holds thousands of keys and is read at every start: QHash, which hashes
-// by SipHash and copies every key into its nodes, took longer than parsing the whole file.
+// positions. A store holds thousands of keys and is read at every start: a QHash of the keys,
+// which copies each into a node of its own, took longer to build than parsing the whole file.
 // The keys stay in the values; the index keeps their positions and hashes only.
 class KeyIndex {
   public:

@@ -11,18 +11,25 @@ constexpr size_t digitCount(size_t number) {
     return number < 10 ? 1 : number < 100 ? 2 : number < 1000 ? 3 : 4;
 }
 
-constexpr size_t textSize() {
-    size_t size = 0;
+// Calls `visit` with the field name and the record index of every key, in the table's order.
+template <typename Visit>
+constexpr void forEachKey(Visit visit) {
     for (const std::string_view name : TypeFieldNames) {
         for (size_t t = 0; t < TypeCapacity; ++t) {
-            size += name.size() + digitCount(t);
+            visit(name, t);
         }
     }
     for (const std::string_view name : StockFieldNames) {
         for (size_t i = 0; i < StockCapacity; ++i) {
-            size += name.size() + digitCount(i);
+            visit(name, i);
         }
     }
+}
+
+constexpr size_t textSize() {
+    size_t size = 0;
+    forEachKey(
+        [&](std::string_view name, size_t number) { size += name.size() + digitCount(number); });
     return size;
 }
 
@@ -50,16 +57,8 @@ constexpr KeyTable makeKeyTable() {
     KeyTable table;
     size_t key = 0;
     size_t at = 0;
-    for (const std::string_view name : TypeFieldNames) {
-        for (size_t t = 0; t < TypeCapacity; ++t) {
-            appendKey(table, key, at, name, t);
-        }
-    }
-    for (const std::string_view name : StockFieldNames) {
-        for (size_t i = 0; i < StockCapacity; ++i) {
-            appendKey(table, key, at, name, i);
-        }
-    }
+    forEachKey(
+        [&](std::string_view name, size_t number) { appendKey(table, key, at, name, number); });
     table.start[key] = quint32(at);
     return table;
 }
