@@ -23,8 +23,10 @@ class NavigationPageWriter {
           site_(site),
           rowEnds_(rowEnds),
           chartHref_(site.chartAddress(model)),
-          target_(DisplayTarget(site.display(model))),
-          noLineWraps_(model.general.NoLineWraps) {}
+          noLineWraps_(model.general.NoLineWraps),
+          linkStart_(std::string("<tr><td><a target=\"") + DisplayTarget(site.display(model)) +
+                     "\" href=\""),
+          linkTextStart_(site.symbolOnNewLine() ? std::string("\">") + LineEnd : "\">") {}
 
     void write() {
         // Room for every row up front: growing a large page copies it again and again.
@@ -64,14 +66,9 @@ class NavigationPageWriter {
 
     void writeStock(const StockRecord& stock) {
         const QString& symbol = site_.symbol(stock);
-        page_ += "<tr><td><a target=\"";
-        page_ += target_;
-        page_ += "\" href=\"";
+        page_ += linkStart_;
         chartHref_.append(page_, symbol);
-        page_ += "\">";
-        if (site_.symbolOnNewLine()) {
-            page_ += LineEnd;
-        }
+        page_ += linkTextStart_;
         AppendHtmlText(page_, symbol, false);
         page_ += rowEnds_.of(size_t(&stock - model_.list.stocks.data()));
     }
@@ -82,8 +79,10 @@ class NavigationPageWriter {
     const ChartSite& site_;
     const StockRowEnds& rowEnds_;
     ChartHref chartHref_;
-    const char* const target_;
     const bool noLineWraps_;
+    // What every row has before its chart address and between it and the symbol.
+    const std::string linkStart_;
+    const std::string linkTextStart_;
 };
 }  // namespace
 
