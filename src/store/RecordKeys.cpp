@@ -71,24 +71,35 @@ QString keyAt(size_t key) {
                                 qsizetype(Keys.start[key + 1] - start));
 }
 
-// Compared by hand: the names are short, and a call to memcmp for each cost more than the rest
-// of reading a key.
-template <size_t N>
-std::optional<size_t> fieldNamed(const std::string_view (&names)[N], std::string_view name) {
-    for (size_t n = 0; n < N; ++n) {
-        if (names[n].size() != name.size()) {
-            continue;
-        }
-        size_t same = 0;
-        while (same < name.size() && name[same] == names[n][same]) {
-            ++same;
-        }
-        if (same == name.size()) {
-            return n;
-        }
-    }
-    return std::nullopt;
+// Record field names are told apart by their length and last letter, which a small table maps
+// to the only name that can match: a key is then compared once, not with every name.
+struct FieldSlot {
+    bool stock = false;
+    int field = -1;  // -1: no name
+};
+
+constexpr size_t slotOf(std::string_view name) {
+    return (name.size() * 8 + size_t(name.back())) % 64;
 }
+
+constexpr std::array<FieldSlot, 64> FieldSlots = [] {
+    std::array<FieldSlot, 64> slots{};
+    const auto add = [&](std::string_view name, bool stock, int field) {
+        // Two names in one slot would make the second unreadable: the build stops here then.
+        if (slots[slotOf(name)].field >= 0) {
+            throw "two record field names share a slot";
+        }
+        slots[slotOf(name)] = {stock, field};
+    };
+    for (size_t n = 0; n < TypeFields; ++n) {
+        add(TypeFieldNames[n], false, int(n));
+    }
+    for (size_t n = 0; n < StockFields; ++n) {
+        add(StockFieldNames[n], true, int(n));
+    }
+    return slots;
+}();
+
 }  // namespace
 
 QString TypeRecordKey(size_t field, qint16 t) {
@@ -113,11 +124,20 @@ std::optional<QString> RecordKeyNamed(QByteArrayView text) {
         number = qint16(number * 10 + (digit - '0'));
     }
     const std::string_view name(text.data(), size_t(start));
-    if (const auto field = fieldNamed(TypeFieldNames, name); field && number < TypeCapacity) {
-        return TypeRecordKey(*field, number);
+    if (name.empty()) {
+        return std::nullopt;
     }
-    if (const auto field = fieldNamed(StockFieldNames, name); field && number < StockCapacity) {
-        return StockRecordKey(*field, number);
+    const FieldSlot slot = FieldSlots[slotOf(name)];
+    if (slot.field < 0) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const size_t field = size_t(slot.field);
+    if (slot.stock) {
+        return name == StockFieldNames[field] && number < StockCapacity
+                   ? std::optional(StockRecordKey(field, number))
+                   : std::nullopt;
+    }
+    return name == TypeFieldNames[field] && number < TypeCapacity
+               ? std::optional(TypeRecordKey(field, number))
+               : std::nullopt;
 }
