@@ -7,7 +7,7 @@
 
 namespace {
 // A whole number of up to nine digits, as this program stores its numbers, read without the
-// general conversion (which costs as much as reading the rest of a stored list).
+// general conversion, which costs many times more and is met hundreds of times in a load.
 std::optional<double> plainWholeNumber(QStringView text) {
     const bool negative = text.startsWith(u'-');
     const QStringView digits = text.sliced(negative ? 1 : 0);

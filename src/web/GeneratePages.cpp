@@ -12,8 +12,8 @@ namespace {
 // The navigation page of every enabled site, in site order. A disabled site's page from an
 // earlier generation is left as it was.
 bool WriteNavigationPages(const Model& model, const ChartSiteList& sites, PageFiles& files) {
-    // One buffer for every page: memory the process has not touched yet costs a page fault for
-    // every 4 KiB, about as much as writing the text into it.
+    // One buffer for every page: a fresh one per page would touch new memory, a page fault
+    // for every 4 KiB, each time.
     std::string page;
     const StockRowEnds rowEnds(model);
     for (const ChartSite* site : sites) {
