@@ -1,5 +1,7 @@
 #include "model/LinkableAddress.h"
 
+#include "model/AttributeReference.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -23,11 +25,21 @@ bool IsLinkableScheme(std::string_view scheme) {
     static constexpr std::string_view linkable[] = {"http", "https", "ftp", "mailto", "file"};
     return std::find(std::begin(linkable), std::end(linkable), scheme) != std::end(linkable);
 }
-}  // namespace
 
-// The pages ask this of every stock on every site's page, so the scheme is gathered without
-// allocating.
-bool IsLinkableAddress(QStringView address) {
+// The address as the browser reads it from the href value: with its character references
+// decoded.
+QString Decoded(QStringView address) {
+    QString decoded;
+    for (qsizetype i = 0; i < address.size();) {
+        const AttributeReference reference =
+            address[i] == u'&' ? ReadAttributeReference(address.sliced(i)) : AttributeReference{};
+        decoded += reference.length > 0 ? reference.text : QString(address[i]);
+        i += std::max<qsizetype>(reference.length, 1);
+    }
+    return decoded;
+}
+
+bool IsLinkableDecoded(QStringView address) {
     const auto start =
         std::find_if(address.begin(), address.end(), [](QChar c) { return c > u' '; });
     char scheme[8] = {};  // room for every linkable scheme; a longer one is counted, not kept
@@ -49,6 +61,14 @@ bool IsLinkableAddress(QStringView address) {
         ++length;
     }
     return true;
+}
+}  // namespace
+
+// The pages ask this of every stock, so the scheme is gathered without allocating unless the
+// address holds a character reference.
+bool IsLinkableAddress(QStringView address) {
+    return address.contains(u'&') ? IsLinkableDecoded(Decoded(address))
+                                  : IsLinkableDecoded(address);
 }
 
 QString UnlinkedAddressSentence(const QString& subject) {
