@@ -14,6 +14,11 @@ bool isUnreserved(char16_t c) {
            c == u'-' || c == u'.' || c == u'_' || c == u'~';
 }
 
+// What would end the symbol's query value or change it: a blank, "#", "&" and "+".
+bool endsOrChangesValue(char16_t c) {
+    return c == u' ' || c == u'#' || c == u'&' || c == u'+';
+}
+
 char16_t filtered(char16_t c, const std::vector<SymbolFilter>& filters) {
     for (const SymbolFilter filter : filters) {
         if (filter == SymbolFilter::Lower && c >= u'A' && c <= u'Z') {
@@ -26,29 +31,37 @@ char16_t filtered(char16_t c, const std::vector<SymbolFilter>& filters) {
     }
     return c;
 }
+
+void appendPercentEncoded(char16_t*& out, char16_t unit) {
+    static constexpr char16_t hex[] = u"0123456789ABCDEF";
+    *out++ = u'%';
+    *out++ = hex[(unit >> 4) & 0xF];
+    *out++ = hex[unit & 0xF];
+}
+
 }  // namespace
 
 // An ASCII symbol, as nearly every one is, is filtered and encoded in one pass: the general
 // way makes three new texts per symbol, and a page of twenty template sites makes it for every
-// stock on every site.
+// stock on every site. Without filters or full encoding, what is encoded is ASCII, so the one
+// pass serves any symbol.
 QString SymbolSlot::apply(const QString& symbol) const {
-    if (filters.empty() && !percentEncoded) {
+    if (filters.empty() && !percentEncoded &&
+        std::none_of(symbol.begin(), symbol.end(),
+                     [](QChar c) { return endsOrChangesValue(c.unicode()); })) {
         return symbol;
     }
-    if (!isAscii(symbol)) {
+    if ((percentEncoded || !filters.empty()) && !isAscii(symbol)) {
         return applyToAnyText(symbol);
     }
-    static constexpr char16_t hex[] = u"0123456789ABCDEF";
-    QString value(symbol.size() * (percentEncoded ? 3 : 1), Qt::Uninitialized);
+    QString value(symbol.size() * 3, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(value.data());
     for (const QChar c : symbol) {
         const char16_t unit = filtered(c.unicode(), filters);
-        if (!percentEncoded || isUnreserved(unit)) {
-            *out++ = unit;
+        if (percentEncoded ? !isUnreserved(unit) : endsOrChangesValue(unit)) {
+            appendPercentEncoded(out, unit);
         } else {
-            *out++ = u'%';
-            *out++ = hex[unit >> 4];
-            *out++ = hex[unit & 0xF];
+            *out++ = unit;
         }
     }
     value.truncate(out - reinterpret_cast<char16_t*>(value.data()));
@@ -72,7 +85,8 @@ QString SymbolSlot::applyToAnyText(const QString& symbol) const {
     }
     // Everything but the unreserved characters of RFC 3986 (letters, digits, "-", ".", "_",
     // "~") is percent-encoded as UTF-8, so any symbol stays one value of the address.
-    return percentEncoded ? QString::fromLatin1(QUrl::toPercentEncoding(value)) : value;
+    return percentEncoded ? QString::fromLatin1(QUrl::toPercentEncoding(value))
+                          : SymbolSlot{}.apply(value);
 }
 
 ChartAddress::ChartAddress(QStringList pieces)

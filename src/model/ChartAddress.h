@@ -12,7 +12,8 @@ enum class SymbolFilter {
 };
 
 // How the symbol goes into one place of a chart address: the filters left to right, then,
-// for addresses made from a template, percent-encoding.
+// for addresses made from a template, percent-encoding; for the others only a blank, "#",
+// "&" and "+" are percent-encoded, which would end the symbol's query value or change it.
 struct SymbolSlot {
     std::vector<SymbolFilter> filters;
     bool percentEncoded = false;

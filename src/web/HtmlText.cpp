@@ -1,6 +1,10 @@
 #include "web/HtmlText.h"
 
+#include "model/AttributeReference.h"
 #include "web/AsciiRuns.h"
+
+#include <QString>
+#include <algorithm>
 
 namespace {
 constexpr const char* Entity(char32_t c, bool noLineWraps) {
@@ -39,6 +43,14 @@ void AppendPercentEncoded(std::string& out, uchar byte) {
     out += hex[byte & 0xF];
 }
 
+// Whether the browser's reading of the "&" that starts `text` depends on what follows it:
+// when "&", an optional "#" and letters or digits reach the end.
+bool OpenToTheEnd(QStringView text) {
+    const auto name = text.begin() + (text.size() > 1 && text[1] == u'#' ? 2 : 1);
+    return std::all_of(name, text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+}
 }  // namespace
 
 // One pass that maps each character on its own gives what replacing one character after the
@@ -72,4 +84,15 @@ void AppendHrefValue(std::string& out, QStringView address) {
             AppendPercentEncoded(out, static_cast<uchar>(byte));
         }
     });
+}
+
+void AppendLiteralHrefValue(std::string& out, QStringView address, bool continued) {
+    QString literal;
+    for (qsizetype i = 0; i < address.size(); ++i) {
+        const QStringView rest = address.sliced(i);
+        const bool reference = rest[0] == u'&' && (ReadAttributeReference(rest).length > 0 ||
+                                                   (continued && OpenToTheEnd(rest)));
+        literal += reference ? QStringView(u"&amp;") : rest.first(1);
+    }
+    AppendHrefValue(out, literal);
 }

@@ -15,3 +15,8 @@ void AppendHtmlText(std::string& out, QStringView text, bool noLineWraps);
 // would end the value or open a tag (" < > become %22 %3C %3E), control characters and
 // characters outside ASCII, which are percent-encoded as UTF-8.
 void AppendHrefValue(std::string& out, QStringView address);
+
+// As AppendHrefValue, for an address the browser must read exactly as it stands: an "&" it
+// would read as the start of a character reference is written "&amp;". When the value goes
+// on after `address` (`continued`), so is an "&" whose reading that could change.
+void AppendLiteralHrefValue(std::string& out, QStringView address, bool continued);

@@ -21,8 +21,9 @@ const std::string_view OnePageScript = R"js("use strict";
   const percentEncoded = (text, pattern) => text.replace(pattern, (c) => Array.from(
     encoder.encode(c), (b) => "%" + b.toString(16).toUpperCase().padStart(2, "0")).join(""));
 
-  // The symbol as a gap of the address takes it; then what an href value cannot hold as it
-  // stands (control characters, quote, "<", ">" and all outside ASCII) percent-encoded.
+  // The symbol as a gap of the address takes it; then what would end or change its query
+  // value (blank, "#", "&", "+") and what an href value cannot hold as it stands (control
+  // characters, quote, "<", ">" and all outside ASCII) percent-encoded.
   function filled(slot, symbol) {
     let value = symbol;
     for (const step of slot) {
@@ -31,7 +32,7 @@ const std::string_view OnePageScript = R"js("use strict";
       else if (step === "d") value = value.replace(/[./]/g, "-");
       else value = percentEncoded(value, /[^A-Za-z0-9\-._~]/gu);
     }
-    return percentEncoded(value, /[\x00-\x1f"<>]|[^\x00-\x7f]/gu);
+    return percentEncoded(value, /[\x00-\x20"#&+<>]|[^\x00-\x7f]/gu);
   }
 
   function address(site, stock) {
