@@ -5,6 +5,7 @@
 #include "store/StoredChartSites.h"
 #include "store/StoredValue.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -93,8 +94,13 @@ QString StockListRefusal(const SettingsStore& imported) {
     return refusal;
 }
 
+// The own site of earlier versions is migrated as loading migrates it, with its repair as a
+// warning: everything an earlier version exported imports.
 QString ChartSitesRefusal(const SettingsStore& imported) {
     std::vector<ChartSiteSettings> sites;
     const std::vector<ChartSiteRepair> repairs = LoadChartSites(imported, sites);
-    return repairs.empty() ? QString() : repairs.front().what();
+    const auto refused = std::find_if(repairs.begin(), repairs.end(), [](const auto& repair) {
+        return repair.section != OwnSiteSectionName;
+    });
+    return refused == repairs.end() ? QString() : refused->what();
 }

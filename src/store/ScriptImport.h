@@ -20,5 +20,5 @@ ImportedSections ProgramSections(ScriptContent script);
 QString StockListRefusal(const SettingsStore& imported);
 
 // Why the imported template chart sites would need a repair on loading, naming the section
-// and the key, or empty.
+// and the key, or empty. The section OwnSite of earlier versions is never refused.
 QString ChartSitesRefusal(const SettingsStore& imported);
