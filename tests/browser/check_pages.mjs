@@ -20,10 +20,11 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
 import { checkFramesets } from "./framesets.mjs";
+import { checkHostileTexts } from "./hostile.mjs";
 import { checkOnePage } from "./onepage.mjs";
 import { startStubWeb } from "./stub_web.mjs";
 
-const suites = [checkFramesets, checkOnePage];
+const suites = [checkFramesets, checkOnePage, checkHostileTexts];
 
 // How each browser is started, pointed at the stand-in web on the given port.
 const engines = [
