@@ -84,6 +84,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     CommandLine line;
     line.storeFile = parser.isSet(settings) ? parser.value(settings) : Storage::defaultStoreFile();
+    if (line.storeFile.isEmpty()) {
+        print(stderr, QStringLiteral("The settings file has no name: give --settings a FILE.\n"
+                                     "Try 'tickvane --help'.\n"));
+        return exitWith(2);
+    }
     if (parser.isSet(generate)) {
         line.mode = CommandLine::Mode::Generate;
     } else if (parser.isSet(exportTo)) {

@@ -66,7 +66,7 @@ int ExportListTo(const Storage& storage, const QString& file) {
     if (!LoadAsAtStartup(storage, model, geometry)) {
         return 1;
     }
-    const QString failure = WriteListFile(model.list, file);
+    const QString failure = storage.exportList(model.list, file);
     if (!failure.isEmpty()) {
         PrintLine(stderr, failure);
         return 1;

@@ -1,10 +1,11 @@
 #include "model/WholeFile.h"
 
+#include "model/FilePaths.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
@@ -12,9 +13,6 @@
 #include <utility>
 
 namespace {
-// As many links as the system follows in one path.
-constexpr int MaxLinkDepth = 40;
-
 bool isStream(const struct stat& info) {
     return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode);
 }
@@ -56,15 +54,6 @@ QString writeStream(const QString& path, QByteArrayView bytes) {
     }
     QFile file(path);
     return file.open(QIODevice::WriteOnly) ? writeAll(file.handle(), bytes) : file.errorString();
-}
-
-// The file that `path` names once its links are followed; the last may name no file yet.
-QByteArray followLinks(const QString& path) {
-    QFileInfo info(path);
-    for (int depth = 0; info.isSymLink() && depth < MaxLinkDepth; ++depth) {
-        info.setFile(info.symLinkTarget());
-    }
-    return QFile::encodeName(info.filePath());
 }
 
 // A new file beside `target`, for the bytes that will replace it; its name is in `temp`.
@@ -122,7 +111,7 @@ WholeFileReplacement::~WholeFileReplacement() {
 // (QSaveFile ignores a failed flush and flushes a second time, which costs a disk cache flush.)
 QString WholeFileReplacement::start(const QString& path, QByteArrayView bytes) {
     abandon();
-    target_ = followLinks(path);
+    target_ = QFile::encodeName(LinkTarget(path));
     fd_ = createBeside(target_, temp_);
     if (fd_ < 0) {
         return SystemReason(errno);

@@ -1,10 +1,13 @@
 #include "store/Storage.h"
 
+#include "model/FilePaths.h"
 #include "model/WholeFile.h"
 #include "store/AllSettings.h"
 #include "store/IniSettingsStore.h"
+#include "store/ListFile.h"
 #include "store/ProgramKeys.h"
 #include "store/StoreLayout.h"
+#include "store/StoreLock.h"
 
 #include <QFile>
 #include <algorithm>
@@ -35,7 +38,7 @@ bool holdsProgramSettings(const IniSettingsStore& store) {
     });
 }
 
-QString backupFile(const QString& storeFile) {
+QString backupOf(const QString& storeFile) {
     return storeFile + QStringLiteral(".bak");
 }
 
@@ -80,7 +83,7 @@ StoreState ReadState(const IniSettingsStore& store, const QString& storeFile, St
         result.ok = false;
         result.error = (what + QStringLiteral(" The file will be moved to \"%2\" when the "
                                               "settings are saved."))
-                           .arg(storeFile, backupFile(storeFile));
+                           .arg(storeFile, backupOf(storeFile));
         return StoreState::Unusable;
     }
     return StoreState::Usable;
@@ -90,7 +93,7 @@ StoreState ReadState(const IniSettingsStore& store, const QString& storeFile, St
 // empties `store`.
 StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
     StoreResult result;
-    const QString backup = backupFile(storeFile);
+    const QString backup = backupOf(storeFile);
     if (std::rename(QFile::encodeName(storeFile).constData(),
                     QFile::encodeName(backup).constData()) != 0) {
         result.ok = false;
@@ -107,31 +110,45 @@ StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
 }
 }  // namespace
 
+QString Storage::writeRefusal(const QString& target) const {
+    const bool refused =
+        target != u"-" && (IsSameFile(target, file_) || IsSameFile(target, StoreLockFile(file_)) ||
+                           IsSameFile(target, backupOf(file_)));
+    return refused ? QStringLiteral("Could not write \"%1\": it is the settings file itself.")
+                         .arg(target)
+                   : QString();
+}
+
+QString Storage::exportList(const StockList& list, const QString& file) const {
+    const QString refusal = writeRefusal(file);
+    return refusal.isEmpty() ? WriteListFile(list, file) : refusal;
+}
+
 StoreResult Storage::load(Model& model, WindowGeometry* geometry) const {
-    const IniSettingsStore store(storeFile_);
+    const IniSettingsStore store(file_);
     StoreResult result;
-    if (ReadState(store, storeFile_, result) != StoreState::Usable) {
+    if (ReadState(store, file_, result) != StoreState::Usable) {
         return result;
     }
-    result.warnings << LoadAllSettings(store, model, geometry, storeFile_);
+    result.warnings << LoadAllSettings(store, model, geometry, file_);
     for (const QString& key : store.undecodedKeys()) {
         result.warnings << QStringLiteral(
                                "The text of %1 in %2 was not valid UTF-8, so some of its "
                                "characters were lost.")
-                               .arg(key, storeFile_);
+                               .arg(key, file_);
     }
     return result;
 }
 
 StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
-    IniSettingsStore store(storeFile_);
+    IniSettingsStore store(file_);
     StoreResult result;
-    switch (ReadState(store, storeFile_, result)) {
+    switch (ReadState(store, file_, result)) {
         case StoreState::Unreadable:
             // Saving keeps every key it does not write, so an unreadable file must not be replaced.
             return result;
         case StoreState::Unusable:
-            result = SetAside(store, storeFile_);
+            result = SetAside(store, file_);
             if (!result.ok) {
                 return result;
             }

@@ -15,6 +15,8 @@ class Storage {
 
     // $XDG_CONFIG_HOME/Tickvane/Tickvane.ini
     static QString defaultStoreFile();
+    // The path as given. A link is the store's name: the file it names is read and written,
+    // and may not exist yet.
     const QString& storeFile() const { return storeFile_; }
 
     // Reads every section over the model's current values; clears SettingsChanged. Places
@@ -25,16 +27,24 @@ class Storage {
     // aside to FILE.bak; an unreadable one is not replaced.
     StoreResult save(Model& model, const WindowGeometry& geometry) const;
     // Writes the registry script of the model as it stands in memory. A device or FIFO is
-    // written into, "-" is standard output; the store file itself is refused.
+    // written into, "-" is standard output; the store's files are refused (writeRefusal).
     StoreResult exportScript(Model& model, const WindowGeometry& geometry,
                              const QString& scriptFile) const;
+    // Writes the list as CSV into `file`, as WriteListFile does, unless writeRefusal refuses
+    // it. Returns why it did not, naming the file, or empty.
+    QString exportList(const StockList& list, const QString& file) const;
     // Replaces the whole store by the script's values, or leaves it untouched when the script
     // is refused. The warnings say what loading the new store will repair and which addresses
     // the pages will show without a link. The caller then applies the defaults and loads again.
     StoreResult importScript(const QString& scriptFile) const;
 
   private:
+    // Why an export may not write `target`, or empty: the store file, its lock and its backup
+    // are refused whatever names them; a file not made yet is none of them.
+    QString writeRefusal(const QString& target) const;
+
     QString storeFile_;
+    QString file_;  // the file read and written
 };
 
 // The clear-settings command once the user has agreed: the defaults and an empty list, marked

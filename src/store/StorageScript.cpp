@@ -9,17 +9,11 @@
 #include "store/UnlinkedAddresses.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
 StoreResult failed(const QString& error) {
     return StoreResult{false, error, {}, {}};
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
 // The script's bytes, at most MaxInputBytes of them; `error` says why there are none.
@@ -43,9 +37,8 @@ QByteArray readScript(const QString& scriptFile, QString& error) {
 
 StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
                                   const QString& scriptFile) const {
-    if (sameFile(scriptFile, storeFile_)) {
-        return failed(QStringLiteral("Could not write \"%1\": it is the settings file itself.")
-                          .arg(scriptFile));
+    if (const QString refusal = writeRefusal(scriptFile); !refusal.isEmpty()) {
+        return failed(refusal);
     }
     const ScriptText script = WriteRegistryScript(ModelSections(model, geometry.current()));
     const QString reason = WriteWholeFile(scriptFile, script.bytes, SpecialFiles::WriteInto);
@@ -77,7 +70,7 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
                     [](const StoreSection& section) { return section.values.empty(); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
-    IniSettingsStore store(storeFile_, std::move(imported.sections));
+    IniSettingsStore store(file_, std::move(imported.sections));
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
         return refused(refusal);
     }

@@ -1,8 +1,11 @@
 #include "store/Storage.h"
 
+#include "model/FilePaths.h"
+
 #include <QStandardPaths>
 
-Storage::Storage(QString storeFile) : storeFile_(std::move(storeFile)) {}
+Storage::Storage(QString storeFile)
+    : storeFile_(std::move(storeFile)), file_(LinkTarget(storeFile_)) {}
 
 QString Storage::defaultStoreFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -3,6 +3,9 @@
 #include <QLockFile>
 #include <QString>
 
+// The lock file of the store file `storeFile`, beside it.
+QString StoreLockFile(const QString& storeFile);
+
 // The lock beside the settings file that says a program is using it: a window for its whole
 // life, a batch command that writes the store while it writes. Two names of one file (a link,
 // "..") share one lock. A lock left by a process that no longer runs is taken over.

@@ -83,6 +83,8 @@ class CommandLineTest : public QObject {
         writeFile(path("in.reg"), script());
         writeFile(path("other.reg"), script().replace("Market Indices", "Other"));
         writeFile(path("bad.ini"), "Buy=low\n");
+        writeFile(path("one.csv"), "Symbol,Type\nNVDA,Chips\n");
+        QVERIFY(QFile::link(store, path("store.lnk")));
         writeFile(path("binary.csv"), QByteArray("Symbol\nA\0B", 11));
         QByteArray full = "Symbol\n";
         for (int s = 0; s < StockCapacity; ++s) {
@@ -156,6 +158,12 @@ class CommandLineTest : public QObject {
         row("export into a missing folder", {"--export", "$T/no/out.reg"}, 1, "", "$T/no/out.reg");
         row("export onto the store", {"--export", "$T/config/Tickvane.ini"}, 1, "",
             "settings file itself");
+        row("list export onto the store", {"--export-list", "$T/config/Tickvane.ini"}, 1, "",
+            "Could not write \"$T/config/Tickvane.ini\": it is the settings file itself.\n");
+        row("list export onto a link to the store", {"--export-list", "$T/store.lnk"}, 1, "",
+            "settings file itself");
+        row("store without a name", {"--settings", "", "--export", "-"}, 2, "",
+            "The settings file has no name");
         row("export from an unusable store", {"--settings", "$T/bad.ini", "--export", "-"}, 1, "",
             "$T/bad.ini.bak");
         row("list and export", {"--add-list", "-", "--export", "-"}, 2, "", usage);
@@ -186,22 +194,25 @@ class CommandLineTest : public QObject {
         QCOMPARE(readFile(store), before);
     }
 
-    // While a window holds the store, a second window brings it to the front and ends, an
-    // export runs, and an import or an added list refuses and leaves the store as it was. Once
-    // the window was killed, an import takes its lock over.
+    // While a window holds the store, a second window (also through a link) brings it to the
+    // front and ends, an export runs, and an import or an added list (by either name) refuses
+    // and leaves the store as it was. Once the window was killed, an import takes its lock over.
     void windowHoldsTheStore() {
         QProcess window;
         window.start(program, {QStringLiteral("--settings"), store});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store + QStringLiteral(".lock")), 20000);
         const QByteArray before = readFile(store);
         QCOMPARE(tickvane({}).exitCode, 0);
+        QCOMPARE(tickvane({"--settings", "$T/store.lnk"}).exitCode, 0);
         QCOMPARE(tickvane({"--export", "-"}).exitCode, 0);
-        for (const char* writer : {"--import", "--add-list"}) {
-            const Run refused = tickvane({writer, "$T/other.reg"});
-            QCOMPARE(refused.exitCode, 1);
-            QCOMPARE(refused.err, "Tickvane is open with " + store +
-                                      "; close it first, or import from its File menu.\n");
-            QCOMPARE(readFile(store), before);
+        for (const QString& named : {store, path("store.lnk")}) {
+            for (const char* writer : {"--import", "--add-list"}) {
+                const Run refused = tickvane({"--settings", named, writer, "$T/other.reg"});
+                QCOMPARE(refused.exitCode, 1);
+                QCOMPARE(refused.err, "Tickvane is open with " + named +
+                                          "; close it first, or import from its File menu.\n");
+                QCOMPARE(readFile(store), before);
+            }
         }
         window.kill();
         QVERIFY(window.waitForFinished());
@@ -234,8 +245,9 @@ class CommandLineTest : public QObject {
     }
 
     // Nothing that is not a regular file is replaced: a device takes an export as it is (or
-    // says why not), a link is written through, and a store, page or export that is a folder
-    // or FIFO is refused. Generation stops at the first failure.
+    // says why not), a link (to nothing yet: every link row starts so) is written through and
+    // stays, and a store, page or export that is a folder or FIFO is refused. Generation stops
+    // at the first failure.
     void writeTargets_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
@@ -251,6 +263,8 @@ class CommandLineTest : public QObject {
         row("export into a full device", {"--export", "/dev/full"}, "", 1,
             "Could not write \"/dev/full\": No space left on device.", "");
         row("export through a link", {"--export", "$T/link.reg"}, "link:link.reg", 0, "", "");
+        row("list added to a store linked to nothing yet",
+            {"--settings", "$T/link.ini", "--add-list", "$T/one.csv"}, "link:link.ini", 0, "", "");
         row("export onto a folder", {"--export", "$T/dir.reg"}, "dir:dir.reg", 1,
             "Could not write \"$T/dir.reg\": it is a folder", "");
         row("store that is a FIFO", QStringList{"--settings", "$T/fifo.ini"} + import,
@@ -273,6 +287,7 @@ class CommandLineTest : public QObject {
         const QString target = path(special.isEmpty() ? "unused" : special.section(u':', 1));
         QDir(target).removeRecursively();
         QFile::remove(target);
+        QFile::remove(path("linked.reg"));
         if (kind == "fifo") {
             QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         } else if (kind == "dir") {
@@ -290,8 +305,9 @@ class CommandLineTest : public QObject {
         QCOMPARE(isFifo(target), kind == "fifo");
         QCOMPARE(QFileInfo(target).isDir(), kind == "dir");
         QVERIFY(kind != "file" || readFile(target) == "x");
-        QVERIFY(kind != "link" || (QFileInfo(target).isSymLink() &&
-                                   readFile(path("linked.reg")).startsWith("REGEDIT4\r\n")));
+        const QByteArray linked = arguments.contains("--export") ? "REGEDIT4\r\n" : "[";
+        QVERIFY(kind != "link" ||
+                (QFileInfo(target).isSymLink() && readFile(path("linked.reg")).startsWith(linked)));
         QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile() && !isFifo("/dev/null"));
         QFile::remove(target);
         QVERIFY(QDir().mkpath(path("pages")));

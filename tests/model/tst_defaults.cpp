@@ -1,7 +1,10 @@
+#include "model/DefaultHtmlDir.h"
 #include "model/Limits.h"
 #include "model/Model.h"
 #include "store/StoreLayout.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -34,6 +37,25 @@ class DefaultsTest : public QObject {
         ApplyDefaults(fresh);
         QVERIFY(model == fresh);
         QVERIFY(fresh.general.HtmlDir.endsWith(u'/'));
+    }
+
+    // Pages go beside a program in a folder the user may write to (a build tree, a portable
+    // copy), never among the system's files, even for root.
+    void defaultHtmlDir_data() {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<bool>("own");  // the program's folder, else the per-user data folder
+        QTest::newRow("a writable folder") << QDir::tempPath() << true;
+        for (const char* system :
+             {"/usr", "/usr/bin", "/usr/local/bin", "/opt", "/bin", "/sbin", "/lib"}) {
+            QTest::newRow(system) << QString(system) << false;
+        }
+    }
+    void defaultHtmlDir() {
+        QFETCH(QString, programDir);
+        QFETCH(bool, own);
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QCOMPARE(DefaultHtmlDirFor(programDir),
+                 own ? programDir + u'/' : data + QStringLiteral("/Tickvane/pages/"));
     }
 
     void defaultStockList() {

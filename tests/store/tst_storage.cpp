@@ -12,7 +12,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -584,6 +586,69 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         QVERIFY2(saved.ok, qPrintable(saved.error));
         QCOMPARE(readFile(storeFile() + ".bak"), ours ? QByteArray() : bytes);
         QCOMPARE(loaded().general.PanelPercent, model.general.PanelPercent);
+    }
+
+    // A store named by a link (relative here) is read and written where the link points, also
+    // when nothing is there yet; the link stays a link, and an unusable file is moved aside
+    // beside the file it is.
+    void storeThroughALink_data() {
+        QTest::addColumn<QByteArray>("bytes");  // the linked file; empty: there is none yet
+        QTest::newRow("to a store") << QByteArray("[General]\nPanelPercent=33\n");
+        QTest::newRow("to nothing yet") << QByteArray();
+        QTest::newRow("to an unusable file") << QByteArray("Buy=low\n");
+    }
+    void storeThroughALink() {
+        QFETCH(QByteArray, bytes);
+        const QString link = storeFile() + ".link";
+        QVERIFY(QFile::link(QFileInfo(storeFile()).fileName(), link));
+        if (!bytes.isEmpty()) {
+            writeFile(storeFile(), bytes);
+        }
+        const bool usable = !bytes.startsWith("Buy");
+        Model model = defaults();
+        const Storage storage(link);
+        const StoreResult result = storage.load(model, nullptr);
+        QVERIFY2(result.ok == usable && (usable || result.error.contains(storeFile() + ".bak")),
+                 qPrintable(result.error));
+        QCOMPARE(model.general.PanelPercent == 33, bytes.contains("33"));
+        model.general.PanelPercent = 44;
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(loaded().general.PanelPercent, qint16(44));
+        QCOMPARE(readFile(storeFile() + ".bak"), usable ? QByteArray() : bytes);
+    }
+
+    // No export replaces the store, its lock or its backup, whatever names them; "$S" is the
+    // store, beside a link to it and a folder.
+    void exportsRefuseTheStoreFiles_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the store") << "$S" << true;
+        QTest::newRow("the store by another path") << "folder/../$S" << true;
+        QTest::newRow("a link to the store") << "link" << true;
+        QTest::newRow("its lock") << "$S.lock" << true;
+        QTest::newRow("its backup") << "$S.bak" << true;
+        QTest::newRow("another file") << "$S.csv" << false;
+    }
+    void exportsRefuseTheStoreFiles() {
+        QFETCH(QString, target);
+        QFETCH(bool, refused);
+        for (const char* file : {"", ".lock", ".bak"}) {
+            writeFile(storeFile() + file, "[General]\nPanelPercent=33\n");
+        }
+        QVERIFY(QDir(dir.path()).mkpath("folder"));
+        QFile::remove(dir.filePath("link"));
+        QVERIFY(QFile::link(storeFile(), dir.filePath("link")));
+        const QString file = dir.filePath(target.replace("$S", QFileInfo(storeFile()).fileName()));
+        const QByteArray before = readFile(file);
+        const QString refusal = "Could not write \"" + file + "\": it is the settings file itself.";
+        const Storage storage(storeFile());
+        Model model = defaults();
+        QCOMPARE(storage.exportList(model.list, file), refused ? refusal : QString());
+        QCOMPARE(readFile(file) == before, refused);
+        QCOMPARE(storage.exportScript(model, StoredGeometry(), file).error,
+                 refused ? refusal : QString());
+        QCOMPARE(readFile(file) == before, refused);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "model/StockListOps.h"
 #include "store/ListCsv.h"
+#include "store/Storage.h"
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 #include "ui/lists/ListPreview.h"
@@ -14,9 +15,11 @@ namespace {
 // The list commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
 struct Session : EditingHarness {
     QTemporaryDir dir;
-    ListCommands lists{model, tree, platform, history};
+    Storage storage{dir.filePath(QStringLiteral("settings.ini"))};
+    ListCommands lists{model, storage, tree, platform, history};
 
     Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
+        writeFile(path("settings.ini"), "[General]\n");
         ConnectListCommands(tree, lists, platform, guard);
         model.general.HtmlDir = dir.path() + u'/';
     }
@@ -124,6 +127,9 @@ class ListCommandsTest : public QObject {
         QTest::addColumn<QString>("message");
         QTest::newRow("written") << "out.csv" << QString();
         QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("onto the settings")
+            << "settings.ini"
+            << "Could not write \"$T/settings.ini\": it is the settings file itself.";
         QTest::newRow("failed") << "missing/out.csv"
                                 << "Could not write \"$T/missing/out.csv\": No such file or "
                                    "directory.";

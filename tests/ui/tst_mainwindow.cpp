@@ -223,6 +223,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("exitCode");    // -1: the later start opens its window
         QTest::newRow("same file") << true << "Tickvane.ini" << 0;
         QTest::newRow("same file through a linked folder") << true << "linked/Tickvane.ini" << 0;
+        QTest::newRow("same file through a link to it, not made yet") << true << "alias.ini" << 0;
         QTest::newRow("another file") << true << "Other.ini" << -1;
         QTest::newRow("nobody answers") << false << "Tickvane.ini" << 1;
     }
@@ -232,6 +233,7 @@ class MainWindowTest : public QObject {
         QFETCH(QString, later);
         QFETCH(int, exitCode);
         QFile::link(dir.path(), dir.filePath("linked"));
+        QFile::link(storeFile(), dir.filePath("alias.ini"));
         FakePlatform platform;
         QWidget window;
         StoreLock lock(storeFile());

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "store/ListFile.h"
+#include "store/Storage.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/CommandGuard.h"
@@ -11,8 +12,9 @@ namespace {
 const QString ListFilters = QStringLiteral("Lists (*.csv *.txt);;All files (*)");
 }  // namespace
 
-ListCommands::ListCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history)
-    : model_(model), tree_(tree), platform_(platform), history_(history) {}
+ListCommands::ListCommands(Model& model, const Storage& storage, StockTree& tree,
+                           Platform& platform, ListHistory& history)
+    : model_(model), storage_(storage), tree_(tree), platform_(platform), history_(history) {}
 
 ListPreview& ListCommands::preview() {
     if (!preview_) {
@@ -37,7 +39,7 @@ void ListCommands::AddStocksFromList() {
 void ListCommands::SaveListAsCsv() {
     const QString file = platform_.chooseSaveFile(proposedFile(), ListFilters);
     if (!file.isEmpty()) {
-        if (const QString failure = WriteListFile(model_.list, file); !failure.isEmpty()) {
+        if (const QString failure = storage_.exportList(model_.list, file); !failure.isEmpty()) {
             platform_.message(failure);
         }
     }

@@ -7,6 +7,7 @@ class ListHistory;
 class ListPreview;
 class Platform;
 class StockTree;
+class Storage;
 struct ListReading;
 struct Model;
 struct OfferedList;
@@ -16,7 +17,8 @@ struct OfferedList;
 // read is shown with the file (or "The pasted text") and the line of the problem.
 class ListCommands {
   public:
-    ListCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history);
+    ListCommands(Model& model, const Storage& storage, StockTree& tree, Platform& platform,
+                 ListHistory& history);
     ListCommands(const ListCommands&) = delete;
     ListCommands& operator=(const ListCommands&) = delete;
 
@@ -34,6 +36,7 @@ class ListCommands {
     QString proposedFile() const;
 
     Model& model_;
+    const Storage& storage_;
     StockTree& tree_;
     Platform& platform_;
     ListHistory& history_;

@@ -97,7 +97,7 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
                           [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_, history_);
     ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
-    listCommands_ = std::make_unique<ListCommands>(model_, *tree_, platform_, history_);
+    listCommands_ = std::make_unique<ListCommands>(model_, storage_, *tree_, platform_, history_);
     ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
     FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listCommands_, guard_);
     ConnectTreeDrops(*tree_, model_, history_, guard_);
