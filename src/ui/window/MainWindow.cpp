@@ -101,7 +101,7 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
     FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listCommands_, guard_);
     ConnectTreeDrops(*tree_, model_, history_, guard_);
-    ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_, history_, guard_);
     startUp();
 }
 
