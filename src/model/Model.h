@@ -9,9 +9,8 @@
 #include <array>
 #include <vector>
 
-// Everything the program knows. main() owns the one instance and hands out references.
-struct Model {
-    StockList list;
+// What the option dialogs set: everything the program knows but the list and the flags.
+struct ModelOptions {
     GeneralSettings general;
     std::array<CustomURLEntry, 2> custom;
     BigChartsSettings bigCharts;
@@ -23,6 +22,13 @@ struct Model {
     std::array<qint16, AllSites.size()> siteDisplay{};
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
     std::vector<ChartSiteSettings> chartSites;
+
+    bool operator==(const ModelOptions&) const = default;
+};
+
+// Everything the program knows. main() owns the one instance and hands out references.
+struct Model : ModelOptions {
+    StockList list;
 
     // The model differs from what was last loaded or saved.
     bool SettingsChanged = false;

@@ -11,6 +11,7 @@ std::vector<qint16> SortedOrder(const StockList& list, qint16 type, SortKey key,
     std::iota(order.begin(), order.end(), qint16(0));
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
     const auto keyOf = [&](qint16 place) -> const QString& {
         const StockRecord& stock = list.stocks[range.Lowstock + place];
         return key == SortKey::Symbol ? stock.Stock : stock.Description;

@@ -8,7 +8,8 @@
 # store file and the exit status, and adds the watchlist again with --add-list. Meanwhile a start on
 # the same file brings the open window to the front and ends, and one that finds the window
 # not answering says so. A second start that changes nothing must exit at once, without a
-# question.
+# question. A third takes a chart sites change back with Ctrl+Z, finds nothing and deletes
+# nothing, and has nothing to save.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 300 s
 # (it takes under a minute on an idle machine; a loaded one may need several times that).
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
@@ -318,4 +319,30 @@ keys alt+f
 sleep 0.4
 keys x
 finish 5 "second run"
-echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list)"
+
+# A third start: a change in Chart sites taken back with Ctrl+Z; the find bar's text first
+# matches Dow Industrials, then nothing, so the first type is selected again and Delete only
+# says it still has stocks. Nothing is left to save.
+cp "$settings" "$work/before.ini"
+start
+keys alt+o
+sleep 0.4
+keys s
+w="$(await 'Chart sites')"
+keys alt+p alt+d
+gone "$w" 'Chart sites'
+focus "$main"
+keys ctrl+z ctrl+f
+text "Dow"
+text "zzz"
+keys Escape Delete
+w="$(await Tickvane "$main")"
+keys Return
+gone "$w" Tickvane
+focus "$main"
+keys alt+f
+sleep 0.4
+keys x
+finish 5 "third run"
+cmp -s "$settings" "$work/before.ini" || fail "the third run changed the store file"
+echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match)"

@@ -21,7 +21,7 @@ class FakePlatform : public Platform {
     QList<std::optional<qint32>> colorChoices;
     OfferedList clipboard;
     // What acceptDrops() was given: calling it drops a list on the target.
-    std::function<void(const OfferedList&)> dropped;
+    DropTaker dropped;
     // Runs once while the next message is shown, as events do in a message box's own loop.
     std::function<void()> duringMessage;
 
@@ -43,9 +43,7 @@ class FakePlatform : public Platform {
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
     OfferedList clipboardList() override { return clipboard; }
-    void acceptDrops(QWidget&, std::function<void(const OfferedList&)> target) override {
-        dropped = std::move(target);
-    }
+    void acceptDrops(QWidget&, DropTaker target) override { dropped = std::move(target); }
     void raiseWindow(QWidget& window) override { raised.append(&window); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }

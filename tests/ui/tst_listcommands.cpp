@@ -79,7 +79,9 @@ class ListCommandsTest : public QObject {
             s.platform.clipboard = given;
             QTest::keyClick(&s.tree, Qt::Key_V, Qt::ControlModifier);
         } else {
-            s.platform.dropped(given);
+            const QDialog* taker = s.platform.dropped(given);  // the drop waits for it
+            const QDialog* preview = &s.lists.preview();
+            QCOMPARE(taker, preview->isVisible() ? preview : nullptr);
         }
         if (s.lists.preview().isVisible()) {
             s.lists.preview().Done_Click();

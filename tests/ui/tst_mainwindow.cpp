@@ -108,7 +108,7 @@ class MainWindowTest : public QObject {
     }
 
     // Growing the window moves the right frames and grows the tree; shrinking below the
-    // start-up size snaps back.
+    // start-up size snaps back; maximising lays out as growing does.
     void resizeMovesTheRightFramesAndGrowsTheTree() {
         WindowSession session(storeFile());
         MainWindow& window = session.window;
@@ -126,11 +126,19 @@ class MainWindowTest : public QObject {
         window.resize(start - QSize(dx, dy));
         QTRY_COMPARE(window.size(), start);
         QCOMPARE(child(window, "EditFrame")->geometry(), editFrame);
+        // Maximised, it is laid out for its size too, and keeps its normal size to store.
+        const TwipsGeometry normal = window.current();
+        window.showMaximized();
+        QTRY_VERIFY(window.isMaximized() && window.width() > start.width());
+        QTRY_COMPARE(child(window, "EditFrame")->x(),
+                     editFrame.x() + window.width() - start.width());
+        QCOMPARE(window.current().Width, normal.Width);
     }
 
-    // The find bar (Ctrl+F) selects what it finds as the text is typed; Enter and F3 go on,
-    // Shift+F3 back; Escape closes it, giving the tree its height, the focus and the match.
-    // Opened again, it holds the text typed before.
+    // The find bar (Ctrl+F) selects what it finds as the text is typed, and what was selected
+    // when it opened while nothing matches; Enter and F3 go on, Shift+F3 back; Escape closes
+    // it, giving the tree its height, the focus and the match. Opened again, it holds the text
+    // typed before.
     void findBar_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("keys");  // pressed after typing
@@ -145,6 +153,7 @@ class MainWindowTest : public QObject {
         row("F3 and Enter go on", "n", "F3,Return", "America Online");
         row("Shift+F3 goes back round the end", "n", "Shift+F3", "Janus 20 Fund");
         row("no match", "zzz", "F3", "Market Indices");
+        row("a match lost as more is typed: back where it started", "magz", "", "Market Indices");
     }
 
     void findBar() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -96,25 +97,39 @@ class QtPlatformTest : public QObject {
     }
 
     // A local file is offered before text, text before a web address; a drop of neither is
-    // refused at the door.
+    // refused at the door. A list is always dropped as a copy, never moved, and the drop is
+    // answered as ignored unless the dialog that takes it is accepted, when it has finished.
     void clipboardAndDrops_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("offered");  // file|text
+        QTest::addColumn<QString>("taker");    // none, accepted, rejected, or accepted later
         QTest::newRow("a local file") << "file:///tmp/l.csv"
                                       << "AAPL"
-                                      << "/tmp/l.csv|";
-        QTest::newRow("a web address") << "https://x.org/l.csv"
-                                       << "AAPL"
-                                       << "|AAPL";
+                                      << "/tmp/l.csv|"
+                                      << "accepted";
+        QTest::newRow("a web address, taken once its preview is done") << "https://x.org/l.csv"
+                                                                       << "AAPL"
+                                                                       << "|AAPL"
+                                                                       << "later";
+        QTest::newRow("text whose preview is cancelled") << ""
+                                                         << "AAPL"
+                                                         << "|AAPL"
+                                                         << "rejected";
+        QTest::newRow("text that opens no preview") << ""
+                                                    << "B"
+                                                    << "|B"
+                                                    << "none";
         QTest::newRow("nothing") << ""
                                  << ""
-                                 << "|";
+                                 << "|"
+                                 << "none";
     }
     void clipboardAndDrops() {
         QFETCH(QString, url);
         QFETCH(QString, text);
         QFETCH(QString, offered);
+        QFETCH(QString, taker);
         auto* mime = new QMimeData;  // the clipboard's own
         mime->setUrls(url.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(url)});
         mime->setText(text);
@@ -124,15 +139,36 @@ class QtPlatformTest : public QObject {
         QCOMPARE(pasted.file + u'|' + pasted.text, offered);
 
         QWidget target;
+        QDialog preview;
         QString dropped = QStringLiteral("none");
-        platform.acceptDrops(target,
-                             [&](const OfferedList& l) { dropped = l.file + u'|' + l.text; });
-        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        platform.acceptDrops(target, [&](const OfferedList& l) -> QDialog* {
+            dropped = l.file + u'|' + l.text;
+            preview.setResult(taker == "accepted" ? QDialog::Accepted : QDialog::Rejected);
+            if (taker == "later") {
+                preview.open();
+                QTimer::singleShot(0, &preview, &QDialog::accept);
+            }
+            return taker == "none" ? nullptr : &preview;
+        });
+        // A text editor's drag offers a move first.
+        const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(1, 1), both, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &enter);
         QCOMPARE(enter.isAccepted(), offered != "|");
-        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(1, 1), both, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &drop);
         QCOMPARE(dropped, offered == "|" ? "none" : offered);
+        if (offered != "|") {
+            const bool taken = taker == "accepted" || taker == "later";
+            QCOMPARE(enter.dropAction(), Qt::CopyAction);
+            QCOMPARE(drop.isAccepted(), taken);
+            QCOMPARE(drop.dropAction(), taken ? Qt::CopyAction : Qt::IgnoreAction);
+        }
+        // A drag that can only move is refused.
+        QDragEnterEvent moveOnly(QPoint(1, 1), Qt::MoveAction, mime, Qt::LeftButton,
+                                 Qt::NoModifier);
+        QApplication::sendEvent(&target, &moveOnly);
+        QVERIFY(!moveOnly.isAccepted());
     }
 };
 

@@ -42,15 +42,16 @@ struct ButtonSpec {
     const char* caption;
     int top;
     void (ChartSitesDialog::*click)();
-    bool guarded;  // it opens a dialog or may show a message
+    bool guarded;       // it opens a dialog or may show a message
+    bool templateOnly;  // a built-in site has nothing it could do
 };
 constexpr ButtonSpec Buttons[] = {
-    {"Add", "&Add…", 300, &ChartSitesDialog::Add_Click, true},
-    {"Edit", "&Edit…", 780, &ChartSitesDialog::Edit_Click, true},
-    {"Remove", "&Remove", 1260, &ChartSitesDialog::Remove_Click, true},
-    {"MoveUp", "Move &up", 1860, &ChartSitesDialog::MoveUp_Click, false},
-    {"MoveDown", "Move do&wn", 2340, &ChartSitesDialog::MoveDown_Click, false},
-    {"Try", "&Try", 2940, &ChartSitesDialog::Try_Click, true},
+    {"Add", "&Add…", 300, &ChartSitesDialog::Add_Click, true, false},
+    {"Edit", "&Edit…", 780, &ChartSitesDialog::Edit_Click, true, true},
+    {"Remove", "&Remove", 1260, &ChartSitesDialog::Remove_Click, true, true},
+    {"MoveUp", "Move &up", 1860, &ChartSitesDialog::MoveUp_Click, false, true},
+    {"MoveDown", "Move do&wn", 2340, &ChartSitesDialog::MoveDown_Click, false, true},
+    {"Try", "&Try", 2940, &ChartSitesDialog::Try_Click, true, false},
 };
 
 QString yesNo(bool value) {
@@ -103,6 +104,9 @@ void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
             connect(button, &QPushButton::clicked, this, click);
         }
         order.push_back(button);
+        if (spec.templateOnly) {
+            templateButtons_.push_back(button);
+        }
     }
 }
 
@@ -167,11 +171,15 @@ void ChartSitesDialog::showRow(int row) {
     item->setText(2, yesNo(site.Enabled));
 }
 
-// The choices below the list show the selected row's without changing it.
+// The choices below the list show the selected row's without changing it; the buttons for
+// template sites only are enabled with one of them.
 void ChartSitesDialog::showRowChoices() {
     const int row = currentRow();
     if (row < 0) {  // the list is being refilled
         return;
+    }
+    for (QPushButton* button : templateButtons_) {
+        button->setEnabled(row >= BuiltInRows);
     }
     const ChartSiteSettings site = rowSite(row);
     const QSignalBlocker quietList(SiteDisplay_);
@@ -274,11 +282,15 @@ void ChartSitesDialog::move(int by) {
 }
 
 const StockRecord* ChartSitesDialog::tryStock() const {
-    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    const StockList& list = model_.list;
+    const TreeSelection selection = SelectedItem(tree_, list);
     if (selection.isStock()) {
-        return &model_.list.stocks[selection.stock];
+        return &list.stocks[selection.stock];
     }
-    return model_.list.Maxstocks >= 0 ? &model_.list.stocks[0] : nullptr;
+    if (selection.isType() && list.typeHasStocks(selection.type)) {
+        return &list.stocks[list.types[selection.type].Lowstock];
+    }
+    return list.Maxstocks >= 0 ? &list.stocks[0] : nullptr;
 }
 
 void ChartSitesDialog::Try_Click() {

@@ -12,6 +12,7 @@ class ChartSiteEditor;
 class PresetChooser;
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QTreeWidget;
 struct StockRecord;
 
@@ -34,7 +35,8 @@ class ChartSitesDialog : public ModelDialog {
     void Remove_Click();
     void MoveUp_Click() { move(-1); }
     void MoveDown_Click() { move(1); }
-    // Opens the chart of the stock selected in the main window, or of the first stock.
+    // Opens the chart of the stock selected in the main window, else of the selected type's
+    // first stock, else of the list's first stock.
     void Try_Click();
 
   protected:
@@ -67,6 +69,7 @@ class ChartSitesDialog : public ModelDialog {
     bool startPageKept();
 
     CommandGuard guard_{platform_};
+    std::vector<QPushButton*> templateButtons_;  // Edit, Remove and the moves
     QTreeWidget* SiteList_;
     QComboBox* SiteDisplay_ = nullptr;
     QCheckBox* SiteEnabled_ = nullptr;

@@ -1,7 +1,10 @@
 #include "ui/platform/DropTarget.h"
 
+#include <QDialog>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
@@ -16,7 +19,20 @@ OfferedList OfferedListOf(const QMimeData& data) {
     return {{}, data.text()};
 }
 
-DropTarget::DropTarget(QWidget& target, std::function<void(const OfferedList&)> dropped)
+namespace {
+// Waits for `taker` to finish when it is still open; whether it was accepted.
+bool acceptedBy(QDialog* taker) {
+    const QPointer<QDialog> dialog(taker);
+    if (dialog && dialog->isVisible()) {
+        QEventLoop finishing;
+        QObject::connect(dialog, &QDialog::finished, &finishing, &QEventLoop::quit);
+        finishing.exec();
+    }
+    return dialog && dialog->result() == QDialog::Accepted;
+}
+}  // namespace
+
+DropTarget::DropTarget(QWidget& target, DropTaker dropped)
     : QObject(&target), dropped_(std::move(dropped)) {
     target.setAcceptDrops(true);
     target.installEventFilter(this);
@@ -32,9 +48,18 @@ bool DropTarget::eventFilter(QObject* watched, QEvent* event) {
     if (offered.empty()) {
         return QObject::eventFilter(watched, event);  // not a list: the widget's own drag
     }
-    drop->acceptProposedAction();
-    if (type == QEvent::Drop) {
-        dropped_(offered);
+    // A move would have the source delete the text or file once the drop is answered.
+    if (!drop->possibleActions().testFlag(Qt::CopyAction)) {
+        drop->ignore();
+        return true;
     }
+    drop->setDropAction(Qt::CopyAction);
+    // The drop is answered only once it is taken or given up, so the source learns which.
+    if (type == QEvent::Drop && !acceptedBy(dropped_(offered))) {
+        drop->setDropAction(Qt::IgnoreAction);
+        drop->ignore();
+        return true;
+    }
+    drop->accept();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // What the desktop hands over as a list of stocks: a local file or text.
@@ -14,6 +15,9 @@ struct OfferedList {
 
     bool empty() const { return file.isEmpty() && text.isEmpty(); }
 };
+
+// Takes a dropped list: the dialog that takes it, or null.
+using DropTaker = std::function<QDialog*(const OfferedList&)>;
 
 // Everything the commands and dialogs ask of the desktop. The window uses QtPlatform; the
 // tests use a scripted fake, so no command ever blocks in a modal loop under test.
@@ -44,8 +48,11 @@ class Platform {
     virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
     // What the clipboard holds: a copied file, or text.
     virtual OfferedList clipboardList() = 0;
-    // Lets files and text be dropped on `target`; `dropped` gets each drop.
-    virtual void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) = 0;
+    // Lets files and text be dropped on `target`, always as copies. `dropped` gets each drop
+    // and returns the dialog that takes it, or null. The drop is answered once that dialog has
+    // finished: as a copy when it was accepted, else as ignored, so that the program the drag
+    // came from keeps what was dragged either way.
+    virtual void acceptDrops(QWidget& target, DropTaker dropped) = 0;
     // Brings `window` to the front with the keyboard, with the dialog it shows, if any.
     virtual void raiseWindow(QWidget& window) = 0;
 };

@@ -111,7 +111,7 @@ OfferedList QtPlatform::clipboardList() {
     return data ? OfferedListOf(*data) : OfferedList{};
 }
 
-void QtPlatform::acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) {
+void QtPlatform::acceptDrops(QWidget& target, DropTaker dropped) {
     new DropTarget(target, std::move(dropped));
 }
 

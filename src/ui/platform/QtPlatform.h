@@ -16,6 +16,6 @@ class QtPlatform : public Platform {
     QString chooseOpenFile(const QString& proposed, const QString& filters) override;
     std::optional<qint32> chooseColor(qint32 initial) override;
     OfferedList clipboardList() override;
-    void acceptDrops(QWidget& target, std::function<void(const OfferedList&)> dropped) override;
+    void acceptDrops(QWidget& target, DropTaker dropped) override;
     void raiseWindow(QWidget& window) override;
 };

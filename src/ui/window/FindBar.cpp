@@ -66,6 +66,7 @@ void FindBar::addKey(const QKeySequence& key, void (FindBar::*action)()) {
 }
 
 void FindBar::open() {
+    origin_ = tree_.selectedNode() != 0 ? tree_.currentIndex() : QModelIndex();
     if (isHidden()) {
         show();
         fitBelowTheTree(tree_.height());
@@ -97,6 +98,10 @@ void FindBar::find(int start, int step) {
                              : FindStock(model_.list, text, MatchRule::Anywhere, start, step);
     if (match >= 0) {
         tree_.setCurrentItem(tree_.stockNode(match));
+    } else if (origin_.isValid()) {
+        tree_.setCurrentIndex(origin_);
+    } else {
+        tree_.clearSelection();
     }
     const bool shown = match >= 0 || text.isEmpty();
     QPalette palette = found_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPalette>
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 class QLineEdit;
@@ -10,7 +11,8 @@ struct Model;
 // The find bar below the tree (Ctrl+F), which it shortens while it is shown: selects the stock
 // whose symbol or description holds the text, without regard to case, as the text is typed; Enter
 // and F3 go on to the next match, Shift+F3 back to the previous one, Escape closes the bar and
-// gives the list the focus with the match still selected. The list itself never changes.
+// gives the list the focus with the match still selected. While the text matches nothing, the
+// node selected when the bar opened is selected again. The list itself never changes.
 class FindBar : public QWidget {
     Q_OBJECT
   public:
@@ -41,5 +43,7 @@ class FindBar : public QWidget {
     StockTree& tree_;
     QLineEdit* field_;
     QPalette found_;
+    // The node selected when the bar opened; invalid once the tree has been refilled.
+    QPersistentModelIndex origin_;
     bool fitting_ = false;
 };

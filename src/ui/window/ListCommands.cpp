@@ -55,28 +55,33 @@ void ListCommands::PasteList() {
     TakeList(offered, QStringLiteral("The pasted text"));
 }
 
-void ListCommands::TakeList(const OfferedList& offered, const QString& textSource) {
-    if (offered.file.isEmpty()) {
-        openPreview(ReadListText(offered.text), textSource);
-    } else {
-        openPreview(ReadListFile(offered.file), ListFileSource(offered.file));
-    }
+bool ListCommands::TakeList(const OfferedList& offered, const QString& textSource) {
+    return offered.file.isEmpty()
+               ? openPreview(ReadListText(offered.text), textSource)
+               : openPreview(ReadListFile(offered.file), ListFileSource(offered.file));
 }
 
-void ListCommands::openPreview(const ListReading& reading, const QString& source) {
+bool ListCommands::openPreview(const ListReading& reading, const QString& source) {
     if (!reading.error.isEmpty()) {
         platform_.message(ListReadingMessage(source, reading));
         tree_.WebTree_GiveFocus();
-        return;
+        return false;
     }
     preview().List_init(reading.rows);
     preview().open();
+    return true;
 }
 
 void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
                          CommandGuard& guard) {
     guard.connectCommand(&tree, &StockTree::pasteRequested, [&commands] { commands.PasteList(); });
     platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
-        guard.run([&] { commands.TakeList(offered, QStringLiteral("The dropped text")); });
+        QDialog* taker = nullptr;
+        guard.run([&] {
+            if (commands.TakeList(offered, QStringLiteral("The dropped text"))) {
+                taker = &commands.preview();
+            }
+        });
+        return taker;
     });
 }

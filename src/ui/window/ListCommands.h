@@ -26,13 +26,14 @@ class ListCommands {
     void SaveListAsCsv();
     // Ctrl+V in the tree: the clipboard's file or text; a beep when it holds neither.
     void PasteList();
-    // A file or text handed over; `textSource` names the text in messages.
-    void TakeList(const OfferedList& offered, const QString& textSource);
+    // A file or text handed over; `textSource` names the text in messages. Whether the
+    // preview opened.
+    bool TakeList(const OfferedList& offered, const QString& textSource);
 
     ListPreview& preview();
 
   private:
-    void openPreview(const ListReading& reading, const QString& source);
+    bool openPreview(const ListReading& reading, const QString& source);
     QString proposedFile() const;
 
     Model& model_;
@@ -43,6 +44,7 @@ class ListCommands {
     ListPreview* preview_ = nullptr;  // owned by the tree's window
 };
 
-// Ctrl+V in the tree and drops of files or text on it open the preview, through `guard`.
+// Ctrl+V in the tree and drops of files or text on it open the preview, through `guard`; a
+// drop is taken by the preview it opened.
 void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
                          CommandGuard& guard);

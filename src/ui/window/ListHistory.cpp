@@ -4,7 +4,7 @@
 #include "ui/window/CommandGuard.h"
 
 ListHistory::ListHistory(Model& model, CommandGuard& guard, QObject* parent)
-    : QObject(parent), model_(model), saved_(std::make_unique<Model>(model)) {
+    : QObject(parent), model_(model), saved_(std::make_unique<ModelOptions>(model)) {
     stack_.setUndoLimit(Steps);
     connect(&stack_, &QUndoStack::indexChanged, this, &ListHistory::settle);
     connect(&guard, &CommandGuard::commandStarting, this, &ListHistory::noteOutsideChanges);
@@ -44,10 +44,5 @@ void ListHistory::settle() {
 }
 
 bool ListHistory::settingsBesideTheListDiffer() const {
-    // A copy that takes the saved list compares every other setting without naming each.
-    auto now = std::make_unique<Model>(model_);
-    now->list = saved_->list;
-    now->SettingsChanged = saved_->SettingsChanged;
-    now->PagesGenerated = saved_->PagesGenerated;
-    return !(*now == *saved_);
+    return !(static_cast<const ModelOptions&>(model_) == *saved_);
 }

@@ -7,12 +7,13 @@
 class CommandGuard;
 class QUndoCommand;
 struct Model;
+struct ModelOptions;
 
-// The undo history of the list's changes, and what decides whether the settings differ from
-// the store. After a step is undone or redone, SettingsChanged holds exactly when the list is
-// not back where it was when last loaded or saved, or something beside the list was changed
-// since: an option whose value now differs, or anything that set the flag while the list
-// was as saved (an option dialog's Done, a refused move).
+// The undo history of the list's and the options' changes, and what decides whether the
+// settings differ from the store. After a step is undone or redone, SettingsChanged holds
+// exactly when the list is not back where it was when last loaded or saved, or something beside
+// the list was changed since: an option whose value now differs, or anything that set the flag
+// while the list was as saved (an option dialog's Done, a refused move).
 class ListHistory : public QObject {
     Q_OBJECT
   public:
@@ -38,6 +39,6 @@ class ListHistory : public QObject {
 
     Model& model_;
     QUndoStack stack_;
-    std::unique_ptr<Model> saved_;  // as loaded or saved; its list is not read
+    std::unique_ptr<ModelOptions> saved_;  // as loaded or saved
     bool changedBesideTheList_ = false;
 };

@@ -101,7 +101,7 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
     ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
     FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listCommands_, guard_);
     ConnectTreeDrops(*tree_, model_, history_, guard_);
-    ConnectOptionsMenu(options_, model_, *tree_, platform_, guard_);
+    ConnectOptionsMenu(options_, model_, *tree_, platform_, history_, guard_);
     startUp();
 }
 
@@ -201,11 +201,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // A maximised window keeps the layout it had; restoring it lays it out again.
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
-        return;
+    // Maximised or full screen, the window is laid out as when dragged to that size; minimised,
+    // it keeps the layout it had.
+    if (!isMinimized()) {
+        layout_->apply(size());
     }
-    layout_->apply(size());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A window restored from the task bar may have been resized while it was minimised.
+    if (event->type() == QEvent::WindowStateChange && layout_ && !isMinimized()) {
+        layout_->apply(size());
+    }
 }
 
 TwipsGeometry MainWindow::current() const {

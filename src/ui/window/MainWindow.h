@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -1,14 +1,17 @@
 #include "ui/window/OptionsMenu.h"
 
+#include "model/Model.h"
 #include "ui/options/ChartSitesDialog.h"
 #include "ui/options/CustomUrlDialog.h"
 #include "ui/options/GeneralOptionsDialog.h"
 #include "ui/options/SiteOptionsDialog.h"
 #include "ui/window/CommandGuard.h"
+#include "ui/window/OptionSteps.h"
 #include "ui/window/StockTree.h"
 
 #include <QAction>
 #include <QMenu>
+#include <memory>
 
 namespace {
 QAction* addItem(QMenu& menu, const QString& name, const QString& caption) {
@@ -17,18 +20,27 @@ QAction* addItem(QMenu& menu, const QString& name, const QString& caption) {
     return item;
 }
 
-// `extra` goes to the dialog's constructor between the platform and the parent.
+// `extra` goes to the dialog's constructor between the platform and the parent. What the
+// dialog changes, from opening to its Done, is one step of `history`.
 template <typename Dialog, typename... Extra>
 void openOnFirstUse(QAction* item, Model& model, StockTree& tree, Platform& platform,
-                    CommandGuard& guard, void (Dialog::*fill)(), Extra... extra) {
+                    ListHistory& history, CommandGuard& guard, void (Dialog::*fill)(),
+                    Extra... extra) {
     Dialog* dialog = nullptr;
-    guard.connectCommand(item, &QAction::triggered, [=, &model, &tree, &platform]() mutable {
-        if (!dialog) {
-            dialog = new Dialog(model, tree, platform, extra..., tree.window());
-        }
-        (dialog->*fill)();
-        dialog->open();
-    });
+    const auto before = std::make_shared<ModelOptions>();
+    guard.connectCommand(
+        item, &QAction::triggered, [=, &model, &tree, &platform, &history]() mutable {
+            if (!dialog) {
+                dialog = new Dialog(model, tree, platform, extra..., tree.window());
+                QObject::connect(
+                    dialog, &QDialog::accepted, dialog, [&model, &history, before, dialog] {
+                        PushOptionsStep(history, model, dialog->windowTitle(), *before);
+                    });
+            }
+            *before = model;
+            (dialog->*fill)();
+            dialog->open();
+        });
     item->setEnabled(true);
 }
 }  // namespace
@@ -48,15 +60,15 @@ OptionsItems AddOptionsItems(QMenu& menu) {
 }
 
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
-                        Platform& platform, CommandGuard& guard) {
-    openOnFirstUse(items.GenOptsMenu, model, tree, platform, guard,
+                        Platform& platform, ListHistory& history, CommandGuard& guard) {
+    openOnFirstUse(items.GenOptsMenu, model, tree, platform, history, guard,
                    &GeneralOptionsDialog::GenOpts_Init);
-    openOnFirstUse(items.CustomUrlMenu, model, tree, platform, guard,
+    openOnFirstUse(items.CustomUrlMenu, model, tree, platform, history, guard,
                    &CustomUrlDialog::CustomURL_Init);
     for (SiteId site : AllSites) {
-        openOnFirstUse(items.siteMenus[static_cast<size_t>(site)], model, tree, platform, guard,
-                       &SiteOptionsDialog::Init, site);
+        openOnFirstUse(items.siteMenus[static_cast<size_t>(site)], model, tree, platform, history,
+                       guard, &SiteOptionsDialog::Init, site);
     }
-    openOnFirstUse(items.ChartSitesMenu, model, tree, platform, guard,
+    openOnFirstUse(items.ChartSitesMenu, model, tree, platform, history, guard,
                    &ChartSitesDialog::ChartSites_Init);
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class CommandGuard;
+class ListHistory;
 class Platform;
 class QAction;
 class QMenu;
@@ -24,6 +25,6 @@ OptionsItems AddOptionsItems(QMenu& menu);
 
 // Enables every Options item and makes it open its dialog, through `guard`: created the first
 // time as a child of the tree's window, filled from the model each time it opens, only hidden
-// between uses.
+// between uses. Each dialog's changes are one step of `history`, named after the dialog.
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
-                        Platform& platform, CommandGuard& guard);
+                        Platform& platform, ListHistory& history, CommandGuard& guard);
