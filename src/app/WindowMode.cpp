@@ -8,8 +8,12 @@
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
+#include <QThread>
 
 int RunWindow(int& argc, char** argv, const CommandLine& line) {
+    // Qt takes the first thread that asks for its own thread as the main one; the lock is tried
+    // on another thread, so this one asks first.
+    QThread::currentThread();
     QtPlatform platform;
     // Made first, so that taking the lock overlaps connecting to the display.
     SingleWindow single(line.storeFile, platform);
