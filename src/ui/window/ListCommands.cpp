@@ -31,7 +31,7 @@ void ListCommands::AddStocksFromList() {
         tree_.WebTree_GiveFocus();
         return;
     }
-    openPreview(ReadListFile(file), ListFileSource(file));
+    openPreview(ReadListFile(file), ListFileSource(file), ListTypeName(file));
 }
 
 void ListCommands::SaveListAsCsv() {
@@ -50,24 +50,27 @@ void ListCommands::PasteList() {
         platform_.beep();
         return;
     }
-    TakeList(offered, QStringLiteral("The pasted text"));
+    TakeList(offered, QStringLiteral("The pasted text"), QStringLiteral("Pasted"));
 }
 
-void ListCommands::TakeList(const OfferedList& offered, const QString& textSource) {
+void ListCommands::TakeList(const OfferedList& offered, const QString& textSource,
+                            const QString& textType) {
     if (offered.file.isEmpty()) {
-        openPreview(ReadListText(offered.text), textSource);
+        openPreview(ReadListText(offered.text), textSource, textType);
     } else {
-        openPreview(ReadListFile(offered.file), ListFileSource(offered.file));
+        openPreview(ReadListFile(offered.file), ListFileSource(offered.file),
+                    ListTypeName(offered.file));
     }
 }
 
-void ListCommands::openPreview(const ListReading& reading, const QString& source) {
+void ListCommands::openPreview(const ListReading& reading, const QString& source,
+                               const QString& newType) {
     if (!reading.error.isEmpty()) {
         platform_.message(ListReadingMessage(source, reading));
         tree_.WebTree_GiveFocus();
         return;
     }
-    preview().List_init(reading.rows);
+    preview().List_init(reading, newType);
     preview().open();
 }
 
@@ -75,6 +78,9 @@ void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& plat
                          CommandGuard& guard) {
     guard.connectCommand(&tree, &StockTree::pasteRequested, [&commands] { commands.PasteList(); });
     platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
-        guard.run([&] { commands.TakeList(offered, QStringLiteral("The dropped text")); });
+        guard.run([&] {
+            commands.TakeList(offered, QStringLiteral("The dropped text"),
+                              QStringLiteral("Dropped"));
+        });
     });
 }
