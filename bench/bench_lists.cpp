@@ -65,8 +65,9 @@ void writeDurably(const QString& path, const QByteArray& bytes) {
     file.commit();
 }
 
-// The preview of `rows` over the starter list, from the rows in hand to the painted dialog.
-void timePreview(const ListRows& rows) {
+// The preview of the rows read over the starter list, from the rows in hand to the painted
+// dialog.
+void timePreview(const ListReading& reading) {
     Model model;
     ApplyDefaults(model);
     DefaultStockList(model);
@@ -80,18 +81,18 @@ void timePreview(const ListRows& rows) {
     ListPreview* preview = nullptr;
     const qint64 first = nanoseconds([&] {
         preview = new ListPreview(model, tree, platform, history, &tree);
-        preview->List_init(rows);
+        preview->List_init(reading, QStringLiteral("Listed"));
         preview->grab();
     });
     std::vector<qint64> again;
     for (int round = 0; round < rounds; ++round) {
         again.push_back(nanoseconds([&] {
-            preview->List_init(rows);
+            preview->List_init(reading, QStringLiteral("Listed"));
             preview->grab();
         }));
     }
-    std::printf("preview of %zu rows: first open %.1f ms, again %.1f ms (median)\n", rows.size(),
-                double(first) / 1e6, medianMs(again));
+    std::printf("preview of %zu rows: first open %.1f ms, again %.1f ms (median)\n",
+                reading.rows.size(), double(first) / 1e6, medianMs(again));
 }
 }  // namespace
 
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QByteArray csv = thousandRows();
-    timePreview(ReadList(csv).rows);
+    timePreview(ReadList(csv));
     if (argc < 2) {
         return 0;
     }

@@ -22,7 +22,7 @@ namespace {
 std::unique_ptr<Model> Added(const ListRows& rows) {
     auto model = std::make_unique<Model>();
     ApplyDefaults(*model);
-    const ListAddition addition = PlanListAddition(model->list, rows, -1);
+    const ListAddition addition = PlanListAddition(model->list, rows, -1, QStringLiteral("Added"));
     if (!addition.fits()) {
         return nullptr;
     }

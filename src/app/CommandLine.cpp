@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/ListBatch.h"
 #include "model/ProgramVersion.h"
 #include "store/Storage.h"
 
@@ -66,7 +67,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         // The arguments are read before any application object exists, so Qt does not know
         // the program's name yet.
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                QStringLiteral("tickvane")));
+                                                QStringLiteral("tickvane")) +
+                          QStringLiteral("\nExit status: 0 on success; 1 when a command fails "
+                                         "(the reason is on standard error);\n2 when the "
+                                         "command line is wrong; %1 when --add-list refused "
+                                         "rows and added the others.\n")
+                              .arg(RowsRefusedExit));
         return exitWith(0);
     }
     if (parser.isSet(version)) {

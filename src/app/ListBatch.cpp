@@ -21,12 +21,16 @@ bool saveList(const Storage& storage, Model& model, const StoredGeometry& geomet
 void printSkipped(const QString& source, const ListAddition& addition) {
     for (const PlannedRow& planned : addition.rows) {
         if (planned.action == RowAction::Duplicate || planned.action == RowAction::Refused) {
+            // The row is named by its symbol, else its type, else its description.
             const ListRow& row = planned.row;
-            PrintLine(stderr, QStringLiteral("%1, line %2: %3 (%4)")
+            const QString named = !row.stock.Stock.isEmpty() ? row.stock.Stock
+                                  : !row.type.isEmpty()      ? row.type
+                                                             : row.stock.Description;
+            PrintLine(stderr, QStringLiteral("%1, line %2: %3")
                                   .arg(source)
                                   .arg(row.line)
-                                  .arg(ActionText(planned),
-                                       row.stock.Stock.isEmpty() ? row.type : row.stock.Stock));
+                                  .arg(ActionText(planned) +
+                                       (named.isEmpty() ? QString() : " (" + named + u')')));
         }
     }
 }
@@ -44,7 +48,8 @@ int AddListFrom(const Storage& storage, const QString& file) {
     if (!loadStored(storage, model, geometry)) {
         return 1;
     }
-    const ListAddition addition = PlanListAddition(model.list, reading.rows, model.list.Maxtypes);
+    const ListAddition addition =
+        PlanListAddition(model.list, reading.rows, model.list.Maxtypes, ListTypeName(file));
     if (const QString refusal = CapacityRefusal(addition); !refusal.isEmpty()) {
         PrintLine(stderr, source + QStringLiteral(": ") + refusal);
         return 1;
@@ -56,8 +61,8 @@ int AddListFrom(const Storage& storage, const QString& file) {
             return 1;
         }
     }
-    PrintLine(stdout, AdditionSummary(addition, true));
-    return 0;
+    PrintLine(stdout, WithUnreadColumns(AdditionSummary(addition, true), reading));
+    return addition.refused > 0 ? RowsRefusedExit : 0;
 }
 
 int ExportListTo(const Storage& storage, const QString& file) {

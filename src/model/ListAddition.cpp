@@ -54,18 +54,38 @@ QString overLength(const ListRow& row) {
                    ? QStringLiteral("symbol at ") + Site(site).name
                    : what;
     }
-    return what.isEmpty()
-               ? what
-               : QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength);
+    return what;
 }
 
-// Plans row after row, remembering the types the rows create and the symbols they add.
+// Says why the editor would not take the row and what would make it take it; false when it
+// would take it as it is.
+bool refused(PlannedRow& planned, bool onlyType) {
+    const ListRow& row = planned.row;
+    if (const QString what = overLength(row); !what.isEmpty()) {
+        planned.reason =
+            QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength);
+        planned.fix =
+            QStringLiteral("shorten the %1 to at most %2 characters").arg(what).arg(EntryMaxLength);
+    } else if (!onlyType && row.stock.Stock.isEmpty()) {
+        planned.reason = QStringLiteral("no symbol");
+        planned.fix = QStringLiteral("give it a symbol");
+    }
+    return !planned.reason.isEmpty();
+}
+
+// Plans row after row. A named type is the list's type of that name, else the one whose name
+// differs only in case, else a new type of exactly that name; the symbols a row is compared
+// with are those the list held before, so that a list written as CSV comes back whole.
 class Planner {
   public:
-    Planner(const StockList& list, qint16 defaultType) : defaultType_(defaultType) {
+    Planner(const StockList& list, qint16 defaultType, const QString& newTypeName)
+        : defaultType_(defaultType), newTypeName_(newTypeName) {
         for (qint16 t = 0; t <= list.Maxtypes; ++t) {
             typeNames_.push_back(list.types[t].Type);
-            typesByName_.insert(list.types[t].Type.toCaseFolded(), t);
+            // Of two types of one name, the first takes the rows.
+            typesByName_.insert(list.types[t].Type, typesByName_.value(list.types[t].Type, t));
+            const QString folded = list.types[t].Type.toCaseFolded();
+            typesByFoldedName_.insert(folded, typesByFoldedName_.value(folded, t));
             for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
                 symbols_.insert({t, list.stocks[s].Stock.toCaseFolded()});
             }
@@ -77,23 +97,17 @@ class Planner {
         planned.row = tidied(read);
         const ListRow& row = planned.row;
         const bool onlyType = row.stock == StockRecord{};
-        planned.reason = overLength(row);
-        if (planned.reason.isEmpty() && !onlyType && row.stock.Stock.isEmpty()) {
-            planned.reason = QStringLiteral("no symbol");
-        }
-        if (!planned.reason.isEmpty()) {
+        if (refused(planned, onlyType)) {
             return planned;
         }
         bool created = false;
-        planned.type = row.type.isEmpty() ? defaultType_ : typeNamed(row.type, created);
-        if (planned.type < 0) {
-            planned.reason = QStringLiteral("no type to add to");
-            return planned;
-        }
+        planned.type = !row.type.isEmpty() ? typeNamed(row.type, created)
+                       : defaultType_ >= 0 ? defaultType_
+                                           : typeNamed(newTypeName_, created);
         planned.typeName = typeNames_[planned.type];
         if (onlyType) {
             planned.action = created ? RowAction::NewType : RowAction::Duplicate;
-        } else if (!addSymbol(planned.type, row.stock.Stock)) {
+        } else if (symbols_.contains({planned.type, row.stock.Stock.toCaseFolded()})) {
             planned.action = RowAction::Duplicate;
         } else {
             planned.action = created ? RowAction::AddToNewType : RowAction::Add;
@@ -102,37 +116,34 @@ class Planner {
     }
 
   private:
+    // The type of that name; `created` when this row makes it.
     int typeNamed(const QString& name, bool& created) {
-        const QString key = name.toCaseFolded();
-        const auto found = typesByName_.constFind(key);
-        created = found == typesByName_.constEnd();
-        if (!created) {
-            return *found;
+        int type = typesByName_.value(name, typesByFoldedName_.value(name.toCaseFolded(), -1));
+        created = type < 0;
+        if (created) {
+            type = int(typeNames_.size());
+            typeNames_.push_back(name);
+            typesByName_.insert(name, type);
         }
-        typeNames_.push_back(name);
-        return *typesByName_.insert(key, int(typeNames_.size()) - 1);
-    }
-
-    // False when the type holds the symbol already.
-    bool addSymbol(int type, const QString& symbol) {
-        const qsizetype before = symbols_.size();
-        symbols_.insert({type, symbol.toCaseFolded()});
-        return symbols_.size() > before;
+        return type;
     }
 
     int defaultType_;
+    QString newTypeName_;
     std::vector<QString> typeNames_;  // the list's types, then the new ones
     QHash<QString, int> typesByName_;
-    QSet<std::pair<int, QString>> symbols_;
+    QHash<QString, int> typesByFoldedName_;  // the list's own types only
+    QSet<std::pair<int, QString>> symbols_;  // the list's, before the addition
 };
 }  // namespace
 
-ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType) {
+ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType,
+                              const QString& newTypeName) {
     ListAddition addition;
     addition.stockRoom = StockCapacity - list.stockCount();
     addition.typeRoom = TypeCapacity - list.typeCount();
     addition.rows.reserve(rows.size());
-    Planner planner(list, defaultType);
+    Planner planner(list, defaultType, newTypeName);
     for (const ListRow& row : rows) {
         const RowAction action = addition.rows.emplace_back(planner.plan(row)).action;
         addition.stocksToAdd += int(addsStock(action));
@@ -167,6 +178,14 @@ QString ActionText(const PlannedRow& row) {
     return QStringLiteral("refused: ") + row.reason;
 }
 
+QString ActionHelp(const PlannedRow& row) {
+    return row.fix.isEmpty() ? ActionText(row)
+                             : QStringLiteral(
+                                   "%1. To add this row, %2 in the list and bring it "
+                                   "in again.")
+                                   .arg(ActionText(row), row.fix);
+}
+
 QString CapacityRefusal(const ListAddition& addition) {
     const auto room = [](int free, int wanted, int capacity, const char* what) {
         return QStringLiteral("The list has room for %1 more %2%3, not %4 (it holds at most %5).")
@@ -193,7 +212,7 @@ ListAdded AddListRows(Model& model, const ListAddition& addition) {
     }
     for (const PlannedRow& planned : addition.rows) {
         if (addsType(planned.action)) {
-            const qint16 type = AppendType(model, planned.row.type);
+            const qint16 type = AppendType(model, planned.typeName);
             added.firstNewType = added.firstNewType < 0 ? type : added.firstNewType;
         }
         if (addsStock(planned.action)) {

@@ -19,9 +19,10 @@ enum class RowAction {
 struct PlannedRow {
     ListRow row;  // as the stock editor would store it
     RowAction action = RowAction::Refused;
-    QString reason;  // why a row is refused
-    int type = -1;   // the type index it goes to; new types follow the list's last
-    QString typeName;
+    QString reason;    // why a row is refused
+    QString fix;       // what would make the row one to add: "give it a symbol"
+    int type = -1;     // the type index it goes to; new types follow the list's last
+    QString typeName;  // the name of that type
 };
 
 struct ListAddition {
@@ -36,15 +37,21 @@ struct ListAddition {
     bool fits() const { return stocksToAdd <= stockRoom && newTypes <= typeRoom; }
 };
 
-// What adding `rows` to `list` would do. Rows that name no type go to `defaultType` (-1: the
-// list has none, and they are refused); a named type is matched without regard to case and
-// created at the end of the list when there is none.
-ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType);
+// What adding `rows` to `list` would do. Rows that name no type go to `defaultType`, or when it
+// is -1 (the list has no type) to a new type `newTypeName`. A named type is the list's type of
+// exactly that name, else one whose name differs only in case, else a new type at the end of
+// the list. A stock is a duplicate when its type held the symbol before the addition; the
+// rows' own symbols are not compared, so the list's CSV adds to an empty list as it was.
+ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint16 defaultType,
+                              const QString& newTypeName);
 
 // "37 to add, 2 new types, 3 duplicates, 1 refused" (or "37 added, ..." once done).
 QString AdditionSummary(const ListAddition& addition, bool done);
 // "add", "duplicate, skipped", "refused: no symbol", ...
 QString ActionText(const PlannedRow& row);
+// ActionText with the fix of a refused row: "refused: no symbol. To add this row, give it a
+// symbol in the list and bring it in again."
+QString ActionHelp(const PlannedRow& row);
 // Why the addition does not fit in the list, or empty when it does.
 QString CapacityRefusal(const ListAddition& addition);
 

@@ -1,6 +1,7 @@
 #include "store/ListColumns.h"
 
 #include "model/SiteTable.h"
+#include "store/FormulaCells.h"
 
 #include <algorithm>
 
@@ -44,9 +45,13 @@ ListColumns RecogniseHeader(const QStringList& cells) {
         if (match == known.end()) {
             continue;
         }
-        if (!match->field) {
-            columns.type = columns.type < 0 ? column : columns.type;
-        } else if (!columns.fills(match->field)) {
+        if (match->field ? columns.fills(match->field) : columns.type >= 0) {
+            columns.unread << QStringLiteral("column %1, %2 again, not read")
+                                  .arg(column + 1)
+                                  .arg(cells[column].trimmed());
+        } else if (!match->field) {
+            columns.type = column;
+        } else {
             columns.fields.emplace_back(column, match->field);
         }
     }
@@ -55,7 +60,8 @@ ListColumns RecogniseHeader(const QStringList& cells) {
 
 ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record) {
     const auto cell = [&record](int column) {
-        return column < record.fields.size() ? record.fields[column] : QString();
+        return column < record.fields.size() ? TextOfFormulaSafeCell(record.fields[column])
+                                             : QString();
     };
     ListRow row;
     row.line = record.line;

@@ -2,6 +2,7 @@
 
 #include "model/SiteTable.h"
 #include "store/CsvRecords.h"
+#include "store/FormulaCells.h"
 
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
@@ -14,13 +15,17 @@ QByteArray header() {
     return line + LineEnd;
 }
 
+QByteArray cell(const QString& text) {
+    return CsvField(FormulaSafeCell(text));
+}
+
 QByteArray stockRow(const QString& type, const StockRecord& stock) {
-    QByteArray row = CsvField(type);
+    QByteArray row = cell(type);
     for (const QString* field : {&stock.Stock, &stock.Description, &stock.URL}) {
-        row += ',' + CsvField(*field);
+        row += ',' + cell(*field);
     }
     for (SiteId site : AllSites) {
-        row += ',' + CsvField(stock.*Site(site).alternate);
+        row += ',' + cell(stock.*Site(site).alternate);
     }
     return row + LineEnd;
 }
@@ -31,7 +36,7 @@ QByteArray ListCsv(const StockList& list) {
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         const TypeRecord& type = list.types[t];
         if (!list.typeHasStocks(t)) {
-            csv += CsvField(type.Type) + LineEnd;
+            csv += cell(type.Type) + LineEnd;
         }
         for (qint16 s = type.Lowstock; s <= type.Histock; ++s) {
             csv += stockRow(type.Type, list.stocks[s]);

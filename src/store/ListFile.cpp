@@ -4,16 +4,64 @@
 #include "store/BoundedRead.h"
 #include "store/ListCsv.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
-bool open(QFile& file, const QString& path) {
-    if (path == u"-") {
-        return file.open(stdin, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
+// A pipe, socket or device may never end or keep the reader waiting, and a folder holds no
+// list: only a regular file is read.
+QString notAFile(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return {};
     }
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
+    return S_ISDIR(mode)    ? QStringLiteral("is a folder, not a file")
+           : S_ISFIFO(mode) ? QStringLiteral("is a named pipe, not a file")
+           : S_ISSOCK(mode) ? QStringLiteral("is a socket, not a file")
+                            : QStringLiteral("is a device, not a file");
+}
+
+QString unreadable(const QString& reason) {
+    return QStringLiteral("could not be read: ") + reason;
+}
+
+// Opens a regular file without ever waiting: the kind is checked before the file is opened,
+// and again on what was opened, since a named pipe put in its place in between would block.
+QString openRegularFile(QFile& file, const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        return unreadable(SystemReason(errno));
+    }
+    if (const QString refusal = notAFile(info.st_mode); !refusal.isEmpty()) {
+        return refusal;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return unreadable(SystemReason(errno));
+    }
+    QString problem =
+        ::fstat(fd, &info) != 0 ? unreadable(SystemReason(errno)) : notAFile(info.st_mode);
+    if (problem.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        problem = unreadable(file.errorString());
+    }
+    if (!problem.isEmpty()) {
+        ::close(fd);
+    }
+    return problem;
+}
+
+QString open(QFile& file, const QString& path) {
+    if (path == u"-") {
+        return file.open(stdin, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
+                   ? QString()
+                   : unreadable(file.errorString());
+    }
+    return openRegularFile(file, path);
 }
 
 ListReading unread(const QString& problem) {
@@ -25,17 +73,25 @@ ListReading unread(const QString& problem) {
 
 ListReading ReadListFile(const QString& path) {
     QFile file;
-    if (!open(file, path)) {
-        return unread(QStringLiteral("could not be read: ") + file.errorString());
+    if (const QString problem = open(file, path); !problem.isEmpty()) {
+        return unread(problem);
     }
     QByteArray bytes;
     if (!ReadBounded(file, bytes)) {
         return unread(QStringLiteral("is larger than 64 MiB, so it is not a list of stocks"));
     }
     if (file.error() != QFileDevice::NoError) {
-        return unread(QStringLiteral("could not be read: ") + file.errorString());
+        return unread(unreadable(file.errorString()));
     }
     return ReadList(bytes);
+}
+
+QString ListTypeName(const QString& path) {
+    if (path == u"-") {
+        return QStringLiteral("Added");
+    }
+    const QFileInfo file(path);
+    return file.completeBaseName().isEmpty() ? file.fileName() : file.completeBaseName();
 }
 
 QString ListFileSource(const QString& path) {

@@ -7,8 +7,13 @@
 
 // Lists in files: read in any of their forms, written as CSV.
 
-// Reads the list in `path` ("-": standard input), which may hold at most 64 MiB.
+// Reads the list in `path` ("-": standard input), which may hold at most 64 MiB. Anything but
+// a regular file (a folder, named pipe, socket or device) is refused unread, saying what it is.
 ListReading ReadListFile(const QString& path);
+
+// The name of the type that takes the rows naming none when the list has no type: the file's
+// name without its extension, or "Added" for standard input.
+QString ListTypeName(const QString& path);
 
 // How a file is named in messages: its path in quotes, or "standard input" for "-".
 QString ListFileSource(const QString& path);

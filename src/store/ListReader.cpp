@@ -6,6 +6,7 @@
 #include "store/ScriptDecoding.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 ListReading failure(qsizetype line, const QString& error) {
@@ -94,6 +95,7 @@ ListReading readCsv(const QString& text, char delimiter) {
             QStringLiteral("the header names no symbol column (Symbol, Ticker or Code)"));
     }
     ListReading reading;
+    reading.unreadColumns = columns.unread;
     for (auto record = csv.records.begin() + 1; record != csv.records.end(); ++record) {
         if (!emptyRecord(*record)) {
             reading.rows.push_back(RowOfRecord(columns, *record));
@@ -115,19 +117,58 @@ qsizetype exchangeLength(const QString& entry) {
     return named ? colon + 1 : 0;
 }
 
+// False past the row limit.
+bool addSymbol(ListReading& reading, qsizetype line, const QString& type, QStringView symbol) {
+    reading.rows.emplace_back(ListRow{line, type, {}}).stock.Stock = symbol.toString();
+    return qsizetype(reading.rows.size()) <= MaxListRows;
+}
+
 // Adds the symbols of one comma-separated part of a line; false past the row limit.
 bool addSymbols(ListReading& reading, qsizetype line, const QString& type, QStringView part) {
     qsizetype from = 0;
     for (qsizetype i = 0; i <= part.size(); ++i) {
         if (i == part.size() || separatesSymbols(part[i])) {
-            if (i > from) {
-                ListRow& row = reading.rows.emplace_back(ListRow{line, type, {}});
-                row.stock.Stock = part.sliced(from, i - from).toString();
+            if (i > from && !addSymbol(reading, line, type, part.sliced(from, i - from))) {
+                return false;
             }
             from = i + 1;
         }
     }
-    return qsizetype(reading.rows.size()) <= MaxListRows;
+    return true;
+}
+
+// A line that is one CSV field in quotes, as a spreadsheet saves a single column: its text.
+std::optional<QString> quotedField(QStringView line) {
+    if (!line.startsWith(u'"')) {
+        return std::nullopt;
+    }
+    const CsvRecords csv = ReadCsvRecords(line.toUtf8(), ',', 1);
+    if (!csv.error.isEmpty() || csv.records.size() != 1 || csv.records.front().fields.size() != 1) {
+        return std::nullopt;
+    }
+    return csv.records.front().fields.front();
+}
+
+// The entries of one line: a quoted line is one symbol, others are split into their parts.
+// False past the row limit.
+bool addEntries(ListReading& reading, qsizetype line, QString& type, bool& namesTypes,
+                QStringView text) {
+    if (const std::optional<QString> field = quotedField(text.trimmed())) {
+        return field->trimmed().isEmpty() || addSymbol(reading, line, type, field->trimmed());
+    }
+    for (QStringView part : text.split(u',')) {
+        part = part.trimmed();
+        if (part.startsWith(u"###")) {
+            namesTypes = true;
+            type = part.sliced(3).trimmed().toString();
+            if (!type.isEmpty()) {
+                reading.rows.push_back({line, type, {}});
+            }
+        } else if (!addSymbols(reading, line, type, part)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Plain lists and watchlists: entries separated by commas and line ends, symbols within an
@@ -138,17 +179,9 @@ ListReading readEntries(const QString& text) {
     bool namesTypes = false;
     for (qsizetype from = 0, line = 1; from < text.size(); ++line) {
         const qsizetype to = LineEnd(QStringView(text), from);
-        for (QStringView part : QStringView(text).sliced(from, to - from).split(u',')) {
-            part = part.trimmed();
-            if (part.startsWith(u"###")) {
-                namesTypes = true;
-                type = part.sliced(3).trimmed().toString();
-                if (!type.isEmpty()) {
-                    reading.rows.push_back({line, type, {}});
-                }
-            } else if (!addSymbols(reading, line, type, part)) {
-                return tooManyRows(line);
-            }
+        if (!addEntries(reading, line, type, namesTypes,
+                        QStringView(text).sliced(from, to - from))) {
+            return tooManyRows(line);
         }
         from = to;
     }
@@ -180,4 +213,8 @@ ListReading ReadListText(const QString& text) {
 
 ListReading ReadList(QByteArrayView bytes) {
     return ReadListText(DecodeScriptText(bytes));
+}
+
+QString WithUnreadColumns(const QString& summary, const ListReading& reading) {
+    return (QStringList{summary} + reading.unreadColumns).join(QStringLiteral("; "));
 }

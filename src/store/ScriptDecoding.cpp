@@ -30,8 +30,10 @@ QString FromWindows1252(QByteArrayView bytes) {
 }  // namespace
 
 QString DecodeScriptText(QByteArrayView bytes) {
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder utf16(QStringDecoder::Utf16LE, kStrict);
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             kStrict);
         QString text = utf16(bytes.sliced(2));
         ReplaceLoneSurrogates(text);
         return text;

@@ -86,6 +86,7 @@ class CommandLineTest : public QObject {
         writeFile(path("one.csv"), "Symbol,Type\nNVDA,Chips\n");
         QVERIFY(QFile::link(store, path("store.lnk")));
         writeFile(path("binary.csv"), QByteArray("Symbol\nA\0B", 11));
+        writeFile(path("refused.csv"), "Symbol,Name,Symbol\n,x,Y\n");
         QByteArray full = "Symbol\n";
         for (int s = 0; s < StockCapacity; ++s) {
             full += 'S' + QByteArray::number(s) + '\n';
@@ -171,6 +172,9 @@ class CommandLineTest : public QObject {
             "\"$T/no.csv\" could not be read: No such file or directory.\n");
         row("add a binary list", {"--add-list", "$T/binary.csv"}, 1, "",
             "\"$T/binary.csv\", line 2: holds the control character U+0000");
+        row("add rows all refused", {"--add-list", "$T/refused.csv"}, 3,
+            "0 added, 0 new types, 0 duplicates, 1 refused; column 3, Symbol again, not read\n",
+            "\"$T/refused.csv\", line 2: refused: no symbol (x)\n");
         row("add past the capacity", {"--add-list", "$T/full.csv"}, 1, "",
             "room for 993 more stocks, not 1001 (it holds at most 1001). Nothing is added.\n");
         row("export the list", {"--export-list", "-"}, 0,
@@ -221,14 +225,15 @@ class CommandLineTest : public QObject {
     }
 
     // A duplicate and a refused row are named on standard error, the rest is added and
-    // stored; read again from standard input, every row is a duplicate, which is no failure.
-    // A new type alone is stored too.
+    // stored, and the refusal is the exit status; read again from standard input, every other
+    // row is a duplicate, which is no failure. A new type alone is stored too. Into an empty
+    // store, the rows start a type named after the file.
     void addList() {
         const QByteArray list =
             "Symbol,Name,Type\nDJIA,dup,market indices\nNVDA,NVIDIA,Chips\n,no symbol,Chips\n";
         writeFile(path("add.csv"), list);
         const Run add = tickvane({"--add-list", "$T/add.csv"});
-        QCOMPARE(add.exitCode, 0);
+        QCOMPARE(add.exitCode, 3);
         QCOMPARE(add.out, "1 added, 1 new type, 1 duplicate, 1 refused\n");
         QCOMPARE(add.err, QStringLiteral("\"$T/add.csv\", line 2: duplicate, skipped (DJIA)\n"
                                          "\"$T/add.csv\", line 4: refused: no symbol (Chips)\n")
@@ -236,18 +241,24 @@ class CommandLineTest : public QObject {
         QVERIFY(tickvane({"--export-list", "-"}).out.endsWith("Chips,NVDA,NVIDIA,,,,,\r\n"));
         const QByteArray stored = readFile(store);
         const Run again = tickvane({"--add-list", "-"}, list);
-        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.exitCode, 3);
         QCOMPARE(again.out, "0 added, 0 new types, 2 duplicates, 1 refused\n");
         QCOMPARE(readFile(store), stored);
         QCOMPARE(tickvane({"--add-list", "-"}, "###Watch\n").out,
                  "0 added, 1 new type, 0 duplicates, 0 refused\n");
         QVERIFY(tickvane({"--export-list", "-"}).out.endsWith("\r\nWatch\r\n"));
+
+        writeFile(path("my.plain.txt"), "\"aapl\"\n");
+        const QStringList fresh{"--settings", "$T/fresh.ini"};
+        QCOMPARE(tickvane(fresh + QStringList{"--add-list", "$T/my.plain.txt"}).exitCode, 0);
+        QVERIFY(tickvane(fresh + QStringList{"--export-list", "-"})
+                    .out.endsWith("\r\nmy.plain,AAPL,AAPL,,,,,\r\n"));
     }
 
     // Nothing that is not a regular file is replaced: a device takes an export as it is (or
     // says why not), a link (to nothing yet: every link row starts so) is written through and
     // stays, and a store, page or export that is a folder or FIFO is refused. Generation stops
-    // at the first failure.
+    // at the first failure. A list is read only from a regular file, without waiting on a FIFO.
     void writeTargets_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
@@ -274,6 +285,12 @@ class CommandLineTest : public QObject {
             "finviz.frame.html\n");
         row("page that is a folder", {"--generate"}, "dir:pages/stockpoint.html", 1,
             "Could not write \"$T/pages/stockpoint.html\": it is a folder", "stockmaster.html\n");
+        row("list that is a FIFO", {"--add-list", "$T/list.fifo"}, "fifo:list.fifo", 1,
+            "\"$T/list.fifo\" is a named pipe, not a file.\n", "");
+        row("list that is a folder", {"--add-list", "$T/list.d"}, "dir:list.d", 1,
+            "\"$T/list.d\" is a folder, not a file.\n", "");
+        row("list that is a device", {"--add-list", "/dev/zero"}, "", 1,
+            "\"/dev/zero\" is a device, not a file.\n", "");
         row("pages folder is a file", {"--generate"}, "file:pages", 1,
             "Could not create the folder \"$T/pages/\"", "");
     }

@@ -20,11 +20,12 @@ ListRows Rows(const QString& text) {
     return rows;
 }
 
-// What happens to each row and where it goes, then the summary, one to a line.
+// What happens to each row (with the fix of a refused one) and where it goes, then the
+// summary, one to a line.
 QString Outcome(const ListAddition& addition) {
     QStringList rows;
     for (const PlannedRow& row : addition.rows) {
-        rows << ActionText(row) + (row.typeName.isEmpty() ? QString() : " @ " + row.typeName);
+        rows << ActionHelp(row) + (row.typeName.isEmpty() ? QString() : " @ " + row.typeName);
     }
     return (rows << AdditionSummary(addition, false)).join(u'\n');
 }
@@ -33,9 +34,10 @@ QString Outcome(const ListAddition& addition) {
 class ListAdditionTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // Every tests/data/lists/plan/NAME.rows (the type index for rows that name none, then the
-    // rows; LONG is a text one longer than the editors hold) planned over the list
-    // "Tech: IBM | Banks: JPM" gives NAME.outcome.
+    // Every tests/data/lists/plan/NAME.rows (the type index for rows that name none, and after
+    // a blank the list when it is not "Tech:ibm|Banks:jpm" ("|": empty); then the rows; LONG is
+    // a text one longer than the editors hold) gives NAME.outcome. A type the rows start
+    // without naming it is "Listed".
     void plansEachRow_data() {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("outcome");
@@ -51,15 +53,16 @@ class ListAdditionTest : public QObject {
         QFETCH(QString, outcome);
         QStringList lines = rows.replace("LONG", QString(EntryMaxLength + 1, u'a'))
                                 .split(u'\n', Qt::SkipEmptyParts);
-        const auto defaultType = qint16(lines.takeFirst().toShort());
-        EditingHarness h(QStringLiteral("Tech:ibm|Banks:jpm"));
-        QCOMPARE(Outcome(PlanListAddition(h.model.list, Rows(lines.join(u'\n')), defaultType)),
+        const QStringList head = lines.takeFirst().split(u' ');
+        EditingHarness h(head.value(1, QStringLiteral("Tech:ibm|Banks:jpm")));
+        QCOMPARE(Outcome(PlanListAddition(h.model.list, Rows(lines.join(u'\n')),
+                                          qint16(head[0].toShort()), QStringLiteral("Listed"))),
                  outcome.trimmed());
     }
 
     void rowBecomesWhatTheEditorStores() {
         const ListAddition addition =
-            PlanListAddition(StockList(), Rows(" Tech | aapl\u00df | | http:// | bc "), -1);
+            PlanListAddition(StockList(), Rows(" Tech | aapl\u00df | | http:// | bc "), -1, {});
         const PlannedRow& row = addition.rows.front();
         QCOMPARE(row.row.type, QStringLiteral("Tech"));
         QCOMPARE(row.row.stock, (StockRecord{"AAPLSS", "AAPLSS", "", "BC", "", "", ""}));
@@ -98,7 +101,7 @@ class ListAdditionTest : public QObject {
                                    qint16(t ? model.list.Maxstocks + 1 : 0), model.list.Maxstocks};
         }
         const Model before = model;
-        const ListAddition addition = PlanListAddition(model.list, Rows(rows), 0);
+        const ListAddition addition = PlanListAddition(model.list, Rows(rows), 0, {});
         QCOMPARE(CapacityRefusal(addition), refusal);
         AddListRows(model, addition);
         QCOMPARE(model == before, !refusal.isEmpty());
@@ -110,7 +113,7 @@ class ListAdditionTest : public QObject {
     void addsInOneStep() {
         EditingHarness h(QStringLiteral("A:a|B:"));
         const ListAddition addition =
-            PlanListAddition(h.model.list, Rows("B|x\nA|y\nC|z\nD|\nb|w"), 0);
+            PlanListAddition(h.model.list, Rows("B|x\nA|y\nC|z\nD|\nb|w"), 0, {});
         const ListAdded added = AddListRows(h.model, addition);
         QCOMPARE(h.list(), QStringLiteral("A:a,Y|B:X,W|C:Z|D:"));
         QCOMPARE(h.model.list.stocks[added.firstStock].Stock, QStringLiteral("X"));

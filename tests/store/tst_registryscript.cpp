@@ -76,7 +76,7 @@ class RegistryScriptTest : public QObject {
 
     // Every tests/data/scripts/NAME.reg reads as NAME.txt holds: its sections, or
     // "refused: REASON". Among them both ends of every character-set range the reader decodes
-    // (UTF-8, Windows-1252, UTF-16LE) and one past them.
+    // (UTF-8, Windows-1252, UTF-16 in either byte order) and one past them.
     void readsScripts_data() {
         QTest::addColumn<QString>("file");
         const QDir scripts(QT_TESTCASE_SOURCEDIR "/data/scripts");

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,6 +123,45 @@ class ListCommandsTest : public QObject {
         QVERIFY(s.platform.lastMessage().startsWith("The list has room for 1 more stock"));
         QVERIFY(s.lists.preview().isVisible());
         QCOMPARE(s.model.list, full.list);
+    }
+
+    // Into a list without types, the rows start one named after where they come from; a
+    // row's tip says in full what happens to it, and how to add a refused one.
+    void listWithoutTypes_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("file") << "file"
+                              << "my.list";
+        QTest::newRow("paste") << "paste"
+                               << "Pasted";
+        QTest::newRow("drop") << "drop"
+                              << "Dropped";
+    }
+    void listWithoutTypes() {
+        QFETCH(QString, way);
+        QFETCH(QString, type);
+        Session s;
+        BuildList(s.model, {});
+        s.tree.Fill_tree(-1, -1);
+        const QString list = QStringLiteral("Symbol,Name\nnvda,Nvidia\n,none");
+        writeFile(s.path("my.list.csv"), list.toUtf8());
+        s.platform.clipboard = {{}, list};
+        if (way == "file") {
+            s.platform.fileChoices = {s.path("my.list.csv")};
+            s.lists.AddStocksFromList();
+        } else if (way == "paste") {
+            s.lists.PasteList();
+        } else {
+            s.platform.dropped({{}, list});
+        }
+        ListPreview& preview = s.lists.preview();
+        QCOMPARE(preview.findChild<QComboBox*>("ListType")->currentText(), type + " (new)");
+        QCOMPARE(
+            preview.findChild<QTableView*>("ListRows")->model()->index(1, 4).data(Qt::ToolTipRole),
+            "refused: no symbol. To add this row, give it a symbol in the list and bring it "
+            "in again.");
+        preview.Done_Click();
+        QCOMPARE(s.list(), type + ":Nvidia");
     }
 
     void saveListAsCsv_data() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 // Widths of the table's columns but the last, which takes the rest.
@@ -63,8 +64,9 @@ void ListPreview::buildTable() {
     Rows_->horizontalHeader()->setStretchLastSection(true);
 }
 
-void ListPreview::List_init(ListRows rows) {
-    rows_ = std::move(rows);
+void ListPreview::List_init(ListReading reading, const QString& newTypeName) {
+    reading_ = std::move(reading);
+    newTypeName_ = newTypeName;
     filledFrom_.take(model_.list);
     fillTypePicker();
     plan();
@@ -78,17 +80,22 @@ void ListPreview::fillTypePicker() {
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         TypePicker_->addItem(list.types[t].Type);
     }
+    if (list.Maxtypes < 0) {
+        TypePicker_->addItem(tr("%1 (new)").arg(newTypeName_));
+    }
     const TreeSelection selection = SelectedItem(tree_, list);
-    TypePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None ? list.Maxtypes
-                                                                             : selection.type);
+    TypePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None
+                                     ? std::max<int>(list.Maxtypes, 0)
+                                     : selection.type);
     TypePicker_->setEnabled(list.Maxtypes >= 0);
 }
 
 void ListPreview::plan() {
-    addition_ = PlanListAddition(model_.list, rows_, qint16(TypePicker_->currentIndex()));
+    const qint16 type = model_.list.Maxtypes < 0 ? -1 : qint16(TypePicker_->currentIndex());
+    addition_ = PlanListAddition(model_.list, reading_.rows, type, newTypeName_);
     table_->show(addition_);
     const QString refusal = CapacityRefusal(addition_);
-    Summary_->setText(AdditionSummary(addition_, false) +
+    Summary_->setText(WithUnreadColumns(AdditionSummary(addition_, false), reading_) +
                       (refusal.isEmpty() ? QString() : u'\n' + refusal));
 }
 

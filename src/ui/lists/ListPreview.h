@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ListAddition.h"
+#include "store/ListReader.h"
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
@@ -18,9 +19,10 @@ class ListPreview : public ModelDialog {
     ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
                 QWidget* parent = nullptr);
 
-    // Fills the preview with `rows`. Rows that name no type go to the type selected in the
-    // tree (the owner of a selected stock), else to the last type.
-    void List_init(ListRows rows);
+    // Fills the preview with the rows read. Rows that name no type go to the type selected in
+    // the tree (the owner of a selected stock), else to the last type; when the list has no
+    // type, to a new type `newTypeName`.
+    void List_init(ListReading reading, const QString& newTypeName);
 
     const ListAddition& addition() const { return addition_; }
 
@@ -38,7 +40,8 @@ class ListPreview : public ModelDialog {
     QLabel* Summary_;
     ListPreviewTable* table_;
     ListHistory& history_;
-    ListRows rows_;
+    ListReading reading_;
+    QString newTypeName_;
     ListAddition addition_;
     ListSnapshot filledFrom_;
 };

@@ -27,10 +27,17 @@ int ListPreviewTable::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListPreviewTable::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
+    if (!index.isValid()) {
         return {};
     }
     const PlannedRow& planned = addition_->rows[index.row()];
+    // The last column is cut off at the table's edge; its tip has the whole of it.
+    if (role == Qt::ToolTipRole && index.column() == Columns - 1) {
+        return ActionHelp(planned);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
     switch (index.column()) {
         case 0:
             return QString::number(planned.row.line);

@@ -33,7 +33,7 @@ void ListCommands::AddStocksFromList() {
         tree_.WebTree_GiveFocus();
         return;
     }
-    openPreview(ReadListFile(file), ListFileSource(file));
+    openPreview(ReadListFile(file), ListFileSource(file), ListTypeName(file));
 }
 
 void ListCommands::SaveListAsCsv() {
@@ -52,22 +52,25 @@ void ListCommands::PasteList() {
         platform_.beep();
         return;
     }
-    TakeList(offered, QStringLiteral("The pasted text"));
+    TakeList(offered, QStringLiteral("The pasted text"), QStringLiteral("Pasted"));
 }
 
-bool ListCommands::TakeList(const OfferedList& offered, const QString& textSource) {
+bool ListCommands::TakeList(const OfferedList& offered, const QString& textSource,
+                            const QString& textType) {
     return offered.file.isEmpty()
-               ? openPreview(ReadListText(offered.text), textSource)
-               : openPreview(ReadListFile(offered.file), ListFileSource(offered.file));
+               ? openPreview(ReadListText(offered.text), textSource, textType)
+               : openPreview(ReadListFile(offered.file), ListFileSource(offered.file),
+                             ListTypeName(offered.file));
 }
 
-bool ListCommands::openPreview(const ListReading& reading, const QString& source) {
+bool ListCommands::openPreview(const ListReading& reading, const QString& source,
+                               const QString& newType) {
     if (!reading.error.isEmpty()) {
         platform_.message(ListReadingMessage(source, reading));
         tree_.WebTree_GiveFocus();
         return false;
     }
-    preview().List_init(reading.rows);
+    preview().List_init(reading, newType);
     preview().open();
     return true;
 }
@@ -78,7 +81,8 @@ void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& plat
     platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
         QDialog* taker = nullptr;
         guard.run([&] {
-            if (commands.TakeList(offered, QStringLiteral("The dropped text"))) {
+            if (commands.TakeList(offered, QStringLiteral("The dropped text"),
+                                  QStringLiteral("Dropped"))) {
                 taker = &commands.preview();
             }
         });

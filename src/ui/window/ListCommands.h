@@ -26,14 +26,15 @@ class ListCommands {
     void SaveListAsCsv();
     // Ctrl+V in the tree: the clipboard's file or text; a beep when it holds neither.
     void PasteList();
-    // A file or text handed over; `textSource` names the text in messages. Whether the
-    // preview opened.
-    bool TakeList(const OfferedList& offered, const QString& textSource);
+    // A file or text handed over; `textSource` names the text in messages, and `textType` the
+    // type its rows start when the list has none (a file's rows start one named after it).
+    // Whether the preview opened.
+    bool TakeList(const OfferedList& offered, const QString& textSource, const QString& textType);
 
     ListPreview& preview();
 
   private:
-    bool openPreview(const ListReading& reading, const QString& source);
+    bool openPreview(const ListReading& reading, const QString& source, const QString& newType);
     QString proposedFile() const;
 
     Model& model_;
