@@ -335,8 +335,7 @@ add_type() {
 }
 start
 add_type "E2E Recovered"
-kill -KILL "$app"
-wait "$app" 2>/dev/null || true
+{ kill -KILL "$app" && wait "$app"; } 2>/dev/null || true
 app=""
 "$program" --settings "$settings" --export "$work/before.reg" >/dev/null 2>&1 || fail "--export beside a recovery file failed"
 [ -f "$recovery" ] || fail "a batch command removed the recovery file"
@@ -345,7 +344,10 @@ grep -q 'E2E Recovered' "$work/before.reg" && fail "--export read the recovery f
 answer() {
   local question="$main"
   keys "$1"
-  gone "$question" Tickvane
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name '^Tickvane$' 2>/dev/null | grep -qx "$question" || break
+    sleep 0.1
+  done
   main="$(await Tickvane "$question")"
 }
 start

@@ -71,18 +71,21 @@ void SessionRecovery::collect() {
 
 void SessionRecovery::keep() {
     timer_.stop();
+    kept_ = true;
     if (writing_.valid()) {
         writing_.wait();
     }
     if (model_.SettingsChanged) {
-        written_ = std::make_unique<Model>(model_);
         WriteRecovery(storage_.storeFile(), text());
     } else {
-        discard();
+        QFile::remove(RecoveryFileOf(storage_.storeFile()));
     }
 }
 
 void SessionRecovery::discard() {
+    if (kept_) {
+        return;  // a question the end interrupted answers nothing
+    }
     if (writing_.valid()) {
         writing_.get();
     }

@@ -26,7 +26,7 @@ class SessionRecovery : public QObject {
 
     // The program ends without asking (a signal, a logout): what is unsaved is written now.
     void keep();
-    // The unsaved changes were given up.
+    // The unsaved changes were given up; not after keep().
     void discard();
 
   private:
@@ -43,6 +43,7 @@ class SessionRecovery : public QObject {
     std::future<QString> writing_;
     std::unique_ptr<Model> written_;  // what the file holds, or null when there is none
     bool reported_ = false;
+    bool kept_ = false;
 };
 
 // At start-up: when the recovery file of a session that did not end holds anything other than
