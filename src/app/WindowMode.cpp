@@ -1,5 +1,7 @@
 #include "app/WindowMode.h"
 
+#include "app/SignalExit.h"
+
 #include "model/Model.h"
 #include "store/Storage.h"
 #include "ui/platform/QtPlatform.h"
@@ -25,6 +27,13 @@ int RunWindow(int& argc, char** argv, const CommandLine& line) {
     const Storage storage(line.storeFile);
     MainWindow window(model, storage, platform);
     single.setWindow(window);
+    // A signal or a logout ends the program as Exit would, without a question nobody answers.
+    SignalExit ending;
+    QObject::connect(&ending, &SignalExit::requested, &window, &MainWindow::EndWithoutAsking);
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     &MainWindow::EndWithoutAsking);
+#endif
     window.show();
     window.tree().WebTree_GiveFocus();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "model/WholeFile.h"
 
 #include "model/FilePaths.h"
+#include "model/WholeFileFolder.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,7 +60,7 @@ QString writeStream(const QString& path, QByteArrayView bytes) {
 // A new file beside `target`, for the bytes that will replace it; its name is in `temp`.
 int createBeside(const QByteArray& target, QByteArray& temp) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temp = TempNameOf(target, QRandomGenerator::global()->generate());
         const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -131,7 +132,7 @@ QString WholeFileReplacement::start(const QString& path, QByteArrayView bytes) {
     return {};
 }
 
-QString WholeFileReplacement::finish() {
+QString WholeFileReplacement::finish(FolderFlush folder) {
     QString reason = flushToDisk(fd_);
     if (::close(std::exchange(fd_, -1)) != 0 && reason.isEmpty()) {
         reason = SystemReason(errno);
@@ -143,7 +144,11 @@ QString WholeFileReplacement::finish() {
         ::unlink(temp_.constData());
     }
     temp_.clear();
-    return reason;
+    if (!reason.isEmpty()) {
+        return reason;
+    }
+    RemoveKilledTemps(target_);
+    return folder == FolderFlush::Now ? FlushFolderOf(target_) : QString();
 }
 
 void WholeFileReplacement::abandon() {

@@ -23,10 +23,15 @@ QString ReplaceRefusal(const QString& path);
 // Writes `bytes` as the whole content of `path`; returns the reason on failure, else empty.
 QString WriteWholeFile(const QString& path, QByteArrayView bytes, SpecialFiles special);
 
+// When a replacement's rename reaches the disk: with its own flush of the folder, or with the
+// flush that follows the last of several files written into one folder.
+enum class FolderFlush { Now, Later };
+
 // The same replacement of a regular file in two steps, so that other work goes on while the
 // disk takes the bytes: start() writes them beside the file and has the system begin putting
 // them on the disk; finish() waits until they are there and gives them the file's name. A write
-// that is started and never finished leaves the file as it was.
+// that is started and never finished leaves the file as it was. A finish also removes the files
+// that killed writes of the same file left beside it.
 class WholeFileReplacement {
   public:
     WholeFileReplacement() = default;
@@ -37,7 +42,7 @@ class WholeFileReplacement {
     // Both return the reason on failure, else empty. `path` must be one that ReplaceRefusal
     // accepts; the bytes are taken before start() returns.
     QString start(const QString& path, QByteArrayView bytes);
-    QString finish();
+    QString finish(FolderFlush folder = FolderFlush::Now);
 
   private:
     void abandon();

@@ -24,7 +24,7 @@ bool PageFiles::prepare() {
 }
 
 bool PageFiles::write(const QString& fileName, QByteArrayView bytes) {
-    if (!finish()) {
+    if (!finishPage(FolderFlush::Later)) {
         return false;
     }
     const QString path = dir_ + fileName;
@@ -40,11 +40,15 @@ bool PageFiles::write(const QString& fileName, QByteArrayView bytes) {
 }
 
 bool PageFiles::finish() {
+    return finishPage(FolderFlush::Now);
+}
+
+bool PageFiles::finishPage(FolderFlush folder) {
     if (pendingPath_.isEmpty()) {
         return true;
     }
     const QString path = std::exchange(pendingPath_, QString());
-    const QString reason = pending_.finish();
+    const QString reason = pending_.finish(folder);
     if (!reason.isEmpty()) {
         return failOn(path, reason);
     }

@@ -20,11 +20,12 @@ class PageFiles {
     // Creates the folder, with its parents, when it does not exist yet.
     bool prepare();
     bool write(const QString& fileName, QByteArrayView bytes);
-    // Finishes the last page written.
+    // Finishes the last page written, and flushes the folder once for the whole set.
     bool finish();
     const QString& error() const { return error_; }
 
   private:
+    bool finishPage(FolderFlush folder);
     bool failOn(const QString& path, const QString& reason);
     bool fail(const QString& message);
 

@@ -9,7 +9,8 @@
 # the same file brings the open window to the front and ends, and one that finds the window
 # not answering says so. A second start that changes nothing must exit at once, without a
 # question. A third takes a chart sites change back with Ctrl+Z, finds nothing and deletes
-# nothing, and has nothing to save.
+# nothing, and has nothing to save. Then a kill -9 and a SIGTERM with unsaved changes: Yes and
+# No at the next start.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 300 s
 # (it takes under a minute on an idle machine; a loaded one may need several times that).
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
@@ -345,4 +346,59 @@ sleep 0.4
 keys x
 finish 5 "third run"
 cmp -s "$settings" "$work/before.ini" || fail "the third run changed the store file"
-echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match)"
+
+# Killed with a type added and not saved: batch commands leave the recovery file alone, the
+# next start offers it, Yes restores the type and a save keeps it.
+recovery="$settings.recovery"
+# Adds a type named $1 by keys and waits up to 5 s for the recovery file to hold it.
+add_type() {
+  focus "$main"
+  keys alt+a
+  w="$(await 'New or updated type')"
+  text "$1"
+  keys alt+d
+  gone "$w" 'New or updated type'
+  for _ in $(seq 50); do grep -q "=$1\$" "$recovery" 2>/dev/null && return 0; sleep 0.1; done
+  fail "the recovery file does not hold the new type $1"
+}
+start
+add_type "E2E Recovered"
+{ kill -KILL "$app" && wait "$app"; } 2>/dev/null || true
+app=""
+"$program" --settings "$settings" --export "$work/before.reg" >/dev/null 2>&1 || fail "--export beside a recovery file failed"
+[ -f "$recovery" ] || fail "a batch command removed the recovery file"
+grep -q 'E2E Recovered' "$work/before.reg" && fail "--export read the recovery file"
+# Answers the question at start-up with key $1 and waits for the window.
+answer() {
+  local question="$main"
+  keys "$1"
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name '^Tickvane$' 2>/dev/null | grep -qx "$question" || break
+    sleep 0.1
+  done
+  main="$(await Tickvane "$question")"
+}
+start
+answer alt+y
+keys alt+f
+sleep 0.4
+keys s
+for _ in $(seq 30); do [ -f "$recovery" ] || break; sleep 0.1; done
+[ -f "$recovery" ] && fail "the recovery file outlived the save"
+"$program" --settings "$settings" --export "$work/after.reg" >/dev/null 2>&1 || fail "--export after the restore failed"
+grep -q '^"Type[0-9]*"="E2E Recovered"' "$work/after.reg" || fail "Yes did not restore the type added before kill -9"
+# SIGTERM ends as Exit would without asking: status 0, no lock, the change in the recovery
+# file; No at the next start removes it and keeps the store.
+add_type "E2E Terminated"
+kill -TERM "$app"
+finish 10 "SIGTERM"
+[ -e "$settings.lock" ] && fail "SIGTERM left the lock behind"
+start
+answer alt+n
+[ -f "$recovery" ] && fail "No left the recovery file behind"
+keys alt+f
+sleep 0.4
+keys x
+finish 5 "after No"
+grep -q 'E2E Terminated' "$settings" && fail "No kept the changes of the terminated session"
+echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match, kill -9 and SIGTERM with recovery)"

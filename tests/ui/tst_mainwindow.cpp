@@ -8,6 +8,7 @@
 #include "ui/window/StockTree.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ class MainWindowTest : public QObject {
   private:
     QTemporaryDir dir;
     QString storeFile() const { return dir.filePath(QStringLiteral("Tickvane.ini")); }
+    QString recoveryFile() const { return storeFile() + QStringLiteral(".recovery"); }
 
     // Stores a two-type list, and the given geometry to be used at start-up.
     void storeList(const TwipsGeometry& geometry) {
@@ -51,7 +53,10 @@ class MainWindowTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() { QFile::remove(storeFile()); }
+    void init() {
+        QFile::remove(storeFile());
+        QFile::remove(recoveryFile());
+    }
 
     // A stored size below the designed one, or a place on no screen, is not taken.
     void storedListAndGeometry_data() {
@@ -204,8 +209,10 @@ class MainWindowTest : public QObject {
         showAndWait(window);
         QCOMPARE(nodes(window.tree()), 11);  // the starter list, from an empty store
         model.SettingsChanged = !answers.isEmpty();
+        QTRY_COMPARE(QFile::exists(recoveryFile()), model.SettingsChanged);
         platform.answers = answers;
         QVERIFY(session.trigger(QStringLiteral("Exit")));
+        QCOMPARE(QFile::exists(recoveryFile()), !closes);  // kept while the changes are
         QCOMPARE(platform.messages.size(), answers.size());
         if (!answers.isEmpty()) {
             QCOMPARE(platform.lastMessage(),
@@ -222,6 +229,83 @@ class MainWindowTest : public QObject {
             QVERIFY(!window.close());
             QVERIFY(window.isVisible());
         }
+    }
+
+    // The recovery file holds what is not saved, from within a second of a change until the
+    // changes are saved or undone; a folder in its way is told once and stops no command.
+    void recoveryFileFollowsUnsavedChanges_data() {
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("a move") << QStringList{"MoveDown"} << true << false;
+        QTest::newRow("undone") << QStringList{"MoveDown", "Undo"} << false << false;
+        QTest::newRow("saved") << QStringList{"MoveDown", "SaveSettings"} << false << false;
+        QTest::newRow("a folder in the way") << QStringList{"MoveDown"} << true << true;
+    }
+
+    void recoveryFileFollowsUnsavedChanges() {
+        QFETCH(QStringList, commands);
+        QFETCH(bool, kept);
+        QFETCH(bool, blocked);
+        storeList({});
+        QVERIFY(!blocked || QDir().mkdir(recoveryFile()));
+        WindowSession session(storeFile());
+        QVERIFY(session.select(QStringLiteral("Bonds")));
+        for (const QString& command : commands) {
+            QVERIFY(session.trigger(command));
+            if (!blocked) {
+                QTRY_COMPARE(QFile::exists(recoveryFile()), session.model.SettingsChanged);
+            }
+        }
+        QTest::qWait(blocked ? 1600 : 0);  // long enough for two writes to fail
+        QCOMPARE(QFile::exists(recoveryFile()), kept);
+        QCOMPARE(session.platform.messages.size(), blocked ? 1 : 0);
+        QVERIFY(session.platform.lastMessage().contains(blocked ? recoveryFile() : QString()));
+        QDir().rmdir(recoveryFile());
+    }
+
+    // A window that ended without a save offers its changes at the next start; over a store
+    // that changed meanwhile it says so and keeps the store unless told otherwise.
+    void recoveryOfferedAtNextStart_data() {
+        QTest::addColumn<bool>("storeChanged");
+        QTest::addColumn<Platform::Answer>("answer");
+        QTest::newRow("restored") << false << Platform::Answer::Yes;
+        QTest::newRow("refused") << false << Platform::Answer::No;
+        QTest::newRow("store changed, restored") << true << Platform::Answer::Yes;
+        QTest::newRow("store changed, refused") << true << Platform::Answer::No;
+    }
+
+    void recoveryOfferedAtNextStart() {
+        QFETCH(bool, storeChanged);
+        QFETCH(Platform::Answer, answer);
+        storeList({});
+        QString unsaved;
+        {
+            WindowSession killed(storeFile());
+            QVERIFY(killed.select(QStringLiteral("Bonds")));
+            QVERIFY(killed.trigger(QStringLiteral("MoveDown")));
+            QTRY_VERIFY(QFile::exists(recoveryFile()));
+            unsaved = DescribeList(killed.model.list);
+        }  // gone without closing, as a killed window goes
+        if (storeChanged) {
+            storeList({600, 600, 9000, 12000});
+        }
+        Model model;
+        FakePlatform platform;
+        platform.answers = {answer};
+        const Storage storage(storeFile());
+        const MainWindow window(model, storage, platform);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.lastMessage().startsWith(
+            "Tickvane was not closed properly. Restore the changes that were not saved?"));
+        QCOMPARE(platform.lastMessage().contains(storeFile()), storeChanged);
+        QCOMPARE(platform.messages[0].buttons, Platform::Buttons::YesNo);
+        QCOMPARE(platform.messages[0].defaultButton,
+                 storeChanged ? Platform::Answer::No : Platform::Answer::Yes);
+        const bool restored = answer == Platform::Answer::Yes;
+        QCOMPARE(DescribeList(model.list) == unsaved, restored);
+        QCOMPARE(model.SettingsChanged, restored);
+        QCOMPARE(QFile::exists(recoveryFile()), restored);
     }
 
     // A later start on the file of an open window brings that window to the front and ends;

@@ -29,6 +29,8 @@ class FileCommands {
     // Asks to save unsaved changes. Returns false when the user cancels, which keeps the
     // program running; a failed save asks again rather than dropping the changes.
     bool ConfirmExit();
+    // The settings file as these commands last loaded, saved or imported it.
+    const StoreIdentity& knownStore() const { return known_; }
 
   private:
     QString proposedScriptFile() const;

@@ -7,10 +7,12 @@
 #include "ui/window/EditMenu.h"
 #include "ui/window/ListCommands.h"
 #include "ui/window/OptionsMenu.h"
+#include "ui/window/SessionRecovery.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/TreeDrop.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -175,6 +177,9 @@ void MainWindow::setTwoLineCaptions() {
 void MainWindow::startUp() {
     setTwoLineCaptions();
     fileCommands_->LoadSettings();
+    OfferRecovery(model_, storage_, platform_);
+    recovery_ = std::make_unique<SessionRecovery>(model_, storage_, *this, platform_,
+                                                  [this] { return fileCommands_->knownStore(); });
     tree_->Fill_tree(0, -1);
 }
 
@@ -191,8 +196,14 @@ bool MainWindow::Exit() {
     return !ExitCancelled;
 }
 
+void MainWindow::EndWithoutAsking() {
+    recovery_->keep();
+    QCoreApplication::exit(0);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (Exit()) {
+        recovery_->discard();
         event->accept();
     } else {
         event->ignore();

@@ -21,6 +21,7 @@ class ListCommands;
 class QAction;
 class QMenu;
 class QPushButton;
+class SessionRecovery;
 class StockTree;
 
 // The program's one top-level window: the tree of types and stocks, the column of editing
@@ -37,6 +38,8 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     // The exit command: false when the user cancelled the save question.
     bool Exit();
     bool ExitCancelled = false;
+    // Ends the program as Exit would, without asking: unsaved changes stay in the recovery file.
+    void EndWithoutAsking();
 
     TwipsGeometry current() const override;
     void place(const TwipsGeometry& geometry) override;
@@ -70,5 +73,6 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
     std::unique_ptr<ListCommands> listCommands_;
+    std::unique_ptr<SessionRecovery> recovery_;
     AboutBox* aboutBox_ = nullptr;
 };
