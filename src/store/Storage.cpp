@@ -6,6 +6,7 @@
 #include "store/IniSettingsStore.h"
 #include "store/ListFile.h"
 #include "store/ProgramKeys.h"
+#include "store/RecoveryFile.h"
 #include "store/StoreLayout.h"
 #include "store/StoreLock.h"
 
@@ -113,7 +114,8 @@ StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
 QString Storage::writeRefusal(const QString& target) const {
     const bool refused =
         target != u"-" && (IsSameFile(target, file_) || IsSameFile(target, StoreLockFile(file_)) ||
-                           IsSameFile(target, backupOf(file_)));
+                           IsSameFile(target, backupOf(file_)) ||
+                           IsSameFile(target, RecoveryFileOf(file_)));
     return refused ? QStringLiteral("Could not write \"%1\": it is the settings file itself.")
                          .arg(target)
                    : QString();

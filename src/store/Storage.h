@@ -18,6 +18,9 @@ class Storage {
     // The path as given. A link is the store's name: the file it names is read and written,
     // and may not exist yet.
     const QString& storeFile() const { return storeFile_; }
+    // The file read and written: the one a link names. Its companions (lock, backup, recovery
+    // file) stand beside it, so that every name of the store finds them.
+    const QString& file() const { return file_; }
 
     // Reads every section over the model's current values; clears SettingsChanged. Places
     // the window when the stored geometry is to be used (geometry may be null). Fails, leaving
@@ -39,8 +42,8 @@ class Storage {
     StoreResult importScript(const QString& scriptFile) const;
 
   private:
-    // Why an export may not write `target`, or empty: the store file, its lock and its backup
-    // are refused whatever names them; a file not made yet is none of them.
+    // Why an export may not write `target`, or empty: the store file, its lock, its backup and
+    // its recovery file are refused whatever names them; a file not made yet is none of them.
     QString writeRefusal(const QString& target) const;
 
     QString storeFile_;

@@ -9,8 +9,8 @@
 # the same file brings the open window to the front and ends, and one that finds the window
 # not answering says so. A second start that changes nothing must exit at once, without a
 # question. A third takes a chart sites change back with Ctrl+Z, finds nothing and deletes
-# nothing, and has nothing to save. Then a kill -9 and a SIGTERM with unsaved changes: Yes and
-# No at the next start.
+# nothing, is told that a named pipe is no list, and has nothing to save. Then a kill -9 and a
+# SIGTERM with unsaved changes: Yes and No at the next start.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 300 s
 # (it takes under a minute on an idle machine; a loaded one may need several times that).
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
@@ -340,6 +340,19 @@ keys Escape Delete
 w="$(await Tickvane "$main")"
 keys Return
 gone "$w" Tickvane
+# A named pipe chosen as a list is refused at once with a message; the window goes on.
+mkfifo "$work/pipe.csv"
+focus "$main"
+keys alt+f
+sleep 0.4
+keys a
+w="$(await Tickvane "$main")"
+text "$work/pipe.csv"
+keys Return
+gone "$w" Tickvane
+w="$(await Tickvane "$main")"
+keys Return
+gone "$w" Tickvane
 focus "$main"
 keys alt+f
 sleep 0.4
@@ -401,4 +414,4 @@ sleep 0.4
 keys x
 finish 5 "after No"
 grep -q 'E2E Terminated' "$settings" && fail "No kept the changes of the terminated session"
-echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match, kill -9 and SIGTERM with recovery)"
+echo "end-to-end test: passed (one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match, a named pipe refused, kill -9 and SIGTERM with recovery)"

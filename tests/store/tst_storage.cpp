@@ -628,12 +628,13 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         QTest::newRow("a link to the store") << "link" << true;
         QTest::newRow("its lock") << "$S.lock" << true;
         QTest::newRow("its backup") << "$S.bak" << true;
+        QTest::newRow("its recovery file") << "$S.recovery" << true;
         QTest::newRow("another file") << "$S.csv" << false;
     }
     void exportsRefuseTheStoreFiles() {
         QFETCH(QString, target);
         QFETCH(bool, refused);
-        for (const char* file : {"", ".lock", ".bak"}) {
+        for (const char* file : {"", ".lock", ".bak", ".recovery"}) {
             writeFile(storeFile() + file, "[General]\nPanelPercent=33\n");
         }
         QVERIFY(QDir(dir.path()).mkpath("folder"));

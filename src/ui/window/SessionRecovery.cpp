@@ -49,7 +49,7 @@ void SessionRecovery::update() {
         return;
     }
     written_ = std::make_unique<Model>(model_);
-    writing_ = std::async(std::launch::async, WriteRecovery, storage_.storeFile(), text());
+    writing_ = std::async(std::launch::async, WriteRecovery, storage_.file(), text());
 }
 
 // Takes the outcome of a write that has ended.
@@ -66,7 +66,7 @@ void SessionRecovery::collect() {
     written_.reset();
     platform_.message(QStringLiteral("Could not write \"%1\": %2. The changes that are not saved "
                                      "are kept only in this window.")
-                          .arg(RecoveryFileOf(storage_.storeFile()), reason));
+                          .arg(RecoveryFileOf(storage_.file()), reason));
 }
 
 void SessionRecovery::keep() {
@@ -76,9 +76,9 @@ void SessionRecovery::keep() {
         writing_.wait();
     }
     if (model_.SettingsChanged) {
-        WriteRecovery(storage_.storeFile(), text());
+        WriteRecovery(storage_.file(), text());
     } else {
-        QFile::remove(RecoveryFileOf(storage_.storeFile()));
+        QFile::remove(RecoveryFileOf(storage_.file()));
     }
 }
 
@@ -90,13 +90,13 @@ void SessionRecovery::discard() {
         writing_.get();
     }
     written_.reset();
-    QFile::remove(RecoveryFileOf(storage_.storeFile()));
+    QFile::remove(RecoveryFileOf(storage_.file()));
 }
 
 void OfferRecovery(Model& model, const Storage& storage, Platform& platform) {
     auto recovered = std::make_unique<Model>();
     ApplyDefaults(*recovered);
-    const Recovery recovery = ReadRecovery(storage.storeFile(), *recovered);
+    const Recovery recovery = ReadRecovery(storage.file(), *recovered);
     if (!recovery.found) {
         return;
     }
@@ -117,5 +117,5 @@ void OfferRecovery(Model& model, const Storage& storage, Platform& platform) {
         model.SettingsChanged = true;
         return;
     }
-    QFile::remove(RecoveryFileOf(storage.storeFile()));
+    QFile::remove(RecoveryFileOf(storage.file()));
 }
