@@ -112,10 +112,17 @@ StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
 }  // namespace
 
 QString Storage::writeRefusal(const QString& target) const {
-    const bool refused =
-        target != u"-" && (IsSameFile(target, file_) || IsSameFile(target, StoreLockFile(file_)) ||
-                           IsSameFile(target, backupOf(file_)) ||
-                           IsSameFile(target, RecoveryFileOf(file_)));
+    if (target == u"-") {
+        return QString();
+    }
+    // By identity for what exists, whatever names it; by name for a store not made yet, which
+    // a written export would otherwise become.
+    const QString resolvedTarget = ResolvedPath(target);
+    const auto names = [&](const QString& file) {
+        return IsSameFile(target, file) || resolvedTarget == ResolvedPath(file);
+    };
+    const bool refused = names(file_) || names(StoreLockFile(file_)) || names(backupOf(file_)) ||
+                         names(RecoveryFileOf(file_));
     return refused ? QStringLiteral("Could not write \"%1\": it is the settings file itself.")
                          .arg(target)
                    : QString();

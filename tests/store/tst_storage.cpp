@@ -630,6 +630,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         QTest::newRow("its backup") << "$S.bak" << true;
         QTest::newRow("its recovery file") << "$S.recovery" << true;
         QTest::newRow("another file") << "$S.csv" << false;
+        QTest::newRow("a store not made yet, by another path") << "folder/../new.ini" << true;
     }
     void exportsRefuseTheStoreFiles() {
         QFETCH(QString, target);
@@ -643,7 +644,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         const QString file = dir.filePath(target.replace("$S", QFileInfo(storeFile()).fileName()));
         const QByteArray before = readFile(file);
         const QString refusal = "Could not write \"" + file + "\": it is the settings file itself.";
-        const Storage storage(storeFile());
+        const Storage storage(target.endsWith("new.ini") ? dir.filePath("new.ini") : storeFile());
         Model model = defaults();
         QCOMPARE(storage.exportList(model.list, file), refused ? refusal : QString());
         QCOMPARE(readFile(file) == before, refused);
