@@ -28,8 +28,9 @@ class ChartSitesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // Worked examples that together select every entry of every option table, so that a wrong
-    // or swapped code fails, and the pieces that only some settings write; the settings are "key=value;..." in the site's store keys and
-    // value forms, the expected text a part of the address.
+    // or swapped code fails, and the pieces that only some settings write; the settings are
+    // "key=value;..." in the site's store keys and value forms, the expected text a part of the
+    // address.
     void addresses_data() { AddDataRows(QStringLiteral("chartexamples.txt")); }
 
     void addresses() {
