@@ -14,10 +14,10 @@
 #include <algorithm>
 
 namespace {
-const QStringList Commands{
-    "AddStock",          "AddType", "Edit",     "Delete",     "MoveUp",
-    "MoveDown",          "MoveUp",  "MoveDown", "ChangeType", "SortBySymbol",
-    "SortByDescription", "Undo",    "Redo",     "Undo",       "SaveSettings"};
+const QStringList Commands{"AddStock",   "AddType",      "Edit",        "Delete",
+                           "MoveUp",     "MoveDown",     "MoveUp",      "MoveDown",
+                           "ChangeType", "SortBySymbol", "PasteStocks", "SortByDescription",
+                           "Undo",       "Redo",         "Undo",        "SaveSettings"};
 
 // One step of a session: a command and the random numbers that choose its node and the type
 // it picks, read against the list as it is when the step runs, so that any step can be left out.
@@ -195,16 +195,38 @@ class Runner {
             to += to >= t ? 1 : 0;
             shown += QStringLiteral(" to ") + ref.list[to].name;
         }
-        if (idle) {
+        if (idle || (op.command == "PasteStocks" && t < 0)) {
             return shown + QStringLiteral(" (nothing to take)");
         }
+        QStringList pasted;
+        for (quint32 n = 0; op.command == "PasteStocks" && n <= op.type % 2; ++n) {
+            pasted << StockName(ref.names++).toUpper();
+        }
+        session.platform.clipboard = {{}, pasted.join(u' ')};
+        shown += pasted.isEmpty() ? QString() : u' ' + pasted.join(u',');
         session.trigger(op.command);
         if (auto* dialog = qobject_cast<FixedDialog*>(session.shownDialog())) {
-            shown += to < 0 ? QStringLiteral(" as ") + name : QString();
+            shown += to < 0 && pasted.isEmpty() ? QStringLiteral(" as ") + name : QString();
             answer(*dialog, name, to);
+        }
+        if (!pasted.isEmpty()) {
+            paste(ref, t, pasted);
         }
         expect(ref, op.command, t, s, name, to);
         return shown;
+    }
+
+    // Stocks from the clipboard go to the end of the selected node's type, the first of them
+    // selected, all or none: the list holds at most StockCapacity, and a refused list leaves
+    // its preview open, yet its Done has marked a change. Undo selects the type.
+    static void paste(Reference& ref, int t, const QStringList& pasted) {
+        if (ref.stockCount() + pasted.size() > StockCapacity) {
+            ref.changed = true;
+            return;
+        }
+        List after = ref.list;
+        after[t].stocks << pasted;
+        ref.push(after, pasted[0], ref.list[t].name);
     }
 
     // Answers the dialog the command opened with `name`, or the type `to`, and Done.
@@ -224,12 +246,18 @@ class Runner {
             dialog.findChild<QLineEdit*>(QStringLiteral("Descrip"))->setText(name);
         }
         dialog.Done_Click();
+        if (dialog.isVisible()) {
+            dialog.reject();  // a list refused in its preview
+        }
     }
 
     // What the command does to the reference, on type t and stock s (-1: the type itself).
     static void expect(Reference& ref, const QString& command, int t, int s, const QString& name,
                        int to) {
         List after = ref.list;
+        if (command == "PasteStocks") {
+            return;  // paste() has done it
+        }
         if (command == "Undo" || command == "Redo") {
             const bool undo = command == "Undo";
             if (undo ? ref.index > 0 : ref.index < ref.steps.size()) {
@@ -282,7 +310,9 @@ class Runner {
             }
         } else {
             std::stable_sort(after[t].stocks.begin(), after[t].stocks.end(),
-                             [](const QString& a, const QString& b) { return a < b; });
+                             [](const QString& a, const QString& b) {
+                                 return a.compare(b, Qt::CaseInsensitive) < 0;
+                             });
             if (after[t].stocks != ref.list[t].stocks) {
                 ref.push(after, after[t].name, after[t].name);
             }
