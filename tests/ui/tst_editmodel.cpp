@@ -14,10 +14,10 @@
 #include <algorithm>
 
 namespace {
-const QStringList Commands{"AddStock",   "AddType",      "Edit",        "Delete",
-                           "MoveUp",     "MoveDown",     "MoveUp",      "MoveDown",
-                           "ChangeType", "SortBySymbol", "PasteStocks", "SortByDescription",
-                           "Undo",       "Redo",         "Undo",        "SaveSettings"};
+const QStringList Commands{
+    "AddStock", "AddType",           "Edit",       "Delete",       "MoveUp",      "MoveDown",
+    "MoveUp",   "MoveDown",          "ChangeType", "SortBySymbol", "PasteStocks", "Drop",
+    "Drop",     "SortByDescription", "Undo",       "Redo",         "Undo",        "SaveSettings"};
 
 // One step of a session: a command and the random numbers that choose its node and the type
 // it picks, read against the list as it is when the step runs, so that any step can be left out.
@@ -30,6 +30,7 @@ struct Op {
 struct RefType {
     QString name;
     QStringList stocks;
+    bool operator==(const RefType&) const = default;
 };
 using List = QList<RefType>;
 
@@ -179,7 +180,10 @@ class Runner {
             session.select(ref.selected);
         }
         QString shown =
-            op.command + (listCommand ? QStringLiteral(" on ") + ref.selected : QString());
+            op.command +
+            (listCommand ? (op.command == "Drop" ? QStringLiteral(" ") : QStringLiteral(" on ")) +
+                               ref.selected
+                         : QString());
         const bool idle = (op.command == "Undo" && ref.index == 0) ||
                           (op.command == "Redo" && ref.index == ref.steps.size());
         if (!idle && ref.changed && ref.index == ref.clean) {
@@ -204,6 +208,9 @@ class Runner {
         }
         session.platform.clipboard = {{}, pasted.join(u' ')};
         shown += pasted.isEmpty() ? QString() : u' ' + pasted.join(u',');
+        if (op.command == "Drop") {
+            return shown + drop(session, ref, op);
+        }
         session.trigger(op.command);
         if (auto* dialog = qobject_cast<FixedDialog*>(session.shownDialog())) {
             shown += to < 0 && pasted.isEmpty() ? QStringLiteral(" as ") + name : QString();
@@ -214,6 +221,36 @@ class Runner {
         }
         expect(ref, op.command, t, s, name, to);
         return shown;
+    }
+
+    // Drops the selected node on another node, or below the list, with the mouse; returns
+    // where. A stock dropped on a stock takes its place, on a type goes to its end; a type
+    // dropped takes the place of the type it lands on, or goes last. A drop that would leave
+    // everything where it is, or put a type among its own stocks, is refused.
+    static QString drop(WindowSession& session, Reference& ref, const Op& op) {
+        const QStringList nodes = ref.nodes();
+        const qsizetype k = op.type % (nodes.size() + 1);
+        const QString onto = k < nodes.size() ? nodes[k] : QString();
+        StockTree& tree = session.window.tree();
+        const auto item = [&tree](const QString& text) {
+            return text.isEmpty() ? nullptr
+                                  : tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive)[0];
+        };
+        DropNode(tree, item(ref.selected), item(onto), -1);
+        const auto [t, s] = ref.find(ref.selected);
+        const auto [u, v] = ref.find(onto);
+        List after = ref.list;
+        if (s >= 0 && u >= 0 && onto != ref.selected &&
+            (u != t || v >= 0 || s + 1 < after[t].stocks.size())) {
+            after[t].stocks.removeAt(s);
+            after[u].stocks.insert(v < 0 ? after[u].stocks.size() : v, ref.selected);
+        } else if (s < 0 && (u < 0 ? t + 1 < after.size() : u != t)) {
+            after.move(t, u < 0 ? after.size() - 1 : u);
+        }
+        if (after != ref.list) {
+            ref.push(after, ref.selected, ref.selected);
+        }
+        return QStringLiteral(" on ") + (onto.isEmpty() ? QStringLiteral("the space below") : onto);
     }
 
     // Stocks from the clipboard go to the end of the selected node's type, the first of them
@@ -340,9 +377,9 @@ QList<Op> Shrink(const Runner& runner, QList<Op> ops) {
 }
 }  // namespace
 
-// Random sessions of the editing commands through the window's buttons and menus, with undo,
-// redo and save between them, against a reference kept by the commands' rules: after every
-// step the list, the selected node and whether leaving asks to save must agree. A failing
+// Random sessions of the editing commands through the window's buttons, menus and mouse drops,
+// with undo, redo and save between them, against a reference kept by the commands' rules: after
+// every step the list, the selected node and whether leaving asks to save must agree. A failing
 // session is cut down to the fewest steps that still fail and printed with its seed.
 // TICKVANE_SEED chooses the first seed, TICKVANE_SESSIONS how many sessions each row runs.
 class EditModelTest : public QObject {
