@@ -14,13 +14,15 @@
 #include <algorithm>
 
 namespace {
+// The window's items and buttons by name, and "Drop"; moves, drops and undo come twice as often.
 const QStringList Commands{
     "AddStock", "AddType",           "Edit",       "Delete",       "MoveUp",      "MoveDown",
     "MoveUp",   "MoveDown",          "ChangeType", "SortBySymbol", "PasteStocks", "Drop",
     "Drop",     "SortByDescription", "Undo",       "Redo",         "Undo",        "SaveSettings"};
 
-// One step of a session: a command and the random numbers that choose its node and the type
-// it picks, read against the list as it is when the step runs, so that any step can be left out.
+// One step of a session: a command and the random numbers that choose its node and the type it
+// picks (or where a drop lands, or how many stocks are pasted), read against the list as it is
+// when the step runs, so that any step can be left out.
 struct Op {
     QString command;
     quint32 node;
