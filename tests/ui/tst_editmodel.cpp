@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <optional>
 
 namespace {
 // The window's items and buttons by name, and "Drop"; moves, drops and undo come twice as often.
@@ -22,11 +23,15 @@ const QStringList Commands{
 
 // One step of a session: a command and the random numbers that choose its node and the type it
 // picks (or where a drop lands, or how many stocks are pasted), read against the list as it is
-// when the step runs, so that any step can be left out.
+// when the step runs, so that any step can be left out. A step that has run keeps the nodes it
+// chose, which it takes again as long as they are there; what it names is named by its number.
 struct Op {
     QString command;
     quint32 node;
     quint32 type;
+    int number;
+    QString at, to;
+    std::optional<QString> onto;  // empty: the space below the list
 };
 
 struct RefType {
@@ -58,7 +63,6 @@ struct Reference {
     int index = 0;               // steps done
     int clean = 0;               // steps done when last saved; -1: no longer reachable
     bool changedBeside = false;  // a change that no undo takes back (a refused move)
-    int names = 0;
 
     QStringList nodes() const {
         QStringList all;
@@ -120,17 +124,20 @@ class Runner {
 
     // Replays `ops` on a fresh window; empty when the window agreed with the reference after
     // every step, else what differed. `log` gets each step with the node it acted on.
-    QString replay(const QList<Op>& ops, QStringList* log) const {
+    // `resolved` gets the steps run, with the nodes they chose.
+    QString replay(const QList<Op>& ops, QStringList* log, QList<Op>* resolved = nullptr) const {
         QTemporaryDir dir;
         const QString store = dir.filePath(QStringLiteral("Tickvane.ini"));
         writeFile(store, storeText());
         WindowSession session(store);
         Reference ref;
         ref.list = start_;
-        ref.names = 100000;
         ref.selected = start_.isEmpty() ? QString() : start_[0].name;  // as the window opens
-        for (const Op& op : ops) {
+        for (Op op : ops) {
             *log << run(session, ref, op);
+            if (resolved) {
+                resolved->append(op);
+            }
             QString selected;
             const QTreeWidgetItem* item = session.window.tree().currentItem();
             if (item && item->isSelected()) {
@@ -174,11 +181,12 @@ class Runner {
     }
 
     // Runs `op` in the window and in `ref`; returns the step as the log shows it.
-    static QString run(WindowSession& session, Reference& ref, const Op& op) {
+    static QString run(WindowSession& session, Reference& ref, Op& op) {
         const QStringList nodes = ref.nodes();
         const bool listCommand = !QStringList{"Undo", "Redo", "SaveSettings"}.contains(op.command);
         if (listCommand && !nodes.isEmpty()) {
-            ref.selected = nodes[int(op.node % nodes.size())];
+            ref.selected = nodes.contains(op.at) ? op.at : nodes[int(op.node % nodes.size())];
+            op.at = ref.selected;
             session.select(ref.selected);
         }
         QString shown =
@@ -193,12 +201,19 @@ class Runner {
         }
         const auto [t, s] = ref.find(ref.selected);
         const bool typeName = op.command == "AddType" || (op.command == "Edit" && s < 0);
-        const QString name =
-            typeName ? QStringLiteral("t%1").arg(ref.names++) : StockName(ref.names++);
+        const int number = 100000 + 2 * op.number;
+        const QString name = typeName ? QStringLiteral("t%1").arg(number) : StockName(number);
         int to = -1;
         if (op.command == "ChangeType" && s >= 0 && ref.list.size() > 1) {
             to = int(op.type % (ref.list.size() - 1));
             to += to >= t ? 1 : 0;
+            const auto named =
+                std::find_if(ref.list.begin(), ref.list.end(),
+                             [&op](const RefType& type) { return type.name == op.to; });
+            to = named != ref.list.end() && named - ref.list.begin() != t
+                     ? int(named - ref.list.begin())
+                     : to;
+            op.to = ref.list[to].name;
             shown += QStringLiteral(" to ") + ref.list[to].name;
         }
         if (idle || (op.command == "PasteStocks" && t < 0)) {
@@ -206,7 +221,7 @@ class Runner {
         }
         QStringList pasted;
         for (quint32 n = 0; op.command == "PasteStocks" && n <= op.type % 2; ++n) {
-            pasted << StockName(ref.names++).toUpper();
+            pasted << StockName(number + int(n)).toUpper();
         }
         session.platform.clipboard = {{}, pasted.join(u' ')};
         shown += pasted.isEmpty() ? QString() : u' ' + pasted.join(u',');
@@ -229,10 +244,13 @@ class Runner {
     // where. A stock dropped on a stock takes its place, on a type goes to its end; a type
     // dropped takes the place of the type it lands on, or goes last. A drop that would leave
     // everything where it is, or put a type among its own stocks, is refused.
-    static QString drop(WindowSession& session, Reference& ref, const Op& op) {
+    static QString drop(WindowSession& session, Reference& ref, Op& op) {
         const QStringList nodes = ref.nodes();
         const qsizetype k = op.type % (nodes.size() + 1);
-        const QString onto = k < nodes.size() ? nodes[k] : QString();
+        const QString onto = op.onto && (op.onto->isEmpty() || nodes.contains(*op.onto)) ? *op.onto
+                             : k < nodes.size()                                          ? nodes[k]
+                                                : QString();
+        op.onto = onto;
         StockTree& tree = session.window.tree();
         const auto item = [&tree](const QString& text) {
             return text.isEmpty() ? nullptr
@@ -421,14 +439,20 @@ class EditModelTest : public QObject {
             QRandomGenerator random(seed);
             QList<Op> ops;
             for (int step = 0; step < steps; ++step) {
-                ops.append({Commands[random.bounded(int(Commands.size()))], random.generate(),
-                            random.generate()});
+                ops.append({Commands[random.bounded(int(Commands.size()))],
+                            random.generate(),
+                            random.generate(),
+                            step,
+                            {},
+                            {},
+                            {}});
             }
             QStringList log;
-            if (runner.replay(ops, &log).isEmpty()) {
+            QList<Op> resolved;
+            if (runner.replay(ops, &log, &resolved).isEmpty()) {
                 continue;
             }
-            const QList<Op> fewest = Shrink(runner, ops);
+            const QList<Op> fewest = Shrink(runner, resolved);
             log.clear();
             const QString problem = runner.replay(fewest, &log);
             QFAIL(qPrintable(QStringLiteral("seed %1, steps: %2: %3")
