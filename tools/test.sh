@@ -25,7 +25,7 @@ step() {
 step "install missing packages" tools/install-deps.sh --tests
 step "build" tools/build.sh
 step "unit tests" ctest --test-dir build --output-on-failure -j2
-step "200 random editing sessions of each size" env TICKVANE_SESSIONS=200 QT_QPA_PLATFORM=offscreen \
+step "100 random editing sessions of each size" env TICKVANE_SESSIONS=100 QT_QPA_PLATFORM=offscreen \
   build/tests/tst_editmodel -silent
 step "end to end on a virtual display" tests/e2e/run.sh build/src/app/tickvane
 step "each write, flush and rename failing in turn" tests/faults/run.sh build/src/app/tickvane
