@@ -203,19 +203,8 @@ class Runner {
         const bool typeName = op.command == "AddType" || (op.command == "Edit" && s < 0);
         const int number = 100000 + 2 * op.number;
         const QString name = typeName ? QStringLiteral("t%1").arg(number) : StockName(number);
-        int to = -1;
-        if (op.command == "ChangeType" && s >= 0 && ref.list.size() > 1) {
-            to = int(op.type % (ref.list.size() - 1));
-            to += to >= t ? 1 : 0;
-            const auto named =
-                std::find_if(ref.list.begin(), ref.list.end(),
-                             [&op](const RefType& type) { return type.name == op.to; });
-            to = named != ref.list.end() && named - ref.list.begin() != t
-                     ? int(named - ref.list.begin())
-                     : to;
-            op.to = ref.list[to].name;
-            shown += QStringLiteral(" to ") + ref.list[to].name;
-        }
+        const int to = op.command == "ChangeType" && s >= 0 ? targetType(ref, op, t) : -1;
+        shown += to >= 0 ? QStringLiteral(" to ") + ref.list[to].name : QString();
         if (idle || (op.command == "PasteStocks" && t < 0)) {
             return shown + QStringLiteral(" (nothing to take)");
         }
@@ -238,6 +227,23 @@ class Runner {
         }
         expect(ref, op.command, t, s, name, to);
         return shown;
+    }
+
+    // The type other than `t` that a change of type picks, the one picked before if it is
+    // still there; -1 when there is no other type.
+    static int targetType(const Reference& ref, Op& op, int t) {
+        if (ref.list.size() < 2) {
+            return -1;
+        }
+        const auto named = std::find_if(ref.list.begin(), ref.list.end(),
+                                        [&op](const RefType& type) { return type.name == op.to; });
+        int to = int(named - ref.list.begin());
+        if (named == ref.list.end() || to == t) {
+            to = int(op.type % (ref.list.size() - 1));
+            to += to >= t ? 1 : 0;
+        }
+        op.to = ref.list[to].name;
+        return to;
     }
 
     // Drops the selected node on another node, or below the list, with the mouse; returns
