@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the unit tests (CTest), the program
+# Installs what is missing, builds, and runs every test: the unit tests (CTest), a longer run of
+# the random editing sessions checked against their reference, the program
 # driven end to end on a virtual display, the batch commands with each write, flush and rename
 # failing in turn, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
 # installation and the Debian package, the generated pages in headless Chromium and Firefox ESR,
@@ -24,6 +25,8 @@ step() {
 step "install missing packages" tools/install-deps.sh --tests
 step "build" tools/build.sh
 step "unit tests" ctest --test-dir build --output-on-failure -j2
+step "100 random editing sessions of each size" env TICKVANE_SESSIONS=100 QT_QPA_PLATFORM=offscreen \
+  build/tests/tst_editmodel -silent
 step "end to end on a virtual display" tests/e2e/run.sh build/src/app/tickvane
 step "each write, flush and rename failing in turn" tests/faults/run.sh build/src/app/tickvane
 step "unit tests under ASan and UBSan" tools/sanitize.sh

@@ -27,9 +27,10 @@ QString Address(const Model& model, SiteId site, const QString& symbol) {
 class ChartSitesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // Worked examples that together select entries of every option table, and the pieces that
-    // only some settings write; the settings are "key=value;..." in the site's store keys and
-    // value forms, the expected text a part of the address.
+    // Worked examples that together select every entry of every option table, so that a wrong
+    // or swapped code fails, and the pieces that only some settings write; the settings are
+    // "key=value;..." in the site's store keys and value forms, the expected text a part of the
+    // address.
     void addresses_data() { AddDataRows(QStringLiteral("chartexamples.txt")); }
 
     void addresses() {
@@ -90,6 +91,7 @@ class ChartSitesTest : public QObject {
         QTest::addColumn<int>("symbolsFrom");
         QTest::addColumn<QString>("expected");
         QTest::addRow("the stock's") << -1 << "DJIA";
+        QTest::addRow("BigCharts'") << 0 << "INDU%2FX";
         QTest::addRow("Yahoo's") << 3 << "%5EDJI";
         QTest::addRow("empty alternate falls back") << 1 << "DJIA";
         QTest::addRow("a blank alternate is one") << 2 << "%20";
@@ -98,8 +100,13 @@ class ChartSitesTest : public QObject {
     void templateSiteSymbols() {
         QFETCH(int, symbolsFrom);
         QFETCH(QString, expected);
-        const StockRecord stock{
-            "DJIA", {}, {}, {}, {}, QStringLiteral(" "), QStringLiteral("^DJI")};
+        const StockRecord stock{"DJIA",
+                                {},
+                                {},
+                                QStringLiteral("INDU/X"),
+                                {},
+                                QStringLiteral(" "),
+                                QStringLiteral("^DJI")};
         const ChartSiteSettings settings{
             "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom), 0, true, "own"};
         const TemplateSite site(settings);

@@ -75,8 +75,8 @@ Model fullModel() {
 }
 
 // Every field drawn at random within what a load keeps: selections inside their tables, a full
-// path, a site's start page, two template sites that keep their rules, types that partition a
-// list of random length.
+// path, a site's start page, up to the most template sites that keep their rules, types that
+// partition a list of random length.
 Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBreaks) {
     QStringList pool = QString::fromUtf8("aZ09 \t\"\\;,=#[]@%&\u00e9\u20ac\uFFFD\x01")
                            .split(QString(), Qt::SkipEmptyParts);
@@ -107,8 +107,22 @@ Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBr
     }
     model.general.HtmlDir = u'/' + text() + u'/';
     model.general.StartPage = Site(SiteId(random.bounded(4))).fileName;
-    model.chartSites = {{u'N' + text(), "https://o.test/?s={symbol}&q=1", 3, 1, true, "own"},
-                        {u'M' + text(), "https://t.test/{symbol|dash}", -1, 2, false, "t-2"}};
+    model.chartSites.resize(random.bounded(ChartSiteLimit + 1));
+    const QStringList filters{"", "|lower", "|upper", "|dash"};
+    for (size_t i = 0; i < model.chartSites.size(); ++i) {
+        // An enabled site keeps a sound template; a disabled one may hold any text.
+        const bool enabled = random.bounded(2);
+        const QString sound =
+            QStringLiteral("https://o.test/%1?s={symbol%2%3}&q={{%4}}")
+                .arg(QString::number(random.generate()), filters[random.bounded(4)],
+                     filters[random.bounded(4)], QString::number(i));
+        model.chartSites[i] = {QStringLiteral("N%1").arg(i) + text(),
+                               enabled ? sound : text(),
+                               qint16(random.bounded(-1, 4)),
+                               qint16(random.bounded(3)),
+                               enabled,
+                               QStringLiteral("f-%1").arg(i)};
+    }
     StockList& list = model.list;
     list.Maxtypes = qint16(random.bounded(-1, 5));
     list.Maxstocks = list.Maxtypes < 0 ? -1 : qint16(random.bounded(-1, 20));

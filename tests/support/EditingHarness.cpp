@@ -3,7 +3,9 @@
 #include "model/StockListOps.h"
 #include "ui/window/TreeDrop.h"
 
+#include <QMimeData>
 #include <QStringList>
+#include <memory>
 
 void BuildList(Model& model, const QString& text) {
     model.list = StockList{};
@@ -40,6 +42,19 @@ QString DescribeList(const StockList& list) {
         types.append(list.types[t].Type + u':' + stocks.join(u','));
     }
     return types.join(u'|');
+}
+
+static QModelIndex IndexOf(const QTreeWidget& tree, QTreeWidgetItem* item) {
+    QTreeWidgetItem* parent = item->parent();
+    return parent ? tree.model()->index(parent->indexOfChild(item), 0, IndexOf(tree, parent))
+                  : tree.model()->index(tree.indexOfTopLevelItem(item), 0);
+}
+
+bool DropNode(QTreeWidget& tree, QTreeWidgetItem* dragged, QTreeWidgetItem* onto, int row) {
+    QAbstractItemModel& nodes = *tree.model();
+    const std::unique_ptr<QMimeData> data(nodes.mimeData({IndexOf(tree, dragged)}));
+    return nodes.dropMimeData(data.get(), Qt::MoveAction, row, row < 0 ? -1 : 0,
+                              onto ? IndexOf(tree, onto) : QModelIndex());
 }
 
 EditingHarness::EditingHarness(const QString& list) {

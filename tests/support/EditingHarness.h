@@ -19,6 +19,10 @@ void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 
+// Drops node `dragged` through the tree's model at `row` among the children of `onto` (null:
+// the types), or on `onto` when `row` is -1, as the mouse does; false when the drop is refused.
+bool DropNode(QTreeWidget& tree, QTreeWidgetItem* dragged, QTreeWidgetItem* onto, int row);
+
 // The editing commands on a tree of their own, with a scripted platform and an undo history;
 // drops in the tree are steps too.
 struct EditingHarness {

@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -59,21 +58,6 @@ bool SameList(const StockList& a, const StockList& b) {
     return a.Maxtypes == b.Maxtypes && a.Maxstocks == b.Maxstocks &&
            std::equal(a.types.begin(), a.types.begin() + a.typeCount(), b.types.begin()) &&
            std::equal(a.stocks.begin(), a.stocks.begin() + a.stockCount(), b.stocks.begin());
-}
-
-QModelIndex IndexOf(const QTreeWidget& tree, QTreeWidgetItem* item) {
-    QTreeWidgetItem* parent = item->parent();
-    return parent ? tree.model()->index(parent->indexOfChild(item), 0, IndexOf(tree, parent))
-                  : tree.model()->index(tree.indexOfTopLevelItem(item), 0);
-}
-
-// Drops node `dragged` through the tree's model at `row` among the children of `onto` (null:
-// the types), or on `onto` when `row` is -1; false when the drop is refused.
-bool Drop(EditingHarness& h, QTreeWidgetItem* dragged, QTreeWidgetItem* onto, int row) {
-    QAbstractItemModel& nodes = *h.tree.model();
-    const std::unique_ptr<QMimeData> data(nodes.mimeData({IndexOf(h.tree, dragged)}));
-    return nodes.dropMimeData(data.get(), Qt::MoveAction, row, row < 0 ? -1 : 0,
-                              onto ? IndexOf(h.tree, onto) : QModelIndex());
 }
 
 // The tree shows exactly the list, and its node maps agree with it.
@@ -272,7 +256,8 @@ class EditCommandsTest : public QObject {
                        : h.tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive)[0];
         };
         const bool refused = after == "refused";
-        QCOMPARE(Drop(h, node(dragged), node(onto), row == "on" ? -1 : row.toInt()), !refused);
+        QCOMPARE(DropNode(h.tree, node(dragged), node(onto), row == "on" ? -1 : row.toInt()),
+                 !refused);
         QCOMPARE(h.list(), refused ? list : after);
         QCOMPARE(h.selected(), selected);
         QCOMPARE(h.model.SettingsChanged, !refused);
@@ -388,8 +373,8 @@ class EditCommandsTest : public QObject {
             random.bounded(3) ? nodes[random.bounded(int(nodes.size()))] : nullptr;
         const int rows = onto ? onto->childCount() : h.tree.topLevelItemCount();
         const bool changed = sort ? !std::is_sorted(order.begin(), order.end())
-                                  : Drop(h, nodes[random.bounded(int(nodes.size()))], onto,
-                                         random.bounded(rows + 2) - 1);
+                                  : DropNode(h.tree, nodes[random.bounded(int(nodes.size()))], onto,
+                                             random.bounded(rows + 2) - 1);
         if (sort && changed) {
             h.history.push(SortStep(h.model, h.tree, QStringLiteral("Sort"), type, order));
         }

@@ -89,6 +89,11 @@ class ListCommandsTest : public QObject {
             QCOMPARE(s.list(), result);
             QCOMPARE(s.selected(), "NVDA");
             QVERIFY(s.model.SettingsChanged);
+            // Undo takes away exactly the rows added, the type's own stocks stay.
+            s.history.stack().undo();
+            QCOMPARE(s.list(), "Tech:ibm,msft|Banks:jpm");
+            s.history.stack().redo();
+            QCOMPARE(s.list(), result);
         } else {
             QCOMPARE(s.platform.beeps ? "beep" : s.platform.lastMessage(),
                      result.replace("$T", s.dir.path()));

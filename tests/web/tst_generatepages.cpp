@@ -3,10 +3,29 @@
 #include "web/GeneratePages.h"
 #include "web/HtmlText.h"
 
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+
+static int failingFlush = 0;   // the flush of a file that fails, counted from 1; 0: none
+static int failingRename = 0;  // the same for the renames
+
+// Linked in place of the system's calls, so that one page's flush or rename can fail.
+extern "C" int fdatasync(int fd) {
+    errno = EIO;
+    return failingFlush > 0 && --failingFlush == 0 ? -1 : int(syscall(SYS_fdatasync, fd));
+}
+extern "C" int rename(const char* from, const char* to) {
+    errno = EIO;
+    return failingRename > 0 && --failingRename == 0
+               ? -1
+               : int(syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
+}
 
 namespace {
 struct RecordingReport : GenerationReport {
@@ -158,6 +177,31 @@ class GeneratePagesTest : public QObject {
                 page.contains("<br>\r\n" + a + "Notes" + end + "<br>\r\n"),
             page.constData());
         QCOMPARE(QFile::exists(file("own.html")), ownSite);
+    }
+
+    // A page whose flush or rename fails, the first, one between or the last, stops the set
+    // there and fails the generation with the page's name; the pages before it are written.
+    void failedPageFailsTheSet_data() {
+        QTest::addColumn<bool>("flush");  // else the rename fails
+        QTest::addColumn<int>("page");    // counted from 1
+        for (const int page : {1, 4, 7, 9}) {
+            QTest::addRow("flush of page %d", page) << true << page;
+            QTest::addRow("rename of page %d", page) << false << page;
+        }
+    }
+    void failedPageFailsTheSet() {
+        QFETCH(bool, flush);
+        QFETCH(int, page);
+        Model model = SmallList(dir());
+        RecordingReport report;
+        (flush ? failingFlush : failingRename) = page;
+        const bool generated = GeneratePages(model, report);
+        failingFlush = failingRename = 0;
+        QVERIFY(!generated);
+        QCOMPARE(report.written, AllFiles.mid(0, page - 1));
+        QCOMPARE(report.endings,
+                 QStringList{QStringLiteral("Could not write \"%1\": %2")
+                                 .arg(file(AllFiles[page - 1]), "Input/output error")});
     }
 
     void disabledSitesKeepTheirOlderPages() {
