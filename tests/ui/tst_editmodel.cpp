@@ -281,10 +281,9 @@ class Runner {
 
     // Stocks from the clipboard go to the end of the selected node's type, the first of them
     // selected, all or none: the list holds at most StockCapacity, and a refused list leaves
-    // its preview open, yet its Done has marked a change. Undo selects the type.
+    // its preview open and changes nothing. Undo selects the type.
     static void paste(Reference& ref, int t, const QStringList& pasted) {
         if (ref.stockCount() + pasted.size() > StockCapacity) {
-            ref.changed = true;
             return;
         }
         List after = ref.list;

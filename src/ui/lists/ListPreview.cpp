@@ -103,11 +103,12 @@ bool ListPreview::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
-    model_.SettingsChanged = true;
+    // A list refused for the room it needs changes nothing, so the exit question has no cause.
     if (const QString refusal = CapacityRefusal(addition_); !refusal.isEmpty()) {
         platform_.message(refusal);
         return false;
     }
+    model_.SettingsChanged = true;
     if (addition_.stocksToAdd > 0 || addition_.newTypes > 0) {
         history_.push(AddListStep(model_, tree_, addition_));
     }
