@@ -4,8 +4,8 @@
 # Usage: tools/install-deps.sh [--tests]
 set -euo pipefail
 # Building and running.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev ccache
-          libcsv-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-wayland libgl-dev
+          libbenchmark-dev ccache libcsv-dev)
 node=false
 if [ "${1:-}" = "--tests" ]; then
   # The fuzz targets (clang); the installation and package checks (lintian among them); the
