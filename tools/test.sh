@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit tests (CTest), the program
-# driven end to end on a virtual display, the batch commands with each write, flush and rename
-# failing in turn, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# installation and the Debian package, the generated pages in headless Chromium and Firefox ESR,
-# and each fuzz target for 30 s.
+# driven end to end on a virtual display and natively on a headless Wayland compositor, the
+# batch commands with each write, flush and rename failing in turn, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the installation and the Debian package, the
+# generated pages in headless Chromium and Firefox ESR, and each fuzz target for 30 s.
 # Each step prints a banner and its time; the first failing step stops the script non-zero.
 set -eEuo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +25,7 @@ step "install missing packages" tools/install-deps.sh --tests
 step "build" tools/build.sh
 step "unit tests" ctest --test-dir build --output-on-failure -j2
 step "end to end on a virtual display" tests/e2e/run.sh build/src/app/tickvane
+step "natively on a headless Wayland compositor" tests/wayland/run.sh build/src/app/tickvane
 step "each write, flush and rename failing in turn" tests/faults/run.sh build/src/app/tickvane
 step "unit tests under ASan and UBSan" tools/sanitize.sh
 step "installation and Debian package" dist/check-install.sh build
