@@ -4,17 +4,19 @@
 # Usage: tools/install-deps.sh [--tests]
 set -euo pipefail
 # Building and running.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev ccache
-          libcsv-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-wayland libgl-dev
+          libbenchmark-dev ccache libcsv-dev)
 node=false
 if [ "${1:-}" = "--tests" ]; then
-  # The fuzz targets (clang); the installation and package checks; the end-to-end test on a
-  # virtual display (xwininfo tells which window is on top); the browser test (Debian's
-  # chromium and firefox-esr, driven by puppeteer-core from npm, and openssl for the
-  # certificate of its stand-in web).
+  # The fuzz targets (clang); the installation and package checks (lintian among them); the
+  # end-to-end test on a virtual display (xwininfo tells which window is on top); the run on
+  # a headless Wayland compositor, driven through the accessibility bus; the browser
+  # test (Debian's chromium and firefox-esr, driven by puppeteer-core from npm, and openssl
+  # for the certificate of its stand-in web).
   packages+=(clang libclang-rt-14-dev
-             dpkg-dev desktop-file-utils appstream
+             dpkg-dev desktop-file-utils appstream lintian
              xvfb xdotool x11-utils
+             weston python3-pyatspi at-spi2-core dbus
              chromium firefox-esr openssl)
   node=true
 fi

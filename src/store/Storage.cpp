@@ -58,6 +58,16 @@ void keepUnwritten(IniSettingsStore& store, const StoreSections& earlier, const 
     }
 }
 
+// Puts back the window position of `earlier` over the one just saved, when there is one.
+void keepStoredPosition(IniSettingsStore& store, const StoreSections& earlier) {
+    IniSettingsStore before(QString(), earlier);
+    for (const QString& key : {TopKey, LeftKey}) {
+        if (const auto value = before.GetValue(GeneralSectionName, key)) {
+            store.SaveValue(GeneralSectionName, key, *value);
+        }
+    }
+}
+
 // Why nothing of the file read into `store` is used, or empty; "%1" stands for the file.
 QString whyUnusable(const IniSettingsStore& store) {
     if (store.tooLarge()) {
@@ -167,6 +177,9 @@ StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
     }
     const StoreSections earlier = store.takeAll();
     keepUnwritten(store, earlier, SaveAllSettings(store, model, geometry.current()));
+    if (!geometry.knowsPosition()) {
+        keepStoredPosition(store, earlier);
+    }
     StoreResult written = store.commit();
     written.warnings = result.warnings + written.warnings;
     if (written.ok) {

@@ -24,8 +24,8 @@ SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
         {QStringLiteral("NoLineWraps"), &g.NoLineWraps},
         {QStringLiteral("UseSavedGeometry"), &g.UseSavedGeometry},
         {QStringLiteral("OnePage"), &g.OnePage, nullptr, 0, true},
-        {QStringLiteral("Top"), &geometry.Top},
-        {QStringLiteral("Left"), &geometry.Left},
+        {TopKey, &geometry.Top},
+        {LeftKey, &geometry.Left},
         {QStringLiteral("Height"), &geometry.Height},
         {QStringLiteral("Width"), &geometry.Width},
     };

@@ -15,6 +15,9 @@
 // field, used to save, load, export and import.
 
 inline const QString GeneralSectionName = QStringLiteral("General");
+// The keys of the main window's position in "General".
+inline const QString TopKey = QStringLiteral("Top");
+inline const QString LeftKey = QStringLiteral("Left");
 inline const QString CustomSectionName = QStringLiteral("Custom");
 inline const QString StockListSectionName = QStringLiteral("StockList");
 // The number of template chart sites is the key Count of this section; each site has a

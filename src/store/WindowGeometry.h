@@ -21,4 +21,7 @@ class WindowGeometry {
     // Whether the stored values are placed even when the window is not to use them: where no
     // window shows them, they are what an export must carry.
     virtual bool keepsStoredGeometry() const { return false; }
+    // Whether current() reports where the window is; some platforms (Wayland) never tell a
+    // window its position, and a save then keeps the position stored before.
+    virtual bool knowsPosition() const { return true; }
 };

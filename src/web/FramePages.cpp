@@ -1,5 +1,6 @@
 #include "web/FramePages.h"
 
+#include "model/ProgramVersion.h"
 #include "web/HtmlColor.h"
 #include "web/HtmlText.h"
 #include "web/PageEnds.h"
@@ -8,10 +9,10 @@ namespace {
 constexpr char ProductWebSite[] = "https://tickvane.org/";
 
 QByteArray BlankPage(const GeneralSettings& general) {
-    return "<html><head></head><body" + BodyColors(general) + ">Produced by Tickvane version 1.0" +
-           LineEnd + "<p>" + LineEnd + "Please visit <a href=\"" + ProductWebSite +
-           "\">our web site</a>" + LineEnd + "to check for updates." + LineEnd + "</body></html>" +
-           LineEnd;
+    return "<html><head></head><body" + BodyColors(general) + ">Produced by Tickvane version " +
+           ProgramVersion().toLatin1() + LineEnd + "<p>" + LineEnd + "Please visit <a href=\"" +
+           ProductWebSite + "\">our web site</a>" + LineEnd + "to check for updates." + LineEnd +
+           "</body></html>" + LineEnd;
 }
 
 // The navigation page on the left, blank.html in the chart frame on the right.

@@ -454,6 +454,34 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         QCOMPARE(geometry.current().Width, width);
     }
 
+    // A window that cannot tell where it is saves its size over the stored position, or with
+    // none stored, the position it reports.
+    void unknownPositionIsKept_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("left");
+        const QByteArray place = "Top=100\nLeft=200\nHeight=5000\nWidth=8000\n";
+        QTest::newRow("known") << place << true << 11 << 22;
+        QTest::newRow("unknown") << place << false << 100 << 200;
+        QTest::newRow("unknown, none stored") << QByteArray("Width=1\n") << false << 11 << 22;
+    }
+    void unknownPositionIsKept() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, known);
+        QFETCH(int, top);
+        QFETCH(int, left);
+        writeFile(storeFile(), "[General]\n" + stored);
+        FixedGeometry window;
+        window.geometry = {11, 22, 3333, 4444};
+        window.position = known;
+        Model model = defaults();
+        QVERIFY(Storage(storeFile()).save(model, window).ok);
+        StoredGeometry back;
+        loaded(nullptr, &back);
+        QCOMPARE(back.current(), (TwipsGeometry{top, left, 3333, 4444}));
+    }
+
     // The store repairs each tests/data/repairs/NAME.ini into the list NAME.txt gives:
     // Maxtypes, Maxstocks and the Histock of every type. What the records still hold is
     // kept, nothing is padded.

@@ -7,8 +7,10 @@ class FixedGeometry : public WindowGeometry {
   public:
     TwipsGeometry geometry{1440, 1440, 5700, 7500};
     int placements = 0;
+    bool position = true;
 
     TwipsGeometry current() const override { return geometry; }
+    bool knowsPosition() const override { return position; }
     void place(const TwipsGeometry& placed) override {
         geometry = placed;
         ++placements;

@@ -235,6 +235,11 @@ TwipsGeometry MainWindow::current() const {
             PixelsToTwips(r.width())};
 }
 
+bool MainWindow::knowsPosition() const {
+    // Wayland keeps a window's place on the screen from the window ("wayland", "wayland-egl").
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void MainWindow::place(const TwipsGeometry& geometry) {
     // The minimum size keeps a stored size below the designed one from shrinking the layout.
     const QRect placed(TwipsToPixels(geometry.Left), TwipsToPixels(geometry.Top),

@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
 
     TwipsGeometry current() const override;
     void place(const TwipsGeometry& geometry) override;
+    bool knowsPosition() const override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
