@@ -1,13 +1,4 @@
-#include "web/OnePageAssets.h"
-
-// The data block holds {"sites": [...], "types": [[name, [stock, ...]], ...]}. A site, in
-// the order of the site drop-down: {"target": its link target, "from": whose symbols it links
-// (-1 the stocks' own, 0 to 3 a built-in site's alternates), "pieces": the fixed parts of its
-// chart address, escaped as in an href, "slots": for each gap between two pieces, how the
-// symbol goes in: "l" lower case, "u" upper case, "d" "." and "/" as "-", "%" percent-encoded,
-// in that order of application}. A stock: [symbol, description, then the alternate symbols of
-// the four built-in sites, with empty ones at the end left off].
-const std::string_view OnePageScript = R"js("use strict";
+"use strict";
 (() => {
   const byId = (id) => document.getElementById(id);
   const filter = byId("filter"), select = byId("site"), list = byId("list");
@@ -198,4 +189,3 @@ const std::string_view OnePageScript = R"js("use strict";
   filter.value = remembered("filter") || "";
   applyFilter();
 })();
-)js";
