@@ -8,6 +8,44 @@
 #include <cstdio>
 
 namespace {
+// An option that chooses what the program does instead of opening the window.
+struct ModeOption {
+    const char* name;
+    CommandLine::Mode mode;
+    bool takesFile;
+    const char* description;
+};
+
+// In the order --help lists them.
+constexpr ModeOption ModeOptions[] = {
+    {"generate", CommandLine::Mode::Generate, false,
+     "Write the web pages of every enabled chart site and exit."},
+    {"export", CommandLine::Mode::Export, true,
+     "Write the settings to a registry script FILE (\"-\": standard output)."},
+    {"import", CommandLine::Mode::Import, true,
+     "Replace the stored settings by those of a registry script FILE."},
+    {"add-list", CommandLine::Mode::AddList, true,
+     "Add the stocks of a list FILE (\"-\": standard input) to the stored list, without a "
+     "preview: CSV with a header line, a watchlist or plain symbols."},
+    {"export-list", CommandLine::Mode::ExportList, true,
+     "Write the stored list as CSV to FILE (\"-\": standard output)."},
+};
+
+QCommandLineOption commandLineOption(const ModeOption& option) {
+    return QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+                              option.takesFile ? QStringLiteral("FILE") : QString());
+}
+
+// "--generate, --export … and --export-list"
+QString modeNames() {
+    QStringList names;
+    for (const ModeOption& option : ModeOptions) {
+        names << QStringLiteral("--") + QLatin1String(option.name);
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
 CommandLine exitWith(int code) {
     CommandLine line;
     line.mode = CommandLine::Mode::Exit;
@@ -31,33 +69,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    const QCommandLineOption generate(QStringLiteral("generate"),
-                                      QStringLiteral("Write the web pages of every enabled chart "
-                                                     "site and exit."));
-    const QCommandLineOption exportTo(
-        QStringLiteral("export"),
-        QStringLiteral("Write the settings to a registry script FILE (\"-\": standard output)."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption importFrom(
-        QStringLiteral("import"),
-        QStringLiteral("Replace the stored settings by those of a registry script FILE."),
-        QStringLiteral("FILE"));
     const QCommandLineOption settings(
         QStringLiteral("settings"),
         QStringLiteral("Use FILE as the settings store instead of %1.")
             .arg(Storage::defaultStoreFile()),
         QStringLiteral("FILE"));
-    const QCommandLineOption addList(
-        QStringLiteral("add-list"),
-        QStringLiteral("Add the stocks of a list FILE (\"-\": standard input) to the stored list, "
-                       "without a preview: CSV with a header line, a watchlist or plain symbols."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption exportList(
-        QStringLiteral("export-list"),
-        QStringLiteral("Write the stored list as CSV to FILE (\"-\": standard output)."),
-        QStringLiteral("FILE"));
-    parser.addOptions(
-        {help, version, generate, exportTo, importFrom, addList, exportList, settings});
+    parser.addOptions({help, version});
+    for (const ModeOption& option : ModeOptions) {
+        parser.addOption(commandLineOption(option));
+    }
+    parser.addOption(settings);
 
     if (!parser.parse(arguments)) {
         print(stderr, parser.errorText() + QStringLiteral("\nTry 'tickvane --help'.\n"));
@@ -79,13 +100,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         print(stdout, QStringLiteral("Tickvane %1\n").arg(ProgramVersion()));
         return exitWith(0);
     }
-    const int modes = int(parser.isSet(generate)) + int(parser.isSet(exportTo)) +
-                      int(parser.isSet(importFrom)) + int(parser.isSet(addList)) +
-                      int(parser.isSet(exportList));
+    const ModeOption* chosen = nullptr;
+    int modes = 0;
+    for (const ModeOption& option : ModeOptions) {
+        if (parser.isSet(QLatin1String(option.name))) {
+            chosen = &option;
+            ++modes;
+        }
+    }
     if (modes > 1 || !parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("Give at most one of --generate, --export, --import, "
-                                     "--add-list and --export-list, and no other arguments.\n"
-                                     "Try 'tickvane --help'.\n"));
+        print(stderr, QStringLiteral("Give at most one of %1, and no other arguments.\n"
+                                     "Try 'tickvane --help'.\n")
+                          .arg(modeNames()));
         return exitWith(2);
     }
     CommandLine line;
@@ -95,20 +121,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                      "Try 'tickvane --help'.\n"));
         return exitWith(2);
     }
-    if (parser.isSet(generate)) {
-        line.mode = CommandLine::Mode::Generate;
-    } else if (parser.isSet(exportTo)) {
-        line.mode = CommandLine::Mode::Export;
-        line.file = parser.value(exportTo);
-    } else if (parser.isSet(importFrom)) {
-        line.mode = CommandLine::Mode::Import;
-        line.file = parser.value(importFrom);
-    } else if (parser.isSet(addList)) {
-        line.mode = CommandLine::Mode::AddList;
-        line.file = parser.value(addList);
-    } else if (parser.isSet(exportList)) {
-        line.mode = CommandLine::Mode::ExportList;
-        line.file = parser.value(exportList);
+    if (chosen != nullptr) {
+        line.mode = chosen->mode;
+        if (chosen->takesFile) {
+            line.file = parser.value(QLatin1String(chosen->name));
+        }
     }
     return line;
 }
