@@ -1,10 +1,15 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/Limits.h"
 #include "model/Model.h"
+#include "store/Storage.h"
 #include "store/StoreLayout.h"
+#include "store/StoredGeometry.h"
+#include "support/Files.h"
+#include "web/GeneratePages.h"
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -15,9 +20,14 @@ struct ChangeSetting {
     void operator()(qint16* number) const { ++*number; }
     void operator()(qint32* number) const { ++*number; }
 };
+
+struct NoReport : GenerationReport {
+    void fileWritten(const QString&) override {}
+    void finished(bool, const QString&) override {}
+};
 }  // namespace
 
-// The starting state of the model: defaults, the starter list, and the texts of the limits.
+// The starting state: defaults, the starter list, and the texts of the limits.
 class DefaultsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
@@ -58,31 +68,26 @@ class DefaultsTest : public QObject {
                  own ? programDir + u'/' : data + QStringLiteral("/Tickvane/pages/"));
     }
 
-    void defaultStockList() {
+    // A first start, as the store saves it and the page set shows it, compared whole with
+    // tests/data/firststart/ ("$T" there is the folder of the store and the pages).
+    void firstStartIsStoredAndPaged() {
+        QTemporaryDir dir;
+        const Storage storage(dir.filePath(QStringLiteral("Tickvane.ini")));
         Model model;
-        DefaultStockList(model);
-        const StockList& list = model.list;
-        QVERIFY(CheckInvariants(list));
-        QStringList rows;
-        for (qint16 t = 0; t <= list.Maxtypes; ++t) {
-            rows << list.types[t].Type;
-            for (qint16 i = list.types[t].Lowstock; i <= list.types[t].Histock; ++i) {
-                const StockRecord& s = list.stocks[i];
-                rows << QStringList{s.Stock,  s.Description, s.URL,   s.Alt_BC,
-                                    s.Alt_SM, s.Alt_SP,      s.Alt_YH}
-                            .join(u',');
-                QCOMPARE(list.StockTypeIndex[i], t);
-            }
-        }
-        QCOMPARE(rows, QStringList({"Market Indices", "DJIA,Dow Industrials,,,I:INDU,$INDU,^DJI",
-                                    "SP500,S&P 500,,,I:SPX,$SPX,^SPC",
-                                    "COMP,NASDAQ,,NASDAQ,I:COMP,$COMPQ,^IXIC", "Internet Stocks",
-                                    "AOL,America Online,https://www.aol.com/,,,,",
-                                    "IBM,IBM,https://www.ibm.com/,,,,",
-                                    "MSFT,Microsoft,https://www.microsoft.com/,,,,", "Mutual Funds",
-                                    "FMAGX,Fidelity Magellan,https://www.fidelity.com/,,,,",
-                                    "JAVLX,Janus 20 Fund,https://www.janushenderson.com/,,,,"}));
+        LoadAtStartup(model, storage, nullptr);
+        QVERIFY(CheckInvariants(model.list));
         QVERIFY(!model.SettingsChanged);
+        model.general.HtmlDir = dir.path() + u'/';
+        QVERIFY(storage.save(model, StoredGeometry()).ok);
+        NoReport report;
+        QVERIFY(GeneratePages(model, report));
+        const QDir golden(QT_TESTCASE_SOURCEDIR "/data/firststart");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), golden.entryList(QDir::Files));
+        for (const QString& name : golden.entryList(QDir::Files)) {
+            QVERIFY2(readFile(dir.filePath(name)).replace(dir.path().toUtf8(), "$T") ==
+                         readFile(golden.filePath(name)),
+                     qPrintable(name));
+        }
     }
 
     void limitMessages() {
