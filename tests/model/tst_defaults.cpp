@@ -75,7 +75,9 @@ class DefaultsTest : public QObject {
         const Storage storage(dir.filePath(QStringLiteral("Tickvane.ini")));
         Model model;
         LoadAtStartup(model, storage, nullptr);
-        QVERIFY(CheckInvariants(model.list));
+        StockList indexed = model.list;
+        RebuildStockTypeIndex(indexed);
+        QVERIFY(CheckInvariants(model.list) && indexed == model.list);
         QVERIFY(!model.SettingsChanged);
         model.general.HtmlDir = dir.path() + u'/';
         QVERIFY(storage.save(model, StoredGeometry()).ok);
