@@ -1,6 +1,7 @@
 #include "model/Model.h"
 #include "store/RegistryScript.h"
 #include "store/StoreLayout.h"
+#include "support/DataRows.h"
 #include "support/Files.h"
 
 #include <sys/stat.h>
@@ -17,6 +18,21 @@ struct Run {
     QString out;
     QString err;
 };
+
+// A field of a row file: "\n" and "\r" stand for the line ends.
+QString unescaped(QString text) {
+    return text.replace(QStringLiteral("\\r"), QStringLiteral("\r"))
+        .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+}
+
+// A row's arguments, separated by blanks; "" is an empty one.
+QStringList argumentsOf(const QString& field) {
+    QStringList arguments = field.split(u' ', Qt::SkipEmptyParts);
+    for (QString& argument : arguments) {
+        argument.remove(QStringLiteral("\"\""));
+    }
+    return arguments;
+}
 
 bool isFifo(const QString& path) {
     struct stat info {};
@@ -130,70 +146,19 @@ class CommandLineTest : public QObject {
 
     // The command line's own errors (exit status 2 and the hint) and every failure (1): the
     // message names the file and the cause, and the store is as it was.
-    void exitCodesAndMessages_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");  // how standard output starts; empty: nothing
-        QTest::addColumn<QString>("err");  // part of standard error; empty: nothing
-        const QString usage =
-            "Give at most one of --generate, --export, --import, --add-list and "
-            "--export-list, and no other arguments.\nTry 'tickvane --help'.\n";
-        const auto row = [](const char* name, const QStringList& arguments, int exitCode,
-                            const QString& out, const QString& err) {
-            QTest::newRow(name) << arguments << exitCode << out << err;
-        };
-        row("--help", {"--help"}, 0,
-            "Usage: tickvane [options]\nKeeps a list of stocks and writes web pages of chart "
-            "links for them:\npages for every enabled chart site, the four built-in ones and "
-            "those\nmade from address templates.",
-            "");
-        row("--version", {"--version"}, 0, "Tickvane 1.0\n", "");
-        row("unknown option", {"--frobnicate"}, 2, "",
-            "Unknown option 'frobnicate'.\nTry 'tickvane --help'.\n");
-        row("two modes", {"--generate", "--export", "-"}, 2, "", usage);
-        row("stray argument", {"--generate", "stray.txt"}, 2, "", usage);
-        row("missing FILE", {"--import"}, 2, "",
-            "Missing value after '--import'.\nTry 'tickvane --help'.\n");
-        row("import of a missing file", {"--import", "$T/no/in.reg"}, 1, "", "$T/no/in.reg");
-        row("import refused", {"--import", "$T/bad.ini"}, 1, "", "$T/bad.ini is not a settings");
-        row("export into a missing folder", {"--export", "$T/no/out.reg"}, 1, "", "$T/no/out.reg");
-        row("export onto the store", {"--export", "$T/config/Tickvane.ini"}, 1, "",
-            "settings file itself");
-        row("list export onto the store", {"--export-list", "$T/config/Tickvane.ini"}, 1, "",
-            "Could not write \"$T/config/Tickvane.ini\": it is the settings file itself.\n");
-        row("list export onto a link to the store", {"--export-list", "$T/store.lnk"}, 1, "",
-            "settings file itself");
-        row("store without a name", {"--settings", "", "--export", "-"}, 2, "",
-            "The settings file has no name");
-        row("export from an unusable store", {"--settings", "$T/bad.ini", "--export", "-"}, 1, "",
-            "$T/bad.ini.bak");
-        row("list and export", {"--add-list", "-", "--export", "-"}, 2, "", usage);
-        row("add a missing list", {"--add-list", "$T/no.csv"}, 1, "",
-            "\"$T/no.csv\" could not be read: No such file or directory.\n");
-        row("add a binary list", {"--add-list", "$T/binary.csv"}, 1, "",
-            "\"$T/binary.csv\", line 2: holds the control character U+0000");
-        row("add rows all refused", {"--add-list", "$T/refused.csv"}, 3,
-            "0 added, 0 new types, 0 duplicates, 1 refused; column 3, Symbol again, not read\n",
-            "\"$T/refused.csv\", line 2: refused: no symbol (x)\n");
-        row("add past the capacity", {"--add-list", "$T/full.csv"}, 1, "",
-            "room for 993 more stocks, not 1001 (it holds at most 1001). Nothing is added.\n");
-        row("export the list", {"--export-list", "-"}, 0,
-            "Type,Symbol,Description,URL,BigCharts,StockMaster,StockPoint,Yahoo\r\n"
-            "Market Indices,DJIA,\" C:\\B\u00f6rse\\ = 100% \",,,I:INDU,$INDU,^DJI\r\n",
-            "");
-        row("repaired list: a warning", {"--settings", "$T/damaged.ini", "--export", "-"}, 0,
-            "REGEDIT4\r\n", "$T/damaged.ini");
-    }
+    // Rows: tests/data/commandline.txt.
+    void exitCodesAndMessages_data() { AddDataRows(QStringLiteral("commandline.txt")); }
     void exitCodesAndMessages() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
+        QFETCH(QString, arguments);
+        QFETCH(QString, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
         const QByteArray before = readFile(store);
-        const Run run = tickvane(arguments);
-        QCOMPARE(run.exitCode, exitCode);
+        const Run run = tickvane(argumentsOf(arguments));
+        QCOMPARE(run.exitCode, exitCode.toInt());
+        out = unescaped(out);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
-        err.replace("$T", dir.path());
+        err = unescaped(err).replace("$T", dir.path());
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
         QCOMPARE(readFile(store), before);
     }
@@ -259,47 +224,17 @@ class CommandLineTest : public QObject {
     // says why not), a link (to nothing yet: every link row starts so) is written through and
     // stays, and a store, page or export that is a folder or FIFO is refused. Generation stops
     // at the first failure. A list is read only from a regular file, without waiting on a FIFO.
-    void writeTargets_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("special");  // KIND:NAME, KIND one of fifo, dir, file, link
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<QString>("lastOut");  // the end of standard output
-        const auto row = [](const char* name, const QStringList& arguments, const QString& special,
-                            int exitCode, const QString& err, const QString& lastOut) {
-            QTest::newRow(name) << arguments << special << exitCode << err << lastOut;
-        };
-        const QStringList import{"--import", "$T/in.reg"};
-        row("export into a device", {"--export", "/dev/null"}, "", 0, "", "");
-        row("export into a full device", {"--export", "/dev/full"}, "", 1,
-            "Could not write \"/dev/full\": No space left on device.", "");
-        row("export through a link", {"--export", "$T/link.reg"}, "link:link.reg", 0, "", "");
-        row("list added to a store linked to nothing yet",
-            {"--settings", "$T/link.ini", "--add-list", "$T/one.csv"}, "link:link.ini", 0, "", "");
-        row("export onto a folder", {"--export", "$T/dir.reg"}, "dir:dir.reg", 1,
-            "Could not write \"$T/dir.reg\": it is a folder", "");
-        row("store that is a FIFO", QStringList{"--settings", "$T/fifo.ini"} + import,
-            "fifo:fifo.ini", 1, "\"$T/fifo.ini\": it is not a regular file", "");
-        row("page that is a FIFO", {"--generate"}, "fifo:pages/blank.html", 1,
-            "Could not write \"$T/pages/blank.html\": it is not a regular file",
-            "finviz.frame.html\n");
-        row("page that is a folder", {"--generate"}, "dir:pages/stockpoint.html", 1,
-            "Could not write \"$T/pages/stockpoint.html\": it is a folder", "stockmaster.html\n");
-        row("list that is a FIFO", {"--add-list", "$T/list.fifo"}, "fifo:list.fifo", 1,
-            "\"$T/list.fifo\" is a named pipe, not a file.\n", "");
-        row("list that is a folder", {"--add-list", "$T/list.d"}, "dir:list.d", 1,
-            "\"$T/list.d\" is a folder, not a file.\n", "");
-        row("list that is a device", {"--add-list", "/dev/zero"}, "", 1,
-            "\"/dev/zero\" is a device, not a file.\n", "");
-        row("pages folder is a file", {"--generate"}, "file:pages", 1,
-            "Could not create the folder \"$T/pages/\"", "");
-    }
+    // Rows: tests/data/writetargets.txt; special is KIND:NAME, KIND one of fifo, dir, file,
+    // link; lastOut the end of standard output.
+    void writeTargets_data() { AddDataRows(QStringLiteral("writetargets.txt")); }
     void writeTargets() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(QString, special);
-        QFETCH(int, exitCode);
+        QFETCH(QString, exitCode);
         QFETCH(QString, err);
         QFETCH(QString, lastOut);
+        const QStringList words = argumentsOf(arguments);
+        lastOut = unescaped(lastOut);
         const QString kind = special.section(u':', 0, 0);
         const QString target = path(special.isEmpty() ? "unused" : special.section(u':', 1));
         QDir(target).removeRecursively();
@@ -314,15 +249,15 @@ class CommandLineTest : public QObject {
         } else if (kind == "link") {
             QVERIFY(QFile::link(path("linked.reg"), target));
         }
-        const Run run = tickvane(arguments);
-        QCOMPARE(run.exitCode, exitCode);
-        err.replace("$T", dir.path());
+        const Run run = tickvane(words);
+        QCOMPARE(run.exitCode, exitCode.toInt());
+        err = unescaped(err).replace("$T", dir.path());
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
         QVERIFY2(lastOut.isEmpty() || run.out.endsWith(lastOut), qPrintable(run.out));
         QCOMPARE(isFifo(target), kind == "fifo");
         QCOMPARE(QFileInfo(target).isDir(), kind == "dir");
         QVERIFY(kind != "file" || readFile(target) == "x");
-        const QByteArray linked = arguments.contains("--export") ? "REGEDIT4\r\n" : "[";
+        const QByteArray linked = words.contains("--export") ? "REGEDIT4\r\n" : "[";
         QVERIFY(kind != "link" ||
                 (QFileInfo(target).isSymLink() && readFile(path("linked.reg")).startsWith(linked)));
         QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile() && !isFifo("/dev/null"));
