@@ -1,6 +1,7 @@
 #include "model/ChartSitePresets.h"
 #include "model/ChartSiteRules.h"
 #include "model/SiteTable.h"
+#include "support/DataRows.h"
 
 #include <QSet>
 #include <QTest>
@@ -12,38 +13,18 @@ class ChartSiteRulesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // A file name from the site's name keeps the rules and avoids every name in use.
-    void freshFileNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("taken");
-        QTest::addColumn<QString>("expected");
-        const QString fifty(50, u'a');
-        QTest::newRow("plain") << "Finviz" << QStringList() << "finviz";
-        QTest::newRow("accents, punctuation, blanks")
-            << QString::fromUtf8(" B\u00f6rse Z\u00fcrich: Charts! ") << QStringList()
-            << "borse-zurich-charts";
-        QTest::newRow("nothing usable")
-            << QString::fromUtf8("\u20ac \u20ac") << QStringList() << "site";
-        QTest::newRow("taken") << "Finviz" << QStringList{"finviz", "finviz-2"} << "finviz-3";
-        QTest::newRow("a built-in site's") << "Yahoo" << QStringList() << "yahoo-2";
-        QTest::newRow("the one-page browser's") << "Index" << QStringList() << "index-2";
-        QTest::newRow("the chart frame's start page") << "Blank" << QStringList() << "blank-2";
-        QTest::newRow("cut to 40") << fifty << QStringList() << fifty.first(40);
-        QTest::newRow("cut to 40 with a number")
-            << fifty << QStringList{fifty.first(40)} << fifty.first(38) + "-2";
-        QTest::newRow("no dash before the number")
-            << QString(37, u'a') + " bc" << QStringList{QString(37, u'a') + "-bc"}
-            << QString(37, u'a') + "-2";
-    }
+    // Rows: tests/data/filenames.txt, the names taken separated by "|".
+    void freshFileNames_data() { AddDataRows(QStringLiteral("filenames.txt")); }
     void freshFileNames() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, taken);
+        QFETCH(QString, siteName);
+        QFETCH(QString, taken);
         QFETCH(QString, expected);
         std::vector<ChartSiteSettings> sites;
-        for (const QString& fileName : taken) {
+        for (const QString& fileName : taken.split(u'|', Qt::SkipEmptyParts)) {
             sites.push_back({{}, {}, -1, 0, true, fileName});
         }
-        QCOMPARE(FreshFileName(name, sites), expected);
-        sites.push_back({name, {}, -1, 0, true, expected});
+        QCOMPARE(FreshFileName(siteName, sites), expected);
+        sites.push_back({siteName, {}, -1, 0, true, expected});
         QCOMPARE(FileNameProblem(sites, sites.size() - 1), QString());
     }
 
