@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/EditingHarness.h"
 #include "support/FixedGeometry.h"
 #include "support/WindowSession.h"
@@ -144,22 +145,8 @@ class MainWindowTest : public QObject {
     // when it opened while nothing matches; Enter and F3 go on, Shift+F3 back; Escape closes
     // it, giving the tree its height, the focus and the match. Opened again, it holds the text
     // typed before.
-    void findBar_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("keys");  // pressed after typing
-        QTest::addColumn<QString>("selected");
-        const auto row = [](const char* name, const char* typed, const char* keys,
-                            const char* selected) {
-            QTest::newRow(name) << QString(typed) << QString(keys) << QString(selected);
-        };
-        row("a word of a description", "magell", "", "Fidelity Magellan");
-        row("a symbol in small letters", "javlx", "", "Janus 20 Fund");
-        row("the first match below the type", "n", "", "Dow Industrials");
-        row("F3 and Enter go on", "n", "F3,Return", "America Online");
-        row("Shift+F3 goes back round the end", "n", "Shift+F3", "Janus 20 Fund");
-        row("no match", "zzz", "F3", "Market Indices");
-        row("a match lost as more is typed: back where it started", "magz", "", "Market Indices");
-    }
+    // Rows: tests/data/findbar.txt; keys are pressed after typing.
+    void findBar_data() { AddDataRows(QStringLiteral("findbar.txt")); }
 
     void findBar() {
         QFETCH(QString, typed);
