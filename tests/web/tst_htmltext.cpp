@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "web/HtmlText.h"
 
 #include <QTest>
@@ -7,33 +8,15 @@
 class HtmlTextTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void htmlText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("noLineWraps");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addRow("markup") << "AT&T <\"x\">" << false
-                                << QByteArray("AT&amp;T &lt;&quot;x&quot;&gt;");
-        QTest::addRow("entity escaped again") << "&amp;" << false << QByteArray("&amp;amp;");
-        QTest::addRow("blank 0x20, wraps") << "a  b" << false << QByteArray("a  b");
-        QTest::addRow("blank 0x20, no wraps")
-            << "a  b " << true << QByteArray("a&nbsp;&nbsp;b&nbsp;");
-        QTest::addRow("last ASCII 0x7E, 0x7F") << "~\x7F" << true << QByteArray("~\x7F");
-        QTest::addRow("first above 0x80") << QString(QChar(0x80)) << true << QByteArray("&#128;");
-        QTest::addRow("outside ASCII") << QString::fromUtf8("Soci\u00e9t\u00e9 \u20ac") << false
-                                       << QByteArray("Soci&#233;t&#233; &#8364;");
-        QTest::addRow("outside the basic plane")
-            << QString::fromUtf8("\U0001F4C8 up") << true << QByteArray("&#128200;&nbsp;up");
-        QTest::addRow("controls 0x00, 0x1F, wraps")
-            << QString::fromUtf16(u"a\0b\nc\x1f", 6) << false << QByteArray("a b c ");
-        QTest::addRow("controls, no wraps")
-            << QString::fromUtf16(u"a\0b\x1f!", 5) << true << QByteArray("a&nbsp;b&nbsp;!");
-        QTest::addRow("empty") << "" << true << QByteArray();
-    }
+    // Rows: tests/data/htmltext.txt, the text and the expected bytes percent-encoded.
+    void htmlText_data() { AddDataRows(QStringLiteral("htmltext.txt")); }
     void htmlText() {
         QFETCH(QString, text);
-        QFETCH(bool, noLineWraps);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(HtmlText(text, noLineWraps), expected);
+        QFETCH(QString, lines);
+        QFETCH(QString, expected);
+        QCOMPARE(HtmlText(QString::fromUtf8(QByteArray::fromPercentEncoding(text.toLatin1())),
+                          lines == "no wraps"),
+                 QByteArray::fromPercentEncoding(expected.toLatin1()));
     }
 
     // An address; its href value; the same for a browser to read exactly, when the value
