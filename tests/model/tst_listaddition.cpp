@@ -1,5 +1,6 @@
 #include "model/ListAddition.h"
 #include "model/StockEntry.h"
+#include "support/DataRows.h"
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 
@@ -69,39 +70,24 @@ class ListAdditionTest : public QObject {
     }
 
     // The list may fill every place; one row more and nothing is added.
-    void capacities_data() {
-        QTest::addColumn<int>("typesFree");
-        QTest::addColumn<int>("stocksFree");
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("stocks at") << 5 << 2 << "T|A\nT|B"
-                                   << "";
-        QTest::newRow("stocks one past")
-            << 5 << 2 << "T|A\nT|B\nT|C"
-            << "The list has room for 2 more stocks, not 3 (it holds at most 1001). Nothing is "
-               "added.";
-        QTest::newRow("types at") << 2 << 5 << "N1|A\nN2|"
-                                  << "";
-        QTest::newRow("types one past")
-            << 2 << 5 << "N1|A\nN2|\nN3|B"
-            << "The list has room for 2 more types, not 3 (it holds at most 101). Nothing is "
-               "added.";
-    }
+    // Rows: tests/data/capacities.txt, the rows added separated by ";".
+    void capacities_data() { AddDataRows(QStringLiteral("capacities.txt")); }
     void capacities() {
-        QFETCH(int, typesFree);
-        QFETCH(int, stocksFree);
+        QFETCH(QString, typesFree);
+        QFETCH(QString, stocksFree);
         QFETCH(QString, rows);
         QFETCH(QString, refusal);
         Model model;
-        model.list.Maxtypes = qint16(TypeCapacity - 1 - typesFree);
-        model.list.Maxstocks = qint16(StockCapacity - 1 - stocksFree);
+        model.list.Maxtypes = qint16(TypeCapacity - 1 - typesFree.toInt());
+        model.list.Maxstocks = qint16(StockCapacity - 1 - stocksFree.toInt());
         // The first type holds every stock.
         for (qint16 t = 0; t <= model.list.Maxtypes; ++t) {
             model.list.types[t] = {u'T' + QString::number(t),
                                    qint16(t ? model.list.Maxstocks + 1 : 0), model.list.Maxstocks};
         }
         const Model before = model;
-        const ListAddition addition = PlanListAddition(model.list, Rows(rows), 0, {});
+        const ListAddition addition =
+            PlanListAddition(model.list, Rows(rows.replace(u';', u'\n')), 0, {});
         QCOMPARE(CapacityRefusal(addition), refusal);
         AddListRows(model, addition);
         QCOMPARE(model == before, !refusal.isEmpty());
