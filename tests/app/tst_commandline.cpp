@@ -98,19 +98,12 @@ class CommandLineTest : public QObject {
         QVERIFY(QDir().mkpath(imported.general.HtmlDir));
         writeFile(path("in.reg"), script());
         writeFile(path("other.reg"), script().replace("Market Indices", "Other"));
-        writeFile(path("bad.ini"), "Buy=low\n");
-        writeFile(path("one.csv"), "Symbol,Type\nNVDA,Chips\n");
         QVERIFY(QFile::link(store, path("store.lnk")));
-        writeFile(path("binary.csv"), QByteArray("Symbol\nA\0B", 11));
-        writeFile(path("refused.csv"), "Symbol,Name,Symbol\n,x,Y\n");
-        QByteArray full = "Symbol\n";
-        for (int s = 0; s < StockCapacity; ++s) {
-            full += 'S' + QByteArray::number(s) + '\n';
+        // Lists and stores as they come, full.csv one stock past the list's capacity.
+        const QDir files(QT_TESTCASE_SOURCEDIR "/data/commandline");
+        for (const QString& name : files.entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(files.filePath(name), path(name)));
         }
-        writeFile(path("full.csv"), full);
-        writeFile(path("damaged.ini"),
-                  "[StockList]\nMaxtypes=0\nMaxstocks=2\nType0=X\nLowstock0=0\n"
-                  "Histock0=9\nStock0=A\nStock1=B\nStock2=C\n");
     }
 
     void init() { QCOMPARE(tickvane({"--import", "$T/in.reg"}).exitCode, 0); }
