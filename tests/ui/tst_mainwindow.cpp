@@ -297,36 +297,29 @@ class MainWindowTest : public QObject {
 
     // A later start on the file of an open window brings that window to the front and ends;
     // both starts run in this process.
-    void laterStart_data() {
-        QTest::addColumn<bool>("listening");  // false: the file is held, but nobody answers
-        QTest::addColumn<QString>("later");   // the file the later start names
-        QTest::addColumn<int>("exitCode");    // -1: the later start opens its window
-        QTest::newRow("same file") << true << "Tickvane.ini" << 0;
-        QTest::newRow("same file through a linked folder") << true << "linked/Tickvane.ini" << 0;
-        QTest::newRow("same file through a link to it, not made yet") << true << "alias.ini" << 0;
-        QTest::newRow("another file") << true << "Other.ini" << -1;
-        QTest::newRow("nobody answers") << false << "Tickvane.ini" << 1;
-    }
+    // Rows: tests/data/laterstarts.txt; listening "no": the file is held, but nobody answers;
+    // later: the file the later start names; exitCode -1: the later start opens its window.
+    void laterStart_data() { AddDataRows(QStringLiteral("laterstarts.txt")); }
 
     void laterStart() {
-        QFETCH(bool, listening);
+        QFETCH(QString, listening);
         QFETCH(QString, later);
-        QFETCH(int, exitCode);
+        QFETCH(QString, exitCode);
         QFile::link(dir.path(), dir.filePath("linked"));
         QFile::link(storeFile(), dir.filePath("alias.ini"));
         FakePlatform platform;
         QWidget window;
         StoreLock lock(storeFile());
-        QVERIFY(listening || lock.tryHold() == StoreLock::State::Held);
+        QVERIFY(listening == "yes" || lock.tryHold() == StoreLock::State::Held);
         SingleWindow first(storeFile(), platform);
-        QVERIFY(!listening || !first.claim());
+        QVERIFY(listening == "no" || !first.claim());
         first.setWindow(window);
         SingleWindow second(dir.filePath(later), platform, std::chrono::milliseconds(300));
-        QCOMPARE(second.claim().value_or(-1), exitCode);
-        QCOMPARE(platform.raised, exitCode == 0 ? QList<QWidget*>{&window} : QList<QWidget*>{});
+        QCOMPARE(second.claim().value_or(-1), exitCode.toInt());
+        QCOMPARE(platform.raised, exitCode == "0" ? QList<QWidget*>{&window} : QList<QWidget*>{});
         QCOMPARE(platform.lastMessage(),
-                 exitCode == 1 ? "Tickvane is already open with " + dir.filePath(later) + "."
-                               : QString());
+                 exitCode == "1" ? "Tickvane is already open with " + dir.filePath(later) + "."
+                                 : QString());
     }
 
     void failedSaveOnExitAsksAgain() {
