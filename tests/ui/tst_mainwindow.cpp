@@ -220,32 +220,27 @@ class MainWindowTest : public QObject {
 
     // The recovery file holds what is not saved, from within a second of a change until the
     // changes are saved or undone; a folder in its way is told once and stops no command.
+    // Rows: tests/data/recoveryfile.txt; file: kept, gone, or blocked by a folder.
     void recoveryFileFollowsUnsavedChanges_data() {
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<bool>("kept");
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("a move") << QStringList{"MoveDown"} << true << false;
-        QTest::newRow("undone") << QStringList{"MoveDown", "Undo"} << false << false;
-        QTest::newRow("saved") << QStringList{"MoveDown", "SaveSettings"} << false << false;
-        QTest::newRow("a folder in the way") << QStringList{"MoveDown"} << true << true;
+        AddDataRows(QStringLiteral("recoveryfile.txt"));
     }
 
     void recoveryFileFollowsUnsavedChanges() {
-        QFETCH(QStringList, commands);
-        QFETCH(bool, kept);
-        QFETCH(bool, blocked);
+        QFETCH(QString, commands);
+        QFETCH(QString, file);
+        const bool blocked = file == "blocked";
         storeList({});
         QVERIFY(!blocked || QDir().mkdir(recoveryFile()));
         WindowSession session(storeFile());
         QVERIFY(session.select(QStringLiteral("Bonds")));
-        for (const QString& command : commands) {
+        for (const QString& command : commands.split(u' ')) {
             QVERIFY(session.trigger(command));
             if (!blocked) {
                 QTRY_COMPARE(QFile::exists(recoveryFile()), session.model.SettingsChanged);
             }
         }
         QTest::qWait(blocked ? 1600 : 0);  // long enough for two writes to fail
-        QCOMPARE(QFile::exists(recoveryFile()), kept);
+        QCOMPARE(QFile::exists(recoveryFile()), file != "gone");
         QCOMPARE(session.platform.messages.size(), blocked ? 1 : 0);
         QVERIFY(session.platform.lastMessage().contains(blocked ? recoveryFile() : QString()));
         QDir().rmdir(recoveryFile());
