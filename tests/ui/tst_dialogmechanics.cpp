@@ -65,21 +65,21 @@ class DialogMechanicsTest : public QObject {
     // While a dialog or message is open, every way of starting a command is refused with a beep
     // and changes nothing.
     void othersRefused() {
-        const char* const others[] = {"MoveUp",        "MoveDown",         "Edit",
-                                      "ChangeType",    "AddStock",         "AddType",
-                                      "Delete",        "editRequested",    "deleteRequested",
-                                      "YahooMenu",     "SaveSettings",     "Exit",
-                                      "StartBrowser",  "GenerateWebPages", "AddStocksFromList",
-                                      "SaveListAsCsv", "pasteRequested"};
+        const QStringList others =
+            QStringLiteral(
+                "MoveUp MoveDown Edit ChangeType AddStock AddType Delete editRequested "
+                "deleteRequested YahooMenu SaveSettings Exit StartBrowser "
+                "GenerateWebPages AddStocksFromList SaveListAsCsv pasteRequested")
+                .split(u' ');
         FakePlatform& platform = session->platform;
         const Model before = session->model;
         const int beeps = platform.beeps;
         const qsizetype messages = platform.messages.size();
         QDialog* const shown = session->shownDialog();
-        for (const char* other : others) {
-            start(QString::fromLatin1(other));
+        for (const QString& other : others) {
+            start(other);
         }
-        QCOMPARE(platform.beeps - beeps, int(std::size(others)));
+        QCOMPARE(platform.beeps - beeps, others.size());
         QVERIFY(session->model == before && platform.messages.size() == messages &&
                 session->shownDialog() == shown && session->window.isVisible());
     }

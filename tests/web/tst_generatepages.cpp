@@ -52,15 +52,13 @@ Model SmallList(const QString& htmlDir) {
     return model;
 }
 
-const QStringList AllFiles{"bigcharts.frame.html",
-                           "stockmaster.frame.html",
-                           "stockpoint.frame.html",
-                           "yahoo.frame.html",
-                           "blank.html",
-                           "bigcharts.html",
-                           "stockmaster.html",
-                           "stockpoint.html",
-                           "yahoo.html"};
+// In the order they are written.
+const QStringList AllFiles =
+    QStringLiteral(
+        "bigcharts.frame.html stockmaster.frame.html stockpoint.frame.html "
+        "yahoo.frame.html blank.html bigcharts.html stockmaster.html stockpoint.html "
+        "yahoo.html")
+        .split(u' ');
 }  // namespace
 
 // The page set as it is written into the pages folder.
