@@ -1,6 +1,6 @@
+#include "listfiles/ListCsv.h"
+#include "listfiles/ListReader.h"
 #include "model/ListAddition.h"
-#include "store/ListCsv.h"
-#include "store/ListReader.h"
 
 #include <cstdint>
 #include <cstdio>

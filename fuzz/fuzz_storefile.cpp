@@ -1,8 +1,8 @@
 #include "model/ChartSiteRules.h"
 #include "model/Model.h"
-#include "store/IniSettingsStore.h"
-#include "store/IniText.h"
-#include "store/Storage.h"
+#include "settings/IniSettingsStore.h"
+#include "settings/IniText.h"
+#include "settings/Storage.h"
 
 #include <QDir>
 #include <QFile>

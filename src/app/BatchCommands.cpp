@@ -3,8 +3,8 @@
 #include "app/BatchSupport.h"
 #include "app/ListBatch.h"
 #include "app/UnlessWindowOpen.h"
-#include "store/Storage.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoredGeometry.h"
 #include "web/GeneratePages.h"
 
 namespace {

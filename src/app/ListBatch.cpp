@@ -1,10 +1,10 @@
 #include "app/ListBatch.h"
 
 #include "app/BatchSupport.h"
+#include "listfiles/ListFile.h"
 #include "model/ListAddition.h"
-#include "store/ListFile.h"
-#include "store/Storage.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoredGeometry.h"
 
 namespace {
 // The stored settings over the defaults, without the starter list of a first start.

@@ -3,7 +3,7 @@
 #include "app/SignalExit.h"
 
 #include "model/Model.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/SingleWindow.h"

@@ -1,6 +1,6 @@
 #include "model/Model.h"
-#include "store/RegistryScript.h"
-#include "store/StoreLayout.h"
+#include "script/RegistryScript.h"
+#include "settings/StoreLayout.h"
 #include "support/Files.h"
 
 #include <sys/stat.h>

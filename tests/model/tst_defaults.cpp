@@ -1,7 +1,7 @@
 #include "model/DefaultHtmlDir.h"
 #include "model/Limits.h"
 #include "model/Model.h"
-#include "store/StoreLayout.h"
+#include "settings/StoreLayout.h"
 
 #include <QDir>
 #include <QStandardPaths>

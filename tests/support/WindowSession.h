@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "support/FakePlatform.h"
 #include "ui/window/MainWindow.h"
 

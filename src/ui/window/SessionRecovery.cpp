@@ -1,6 +1,6 @@
 #include "ui/window/SessionRecovery.h"
 
-#include "store/RecoveryFile.h"
+#include "settings/RecoveryFile.h"
 
 #include <QFile>
 
