@@ -66,19 +66,18 @@ void IniSettingsStore::index(StoreSections sections) {
     }
 }
 
-// Each key table is made at its full size at once: growing it key by key would place every
-// key again at each step.
 void IniSettingsStore::indexKeys(size_t s) {
     auto& values = sections_[s].values;
-    KeyIndex& keys = keyIndex_[s];
-    keys.reserve(values.size());
+    QHash<QString, qsizetype>& keys = keyIndex_[s];
     size_t kept = 0;
     for (size_t k = 0; k < values.size(); ++k) {
-        const qsizetype earlier = keys.insert(values, values[k].first, qsizetype(kept));
-        if (earlier >= 0) {
-            values[size_t(earlier)].second = std::move(values[k].second);
+        const qsizetype known = keys.size();
+        qsizetype& at = keys[values[k].first];
+        if (keys.size() == known) {
+            values[size_t(at)].second = std::move(values[k].second);
             continue;
         }
+        at = qsizetype(kept);
         if (kept != k) {
             values[kept] = std::move(values[k]);
         }
@@ -103,16 +102,7 @@ StoreResult IniSettingsStore::readStatus() const {
 }
 
 qsizetype IniSettingsStore::sectionAt(const QString& section) const {
-    // Loads pass the same name object thousands of times in a row: the same characters are
-    // known to be the same name without comparing them.
-    const bool sameName = section.constData() == lastSectionAsked_.constData() &&
-                          section.size() == lastSectionAsked_.size();
-    if (lastSection_ >= 0 && (sameName || sections_[lastSection_].name == section)) {
-        return lastSection_;
-    }
-    lastSection_ = sectionIndex_.value(section, -1);
-    lastSectionAsked_ = section;
-    return lastSection_;
+    return sectionIndex_.value(section, -1);
 }
 
 std::optional<QString> IniSettingsStore::GetValue(const QString& section,
@@ -121,33 +111,30 @@ std::optional<QString> IniSettingsStore::GetValue(const QString& section,
     if (found < 0) {
         return std::nullopt;
     }
-    const auto& values = sections_[found].values;
-    if (nextKey_ < qsizetype(values.size()) && values[nextKey_].first == key) {
-        return values[nextKey_++].second;
-    }
-    const qsizetype at = keyIndex_[found].find(values, key);
+    const qsizetype at = keyIndex_[found].value(key, -1);
     if (at < 0) {
         return std::nullopt;
     }
-    nextKey_ = at + 1;
-    return values[size_t(at)].second;
+    return sections_[found].values[size_t(at)].second;
 }
 
 void IniSettingsStore::SaveValue(const QString& section, const QString& key, const QString& value) {
     qsizetype found = sectionAt(section);
     if (found < 0) {
-        found = lastSection_ = qsizetype(sections_.size());
+        found = qsizetype(sections_.size());
         sectionIndex_.insert(section, found);
         sections_.push_back({section, {}});
         keyIndex_.emplace_back();
     }
     auto& values = sections_[found].values;
-    // One look-up, which indexes the key when it is new to the section.
-    const qsizetype earlier = keyIndex_[found].insert(values, key, qsizetype(values.size()));
-    if (earlier >= 0) {
-        values[size_t(earlier)].second = value;
+    QHash<QString, qsizetype>& keys = keyIndex_[found];
+    const qsizetype known = keys.size();
+    qsizetype& at = keys[key];
+    if (keys.size() == known) {
+        values[size_t(at)].second = value;
         return;
     }
+    at = qsizetype(values.size());
     values.emplace_back(key, value);
 }
 
@@ -162,7 +149,6 @@ bool IniSettingsStore::DeleteSection(const QString& section) {
 }
 
 StoreSections IniSettingsStore::takeAll() {
-    lastSection_ = -1;
     sectionIndex_.clear();
     keyIndex_.clear();
     return std::exchange(sections_, {});

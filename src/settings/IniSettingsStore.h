@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/KeyIndex.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoreResult.h"
 #include "settings/StoreSections.h"
@@ -40,8 +39,7 @@ class IniSettingsStore : public SettingsStore {
   private:
     void index(StoreSections sections);
     void indexKeys(size_t section);
-    // The index of `section` in sections_, or -1. Loads and saves ask for one section many
-    // times in a row, so the last one found is tried first.
+    // The index of `section` in sections_, or -1.
     qsizetype sectionAt(const QString& section) const;
 
     QString file_;
@@ -52,10 +50,5 @@ class IniSettingsStore : public SettingsStore {
     QStringList undecoded_;
     StoreSections sections_;
     QHash<QString, qsizetype> sectionIndex_;
-    std::vector<KeyIndex> keyIndex_;
-    mutable qsizetype lastSection_ = -1;
-    mutable QString lastSectionAsked_;  // the name lastSection_ was found by, kept alive
-    // A load asks for keys in the order a save writes them, so the key after the last one
-    // found is compared first, before any hashing.
-    mutable qsizetype nextKey_ = 0;
+    std::vector<QHash<QString, qsizetype>> keyIndex_;  // each key's place in its section
 };
