@@ -69,7 +69,7 @@ void writeDurably(const QString& path, const QByteArray& bytes) {
 // dialog.
 void timePreview(const ListReading& reading) {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     DefaultStockList(model);
     QtPlatform platform;
     StockTree tree(model);

@@ -30,7 +30,7 @@ constexpr int rounds = 15;
 
 Model fullModel() {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     StockList& list = model.list;
     list.Maxtypes = TypeAddLimit - 1;
     list.Maxstocks = StockAddLimit - 1;

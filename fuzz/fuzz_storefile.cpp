@@ -64,7 +64,7 @@ void CheckReadingWhatWasWritten(QByteArrayView bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Model& model = FreshModel();
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     Storage(WriteStoreFile(data, size)).load(model, nullptr);
     QString problem;
     if (!CheckInvariants(model.list, &problem)) {

@@ -9,7 +9,7 @@
 namespace {
 // The stored settings over the defaults, without the starter list of a first start.
 bool loadStored(const Storage& storage, Model& model, StoredGeometry& geometry) {
-    ApplyDefaults(model);
+    ApplyDefaults(model, storage.defaultHtmlDir());
     return Report(storage.load(model, &geometry)) == 0;
 }
 

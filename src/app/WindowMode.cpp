@@ -1,5 +1,6 @@
 #include "app/WindowMode.h"
 
+#include "app/ProgramStorage.h"
 #include "app/SignalExit.h"
 
 #include "model/Model.h"
@@ -24,7 +25,7 @@ int RunWindow(int& argc, char** argv, const CommandLine& line) {
         return *exitCode;
     }
     Model model;
-    const Storage storage(line.storeFile);
+    const Storage storage = ProgramStorage(line.storeFile);
     MainWindow window(model, storage, platform);
     single.setWindow(window);
     // A signal or a logout ends the program as Exit would, without a question nobody answers.

@@ -79,8 +79,8 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     }
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
-    ApplyDefaults(model);
-    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile);
+    ApplyDefaults(model, defaultHtmlDir_);
+    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile, defaultHtmlDir_);
     // One message in the window, one line per address on the command line.
     if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
         warnings << unlinked;

@@ -1,6 +1,6 @@
 #include "settings/AllSettings.h"
 
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 #include "model/StartPage.h"
 #include "settings/StoreLayout.h"
 #include "settings/StoredChartSites.h"
@@ -22,12 +22,12 @@ void readSection(const SettingsStore& store, const SectionLayout& section) {
 
 // A folder written on Windows or a relative path would put the pages wherever the program
 // runs; returns the stored value when it was replaced by the default folder.
-std::optional<QString> useLocalHtmlDir(GeneralSettings& general) {
+std::optional<QString> useLocalHtmlDir(GeneralSettings& general, const QString& defaultHtmlDir) {
     if (general.HtmlDir.isEmpty()) {
         return std::nullopt;
     }
     if (!IsLocalFullPath(general.HtmlDir)) {
-        return std::exchange(general.HtmlDir, DefaultHtmlDir());
+        return std::exchange(general.HtmlDir, defaultHtmlDir);
     }
     general.HtmlDir = WithTrailingSeparator(general.HtmlDir);
     return std::nullopt;
@@ -39,7 +39,7 @@ bool usable(const TwipsGeometry& g) {
 }  // namespace
 
 QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
-                            const QString& source) {
+                            const QString& source, const QString& defaultHtmlDir) {
     QStringList warnings;
     model.SettingsChanged = false;
     GeneralSettings& general = model.general;
@@ -66,7 +66,7 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     if (geometry && (keepStored || (general.UseSavedGeometry && usable(stored)))) {
         geometry->place(stored);
     }
-    if (const auto notUsed = useLocalHtmlDir(general)) {
+    if (const auto notUsed = useLocalHtmlDir(general, defaultHtmlDir)) {
         warnings << QStringLiteral(
                         "The page folder \"%1\" in %2 is not a full path on this "
                         "system; the pages go to %3 instead.")

@@ -11,11 +11,11 @@
 
 // Reads every section over the model's current values and clears SettingsChanged. Values the
 // model cannot hold keep the field's value; an HtmlDir that is no full path here gives way to
-// the default folder. Places the window (when not null) on the stored geometry when
+// `defaultHtmlDir`. Places the window (when not null) on the stored geometry when
 // UseSavedGeometry is set and all four values are at least 1, or always when the geometry
 // keeps the stored values. Returns a warning for each repair, naming `source`.
 QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeometry* geometry,
-                            const QString& source);
+                            const QString& source, const QString& defaultHtmlDir);
 
 // What a save leaves out on purpose: sections with nothing to hold (OwnSite, the template
 // sites' while there are fewer of them) and keys stored only when set.

@@ -57,7 +57,7 @@ QString WriteRecovery(const QString& storeFile, const QByteArray& text) {
     return WriteWholeFile(file, text, SpecialFiles::Refuse);
 }
 
-Recovery ReadRecovery(const QString& storeFile, Model& model) {
+Recovery ReadRecovery(const QString& storeFile, Model& model, const QString& defaultHtmlDir) {
     const QString file = RecoveryFileOf(storeFile);
     Recovery recovery;
     recovery.found = QFile::exists(file);
@@ -68,7 +68,7 @@ Recovery ReadRecovery(const QString& storeFile, Model& model) {
     recovery.loaded = store.readStatus();
     recovery.loaded.ok = recovery.loaded.ok && store.readAnything();
     if (recovery.loaded.ok) {
-        recovery.loaded.warnings = LoadAllSettings(store, model, nullptr, file);
+        recovery.loaded.warnings = LoadAllSettings(store, model, nullptr, file, defaultHtmlDir);
         recovery.storeChanged =
             store.GetValue(RecoverySection, BasedOnKey) != fingerprint(IdentityOf(storeFile));
     }

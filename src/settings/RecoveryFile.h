@@ -30,4 +30,4 @@ struct Recovery {
 };
 
 // Reads the recovery file of `storeFile` over the defaults in `model`.
-Recovery ReadRecovery(const QString& storeFile, Model& model);
+Recovery ReadRecovery(const QString& storeFile, Model& model, const QString& defaultHtmlDir);

@@ -149,7 +149,7 @@ StoreResult Storage::load(Model& model, WindowGeometry* geometry) const {
     if (ReadState(store, file_, result) != StoreState::Usable) {
         return result;
     }
-    result.warnings << LoadAllSettings(store, model, geometry, file_);
+    result.warnings << LoadAllSettings(store, model, geometry, file_, defaultHtmlDir_);
     for (const QString& key : store.undecodedKeys()) {
         result.warnings << QStringLiteral(
                                "The text of %1 in %2 was not valid UTF-8, so some of its "
@@ -188,13 +188,13 @@ StoreResult Storage::save(Model& model, const WindowGeometry& geometry) const {
     return written;
 }
 
-void ClearSettings(Model& model) {
-    ApplyDefaults(model);
+void ClearSettings(Model& model, const Storage& storage) {
+    ApplyDefaults(model, storage.defaultHtmlDir());
     model.SettingsChanged = true;
 }
 
 StoreResult LoadAtStartup(Model& model, const Storage& storage, WindowGeometry* geometry) {
-    ApplyDefaults(model);
+    ApplyDefaults(model, storage.defaultHtmlDir());
     StoreResult result = storage.load(model, geometry);
     if (model.list.Maxtypes < 0 && model.list.Maxstocks < 0) {
         DefaultStockList(model);

@@ -11,7 +11,8 @@
 // script files it exports and imports. Each call opens the file once and writes it once.
 class Storage {
   public:
-    explicit Storage(QString storeFile = defaultStoreFile());
+    // `defaultHtmlDir` is where pages go until the user chooses (DefaultHtmlDirFor).
+    explicit Storage(QString storeFile = defaultStoreFile(), QString defaultHtmlDir = {});
 
     // $XDG_CONFIG_HOME/Tickvane/Tickvane.ini
     static QString defaultStoreFile();
@@ -21,6 +22,7 @@ class Storage {
     // The file read and written: the one a link names. Its companions (lock, backup, recovery
     // file) stand beside it, so that every name of the store finds them.
     const QString& file() const { return file_; }
+    const QString& defaultHtmlDir() const { return defaultHtmlDir_; }
 
     // Reads every section over the model's current values; clears SettingsChanged. Places
     // the window when the stored geometry is to be used (geometry may be null). Fails, leaving
@@ -48,11 +50,12 @@ class Storage {
 
     QString storeFile_;
     QString file_;  // the file read and written
+    QString defaultHtmlDir_;
 };
 
 // The clear-settings command once the user has agreed: the defaults and an empty list, marked
 // as changed. The store keeps the old settings until the next save.
-void ClearSettings(Model& model);
+void ClearSettings(Model& model, const Storage& storage);
 
 // Start-up: defaults, the stored settings, and the starter list when nothing was stored.
 StoreResult LoadAtStartup(Model& model, const Storage& storage, WindowGeometry* geometry);

@@ -4,8 +4,10 @@
 
 #include <QStandardPaths>
 
-Storage::Storage(QString storeFile)
-    : storeFile_(std::move(storeFile)), file_(LinkTarget(storeFile_)) {}
+Storage::Storage(QString storeFile, QString defaultHtmlDir)
+    : storeFile_(std::move(storeFile)),
+      file_(LinkTarget(storeFile_)),
+      defaultHtmlDir_(std::move(defaultHtmlDir)) {}
 
 QString Storage::defaultStoreFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -157,7 +157,7 @@ class ListReaderTest : public QObject {
         const ListReading reading = ReadList(ListCsv(original));
         QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
         Model copy;
-        ApplyDefaults(copy);
+        ApplyDefaults(copy, QString());
         const ListAddition addition = PlanListAddition(copy.list, reading.rows, -1, {});
         QCOMPARE(AdditionSummary(addition, false),
                  "1001 to add, 101 new types, 0 duplicates, 0 refused");
@@ -172,7 +172,7 @@ class ListReaderTest : public QObject {
             const StockList original = RandomList(random);
             const QByteArray csv = ListCsv(original);
             Model copy;
-            ApplyDefaults(copy);
+            ApplyDefaults(copy, QString());
             AddListRows(copy, PlanListAddition(copy.list, ReadList(csv).rows, -1, {}));
             QVERIFY2(Texts(copy.list) == Texts(original), csv.constData());
         }

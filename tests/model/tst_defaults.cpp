@@ -1,4 +1,4 @@
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 #include "model/Limits.h"
 #include "model/Model.h"
 #include "settings/StoreLayout.h"
@@ -32,11 +32,10 @@ class DefaultsTest : public QObject {
             }
         }
         model.SettingsChanged = model.PagesGenerated = true;
-        ApplyDefaults(model);
+        ApplyDefaults(model, QString());
         Model fresh;
-        ApplyDefaults(fresh);
+        ApplyDefaults(fresh, QString());
         QVERIFY(model == fresh);
-        QVERIFY(fresh.general.HtmlDir.endsWith(u'/'));
     }
 
     // Pages go beside a program in a folder the user may write to (a build tree, a portable

@@ -1,5 +1,5 @@
+#include "files/DefaultHtmlDir.h"
 #include "files/StoreIdentity.h"
-#include "model/DefaultHtmlDir.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
 #include "settings/Storage.h"
@@ -21,7 +21,7 @@
 namespace {
 Model defaults() {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     return model;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 Model Defaults() {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     return model;
 }
 

@@ -5,11 +5,10 @@
 // The separator that ends HtmlDir; file names are appended to HtmlDir directly.
 inline constexpr QChar HtmlDirSeparator = u'/';
 
-// Where pages go until the user chooses: the program's own directory when the user may write
-// there (a build tree, a portable copy), otherwise a per-user data directory.
-QString DefaultHtmlDir();
-// The same for a program in `programDir`. An installed program (under /usr, /opt, /bin, /sbin
-// or /lib) always takes the data directory, also when root may write its folder.
+// Where pages go until the user chooses, for a program in `programDir`: that directory when
+// the user may write there (a build tree, a portable copy), otherwise a per-user data
+// directory. An installed program (under /usr, /opt, /bin, /sbin or /lib) always takes the
+// data directory, also when root may write its folder.
 QString DefaultHtmlDirFor(const QString& programDir);
 
 // The path with exactly one trailing separator.

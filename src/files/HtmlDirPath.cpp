@@ -1,6 +1,6 @@
-#include "model/HtmlDirPath.h"
+#include "files/HtmlDirPath.h"
 
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 
 #include <QDir>
 #include <QFileInfo>

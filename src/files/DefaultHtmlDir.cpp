@@ -1,6 +1,5 @@
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -21,10 +20,6 @@ bool isSystemFolder(const QString& folder) {
     });
 }
 }  // namespace
-
-QString DefaultHtmlDir() {
-    return DefaultHtmlDirFor(QCoreApplication::applicationDirPath());
-}
 
 QString DefaultHtmlDirFor(const QString& programDir) {
     if (!programDir.isEmpty() && !isSystemFolder(programDir) &&
