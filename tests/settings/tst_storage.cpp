@@ -1,4 +1,3 @@
-#include "files/DefaultHtmlDir.h"
 #include "files/StoreIdentity.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
