@@ -1,6 +1,6 @@
 #include "listfiles/ListReader.h"
 
-#include "files/ScriptDecoding.h"
+#include "files/TextDecoding.h"
 #include "listfiles/CsvRecords.h"
 #include "listfiles/LineEnds.h"
 #include "listfiles/ListColumns.h"
@@ -212,7 +212,7 @@ ListReading ReadListText(const QString& text) {
 }
 
 ListReading ReadList(QByteArrayView bytes) {
-    return ReadListText(DecodeScriptText(bytes));
+    return ReadListText(DecodeText(bytes));
 }
 
 QString WithUnreadColumns(const QString& summary, const ListReading& reading) {

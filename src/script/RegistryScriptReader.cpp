@@ -1,4 +1,4 @@
-#include "files/ScriptDecoding.h"
+#include "files/TextDecoding.h"
 #include "script/RegistryScript.h"
 #include "script/RegistryScriptSyntax.h"
 
@@ -234,7 +234,7 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
 }  // namespace
 
 ScriptContent ReadRegistryScript(const QByteArray& bytes) {
-    const QString text = DecodeScriptText(bytes);
+    const QString text = DecodeText(bytes);
     const QList<QStringView> lines = SplitLines(text);
     qsizetype header = 0;
     while (header < lines.size() && TrimmedBlanks(lines[header]).isEmpty()) {

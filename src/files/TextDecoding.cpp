@@ -1,4 +1,4 @@
-#include "files/ScriptDecoding.h"
+#include "files/TextDecoding.h"
 
 #include "files/ValidUtf16.h"
 
@@ -29,7 +29,7 @@ QString FromWindows1252(QByteArrayView bytes) {
 
 }  // namespace
 
-QString DecodeScriptText(QByteArrayView bytes) {
+QString DecodeText(QByteArrayView bytes) {
     const bool littleEndian = bytes.startsWith("\xFF\xFE");
     if (littleEndian || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
