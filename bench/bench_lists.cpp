@@ -4,8 +4,8 @@
 // its floor: the same program's --version, reading the file and writing the same store bytes
 // durably. Runs alternate and repeat; medians are compared.
 
+#include "listfiles/ListReader.h"
 #include "model/Model.h"
-#include "store/ListReader.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/window/CommandGuard.h"
@@ -69,7 +69,7 @@ void writeDurably(const QString& path, const QByteArray& bytes) {
 // dialog.
 void timePreview(const ListReading& reading) {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     DefaultStockList(model);
     QtPlatform platform;
     StockTree tree(model);

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     FillToTheAddLimits(model);
     model.general.HtmlDir = dir.path() + u'/';
     OrderReport report;

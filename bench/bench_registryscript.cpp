@@ -1,6 +1,6 @@
 // Writes and reads the registry script of the largest store the capacities allow (101 types,
 // 1001 stocks), and prints the median time of each over a number of runs.
-#include "store/RegistryScript.h"
+#include "script/RegistryScript.h"
 
 #include <algorithm>
 #include <chrono>

@@ -7,10 +7,10 @@
 // bytes durably.
 
 #include "model/Model.h"
-#include "store/RegistryScript.h"
-#include "store/Storage.h"
-#include "store/StoreLayout.h"
-#include "store/StoredGeometry.h"
+#include "script/RegistryScript.h"
+#include "settings/Storage.h"
+#include "settings/StoreLayout.h"
+#include "settings/StoredGeometry.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -30,7 +30,7 @@ constexpr int rounds = 15;
 
 Model fullModel() {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     StockList& list = model.list;
     list.Maxtypes = TypeAddLimit - 1;
     list.Maxstocks = StockAddLimit - 1;

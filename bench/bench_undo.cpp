@@ -8,7 +8,7 @@
 
 #include "model/StockListOps.h"
 #include "model/StockOrder.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/window/ListSteps.h"
 #include "ui/window/MainWindow.h"

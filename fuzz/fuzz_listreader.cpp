@@ -1,6 +1,6 @@
+#include "listfiles/ListCsv.h"
+#include "listfiles/ListReader.h"
 #include "model/ListAddition.h"
-#include "store/ListCsv.h"
-#include "store/ListReader.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -21,7 +21,7 @@ namespace {
 // An empty list with the rows added, or null when they do not fit.
 std::unique_ptr<Model> Added(const ListRows& rows) {
     auto model = std::make_unique<Model>();
-    ApplyDefaults(*model);
+    ApplyDefaults(*model, QString());
     const ListAddition addition = PlanListAddition(model->list, rows, -1, QStringLiteral("Added"));
     if (!addition.fits()) {
         return nullptr;

@@ -1,4 +1,4 @@
-#include "store/RegistryScript.h"
+#include "script/RegistryScript.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "model/ChartSiteRules.h"
 #include "model/Model.h"
-#include "store/IniSettingsStore.h"
-#include "store/IniText.h"
-#include "store/Storage.h"
+#include "settings/IniSettingsStore.h"
+#include "settings/IniText.h"
+#include "settings/Storage.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +64,7 @@ void CheckReadingWhatWasWritten(QByteArrayView bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Model& model = FreshModel();
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     Storage(WriteStoreFile(data, size)).load(model, nullptr);
     QString problem;
     if (!CheckInvariants(model.list, &problem)) {

@@ -2,9 +2,10 @@
 
 #include "app/BatchSupport.h"
 #include "app/ListBatch.h"
+#include "app/ProgramStorage.h"
 #include "app/UnlessWindowOpen.h"
-#include "store/Storage.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoredGeometry.h"
 #include "web/GeneratePages.h"
 
 namespace {
@@ -43,7 +44,7 @@ int importFrom(const Storage& storage, const QString& scriptFile) {
 }  // namespace
 
 int RunBatchCommand(const CommandLine& line) {
-    const Storage storage(line.storeFile);
+    const Storage storage = ProgramStorage(line.storeFile);
     switch (line.mode) {
         case CommandLine::Mode::Generate:
             return generate(storage);

@@ -1,7 +1,7 @@
 #include "app/BatchSupport.h"
 
-#include "store/Storage.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoredGeometry.h"
 
 void PrintLine(FILE* stream, const QString& text) {
     std::fputs(qPrintable(text + u'\n'), stream);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreResult.h"
+#include "settings/StoreResult.h"
 
 #include <QString>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "app/ListBatch.h"
 #include "model/ProgramVersion.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 
 #include <QCommandLineParser>
 #include <cstdio>

@@ -1,15 +1,15 @@
 #include "app/ListBatch.h"
 
 #include "app/BatchSupport.h"
+#include "listfiles/ListFile.h"
 #include "model/ListAddition.h"
-#include "store/ListFile.h"
-#include "store/Storage.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoredGeometry.h"
 
 namespace {
 // The stored settings over the defaults, without the starter list of a first start.
 bool loadStored(const Storage& storage, Model& model, StoredGeometry& geometry) {
-    ApplyDefaults(model);
+    ApplyDefaults(model, storage.defaultHtmlDir());
     return Report(storage.load(model, &geometry)) == 0;
 }
 

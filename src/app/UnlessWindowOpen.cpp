@@ -1,7 +1,7 @@
 #include "app/UnlessWindowOpen.h"
 
 #include "app/BatchSupport.h"
-#include "store/StoreLock.h"
+#include "settings/StoreLock.h"
 
 int UnlessWindowOpen(const Storage& storage, const std::function<int()>& writeStore) {
     StoreLock lock(storage.storeFile());

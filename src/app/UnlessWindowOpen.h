@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Storage.h"
+#include "settings/Storage.h"
 
 #include <functional>
 

@@ -1,9 +1,10 @@
 #include "app/WindowMode.h"
 
+#include "app/ProgramStorage.h"
 #include "app/SignalExit.h"
 
 #include "model/Model.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/SingleWindow.h"
@@ -24,7 +25,7 @@ int RunWindow(int& argc, char** argv, const CommandLine& line) {
         return *exitCode;
     }
     Model model;
-    const Storage storage(line.storeFile);
+    const Storage storage = ProgramStorage(line.storeFile);
     MainWindow window(model, storage, platform);
     single.setWindow(window);
     // A signal or a logout ends the program as Exit would, without a question nobody answers.

@@ -1,13 +1,12 @@
-#include "model/DefaultHtmlDir.h"
 #include "model/Model.h"
 
-void ApplyDefaults(Model& model) {
+void ApplyDefaults(Model& model, const QString& htmlDir) {
     model.list.Maxtypes = -1;
     model.list.Maxstocks = -1;
     model.SettingsChanged = false;
     model.PagesGenerated = false;
     model.general = GeneralSettings{};
-    model.general.HtmlDir = DefaultHtmlDir();
+    model.general.HtmlDir = htmlDir;
     model.custom = {};
     model.bigCharts = BigChartsSettings{};
     model.stockMaster = StockMasterSettings{};

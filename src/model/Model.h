@@ -39,8 +39,9 @@ struct Model : ModelOptions {
 };
 
 // Puts every setting back to its default and empties the list (old entries stay in the
-// arrays, unused). Clears both flags. Touches neither the store nor any window.
-void ApplyDefaults(Model& model);
+// arrays, unused); the pages go to `htmlDir`. Clears both flags. Touches neither the store
+// nor any window.
+void ApplyDefaults(Model& model, const QString& htmlDir);
 
 // Installs the starter list shown to a first-time user. Does not set SettingsChanged.
 void DefaultStockList(Model& model);

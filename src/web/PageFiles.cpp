@@ -1,6 +1,6 @@
 #include "web/PageFiles.h"
 
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 
 #include <QFile>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/WholeFile.h"
+#include "files/WholeFile.h"
 #include "web/GeneratePages.h"
 
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "model/Model.h"
-#include "store/RegistryScript.h"
-#include "store/StoreLayout.h"
+#include "script/RegistryScript.h"
+#include "settings/StoreLayout.h"
 #include "support/DataRows.h"
 #include "support/Files.h"
 
@@ -78,7 +78,7 @@ class CommandLineTest : public QObject {
         store = path(QStringLiteral("config/Tickvane.ini"));
         // The sockets of the windows started here, killed ones too, go with the folder.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
-        ApplyDefaults(imported);
+        ApplyDefaults(imported, QString());
         DefaultStockList(imported);
         imported.general.HtmlDir = path(QStringLiteral("pages/"));
         // The export without a window must carry the stored geometry even so.

@@ -1,9 +1,9 @@
-#include "model/DefaultHtmlDir.h"
+#include "files/DefaultHtmlDir.h"
 #include "model/Limits.h"
 #include "model/Model.h"
-#include "store/Storage.h"
-#include "store/StoreLayout.h"
-#include "store/StoredGeometry.h"
+#include "settings/Storage.h"
+#include "settings/StoreLayout.h"
+#include "settings/StoredGeometry.h"
 #include "support/Files.h"
 #include "web/GeneratePages.h"
 
@@ -42,11 +42,10 @@ class DefaultsTest : public QObject {
             }
         }
         model.SettingsChanged = model.PagesGenerated = true;
-        ApplyDefaults(model);
+        ApplyDefaults(model, QString());
         Model fresh;
-        ApplyDefaults(fresh);
+        ApplyDefaults(fresh, QString());
         QVERIFY(model == fresh);
-        QVERIFY(fresh.general.HtmlDir.endsWith(u'/'));
     }
 
     // Pages go beside a program in a folder the user may write to (a build tree, a portable

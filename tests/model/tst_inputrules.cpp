@@ -1,5 +1,5 @@
+#include "files/HtmlDirPath.h"
 #include "model/ChartSiteRules.h"
-#include "model/HtmlDirPath.h"
 #include "sites/MovingAverageDays.h"
 #include "support/DataRows.h"
 

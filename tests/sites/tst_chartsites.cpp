@@ -1,8 +1,8 @@
 #include "model/Model.h"
+#include "settings/StoredValue.h"
 #include "sites/ChartSite.h"
 #include "sites/SiteDialog.h"
 #include "sites/TemplateSite.h"
-#include "store/StoredValue.h"
 #include "support/DataRows.h"
 
 #include <QTest>
@@ -11,7 +11,7 @@ namespace {
 
 Model Defaults() {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     return model;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/WindowGeometry.h"
+#include "settings/WindowGeometry.h"
 
 // A window geometry without a window: reports what it was given, records what was placed.
 class FixedGeometry : public WindowGeometry {

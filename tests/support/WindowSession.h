@@ -1,15 +1,19 @@
 #pragma once
 
+#include "files/DefaultHtmlDir.h"
 #include "model/Model.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "support/FakePlatform.h"
 #include "ui/window/MainWindow.h"
+
+#include <QCoreApplication>
 
 class QDialog;
 
 // The main window started on a store file of its own, with its model and a scripted platform.
 struct WindowSession {
-    explicit WindowSession(const QString& storeFile) : storage(storeFile) {}
+    explicit WindowSession(const QString& storeFile)
+        : storage(storeFile, DefaultHtmlDirFor(QCoreApplication::applicationDirPath())) {}
 
     Model model;
     const Storage storage;

@@ -1,6 +1,6 @@
+#include "settings/StoreLayout.h"
+#include "settings/StoredValue.h"
 #include "sites/ChartSite.h"
-#include "store/StoreLayout.h"
-#include "store/StoredValue.h"
 #include "support/DataRows.h"
 #include "support/Files.h"
 #include "support/WindowSession.h"

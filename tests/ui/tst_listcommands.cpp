@@ -1,6 +1,6 @@
+#include "listfiles/ListCsv.h"
 #include "model/StockListOps.h"
-#include "store/ListCsv.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 #include "ui/lists/ListPreview.h"

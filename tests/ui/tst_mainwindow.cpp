@@ -27,7 +27,7 @@ class MainWindowTest : public QObject {
     // Stores a two-type list, and the given geometry to be used at start-up.
     void storeList(const TwipsGeometry& geometry) {
         Model model;
-        ApplyDefaults(model);
+        ApplyDefaults(model, QString());
         BuildList(model, QStringLiteral("Bonds:|Metals:Gold"));
         model.general.UseSavedGeometry = true;
         FixedGeometry stored;

@@ -15,7 +15,7 @@ class StockTreeTest : public QObject {
 
   private Q_SLOTS:
     void init() {
-        ApplyDefaults(model);
+        ApplyDefaults(model, QString());
         DefaultStockList(model);
     }
 

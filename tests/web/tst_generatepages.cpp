@@ -39,7 +39,7 @@ struct RecordingReport : GenerationReport {
 // Two types: one with a stock without and one with a home page, one without stocks.
 Model SmallList(const QString& htmlDir) {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     model.general.HtmlDir = htmlDir + u'/';
     StockList& list = model.list;
     list.Maxtypes = list.Maxstocks = 1;

@@ -21,7 +21,7 @@ struct SilentReport : GenerationReport {
 // symbols set before, between and after empty ones; a type without stocks.
 Model HostileList(const QString& htmlDir) {
     Model model;
-    ApplyDefaults(model);
+    ApplyDefaults(model, QString());
     model.general.HtmlDir = htmlDir + u'/';
     model.general.OnePage = true;
     StockList& list = model.list;

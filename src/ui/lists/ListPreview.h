@@ -1,7 +1,7 @@
 #pragma once
 
+#include "listfiles/ListReader.h"
 #include "model/ListAddition.h"
-#include "store/ListReader.h"
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 

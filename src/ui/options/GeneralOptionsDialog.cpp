@@ -1,7 +1,7 @@
 #include "ui/options/GeneralOptionsDialog.h"
 
-#include "model/DefaultHtmlDir.h"
-#include "model/HtmlDirPath.h"
+#include "files/DefaultHtmlDir.h"
+#include "files/HtmlDirPath.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
 #include "model/StartPage.h"

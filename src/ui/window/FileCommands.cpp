@@ -64,7 +64,7 @@ void FileCommands::ClearSettings() {
     if (answer != Platform::Answer::Ok) {
         return;
     }
-    ::ClearSettings(model_);
+    ::ClearSettings(model_, storage_);
     history_.forget();
     tree_.removeAllNodes();
 }
@@ -105,7 +105,7 @@ void FileCommands::ImportSettings() {
 
 void FileCommands::takeImported() {
     auto imported = std::make_unique<Model>();
-    ApplyDefaults(*imported);
+    ApplyDefaults(*imported, storage_.defaultHtmlDir());
     // The import has told what loading repairs; only a failure is new.
     const StoreResult loaded = storage_.load(*imported, &geometry_);
     known_ = loaded.storeIdentity;

@@ -1,8 +1,8 @@
 #include "ui/window/ListCommands.h"
 
+#include "listfiles/ListFile.h"
 #include "model/Model.h"
-#include "store/ListFile.h"
-#include "store/Storage.h"
+#include "settings/Storage.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/CommandGuard.h"

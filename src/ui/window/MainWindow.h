@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/Model.h"
-#include "store/Storage.h"
-#include "store/WindowGeometry.h"
+#include "settings/Storage.h"
+#include "settings/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/CommandGuard.h"
 #include "ui/window/FileCommands.h"

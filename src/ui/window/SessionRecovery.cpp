@@ -1,6 +1,6 @@
 #include "ui/window/SessionRecovery.h"
 
-#include "store/RecoveryFile.h"
+#include "settings/RecoveryFile.h"
 
 #include <QFile>
 
@@ -95,8 +95,8 @@ void SessionRecovery::discard() {
 
 void OfferRecovery(Model& model, const Storage& storage, Platform& platform) {
     auto recovered = std::make_unique<Model>();
-    ApplyDefaults(*recovered);
-    const Recovery recovery = ReadRecovery(storage.file(), *recovered);
+    ApplyDefaults(*recovered, storage.defaultHtmlDir());
+    const Recovery recovery = ReadRecovery(storage.file(), *recovered, storage.defaultHtmlDir());
     if (!recovery.found) {
         return;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "files/StoreIdentity.h"
 #include "model/Model.h"
-#include "store/Storage.h"
-#include "store/StoreIdentity.h"
-#include "store/WindowGeometry.h"
+#include "settings/Storage.h"
+#include "settings/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
 #include <QObject>

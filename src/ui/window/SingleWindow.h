@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreLock.h"
+#include "settings/StoreLock.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/WindowSocket.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreResult.h"
+#include "settings/StoreResult.h"
 #include "ui/platform/Platform.h"
 
 // Shows a store or file operation's failure and warnings, then `success` when it worked and

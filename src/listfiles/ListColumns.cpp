@@ -1,0 +1,73 @@
+#include "listfiles/ListColumns.h"
+
+#include "listfiles/FormulaCells.h"
+#include "model/SiteTable.h"
+
+#include <algorithm>
+
+namespace {
+struct KnownColumn {
+    QString name;                 // folded case
+    QString StockRecord::*field;  // null for the type
+};
+
+std::vector<KnownColumn> knownColumns() {
+    std::vector<KnownColumn> known;
+    const auto add = [&known](QString StockRecord::*field,
+                              std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            known.push_back({QString::fromLatin1(name), field});
+        }
+    };
+    add(&StockRecord::Stock, {"symbol", "ticker", "code"});
+    add(&StockRecord::Description, {"name", "description", "company"});
+    add(nullptr, {"type", "category", "group", "sector", "watchlist"});
+    add(&StockRecord::URL, {"url"});
+    for (SiteId site : AllSites) {
+        known.push_back({Site(site).name.toCaseFolded(), Site(site).alternate});
+    }
+    return known;
+}
+}  // namespace
+
+bool ListColumns::fills(QString StockRecord::*field) const {
+    return std::any_of(fields.begin(), fields.end(),
+                       [field](const auto& column) { return column.second == field; });
+}
+
+ListColumns RecogniseHeader(const QStringList& cells) {
+    static const std::vector<KnownColumn> known = knownColumns();
+    ListColumns columns;
+    for (int column = 0; column < cells.size(); ++column) {
+        const QString name = cells[column].trimmed().toCaseFolded();
+        const auto match = std::find_if(known.begin(), known.end(),
+                                        [&name](const KnownColumn& k) { return k.name == name; });
+        if (match == known.end()) {
+            continue;
+        }
+        if (match->field ? columns.fills(match->field) : columns.type >= 0) {
+            columns.unread << QStringLiteral("column %1, %2 again, not read")
+                                  .arg(column + 1)
+                                  .arg(cells[column].trimmed());
+        } else if (!match->field) {
+            columns.type = column;
+        } else {
+            columns.fields.emplace_back(column, match->field);
+        }
+    }
+    return columns;
+}
+
+ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record) {
+    const auto cell = [&record](int column) {
+        return column < record.fields.size() ? TextOfFormulaSafeCell(record.fields[column])
+                                             : QString();
+    };
+    ListRow row;
+    row.line = record.line;
+    row.type = columns.type >= 0 ? cell(columns.type) : QString();
+    for (const auto& [column, field] : columns.fields) {
+        row.stock.*field = cell(column);
+    }
+    return row;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "listfiles/CsvRecords.h"
+#include "model/ListRows.h"
+
+#include <utility>
+#include <vector>
+
+// The columns of a list's header line that name something a stock has, recognised by name
+// without regard to case: symbol ("Symbol", "Ticker", "Code"), description ("Name",
+// "Description", "Company"), type ("Type", "Category", "Group", "Sector", "Watchlist"), "URL",
+// and the alternate symbols under the sites' names. Other columns are ignored; of two columns
+// for one thing the first counts, and the second is named in `unread`.
+struct ListColumns {
+    int type = -1;
+    std::vector<std::pair<int, QString StockRecord::*>> fields;  // column and the field it fills
+    QStringList unread;  // "column 3, Symbol again, not read"
+
+    int recognised() const { return int(fields.size()) + int(type >= 0); }
+    bool fills(QString StockRecord::*field) const;
+};
+
+ListColumns RecogniseHeader(const QStringList& cells);
+
+// The row a record under that header gives; missing fields are empty, and an apostrophe the
+// list export put before a formula-like text is taken away.
+ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record);

@@ -1,0 +1,106 @@
+#include "script/ScriptImport.h"
+
+#include "settings/ProgramKeys.h"
+#include "settings/StoreLayout.h"
+#include "settings/StoredChartSites.h"
+#include "settings/StoredValue.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+QString otherTypeRefusal(const ScriptContent& script) {
+    const ProgramKeys& names = ProgramKeys::instance();
+    for (const OtherTypeValue& value : script.otherTypes) {
+        const auto* section = names.section(value.section);
+        if (section && names.key(*section, value.key)) {
+            return QStringLiteral("line %1: the value of %2 is not a text")
+                .arg(value.line)
+                .arg(value.key);
+        }
+    }
+    return {};
+}
+
+QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity) {
+    const auto text = store.GetValue(StockListSectionName, key);
+    if (!text) {
+        return QStringLiteral("%1 is missing").arg(key);
+    }
+    if (!ReadStoredText({key, &maximum}, *text)) {
+        return QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+    }
+    if (maximum < -1 || maximum >= capacity) {
+        return QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
+    }
+    return {};
+}
+
+bool holdsList(const SettingsStore& store) {
+    for (const QString& key : {QStringLiteral("Maxtypes"), QStringLiteral("Maxstocks"),
+                               TypeNameKey(0), StockSymbolKey(0)}) {
+        if (store.GetValue(StockListSectionName, key)) {
+            return true;
+        }
+    }
+    return false;
+}
+// The script's values under the program's spelling, renamed in place; other keys of its
+// sections as they are.
+StoreSections programSpelling(StoreSections script) {
+    const ProgramKeys& names = ProgramKeys::instance();
+    StoreSections sections;
+    for (StoreSection& section : script) {
+        if (const auto* program = names.section(section.name)) {
+            section.name = program->name;
+            for (auto& value : section.values) {
+                if (auto key = names.key(*program, value.first)) {
+                    value.first = std::move(*key);
+                }
+            }
+            sections.push_back(std::move(section));
+        }
+    }
+    return sections;
+}
+}  // namespace
+
+ImportedSections ProgramSections(ScriptContent script) {
+    QString refusal = otherTypeRefusal(script);
+    return {std::move(refusal), programSpelling(std::move(script.sections))};
+}
+
+QString StockListRefusal(const SettingsStore& imported) {
+    if (!holdsList(imported)) {
+        return {};
+    }
+    auto list = std::make_unique<StockList>();
+    QString refusal =
+        readMaximum(imported, QStringLiteral("Maxtypes"), list->Maxtypes, TypeCapacity);
+    if (refusal.isEmpty()) {
+        refusal =
+            readMaximum(imported, QStringLiteral("Maxstocks"), list->Maxstocks, StockCapacity);
+    }
+    if (refusal.isEmpty()) {
+        ForEachStockRecordField(*list, [&](const SettingField& field) {
+            if (refusal.isEmpty() && !imported.GetValue(StockListSectionName, field.key)) {
+                refusal = QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
+                              .arg(list->Maxtypes)
+                              .arg(list->Maxstocks)
+                              .arg(field.key);
+            }
+        });
+    }
+    return refusal;
+}
+
+// The own site of earlier versions is migrated as loading migrates it, with its repair as a
+// warning: everything an earlier version exported imports.
+QString ChartSitesRefusal(const SettingsStore& imported) {
+    std::vector<ChartSiteSettings> sites;
+    const std::vector<ChartSiteRepair> repairs = LoadChartSites(imported, sites);
+    const auto refused = std::find_if(repairs.begin(), repairs.end(), [](const auto& repair) {
+        return repair.section != OwnSiteSectionName;
+    });
+    return refused == repairs.end() ? QString() : refused->what();
+}

@@ -1,0 +1,93 @@
+#include "files/BoundedRead.h"
+#include "files/WholeFile.h"
+#include "script/RegistryScript.h"
+#include "script/ScriptImport.h"
+#include "script/UnlinkedAddresses.h"
+#include "settings/AllSettings.h"
+#include "settings/IniSettingsStore.h"
+#include "settings/Storage.h"
+#include "settings/StoreLayout.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+StoreResult failed(const QString& error) {
+    return StoreResult{false, error, {}, {}};
+}
+
+// The script's bytes, at most MaxInputBytes of them; `error` says why there are none.
+QByteArray readScript(const QString& scriptFile, QString& error) {
+    QFile file(scriptFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
+        return {};
+    }
+    QByteArray bytes;
+    if (!ReadBounded(file, bytes)) {
+        error = QStringLiteral(
+                    "%1 is larger than 64 MiB, so it is not a settings script of "
+                    "Tickvane.")
+                    .arg(scriptFile);
+        return {};
+    }
+    return bytes;
+}
+}  // namespace
+
+StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
+                                  const QString& scriptFile) const {
+    if (const QString refusal = writeRefusal(scriptFile); !refusal.isEmpty()) {
+        return failed(refusal);
+    }
+    const ScriptText script = WriteRegistryScript(ModelSections(model, geometry.current()));
+    const QString reason = WriteWholeFile(scriptFile, script.bytes, SpecialFiles::WriteInto);
+    if (!reason.isEmpty()) {
+        return failed(QStringLiteral("Could not write \"%1\": %2.").arg(scriptFile, reason));
+    }
+    return StoreResult{true, {}, script.warnings, {}};
+}
+
+StoreResult Storage::importScript(const QString& scriptFile) const {
+    QString error;
+    const QByteArray bytes = readScript(scriptFile, error);
+    if (!error.isEmpty()) {
+        return failed(error);
+    }
+    ScriptContent script = ReadRegistryScript(bytes);
+    if (!script.ok) {
+        return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
+                          .arg(scriptFile, script.reason));
+    }
+    const auto refused = [&](const QString& refusal) {
+        return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, refusal));
+    };
+    ImportedSections imported = ProgramSections(std::move(script));
+    if (!imported.refusal.isEmpty()) {
+        return refused(imported.refusal);
+    }
+    if (std::all_of(imported.sections.begin(), imported.sections.end(),
+                    [](const StoreSection& section) { return section.values.empty(); })) {
+        return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
+    }
+    IniSettingsStore store(file_, std::move(imported.sections));
+    if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
+        return refused(refusal);
+    }
+    if (const QString refusal = ChartSitesRefusal(store); !refusal.isEmpty()) {
+        return failed(QStringLiteral("%1 was not imported: %2").arg(scriptFile, refusal));
+    }
+    // What loading the new store would repair is judged here, on the values in memory.
+    Model model;
+    ApplyDefaults(model, defaultHtmlDir_);
+    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile, defaultHtmlDir_);
+    // One message in the window, one line per address on the command line.
+    if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
+        warnings << unlinked;
+    }
+    StoreResult result = store.commit();
+    if (result.ok) {
+        result.warnings << warnings;
+    }
+    return result;
+}

@@ -1,0 +1,22 @@
+#include "script/UnlinkedAddresses.h"
+
+#include "model/LinkableAddress.h"
+#include "settings/StoreLayout.h"
+
+#include <QStringList>
+
+QString UnlinkedAddressWarning(const Model& model, const QString& source) {
+    QStringList lines;
+    const auto check = [&](const QString& key, const QString& address) {
+        if (!IsLinkableAddress(address)) {
+            lines << UnlinkedAddressSentence(QStringLiteral("%1 in %2").arg(key, source));
+        }
+    };
+    for (size_t n = 0; n < model.custom.size(); ++n) {
+        check(CustomUrlKey(n), model.custom[n].CustomURL);
+    }
+    for (qint16 i = 0; i <= model.list.Maxstocks; ++i) {
+        check(StockUrlKey(i), model.list.stocks[i].URL);
+    }
+    return lines.join(u'\n');
+}
