@@ -19,7 +19,7 @@ struct ModelOptions {
     YahooSettings yahoo;
     // Where the charts of the four sites open, in SiteId order (key Display of each one's
     // section): an index into DisplayTable().
-    std::array<qint16, AllSites.size()> siteDisplay{};
+    PerSite<qint16> siteDisplay{};
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
     std::vector<ChartSiteSettings> chartSites;
 

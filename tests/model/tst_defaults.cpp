@@ -68,8 +68,8 @@ class DefaultsTest : public QObject {
             rows << list.types[t].Type;
             for (qint16 i = list.types[t].Lowstock; i <= list.types[t].Histock; ++i) {
                 const StockRecord& s = list.stocks[i];
-                rows << QStringList{s.Stock,  s.Description, s.URL,   s.Alt_BC,
-                                    s.Alt_SM, s.Alt_SP,      s.Alt_YH}
+                rows << (QStringList{s.Stock, s.Description, s.URL} +
+                         QStringList(s.Alternates.begin(), s.Alternates.end()))
                             .join(u',');
                 QCOMPARE(list.StockTypeIndex[i], t);
             }
