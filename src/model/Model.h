@@ -17,7 +17,7 @@ struct ModelOptions {
     StockMasterSettings stockMaster;
     StockPointSettings stockPoint;
     YahooSettings yahoo;
-    // Where the charts of the four sites open, in SiteId order (key Display of each one's
+    // Where the charts of the built-in sites open, in SiteId order (key Display of each one's
     // section): an index into DisplayTable().
     PerSite<qint16> siteDisplay{};
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
