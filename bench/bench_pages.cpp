@@ -44,10 +44,7 @@ void FillToTheAddLimits(Model& model) {
         s.Stock = "SYM" + n;
         s.Description = "Company number " + n + " <Common>";
         s.URL = "https://www.company" + n + ".example/investors?lang=en&x=1";
-        s.Alt_BC = "BC" + n;
-        s.Alt_SM = "I:SM" + n;
-        s.Alt_SP = "$SP" + n;
-        s.Alt_YH = "^YH" + n;
+        s.Alternates = {"BC" + n, "I:SM" + n, "$SP" + n, "^YH" + n};
     }
 }
 

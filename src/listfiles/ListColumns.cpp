@@ -7,30 +7,29 @@
 
 namespace {
 struct KnownColumn {
-    QString name;                 // folded case
-    QString StockRecord::*field;  // null for the type
+    QString name;  // folded case
+    int field;     // a StockText field, -1 for the type
 };
 
 std::vector<KnownColumn> knownColumns() {
     std::vector<KnownColumn> known;
-    const auto add = [&known](QString StockRecord::*field,
-                              std::initializer_list<const char*> names) {
+    const auto add = [&known](int field, std::initializer_list<const char*> names) {
         for (const char* name : names) {
             known.push_back({QString::fromLatin1(name), field});
         }
     };
-    add(&StockRecord::Stock, {"symbol", "ticker", "code"});
-    add(&StockRecord::Description, {"name", "description", "company"});
-    add(nullptr, {"type", "category", "group", "sector", "watchlist"});
-    add(&StockRecord::URL, {"url"});
+    add(SymbolText, {"symbol", "ticker", "code"});
+    add(DescriptionText, {"name", "description", "company"});
+    add(-1, {"type", "category", "group", "sector", "watchlist"});
+    add(UrlText, {"url"});
     for (SiteId site : AllSites) {
-        known.push_back({Site(site).name.toCaseFolded(), Site(site).alternate});
+        known.push_back({Site(site).name.toCaseFolded(), int(AlternateText(site))});
     }
     return known;
 }
 }  // namespace
 
-bool ListColumns::fills(QString StockRecord::*field) const {
+bool ListColumns::fills(size_t field) const {
     return std::any_of(fields.begin(), fields.end(),
                        [field](const auto& column) { return column.second == field; });
 }
@@ -45,14 +44,14 @@ ListColumns RecogniseHeader(const QStringList& cells) {
         if (match == known.end()) {
             continue;
         }
-        if (match->field ? columns.fills(match->field) : columns.type >= 0) {
+        if (match->field >= 0 ? columns.fills(size_t(match->field)) : columns.type >= 0) {
             columns.unread << QStringLiteral("column %1, %2 again, not read")
                                   .arg(column + 1)
                                   .arg(cells[column].trimmed());
-        } else if (!match->field) {
+        } else if (match->field < 0) {
             columns.type = column;
         } else {
-            columns.fields.emplace_back(column, match->field);
+            columns.fields.emplace_back(column, size_t(match->field));
         }
     }
     return columns;
@@ -67,7 +66,7 @@ ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record) {
     row.line = record.line;
     row.type = columns.type >= 0 ? cell(columns.type) : QString();
     for (const auto& [column, field] : columns.fields) {
-        row.stock.*field = cell(column);
+        StockText(row.stock, field) = cell(column);
     }
     return row;
 }

@@ -13,11 +13,11 @@
 // for one thing the first counts, and the second is named in `unread`.
 struct ListColumns {
     int type = -1;
-    std::vector<std::pair<int, QString StockRecord::*>> fields;  // column and the field it fills
-    QStringList unread;  // "column 3, Symbol again, not read"
+    std::vector<std::pair<int, size_t>> fields;  // column and the StockText field it fills
+    QStringList unread;                          // "column 3, Symbol again, not read"
 
     int recognised() const { return int(fields.size()) + int(type >= 0); }
-    bool fills(QString StockRecord::*field) const;
+    bool fills(size_t field) const;
 };
 
 ListColumns RecogniseHeader(const QStringList& cells);

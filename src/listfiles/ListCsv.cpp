@@ -24,8 +24,8 @@ QByteArray stockRow(const QString& type, const StockRecord& stock) {
     for (const QString* field : {&stock.Stock, &stock.Description, &stock.URL}) {
         row += ',' + cell(*field);
     }
-    for (SiteId site : AllSites) {
-        row += ',' + cell(stock.*Site(site).alternate);
+    for (const QString& alternate : stock.Alternates) {
+        row += ',' + cell(alternate);
     }
     return row + LineEnd;
 }

@@ -89,7 +89,7 @@ ListReading readCsv(const QString& text, char delimiter) {
         return tooManyRows(csv.records.back().line);
     }
     const ListColumns columns = RecogniseHeader(csv.records.front().fields);
-    if (!columns.fills(&StockRecord::Stock)) {
+    if (!columns.fills(SymbolText)) {
         return failure(
             csv.records.front().line,
             QStringLiteral("the header names no symbol column (Symbol, Ticker or Code)"));

@@ -29,3 +29,7 @@ const char* DisplayTarget(qint16 display) {
             return "right";
     }
 }
+
+SettingField DisplayField(qint16& display, bool storedWhenSet) {
+    return {QStringLiteral("Display"), &display, &DisplayTable(), 0, storedWhenSet};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OptionTable.h"
+#include "model/SettingField.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -35,6 +36,10 @@ const OptionTable& SymbolsFromTable();
 // Where a site's charts open, for every site: 0 in the chart frame, 1 in one browser window
 // that every chart link reuses, 2 in a new tab on every click.
 const OptionTable& DisplayTable();
+
+// The key Display of a site's section, built in or template. The built-in sites' came after
+// their stores did and is stored only when set; a template site's is always stored.
+SettingField DisplayField(qint16& display, bool storedWhenSet);
 
 // The link target of `display`: "right" (the chart frame), "new" or "_blank". A value that
 // only a hand-edited store can hold opens in the chart frame.

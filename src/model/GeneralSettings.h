@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SiteTable.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -7,10 +9,11 @@
 // path separator; file names are appended to it directly.
 struct GeneralSettings {
     QString HtmlDir;
-    bool BigCharts_enable = true;
-    bool StockMaster_enable = true;
-    bool StockPoint_enable = true;
-    bool Yahoo_enable = true;
+    PerSite<bool> SiteEnabled = [] {  // keys BigCharts_enable ... in SiteId order
+        PerSite<bool> all;
+        all.fill(true);
+        return all;
+    }();
     qint16 PanelPercent = 20;
     qint32 TextColor = 0;         // RGB, red in the low byte
     qint32 BackColor = 16777215;  // white

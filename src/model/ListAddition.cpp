@@ -28,8 +28,7 @@ ListRow tidied(ListRow row) {
     row.type = row.type.trimmed();
     row.stock = TidyStockEntry(std::move(row.stock));
     row.stock.Stock = SymbolCase(row.stock.Stock);
-    for (SiteId site : AllSites) {
-        QString& alternate = row.stock.*Site(site).alternate;
+    for (QString& alternate : row.stock.Alternates) {
         alternate = SymbolCase(alternate);
     }
     if (row.stock.Description.isEmpty()) {
@@ -50,7 +49,7 @@ QString overLength(const ListRow& row) {
         what = what.isEmpty() && tooLong(row.stock.*field) ? QString::fromLatin1(name) : what;
     }
     for (SiteId site : AllSites) {
-        what = what.isEmpty() && tooLong(row.stock.*Site(site).alternate)
+        what = what.isEmpty() && tooLong(ForSite(row.stock.Alternates, site))
                    ? QStringLiteral("symbol at ") + Site(site).name
                    : what;
     }

@@ -17,9 +17,9 @@ struct ModelOptions {
     StockMasterSettings stockMaster;
     StockPointSettings stockPoint;
     YahooSettings yahoo;
-    // Where the charts of the four sites open, in SiteId order (key Display of each one's
+    // Where the charts of the built-in sites open, in SiteId order (key Display of each one's
     // section): an index into DisplayTable().
-    std::array<qint16, AllSites.size()> siteDisplay{};
+    PerSite<qint16> siteDisplay{};
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
     std::vector<ChartSiteSettings> chartSites;
 

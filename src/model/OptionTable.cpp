@@ -6,3 +6,12 @@ OptionTable::OptionTable(std::initializer_list<const char*> labels) {
         Labels.push_back(QString::fromUtf8(label));
     }
 }
+
+OptionTable::OptionTable(std::initializer_list<OptionRow> rows) {
+    Labels.reserve(rows.size());
+    Codes.reserve(rows.size());
+    for (const OptionRow& row : rows) {
+        Labels.push_back(QString::fromUtf8(row.label));
+        Codes.emplace_back(row.code);
+    }
+}

@@ -5,7 +5,7 @@
 #include <array>
 
 // The chart options of each site. Field names are the keys of the site's store section;
-// selections are indexes into the site's option tables (model/OptionTables.h).
+// selections are indexes into the option tables of the site's file under sites/.
 
 struct BigChartsSettings {
     qint16 TimePeriod = 2;

@@ -1,24 +1,24 @@
 #include "model/SiteTable.h"
 
+#include "model/StockList.h"
+
 const SiteInfo& Site(SiteId id) {
-    static const std::array<SiteInfo, 4> table{{
-        {SiteId::BigCharts, QStringLiteral("BigCharts"), QStringLiteral("bigcharts"),
-         &GeneralSettings::BigCharts_enable, &StockRecord::Alt_BC, "BC", "&BigCharts",
-         "&Big Charts", "B&ig Charts", "Symbol at &Big Charts"},
-        {SiteId::StockMaster, QStringLiteral("StockMaster"), QStringLiteral("stockmaster"),
-         &GeneralSettings::StockMaster_enable, &StockRecord::Alt_SM, "SM", "Stock&Master",
-         "Stock&Master", "StockM&aster", "Symbol at Stock&Master"},
-        {SiteId::StockPoint, QStringLiteral("StockPoint"), QStringLiteral("stockpoint"),
-         &GeneralSettings::StockPoint_enable, &StockRecord::Alt_SP, "SP", "Stock&Point",
-         "Stock&Point", "StockP&oint", "Symbol at Stock&Point"},
-        {SiteId::Yahoo, QStringLiteral("Yahoo"), QStringLiteral("yahoo"),
-         &GeneralSettings::Yahoo_enable, &StockRecord::Alt_YH, "YH", "&Yahoo", "&Yahoo", "Ya&hoo",
-         "Symbol at &Yahoo"},
-    }};
-    return table[static_cast<size_t>(id)];
+#define TICKVANE_SITE_INFO(name, fileName, ...) \
+    {SiteId::name, QStringLiteral(#name), QStringLiteral(fileName), __VA_ARGS__},
+    static const PerSite<SiteInfo> table{{TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_INFO)}};
+#undef TICKVANE_SITE_INFO
+    return ForSite(table, id);
+}
+
+QString SiteEnableKey(SiteId id) {
+    return Site(id).name + QStringLiteral("_enable");
+}
+
+QString AlternateFieldName(SiteId id) {
+    return QStringLiteral("Alt_") + QLatin1StringView(Site(id).code);
 }
 
 const QString& SiteSymbol(const StockRecord& stock, SiteId site) {
-    const QString& alternate = stock.*(Site(site).alternate);
+    const QString& alternate = ForSite(stock.Alternates, site);
     return alternate.isEmpty() ? stock.Stock : alternate;
 }

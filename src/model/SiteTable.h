@@ -1,34 +1,73 @@
 #pragma once
 
-#include "model/GeneralSettings.h"
-#include "model/StockList.h"
-
 #include <QString>
 #include <array>
 
-// The four chart sites, always in this order: it governs the enable flags, the alternate
-// symbols, the order of page generation and the "Other sites" links.
-enum class SiteId { BigCharts = 0, StockMaster = 1, StockPoint = 2, Yahoo = 3 };
+// The built-in chart sites, one row each, always in this order: it governs the enable flags,
+// the alternate symbols, the order of page generation and the "Other sites" links. A row holds
+// the site's name (its dialog, store section and other-site link text, and sites/<name>.cpp,
+// the file that holds the rest of it), its page file name, its code (the ending of Alt_BC and
+// of the start button Start_BC), then what the windows call it, each with the access key it
+// has there: the Options menu's item of its dialog, the general options' box that enables it,
+// their start page button, and the stock editor's alternate symbol.
+#define TICKVANE_BUILT_IN_SITES(ROW)                                                      \
+    ROW(BigCharts, "bigcharts", "BC", "&BigCharts", "&Big Charts", "B&ig Charts",         \
+        "Symbol at &Big Charts")                                                          \
+    ROW(StockMaster, "stockmaster", "SM", "Stock&Master", "Stock&Master", "StockM&aster", \
+        "Symbol at Stock&Master")                                                         \
+    ROW(StockPoint, "stockpoint", "SP", "Stock&Point", "Stock&Point", "StockP&oint",      \
+        "Symbol at Stock&Point")                                                          \
+    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo", "Symbol at &Yahoo")
 
-inline constexpr std::array<SiteId, 4> AllSites{SiteId::BigCharts, SiteId::StockMaster,
-                                                SiteId::StockPoint, SiteId::Yahoo};
+#define TICKVANE_SITE_ID(name, ...) name,
+enum class SiteId { TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_ID) };
+#undef TICKVANE_SITE_ID
 
+#define TICKVANE_SITE_COUNT(...) +1
+inline constexpr size_t SiteCount = 0 TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_COUNT);
+#undef TICKVANE_SITE_COUNT
+
+inline constexpr std::array<SiteId, SiteCount> AllSites = [] {
+    std::array<SiteId, SiteCount> all{};
+    for (size_t n = 0; n < SiteCount; ++n) {
+        all[n] = SiteId(n);
+    }
+    return all;
+}();
+
+// An array with one element per built-in site, indexed by SiteId.
+template <typename T>
+using PerSite = std::array<T, SiteCount>;
+
+template <typename T>
+T& ForSite(PerSite<T>& values, SiteId id) {
+    return values[static_cast<size_t>(id)];
+}
+template <typename T>
+const T& ForSite(const PerSite<T>& values, SiteId id) {
+    return values[static_cast<size_t>(id)];
+}
+
+// A row of the table; the widgets' object names derive from `name` and `code`.
 struct SiteInfo {
     SiteId id;
-    QString name;      // dialog, store section and other-site link text, e.g. "BigCharts"
-    QString fileName;  // SiteFileName, e.g. "bigcharts"
-    bool GeneralSettings::*enable;
-    QString StockRecord::*alternate;
-    // What the windows call the site, each with the access key it has there; the widgets'
-    // object names derive from `name` and `code`.
-    const char* code;           // "BC", the ending of Alt_BC and of the start button Start_BC
-    const char* menuCaption;    // the Options menu's item of its dialog: "&BigCharts"
-    const char* enableCaption;  // General options' box that enables it: "&Big Charts"
-    const char* startCaption;   // General options' start page button: "B&ig Charts"
-    const char* symbolCaption;  // the stock editor's alternate symbol: "Symbol at &Big Charts"
+    QString name;      // "BigCharts"
+    QString fileName;  // SiteFileName, "bigcharts"
+    const char* code;  // "BC"
+    const char* menuCaption;
+    const char* enableCaption;
+    const char* startCaption;
+    const char* symbolCaption;
 };
 
 const SiteInfo& Site(SiteId id);
+
+// The store keys of the site's enable flag ("BigCharts_enable") and of its alternate symbols'
+// record field ("Alt_BC").
+QString SiteEnableKey(SiteId id);
+QString AlternateFieldName(SiteId id);
+
+struct StockRecord;
 
 // The site's alternate symbol when it is not empty, otherwise the default symbol.
 const QString& SiteSymbol(const StockRecord& stock, SiteId site);

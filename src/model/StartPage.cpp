@@ -29,5 +29,5 @@ bool NamesEnabledSite(const Model& model, const QString& startPage) {
         return ChartSiteInUse(*site);
     }
     const SiteInfo* site = FourSitesEntry(startPage);
-    return site && model.general.*(site->enable);
+    return site && ForSite(model.general.SiteEnabled, site->id);
 }

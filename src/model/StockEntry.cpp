@@ -17,8 +17,7 @@ StockRecord TidyStockEntry(StockRecord stock) {
     if (stock.URL == WebAddressStart()) {
         stock.URL.clear();
     }
-    for (SiteId site : AllSites) {
-        QString& alternate = stock.*Site(site).alternate;
+    for (QString& alternate : stock.Alternates) {
         alternate = alternate.trimmed();
     }
     return stock;

@@ -1,5 +1,24 @@
 #include "model/StockList.h"
 
+#include <utility>
+
+const QString& StockText(const StockRecord& stock, size_t field) {
+    switch (field) {
+        case SymbolText:
+            return stock.Stock;
+        case DescriptionText:
+            return stock.Description;
+        case UrlText:
+            return stock.URL;
+        default:
+            return stock.Alternates.at(field - FirstAlternateText);
+    }
+}
+
+QString& StockText(StockRecord& stock, size_t field) {
+    return const_cast<QString&>(StockText(std::as_const(stock), field));
+}
+
 void RebuildStockTypeIndex(StockList& list) {
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {

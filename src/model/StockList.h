@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SiteTable.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -15,13 +17,20 @@ struct StockRecord {
     QString Stock;
     QString Description;
     QString URL;
-    QString Alt_BC;
-    QString Alt_SM;
-    QString Alt_SP;
-    QString Alt_YH;
+    PerSite<QString> Alternates;  // the symbols at each site (keys Alt_BC ...), may be empty
 
     bool operator==(const StockRecord&) const = default;
 };
+
+// A stock's texts by number, in store order: symbol, description, web page, then the
+// alternate symbols in SiteId order.
+enum StockTextField : size_t { SymbolText, DescriptionText, UrlText, FirstAlternateText };
+inline constexpr size_t StockTextCount = FirstAlternateText + SiteCount;
+inline constexpr size_t AlternateText(SiteId id) {
+    return FirstAlternateText + static_cast<size_t>(id);
+}
+QString& StockText(StockRecord& stock, size_t field);
+const QString& StockText(const StockRecord& stock, size_t field);
 
 struct TypeRecord {
     QString Type;

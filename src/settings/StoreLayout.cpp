@@ -9,12 +9,11 @@
 
 namespace {
 SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
-    return {
-        {QStringLiteral("HtmlDir"), &g.HtmlDir},
-        {QStringLiteral("BigCharts_enable"), &g.BigCharts_enable},
-        {QStringLiteral("StockMaster_enable"), &g.StockMaster_enable},
-        {QStringLiteral("StockPoint_enable"), &g.StockPoint_enable},
-        {QStringLiteral("Yahoo_enable"), &g.Yahoo_enable},
+    SettingFields fields{{QStringLiteral("HtmlDir"), &g.HtmlDir}};
+    for (SiteId id : AllSites) {
+        fields.push_back({SiteEnableKey(id), &ForSite(g.SiteEnabled, id)});
+    }
+    SettingFields rest{
         {QStringLiteral("PanelPercent"), &g.PanelPercent},
         {QStringLiteral("TextColor"), &g.TextColor},
         {QStringLiteral("BackColor"), &g.BackColor},
@@ -29,6 +28,8 @@ SettingFields generalFields(GeneralSettings& g, TwipsGeometry& geometry) {
         {QStringLiteral("Height"), &geometry.Height},
         {QStringLiteral("Width"), &geometry.Width},
     };
+    fields.insert(fields.end(), rest.begin(), rest.end());
+    return fields;
 }
 
 SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
@@ -44,7 +45,7 @@ SettingFields customFields(std::array<CustomURLEntry, 2>& custom) {
 
 size_t RecordFieldCount(const StockList& list) {
     return std::size(TypeFieldNames) * static_cast<size_t>(list.typeCount()) +
-           std::size(StockFieldNames) * static_cast<size_t>(list.stockCount());
+           StockTextCount * static_cast<size_t>(list.stockCount());
 }
 
 void appendValue(StoreSection& section, const SettingField& field) {
@@ -62,8 +63,7 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
     };
     for (SiteId id : AllSites) {
         SettingFields fields = ChartSiteFor(id).fields(model);
-        fields.push_back({QStringLiteral("Display"), &model.siteDisplay[static_cast<size_t>(id)],
-                          &DisplayTable(), 0, true});
+        fields.push_back(DisplayField(ForSite(model.siteDisplay, id), true));
         layout.push_back({Site(id).name, std::move(fields)});
     }
     // Written only while there are template sites, so that the store and the export of a
@@ -87,10 +87,8 @@ void ForEachStockRecordField(StockList& list,
     }
     for (qint16 i = 0; i <= list.Maxstocks; ++i) {
         StockRecord& stock = list.stocks[i];
-        QString* const texts[] = {&stock.Stock,  &stock.Description, &stock.URL,   &stock.Alt_BC,
-                                  &stock.Alt_SM, &stock.Alt_SP,      &stock.Alt_YH};
-        for (size_t n = 0; n < std::size(texts); ++n) {
-            visit({StockRecordKey(n, i), texts[n]});
+        for (size_t n = 0; n < StockTextCount; ++n) {
+            visit({StockRecordKey(n, i), &StockText(stock, n)});
         }
     }
 }
@@ -100,11 +98,11 @@ QString TypeNameKey(qint16 t) {
 }
 
 QString StockSymbolKey(qint16 i) {
-    return StockRecordKey(0, i);
+    return StockRecordKey(SymbolText, i);
 }
 
 QString StockUrlKey(qint16 i) {
-    return StockRecordKey(2, i);
+    return StockRecordKey(UrlText, i);
 }
 
 QString CustomUrlKey(size_t n) {

@@ -52,7 +52,7 @@ class ChartSite {
     virtual bool symbolOnNewLine() const { return false; }
 };
 
-// What is particular to one of the four built-in chart sites. The page writer, the store, the
+// What is particular to one of the built-in chart sites. The page writer, the store, the
 // registry script and the option dialogs work through this interface in SiteId order and know
 // nothing else about a site.
 class BuiltInSite : public ChartSite {
@@ -70,13 +70,18 @@ class BuiltInSite : public ChartSite {
     QString fileName() const override { return Site(id()).fileName; }
     QString frameTitle() const override { return fileName(); }
     qint16 symbolsFrom() const override { return static_cast<qint16>(id()); }
-    qint16 display(const Model& model) const override {
-        return model.siteDisplay[static_cast<size_t>(id())];
+    qint16 display(const Model& model) const override { return ForSite(model.siteDisplay, id()); }
+    bool enabled(const Model& model) const override {
+        return ForSite(model.general.SiteEnabled, id());
     }
-    bool enabled(const Model& model) const override { return model.general.*(Site(id()).enable); }
     // Written whether the site is enabled or not.
     bool framePageWritten(const Model&) const override { return true; }
 };
 
 // The site object of `id`.
 const BuiltInSite& ChartSiteFor(SiteId id);
+
+// Each site's file, sites/<name>.cpp, defines its object, BuiltInBigCharts() ...
+#define TICKVANE_SITE_OBJECT(name, ...) const BuiltInSite& BuiltIn##name();
+TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_OBJECT)
+#undef TICKVANE_SITE_OBJECT

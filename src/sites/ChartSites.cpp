@@ -1,17 +1,10 @@
-#include "sites/BigCharts.h"
 #include "sites/ChartSite.h"
-#include "sites/StockMaster.h"
-#include "sites/StockPoint.h"
-#include "sites/Yahoo.h"
 
 const BuiltInSite& ChartSiteFor(SiteId id) {
-    static const BigChartsSite bigCharts;
-    static const StockMasterSite stockMaster;
-    static const StockPointSite stockPoint;
-    static const YahooSite yahoo;
-    static const std::array<const BuiltInSite*, 4> sites{&bigCharts, &stockMaster, &stockPoint,
-                                                         &yahoo};
-    return *sites[static_cast<size_t>(id)];
+#define TICKVANE_SITE_OBJECT(name, ...) &BuiltIn##name(),
+    static const PerSite<const BuiltInSite*> sites{TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_OBJECT)};
+#undef TICKVANE_SITE_OBJECT
+    return *ForSite(sites, id);
 }
 
 const QString& ChartSite::symbol(const StockRecord& stock) const {

@@ -26,7 +26,7 @@ SettingFields ChartSiteFields(ChartSiteSettings& site) {
         {QStringLiteral("Name"), &site.Name},
         {QStringLiteral("Template"), &site.Template},
         {QStringLiteral("SymbolsFrom"), &site.SymbolsFrom, &SymbolsFromTable(), -1},
-        {QStringLiteral("Display"), &site.Display, &DisplayTable()},
+        DisplayField(site.Display, false),
         {QStringLiteral("Enabled"), &site.Enabled},
         {QStringLiteral("FileName"), &site.FileName},
     };

@@ -224,11 +224,11 @@ class OnePageWriter {
         page_ += ',';
         AppendJsonString(page_, stock.Description);
         const auto set = std::find_if(AllSites.rbegin(), AllSites.rend(), [&](SiteId id) {
-            return !(stock.*(Site(id).alternate)).isEmpty();
+            return !ForSite(stock.Alternates, id).isEmpty();
         });
         for (auto id = AllSites.begin(); id != set.base(); ++id) {
             page_ += ',';
-            AppendJsonString(page_, stock.*(Site(*id).alternate));
+            AppendJsonString(page_, ForSite(stock.Alternates, *id));
         }
         page_ += ']';
     }

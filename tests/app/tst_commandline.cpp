@@ -83,7 +83,7 @@ class CommandLineTest : public QObject {
         imported.general.HtmlDir = path(QStringLiteral("pages/"));
         // The export without a window must carry the stored geometry even so.
         imported.general.UseSavedGeometry = false;
-        imported.general.Yahoo_enable = false;
+        imported.general.SiteEnabled[3] = false;
         imported.list.types[1].Type = QStringLiteral("Tech \"A\" & co, ltd; #1");
         imported.list.stocks[0].Description = QStringLiteral(" C:\\Börse\\ = 100% ");
         imported.stockMaster.CompSym[4] = QStringLiteral("@IBM");

@@ -18,8 +18,8 @@ QString Render(const ListReading& reading) {
     QStringList lines;
     for (const ListRow& row : reading.rows) {
         const StockRecord& s = row.stock;
-        QStringList fields{row.type, s.Stock,  s.Description, s.URL,
-                           s.Alt_BC, s.Alt_SM, s.Alt_SP,      s.Alt_YH};
+        QStringList fields = QStringList{row.type, s.Stock, s.Description, s.URL} +
+                             QStringList(s.Alternates.begin(), s.Alternates.end());
         while (fields.last().isEmpty()) {
             fields.removeLast();
         }
@@ -64,8 +64,8 @@ QStringList Texts(const StockList& list) {
         texts << "type " + list.types[t].Type;
         for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
             const StockRecord& r = list.stocks[s];
-            texts << QStringList{r.Stock,  r.Description, r.URL,   r.Alt_BC,
-                                 r.Alt_SM, r.Alt_SP,      r.Alt_YH}
+            texts << (QStringList{r.Stock, r.Description, r.URL} +
+                      QStringList(r.Alternates.begin(), r.Alternates.end()))
                          .join(u'|');
         }
     }

@@ -29,7 +29,8 @@ Model filledModel(const QString& text) {
     Model model = defaults();
     GeneralSettings& g = model.general;
     g.HtmlDir = QStringLiteral("/") + text + u'/';
-    g.BigCharts_enable = g.Yahoo_enable = g.UseBrowserColors = false;
+    g.SiteEnabled = {false, true, true, false};
+    g.UseBrowserColors = false;
     g.PanelPercent = -7;
     g.TextColor = 0x123456;
     g.BackColor = 0;

@@ -105,9 +105,9 @@ class GeneratePagesTest : public QObject {
         if (extras) {
             model.custom[0] = {1, QStringLiteral("A&B"), QStringLiteral("https://a.test/?x=1&y=2")};
             model.custom[1] = {2, QStringLiteral("My link"), QStringLiteral("https://x.test/a b")};
-            model.general.StockMaster_enable = false;
-            model.list.stocks[0].Alt_SP = QStringLiteral("$MSFT");
-            model.list.stocks[0].Alt_YH = QStringLiteral("A\"<b>&");
+            model.general.SiteEnabled[1] = false;
+            model.list.stocks[0].Alternates[2] = QStringLiteral("$MSFT");
+            model.list.stocks[0].Alternates[3] = QStringLiteral("A\"<b>&");
             model.list.stocks[1].URL = QString::fromUtf8("https://x.test/\"><i>\u00e9");
             model.list.stocks[1].Description = QString::fromUtf8("Soci\u00e9t\u00e9");
             model.chartSites = {
@@ -204,8 +204,7 @@ class GeneratePagesTest : public QObject {
 
     void disabledSitesKeepTheirOlderPages() {
         Model model = SmallList(dir());
-        model.general.BigCharts_enable = model.general.StockMaster_enable = false;
-        model.general.StockPoint_enable = model.general.Yahoo_enable = false;
+        model.general.SiteEnabled.fill(false);
         model.chartSites = {{"Own", "https://o.test/{symbol}", -1, 0, false, "own"}};
         const QByteArray older("older page\r\n");
         writeFile(file("stockpoint.html"), older);

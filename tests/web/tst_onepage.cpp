@@ -30,17 +30,16 @@ Model HostileList(const QString& htmlDir) {
     list.types[0] = {QString::fromUtf8("Type \"one\" <\u00e9>"), 0, 1};
     list.types[1] = {QStringLiteral("Empty"), 2, 1};
     list.types[2] = {QStringLiteral("Third"), 2, 3};
-    list.stocks[0] = {"BRK.B/A", "Berkshire", {}, {}, "sm.x", {}, {}};
-    list.stocks[1] = {
-        "A\"<b>&\t", QString::fromUtf8("Soci\u00e9t\u00e9 \"A\" <b>\\"), {}, {}, {}, {}, "^DJI"};
+    list.stocks[0] = {"BRK.B/A", "Berkshire", {}, {{{}, "sm.x", {}, {}}}};
+    list.stocks[1] = {"A\"<b>&\t",
+                      QString::fromUtf8("Soci\u00e9t\u00e9 \"A\" <b>\\"),
+                      {},
+                      {{{}, {}, {}, "^DJI"}}};
     list.stocks[2] = {QString::fromUtf8("\u00dcn\u00ef c\u00f6d\u00e9 \u00df"),
                       {},
                       {},
-                      QString::fromUtf8("\U0001F4C8x"),
-                      {},
-                      {},
-                      {}};
-    list.stocks[3] = {"ibm", "IBM", {}, {}, {}, "$ibm", {}};
+                      {{QString::fromUtf8("\U0001F4C8x"), {}, {}, {}}}};
+    list.stocks[3] = {"ibm", "IBM", {}, {{{}, {}, "$ibm", {}}}};
     model.chartSites = {
         {"Plain", "https://p.test/?s={symbol}", -1, 0, true, "plain"},
         {"Lower", "https://l.test/{symbol|lower}.html", 0, 1, true, "lower"},

@@ -26,12 +26,15 @@ constexpr int FieldHeight = 288;
 constexpr int AlternateFieldWidth = 1452;
 constexpr int PickerDropItems = 22;  // item heights, the closed box included
 
-// The alternate symbols' frames, in site order down the columns of the frame that holds them.
-constexpr int AlternateRows = 2;
+// The alternate symbols' frames, in site order down the two columns of the frame that holds
+// them. Rows past the second make that frame, and the dialog with it, taller.
+constexpr int AlternateRows = static_cast<int>(SiteCount + 1) / 2;
+constexpr int AlternatePitch = 720;
+constexpr int ExtraHeight = (AlternateRows - 2) * AlternatePitch;
 QRect alternateFrameTwips(std::size_t site) {
     const int column = static_cast<int>(site) / AlternateRows;
     const int row = static_cast<int>(site) % AlternateRows;
-    return QRect(120 + column * 2040, 360 + row * 720, 1812, 612);
+    return QRect(120 + column * 2040, 360 + row * AlternatePitch, 1812, 612);
 }
 
 template <typename Field>
@@ -44,10 +47,11 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
 
 StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
                          QWidget* parent)
-    : ModelDialog(model, tree, platform,
-                  {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
-                   QRect(3840, 5040, 972, 272), QRect(5040, 5040, 972, 272)},
-                  parent),
+    : ModelDialog(
+          model, tree, platform,
+          {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556 + ExtraHeight),
+           QRect(3840, 5040 + ExtraHeight, 972, 272), QRect(5040, 5040 + ExtraHeight, 972, 272)},
+          parent),
       SymbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
                                          QRect(360, 240, 2532, 612), 2172)),
       TypePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
@@ -70,7 +74,7 @@ StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, List
 
 void StockEditor::buildAlternateSymbols() {
     QGroupBox* all = AddFrame(this, tr("Fill these in if different sites use different symbols"),
-                              360, 2880, 4212, 1932);
+                              360, 2880, 4212, 1932 + ExtraHeight);
     all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
     for (SiteId site : AllSites) {
         const auto n = static_cast<std::size_t>(site);
@@ -137,7 +141,7 @@ void StockEditor::showRecord(const StockRecord& stock) {
     Descrip_->setText(stock.Description);
     WebURL_->setText(stock.URL);
     for (SiteId site : AllSites) {
-        alternates_[static_cast<int>(site)]->setText(stock.*Site(site).alternate);
+        ForSite(alternates_, site)->setText(ForSite(stock.Alternates, site));
     }
 }
 
@@ -147,7 +151,7 @@ StockRecord StockEditor::record() const {
     stock.Description = Descrip_->text();
     stock.URL = WebURL_->text();
     for (SiteId site : AllSites) {
-        stock.*Site(site).alternate = alternates_[static_cast<int>(site)]->text();
+        ForSite(stock.Alternates, site) = ForSite(alternates_, site)->text();
     }
     return stock;
 }

@@ -44,7 +44,7 @@ class StockEditor : public ModelDialog {
     QGroupBox* TypePickerFrame_;
     QLineEdit* Descrip_;
     WebAddressField* WebURL_;
-    std::array<QLineEdit*, AllSites.size()> alternates_{};  // in site order
+    PerSite<QLineEdit*> alternates_{};  // in site order
     ListHistory& history_;
 
     bool AddMode_ = false;

@@ -128,9 +128,7 @@ void ChartSitesDialog::ChartSites_Init() {
     sites_ = model_.chartSites;
     display_ = model_.siteDisplay;
     OnePage_->setChecked(model_.general.OnePage);
-    for (SiteId id : AllSites) {
-        enabled_[static_cast<size_t>(id)] = model_.general.*Site(id).enable;
-    }
+    enabled_ = model_.general.SiteEnabled;
     showRows(0);
 }
 
@@ -337,9 +335,7 @@ bool ChartSitesDialog::applyChanges() {
     model_.chartSites = sites_;
     model_.siteDisplay = display_;
     model_.general.OnePage = OnePage_->isChecked();
-    for (SiteId id : AllSites) {
-        model_.general.*Site(id).enable = enabled_[static_cast<size_t>(id)];
-    }
+    model_.general.SiteEnabled = enabled_;
     model_.SettingsChanged = true;
     return true;
 }

@@ -77,6 +77,6 @@ class ChartSitesDialog : public ModelDialog {
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
     std::vector<ChartSiteSettings> sites_;
-    std::array<qint16, AllSites.size()> display_{};
-    std::array<bool, AllSites.size()> enabled_{};
+    PerSite<qint16> display_{};
+    PerSite<bool> enabled_{};
 };

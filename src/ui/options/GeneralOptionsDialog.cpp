@@ -203,7 +203,7 @@ void GeneralOptionsDialog::fill() {
         switches_[i]->setChecked(general.*Switches[i].flag);
     }
     for (SiteId site : AllSites) {
-        siteBoxes_[static_cast<int>(site)]->setChecked(general.*Site(site).enable);
+        ForSite(siteBoxes_, site)->setChecked(ForSite(general.SiteEnabled, site));
     }
     fillStartPage(general.StartPage);
     ColorCheckBox_->setChecked(general.UseBrowserColors);
@@ -275,7 +275,7 @@ bool GeneralOptionsDialog::applyChanges() {
     HtmlPath_->setText(WithTrailingSeparator(path));
     general.HtmlDir = HtmlPath_->text();
     for (SiteId site : AllSites) {
-        general.*Site(site).enable = siteBoxes_[static_cast<int>(site)]->isChecked();
+        ForSite(general.SiteEnabled, site) = ForSite(siteBoxes_, site)->isChecked();
     }
     general.PanelPercent = static_cast<qint16>(PanelWidth_->value());
     if (!general.UseBrowserColors) {

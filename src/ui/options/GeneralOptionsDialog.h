@@ -50,7 +50,7 @@ class GeneralOptionsDialog : public ModelDialog {
     // Stores the start page chosen; false when its site is not enabled.
     bool storeStartPage();
 
-    std::array<QCheckBox*, AllSites.size()> siteBoxes_{};  // in site order
+    PerSite<QCheckBox*> siteBoxes_{};  // in site order
     // One per built-in site in site order, then one for the template site StartSite_ names.
     std::vector<QRadioButton*> startButtons_;
     QButtonGroup* startGroup_;

@@ -16,7 +16,7 @@ struct Model;
 struct OptionsItems {
     QAction* GenOptsMenu;
     QAction* CustomUrlMenu;
-    std::array<QAction*, AllSites.size()> siteMenus;  // in site order, from the site table
+    PerSite<QAction*> siteMenus;  // in site order, from the site table
     QAction* ChartSitesMenu;
 };
 

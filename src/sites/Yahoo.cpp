@@ -1,0 +1,70 @@
+#include "sites/ChartSite.h"
+#include "sites/DialogGrid.h"
+#include "sites/OptionCode.h"
+
+namespace {
+using namespace DialogGrid;
+
+TICKVANE_OPTIONS(ViewType, {"Basic", ""}, {"vs S&P 500", "s"}, {"Moving Average", "m"})
+TICKVANE_OPTIONS(TimePeriod, {"1 day", "1d"}, {"5 days", "5d"}, {"3 months", "3m"},
+                 {"1 year", "1y"}, {"2 years", "2y"}, {"5 years", "5y"})
+
+class YahooSite : public BuiltInSite {
+  public:
+    SiteId id() const override { return SiteId::Yahoo; }
+    SettingFields fields(Model& model) const override;
+    ChartAddress chartAddress(const Model& model) const override;
+    const SiteDialog& dialog() const override;
+};
+
+SettingFields YahooSite::fields(Model& model) const {
+    return {
+        {QStringLiteral("ViewType"), &model.yahoo.ViewType, &ViewType()},
+        {QStringLiteral("TimePeriod"), &model.yahoo.TimePeriod, &TimePeriod()},
+    };
+}
+
+constexpr char Host[] = "https://finance.yahoo.com";
+
+ChartAddress YahooSite::chartAddress(const Model& model) const {
+    const YahooSettings& s = model.yahoo;
+    const YahooSettings defaults;
+    QString rest = QStringLiteral("&d=");
+    rest += OptionCode(TimePeriod(), s.TimePeriod, defaults.TimePeriod);
+    rest += OptionCode(ViewType(), s.ViewType, defaults.ViewType);
+    return ChartAddress{{QString(Host) + "/q?s=", rest}};
+}
+
+constexpr int ListWidth = 2100;
+
+constexpr DialogFrame Frames[] = {
+    {"&Time Period", Frame(180, 120, ListWidth)},
+    {"&View Type", Frame(180, 120 + FramePitch, ListWidth)},
+};
+
+constexpr DialogControl Controls[] = {
+    {"TimePeriod", ControlKind::List, "TimePeriod", 0, Field(ListWidth)},
+    {"ViewType", ControlKind::List, "ViewType", 1, Field(ListWidth)},
+};
+
+const SiteDialog& YahooSite::dialog() const {
+    static constexpr SiteDialog description{
+        "Yahoo",
+        "Yahoo Options",
+        2820,
+        2292,
+        CancelButton(2640, 1740),
+        DoneButton(2640, 1740),
+        "Cancel  changes",  // with two blanks, as it has always read
+        Frames,
+        Controls,
+    };
+    return description;
+}
+
+}  // namespace
+
+const BuiltInSite& BuiltInYahoo() {
+    static const YahooSite site;
+    return site;
+}
