@@ -2,9 +2,9 @@
 
 #include "model/Model.h"
 #include "support/FakePlatform.h"
-#include "ui/window/CommandGuard.h"
+#include "ui/kit/CommandGuard.h"
+#include "ui/undo/UndoHistory.h"
 #include "ui/window/EditCommands.h"
-#include "ui/window/ListHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <QString>
@@ -30,7 +30,7 @@ struct EditingHarness {
     FakePlatform platform;
     StockTree tree{model};
     CommandGuard guard{platform};
-    ListHistory history{model, guard};
+    UndoHistory history{model, guard};
     EditCommands commands{model, tree, platform, history};
 
     explicit EditingHarness(const QString& list = QString());

@@ -1,12 +1,12 @@
 #include "ui/lists/ListPreview.h"
 
 #include "ui/kit/DialogLayout.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/lists/ListPreviewTable.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,7 +21,7 @@ namespace {
 constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
 }  // namespace
 
-ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),

@@ -5,7 +5,7 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class ListHistory;
+class UndoHistory;
 class ListPreviewTable;
 class QComboBox;
 class QLabel;
@@ -16,7 +16,7 @@ class QTableView;
 class ListPreview : public ModelDialog {
     Q_OBJECT
   public:
-    ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    ListPreview(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the preview with the rows read. Rows that name no type go to the type selected in
@@ -39,7 +39,7 @@ class ListPreview : public ModelDialog {
     QTableView* Rows_;
     QLabel* Summary_;
     ListPreviewTable* table_;
-    ListHistory& history_;
+    UndoHistory& history_;
     ListReading reading_;
     QString newTypeName_;
     ListAddition addition_;

@@ -5,14 +5,14 @@
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/kit/TrimmedField.h"
 #include "ui/kit/UpperCaseField.h"
 #include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,7 +42,7 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
 }
 }  // namespace
 
-StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),

@@ -7,7 +7,7 @@
 
 #include <array>
 
-class ListHistory;
+class UndoHistory;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -19,7 +19,7 @@ struct TreeSelection;
 class StockEditor : public ModelDialog {
     Q_OBJECT
   public:
-    StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    StockEditor(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the editor from the tree's selection for adding a stock or editing the selected
@@ -45,7 +45,7 @@ class StockEditor : public ModelDialog {
     QLineEdit* Descrip_;
     WebAddressField* WebURL_;
     std::array<QLineEdit*, AllSites.size()> alternates_{};  // in site order
-    ListHistory& history_;
+    UndoHistory& history_;
 
     bool AddMode_ = false;
     // Edit mode: the stock edited. Add mode: the anchor, the selected stock or the first

@@ -2,17 +2,17 @@
 
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 
 TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
-                                   ListHistory& history, QWidget* parent)
+                                   UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
                    QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},

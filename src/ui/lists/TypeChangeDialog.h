@@ -3,14 +3,14 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class ListHistory;
+class UndoHistory;
 class QComboBox;
 
 // "Change type": moves the selected stock to the end of another type.
 class TypeChangeDialog : public ModelDialog {
     Q_OBJECT
   public:
-    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                      QWidget* parent = nullptr);
 
     // Fills the dialog for the selected stock. False, with a beep, when no stock is selected.
@@ -22,7 +22,7 @@ class TypeChangeDialog : public ModelDialog {
 
   private:
     QComboBox* TypeChanger_;
-    ListHistory& history_;
+    UndoHistory& history_;
     qint16 StockNo_ = -1;
     ListSnapshot filledFrom_;
 };

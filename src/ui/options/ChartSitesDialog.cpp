@@ -10,11 +10,11 @@
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/options/ChartSiteEditor.h"
 #include "ui/options/PresetChooser.h"
 #include "ui/platform/OpenDocument.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "model/ChartSiteSettings.h"
 #include "model/SiteTable.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/kit/ModelDialog.h"
-#include "ui/window/CommandGuard.h"
 
 #include <array>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
 class CommandGuard;
-class ListCommands;
-class ListHistory;
+class ListFileCommands;
+class UndoHistory;
 class Platform;
 class QMenu;
 class StockTree;
@@ -13,4 +13,4 @@ struct Model;
 // and Find, which opens the find bar below the tree. Every item runs through `guard`; after
 // each the tree has the focus.
 void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform,
-                  ListHistory& history, ListCommands& lists, CommandGuard& guard);
+                  UndoHistory& history, ListFileCommands& lists, CommandGuard& guard);

@@ -2,8 +2,8 @@
 
 #include "model/Model.h"
 #include "model/StockSearch.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/window/StockTree.h"
 
 #include "model/StockSearch.h"
-#include "ui/window/TreeSelection.h"
+#include "ui/kit/TreeSelection.h"
 
 #include <QApplication>
 #include <QDrag>

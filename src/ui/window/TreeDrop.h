@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/window/TreeSelection.h"
+#include "ui/kit/TreeSelection.h"
 
 #include <QString>
 #include <optional>
 
 class CommandGuard;
-class ListHistory;
+class UndoHistory;
 class QMimeData;
 class StockTree;
 struct Model;
@@ -35,4 +35,4 @@ QMimeData* NodeDrag(const StockTree& tree, int node);
 int DraggedNode(const StockTree& tree, const QMimeData& data);
 
 // Makes each drop in `tree` one step of `history`, through `guard`.
-void ConnectTreeDrops(StockTree& tree, Model& model, ListHistory& history, CommandGuard& guard);
+void ConnectTreeDrops(StockTree& tree, Model& model, UndoHistory& history, CommandGuard& guard);

@@ -1,4 +1,4 @@
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoSteps.h"
 
 #include "model/StockListOps.h"
 #include "model/StockOrder.h"

@@ -4,7 +4,7 @@
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 #include "ui/lists/ListPreview.h"
-#include "ui/window/ListCommands.h"
+#include "ui/window/ListFileCommands.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,11 +17,11 @@ namespace {
 struct Session : EditingHarness {
     QTemporaryDir dir;
     Storage storage{dir.filePath(QStringLiteral("settings.ini"))};
-    ListCommands lists{model, storage, tree, platform, history};
+    ListFileCommands lists{model, storage, tree, platform, history};
 
     Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
         writeFile(path("settings.ini"), "[General]\n");
-        ConnectListCommands(tree, lists, platform, guard);
+        ConnectListFileCommands(tree, lists, platform, guard);
         model.general.HtmlDir = dir.path() + u'/';
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -29,7 +29,7 @@ struct Session : EditingHarness {
 };
 }  // namespace
 
-class ListCommandsTest : public QObject {
+class ListFileCommandsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // Every way in opens the preview on what it offers; rows that name no type go to the
@@ -193,5 +193,5 @@ class ListCommandsTest : public QObject {
     }
 };
 
-QTEST_MAIN(ListCommandsTest)
-#include "tst_listcommands.moc"
+QTEST_MAIN(ListFileCommandsTest)
+#include "tst_listfilecommands.moc"

@@ -1,4 +1,4 @@
-#include "ui/window/TreeSelection.h"
+#include "ui/kit/TreeSelection.h"
 
 #include "ui/window/StockTree.h"
 

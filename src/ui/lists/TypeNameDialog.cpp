@@ -1,15 +1,15 @@
-#include "ui/lists/TypeSetter.h"
+#include "ui/lists/TypeNameDialog.h"
 
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/TrimmedField.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
-                       QWidget* parent)
+TypeNameDialog::TypeNameDialog(Model& model, StockTree& tree, Platform& platform,
+                               UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
                    QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
@@ -20,14 +20,14 @@ TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, ListHi
     chainTabOrder({Header_});
 }
 
-void TypeSetter::Type_init(qint16 type) {
+void TypeNameDialog::Type_init(qint16 type) {
     type_ = type;
     const StockList& list = model_.list;
     Header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
     filledFrom_.take(list);
 }
 
-bool TypeSetter::applyChanges() {
+bool TypeNameDialog::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
@@ -45,6 +45,6 @@ bool TypeSetter::applyChanges() {
     return true;
 }
 
-QWidget& TypeSetter::firstField() {
+QWidget& TypeNameDialog::firstField() {
     return *Header_;
 }
