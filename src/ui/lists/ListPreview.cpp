@@ -1,12 +1,11 @@
 #include "ui/lists/ListPreview.h"
 
 #include "ui/kit/DialogLayout.h"
-#include "ui/kit/TreeSelection.h"
+#include "ui/kit/StockView.h"
 #include "ui/lists/ListPreviewTable.h"
 #include "ui/platform/Platform.h"
 #include "ui/undo/UndoHistory.h"
 #include "ui/undo/UndoSteps.h"
-#include "ui/window/StockTree.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,7 +20,7 @@ namespace {
 constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
 }  // namespace
 
-ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),
@@ -83,7 +82,7 @@ void ListPreview::fillTypePicker() {
     if (list.Maxtypes < 0) {
         TypePicker_->addItem(tr("%1 (new)").arg(newTypeName_));
     }
-    const TreeSelection selection = SelectedItem(tree_, list);
+    const TreeSelection selection = tree_.selection();
     TypePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None
                                      ? std::max<int>(list.Maxtypes, 0)
                                      : selection.type);

@@ -16,7 +16,7 @@ class QTableView;
 class ListPreview : public ModelDialog {
     Q_OBJECT
   public:
-    ListPreview(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+    ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the preview with the rows read. Rows that name no type go to the type selected in

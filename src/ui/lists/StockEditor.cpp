@@ -5,14 +5,13 @@
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
-#include "ui/kit/TreeSelection.h"
+#include "ui/kit/StockView.h"
 #include "ui/kit/TrimmedField.h"
 #include "ui/kit/UpperCaseField.h"
 #include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
 #include "ui/undo/UndoHistory.h"
 #include "ui/undo/UndoSteps.h"
-#include "ui/window/StockTree.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,7 +41,7 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
 }
 }  // namespace
 
-StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+StockEditor::StockEditor(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556),
@@ -88,7 +87,7 @@ bool StockEditor::Stock_init(bool addMode) {
         platform_.message(tr("You must define at least one type before adding stocks"));
         return false;
     }
-    const TreeSelection selection = SelectedItem(tree_, list);
+    const TreeSelection selection = tree_.selection();
     if (addMode ? selection.kind == TreeSelection::Kind::None : !selection.isStock()) {
         platform_.beep();
         return false;

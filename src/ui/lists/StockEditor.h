@@ -19,7 +19,7 @@ struct TreeSelection;
 class StockEditor : public ModelDialog {
     Q_OBJECT
   public:
-    StockEditor(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+    StockEditor(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the editor from the tree's selection for adding a stock or editing the selected

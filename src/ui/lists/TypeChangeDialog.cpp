@@ -2,16 +2,15 @@
 
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
-#include "ui/kit/TreeSelection.h"
+#include "ui/kit/StockView.h"
 #include "ui/platform/Platform.h"
 #include "ui/undo/UndoHistory.h"
 #include "ui/undo/UndoSteps.h"
-#include "ui/window/StockTree.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 
-TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
+TypeChangeDialog::TypeChangeDialog(Model& model, StockView& tree, Platform& platform,
                                    UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
@@ -26,7 +25,7 @@ TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& plat
 }
 
 bool TypeChangeDialog::Type_Changer() {
-    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    const TreeSelection selection = tree_.selection();
     if (!selection.isStock()) {
         platform_.beep();
         return false;

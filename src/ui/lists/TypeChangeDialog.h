@@ -10,7 +10,7 @@ class QComboBox;
 class TypeChangeDialog : public ModelDialog {
     Q_OBJECT
   public:
-    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+    TypeChangeDialog(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                      QWidget* parent = nullptr);
 
     // Fills the dialog for the selected stock. False, with a beep, when no stock is selected.

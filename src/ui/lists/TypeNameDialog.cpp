@@ -8,7 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-TypeNameDialog::TypeNameDialog(Model& model, StockTree& tree, Platform& platform,
+TypeNameDialog::TypeNameDialog(Model& model, StockView& tree, Platform& platform,
                                UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),

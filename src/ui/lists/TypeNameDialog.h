@@ -10,7 +10,7 @@ class QLineEdit;
 class TypeNameDialog : public ModelDialog {
     Q_OBJECT
   public:
-    TypeNameDialog(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
+    TypeNameDialog(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                    QWidget* parent = nullptr);
 
     // Fills the dialog for type `type`: one in use is renamed, Maxtypes + 1 is a new type.

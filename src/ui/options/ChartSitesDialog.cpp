@@ -10,7 +10,7 @@
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
-#include "ui/kit/TreeSelection.h"
+#include "ui/kit/StockView.h"
 #include "ui/options/ChartSiteEditor.h"
 #include "ui/options/PresetChooser.h"
 #include "ui/platform/OpenDocument.h"
@@ -59,7 +59,7 @@ QString yesNo(bool value) {
 }
 }  // namespace
 
-ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& platform,
+ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& platform,
                                    QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("ChartSites"), tr("Chart sites"), Client), parent),
@@ -283,7 +283,7 @@ void ChartSitesDialog::move(int by) {
 
 const StockRecord* ChartSitesDialog::tryStock() const {
     const StockList& list = model_.list;
-    const TreeSelection selection = SelectedItem(tree_, list);
+    const TreeSelection selection = tree_.selection();
     if (selection.isStock()) {
         return &list.stocks[selection.stock];
     }

@@ -25,7 +25,7 @@ struct StockRecord;
 class ChartSitesDialog : public ModelDialog {
     Q_OBJECT
   public:
-    ChartSitesDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+    ChartSitesDialog(Model& model, StockView& tree, Platform& platform, QWidget* parent = nullptr);
 
     // Fills the list from the model, the first site selected.
     void ChartSites_Init();

@@ -83,7 +83,7 @@ Button* addRow(QGroupBox* frame, const QString& name, const char* caption, std::
 }
 }  // namespace
 
-GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
+GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockView& tree, Platform& platform,
                                            QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("GenOpts"), tr("General options"), Client), parent),

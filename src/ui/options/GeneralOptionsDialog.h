@@ -21,7 +21,7 @@ class QSlider;
 class GeneralOptionsDialog : public ModelDialog {
     Q_OBJECT
   public:
-    GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
+    GeneralOptionsDialog(Model& model, StockView& tree, Platform& platform,
                          QWidget* parent = nullptr);
 
     // Fills the dialog from the general settings.

@@ -56,7 +56,7 @@ void EditCommands::finish() {
 }
 
 TreeSelection EditCommands::selectionOrBeep() {
-    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    const TreeSelection selection = tree_.selection();
     if (selection.kind == TreeSelection::Kind::None) {
         platform_.beep();
     }

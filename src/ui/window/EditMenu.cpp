@@ -32,7 +32,7 @@ struct MenuItems {
 
 void sortSelectedType(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                       SortKey key, const QString& text) {
-    const TreeSelection selected = SelectedItem(tree, model.list);
+    const TreeSelection selected = tree.selection();
     if (selected.kind == TreeSelection::Kind::None) {
         platform.beep();
         return;
