@@ -2,9 +2,7 @@
 
 #include "model/AddressTemplate.h"
 #include "model/ChartSitePresets.h"
-#include "model/ChartSiteRules.h"
 #include "model/Model.h"
-#include "model/StartPage.h"
 #include "sites/ChartSite.h"
 #include "sites/TemplateSite.h"
 #include "ui/kit/AccessibleName.h"
@@ -67,7 +65,8 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
                                               QRect(Gap, Gap, ListWidth, ListHeight),
                                               QRect(120, 300, ListWidth - 240, ListHeight - 420))),
       chooser_(new PresetChooser(this)),
-      editor_(new ChartSiteEditor(platform, this)) {
+      editor_(new ChartSiteEditor(platform, this)),
+      draft_(model) {
     NameAfterFrame(*SiteList_);
     SiteList_->setRootIsDecorated(false);
     SiteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,8 +86,8 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
     // The Add command goes on into the editor, still holding the guard.
     connect(chooser_, &QDialog::accepted, this, &ChartSitesDialog::addChosen);
     connect(editor_, &QDialog::accepted, this, [this] {
-        sites_ = editor_->sites();
-        showRows(BuiltInRows + static_cast<int>(editor_->index()));
+        draft_.setTemplateSites(editor_->sites());
+        showRows(ChartSitesDraft::BuiltInRows + static_cast<int>(editor_->index()));
     });
 }
 
@@ -125,12 +124,8 @@ void ChartSitesDialog::buildRowChoices() {
 }
 
 void ChartSitesDialog::ChartSites_Init() {
-    sites_ = model_.chartSites;
-    display_ = model_.siteDisplay;
+    draft_ = ChartSitesDraft(model_);
     OnePage_->setChecked(model_.general.OnePage);
-    for (SiteId id : AllSites) {
-        enabled_[static_cast<size_t>(id)] = model_.general.*Site(id).enable;
-    }
     showRows(0);
 }
 
@@ -138,25 +133,9 @@ int ChartSitesDialog::currentRow() const {
     return SiteList_->indexOfTopLevelItem(SiteList_->currentItem());
 }
 
-ChartSiteSettings* ChartSitesDialog::templateSite(int row) {
-    return row < BuiltInRows ? nullptr : &sites_[static_cast<size_t>(row - BuiltInRows)];
-}
-
-ChartSiteSettings ChartSitesDialog::rowSite(int row) const {
-    if (row >= BuiltInRows) {
-        return sites_[static_cast<size_t>(row - BuiltInRows)];
-    }
-    const SiteInfo& site = Site(AllSites[static_cast<size_t>(row)]);
-    return {site.name, {}, qint16(row), display_[row], enabled_[row], site.fileName};
-}
-
-bool ChartSitesDialog::rowInUse(int row) const {
-    return row < BuiltInRows ? enabled_[row] : ChartSiteInUse(rowSite(row));
-}
-
 void ChartSitesDialog::showRows(int current) {
     SiteList_->clear();
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = 0; row < draft_.rowCount(); ++row) {
         SiteList_->addTopLevelItem(new QTreeWidgetItem(3));
         showRow(row);
     }
@@ -164,7 +143,7 @@ void ChartSitesDialog::showRows(int current) {
 }
 
 void ChartSitesDialog::showRow(int row) {
-    const ChartSiteSettings site = rowSite(row);
+    const ChartSiteSettings site = draft_.site(row);
     QTreeWidgetItem* item = SiteList_->topLevelItem(row);
     item->setText(0, site.Name);
     item->setText(1, DisplayTable().label(site.Display));
@@ -179,9 +158,9 @@ void ChartSitesDialog::showRowChoices() {
         return;
     }
     for (QPushButton* button : templateButtons_) {
-        button->setEnabled(row >= BuiltInRows);
+        button->setEnabled(ChartSitesDraft::isTemplate(row));
     }
-    const ChartSiteSettings site = rowSite(row);
+    const ChartSiteSettings site = draft_.site(row);
     const QSignalBlocker quietList(SiteDisplay_);
     const QSignalBlocker quietBox(SiteEnabled_);
     SiteDisplay_->setCurrentIndex(site.Display);
@@ -190,34 +169,24 @@ void ChartSitesDialog::showRowChoices() {
 
 void ChartSitesDialog::setDisplay(int display) {
     const int row = currentRow();
-    if (ChartSiteSettings* site = templateSite(row)) {
-        site->Display = static_cast<qint16>(display);
-    } else {
-        display_[row] = static_cast<qint16>(display);
-    }
+    draft_.setDisplay(row, static_cast<qint16>(display));
     showRow(row);
 }
 
 // A template site is enabled only when it can make chart links.
 void ChartSitesDialog::setEnabled(bool enabled) {
     const int row = currentRow();
-    if (ChartSiteSettings* site = templateSite(row)) {
-        const QString problem = ChartSiteProblem(sites_, static_cast<size_t>(row - BuiltInRows));
-        if (enabled && !problem.isEmpty()) {
-            platform_.message(problem);
-            const QSignalBlocker quiet(SiteEnabled_);
-            SiteEnabled_->setChecked(false);
-            return;
-        }
-        site->Enabled = enabled;
-    } else {
-        enabled_[row] = enabled;
+    if (const QString problem = draft_.setEnabled(row, enabled); !problem.isEmpty()) {
+        platform_.message(problem);
+        const QSignalBlocker quiet(SiteEnabled_);
+        SiteEnabled_->setChecked(false);
+        return;
     }
     showRow(row);
 }
 
 void ChartSitesDialog::Add_Click() {
-    if (sites_.size() >= size_t(ChartSiteLimit)) {
+    if (draft_.templateSites().size() >= size_t(ChartSiteLimit)) {
         platform_.message(tr("There can be at most %1 chart sites besides the four built-in ones.")
                               .arg(ChartSiteLimit));
         return;
@@ -227,19 +196,20 @@ void ChartSitesDialog::Add_Click() {
 }
 
 void ChartSitesDialog::addChosen() {
-    std::vector<ChartSiteSettings> sites = sites_;
+    std::vector<ChartSiteSettings> sites = draft_.templateSites();
     const ChartSitePreset* preset = chooser_->chosen();
-    sites.push_back(preset ? SiteFromPreset(*preset, sites_) : ChartSiteSettings{});
-    openEditor(std::move(sites), sites_.size(), true);
+    sites.push_back(preset ? SiteFromPreset(*preset, sites) : ChartSiteSettings{});
+    openEditor(std::move(sites), sites.size() - 1, true);
 }
 
 void ChartSitesDialog::Edit_Click() {
     const int row = currentRow();
-    if (!templateSite(row)) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         platform_.beep();
         return;
     }
-    openEditor(sites_, static_cast<size_t>(row - BuiltInRows), false);
+    openEditor(draft_.templateSites(), static_cast<size_t>(row - ChartSitesDraft::BuiltInRows),
+               false);
 }
 
 void ChartSitesDialog::openEditor(std::vector<ChartSiteSettings> sites, size_t index, bool isNew) {
@@ -249,36 +219,32 @@ void ChartSitesDialog::openEditor(std::vector<ChartSiteSettings> sites, size_t i
 
 void ChartSitesDialog::Remove_Click() {
     const int row = currentRow();
-    const ChartSiteSettings* site = templateSite(row);
-    if (!site) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         platform_.beep();
         return;
     }
-    if (site->FileName == model_.general.StartPage) {
-        platform_.message(tr("\"%1\" is the initial page. Choose another initial page in the "
-                             "general options before removing it.")
-                              .arg(site->Name));
+    if (const QString problem = draft_.removeProblem(row, model_.general.StartPage);
+        !problem.isEmpty()) {
+        platform_.message(problem);
         return;
     }
-    if (platform_.message(tr("Remove the chart site \"%1\"?").arg(site->Name),
+    if (platform_.message(tr("Remove the chart site \"%1\"?").arg(draft_.site(row).Name),
                           Platform::Buttons::YesNo,
                           Platform::Answer::No) != Platform::Answer::Yes) {
         return;
     }
-    sites_.erase(sites_.begin() + (row - BuiltInRows));
-    showRows(std::min(row, rowCount() - 1));
+    draft_.remove(row);
+    showRows(std::min(row, draft_.rowCount() - 1));
 }
 
 // Template sites move among themselves; the built-in ones keep their places.
 void ChartSitesDialog::move(int by) {
     const int row = currentRow();
-    const int to = row + by;
-    if (row < BuiltInRows || to < BuiltInRows || to >= rowCount()) {
+    if (!draft_.move(row, by)) {
         platform_.beep();
         return;
     }
-    std::swap(*templateSite(row), *templateSite(to));
-    showRows(to);
+    showRows(row + by);
 }
 
 const StockRecord* ChartSitesDialog::tryStock() const {
@@ -300,12 +266,12 @@ void ChartSitesDialog::Try_Click() {
         return;
     }
     const int row = currentRow();
-    if (row < BuiltInRows) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
         OpenAddressOrReport(platform_, site.chartAddress(model_).forSymbol(site.symbol(*stock)));
         return;
     }
-    const ChartSiteSettings& settings = *templateSite(row);
+    const ChartSiteSettings settings = draft_.site(row);
     const AddressTemplate parsed = ParseAddressTemplate(settings.Template);
     if (!parsed.address) {
         platform_.message(parsed.problem);
@@ -319,27 +285,22 @@ void ChartSitesDialog::Try_Click() {
 // when the change would be its own.
 bool ChartSitesDialog::startPageKept() {
     const QString& start = model_.general.StartPage;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (rowSite(row).FileName == start && !rowInUse(row) && NamesEnabledSite(model_, start)) {
-            platform_.message(tr("You must enable the web site used for the initial page"));
-            SiteList_->setCurrentItem(SiteList_->topLevelItem(row));
-            SiteEnabled_->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
+    const int row = draft_.startRow(start);
+    if (row < 0 || draft_.inUse(row) || !ChartSitesDraft(model_).startPageInUse(start)) {
+        return true;
     }
-    return true;
+    platform_.message(ChartSitesDraft::startPageMessage());
+    SiteList_->setCurrentItem(SiteList_->topLevelItem(row));
+    SiteEnabled_->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 bool ChartSitesDialog::applyChanges() {
     if (!startPageKept()) {
         return false;
     }
-    model_.chartSites = sites_;
-    model_.siteDisplay = display_;
+    draft_.apply(model_);
     model_.general.OnePage = OnePage_->isChecked();
-    for (SiteId id : AllSites) {
-        model_.general.*Site(id).enable = enabled_[static_cast<size_t>(id)];
-    }
     model_.SettingsChanged = true;
     return true;
 }

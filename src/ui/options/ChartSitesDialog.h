@@ -1,11 +1,9 @@
 #pragma once
 
-#include "model/ChartSiteSettings.h"
-#include "model/SiteTable.h"
+#include "model/ChartSitesDraft.h"
 #include "ui/kit/CommandGuard.h"
 #include "ui/kit/ModelDialog.h"
 
-#include <array>
 #include <vector>
 
 class ChartSiteEditor;
@@ -45,18 +43,10 @@ class ChartSitesDialog : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    static constexpr int BuiltInRows = static_cast<int>(AllSites.size());
-
     // Appends the buttons to the tab order.
     void buildButtons(std::vector<QWidget*>& order);
     void buildRowChoices();
-    int rowCount() const { return BuiltInRows + static_cast<int>(sites_.size()); }
     int currentRow() const;
-    // The template site of `row`, or null for a built-in one.
-    ChartSiteSettings* templateSite(int row);
-    // A row as a chart site: a built-in one with its name, display and enabled flag.
-    ChartSiteSettings rowSite(int row) const;
-    bool rowInUse(int row) const;
     void showRows(int current);
     void showRow(int row);
     void showRowChoices();
@@ -76,7 +66,5 @@ class ChartSitesDialog : public ModelDialog {
     QCheckBox* OnePage_ = nullptr;
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
-    std::vector<ChartSiteSettings> sites_;
-    std::array<qint16, AllSites.size()> display_{};
-    std::array<bool, AllSites.size()> enabled_{};
+    ChartSitesDraft draft_;
 };

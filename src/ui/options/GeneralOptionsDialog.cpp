@@ -1,10 +1,10 @@
 #include "ui/options/GeneralOptionsDialog.h"
 
+#include "model/ChartSitesDraft.h"
 #include "model/DefaultHtmlDir.h"
 #include "model/HtmlDirPath.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
-#include "model/StartPage.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
@@ -317,10 +317,14 @@ bool GeneralOptionsDialog::storeStartPage() {
                              : model_.chartSites[StartSite_->currentIndex()].FileName;
     // The built-in sites' boxes are still working copies; template sites are enabled in the
     // chart sites dialog.
-    QCheckBox* const box = on < BuiltIn ? siteBoxes_[on] : nullptr;
-    if (box ? !box->isChecked() : !NamesEnabledSite(model_, startPage)) {
-        platform_.message(tr("You must enable the web site used for the initial page"));
-        (box ? static_cast<QWidget*>(box) : StartSite_)->setFocus(Qt::OtherFocusReason);
+    ChartSitesDraft sites(model_);
+    for (int row = 0; row < BuiltIn; ++row) {
+        sites.setEnabled(row, siteBoxes_[row]->isChecked());
+    }
+    if (!sites.startPageInUse(startPage)) {
+        platform_.message(ChartSitesDraft::startPageMessage());
+        (on < BuiltIn ? siteBoxes_[on] : static_cast<QWidget*>(StartSite_))
+            ->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;
