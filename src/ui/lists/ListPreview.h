@@ -35,9 +35,9 @@ class ListPreview : public ModelDialog {
     void fillTypePicker();
     void plan();
 
-    QComboBox* TypePicker_;
-    QTableView* Rows_;
-    QLabel* Summary_;
+    QComboBox* typePicker_;
+    QTableView* rows_;
+    QLabel* summary_;
     ListPreviewTable* table_;
     UndoHistory& history_;
     ListReading reading_;

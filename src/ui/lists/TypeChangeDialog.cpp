@@ -16,12 +16,12 @@ TypeChangeDialog::TypeChangeDialog(Model& model, StockView& tree, Platform& plat
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
                    QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
                   parent),
-      TypeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
+      typeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
                                                QRect(360, 240, 3132, 612),
                                                QRect(240, 240, 2772, 288))),
       history_(history) {
-    LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
-    chainTabOrder({TypeChanger_});
+    LimitDropHeight(*typeChanger_, 22);  // item heights, the closed box included
+    chainTabOrder({typeChanger_});
 }
 
 bool TypeChangeDialog::Type_Changer() {
@@ -30,13 +30,13 @@ bool TypeChangeDialog::Type_Changer() {
         platform_.beep();
         return false;
     }
-    StockNo_ = selection.stock;
-    TypeChanger_->clear();
+    stockNo_ = selection.stock;
+    typeChanger_->clear();
     for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
-        TypeChanger_->addItem(model_.list.types[t].Type);
+        typeChanger_->addItem(model_.list.types[t].Type);
     }
-    TypeChanger_->setCurrentIndex(selection.type);
-    filledFrom_.take(model_.list, StockNo_);
+    typeChanger_->setCurrentIndex(selection.type);
+    filledFrom_.take(model_.list, stockNo_);
     return true;
 }
 
@@ -45,16 +45,16 @@ bool TypeChangeDialog::applyChanges() {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
+    const auto newType = static_cast<qint16>(typeChanger_->currentIndex());
     const TypeRecord& target = model_.list.types[newType];
-    if (newType != model_.list.StockTypeIndex[StockNo_]) {
+    if (newType != model_.list.StockTypeIndex[stockNo_]) {
         // To the end of the new type.
-        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), StockNo_, newType,
+        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), stockNo_, newType,
                                     target.Histock - target.Lowstock + 1));
     }
     return true;
 }
 
 QWidget& TypeChangeDialog::firstField() {
-    return *TypeChanger_;
+    return *typeChanger_;
 }

@@ -21,8 +21,8 @@ class TypeChangeDialog : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    QComboBox* TypeChanger_;
+    QComboBox* typeChanger_;
     UndoHistory& history_;
-    qint16 StockNo_ = -1;
+    qint16 stockNo_ = -1;
     ListSnapshot filledFrom_;
 };

@@ -14,16 +14,16 @@ TypeNameDialog::TypeNameDialog(Model& model, StockView& tree, Platform& platform
                   {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
                    QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
                   parent),
-      Header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
+      header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
                                           QRect(360, 240, 5772, 732), QRect(240, 240, 5412, 372))),
       history_(history) {
-    chainTabOrder({Header_});
+    chainTabOrder({header_});
 }
 
 void TypeNameDialog::Type_init(qint16 type) {
     type_ = type;
     const StockList& list = model_.list;
-    Header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
+    header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
     filledFrom_.take(list);
 }
 
@@ -33,7 +33,7 @@ bool TypeNameDialog::applyChanges() {
     }
     model_.SettingsChanged = true;
     // A blank name stores nothing: no new type, and a renamed type keeps its name.
-    const QString name = TrimField(*Header_);
+    const QString name = TrimField(*header_);
     if (name.isEmpty()) {
         return true;
     }
@@ -46,5 +46,5 @@ bool TypeNameDialog::applyChanges() {
 }
 
 QWidget& TypeNameDialog::firstField() {
-    return *Header_;
+    return *header_;
 }

@@ -21,7 +21,7 @@ class TypeNameDialog : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    QLineEdit* Header_;
+    QLineEdit* header_;
     UndoHistory& history_;
     qint16 type_ = -1;
     ListSnapshot filledFrom_;

@@ -61,27 +61,27 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
                                    QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("ChartSites"), tr("Chart sites"), Client), parent),
-      SiteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
+      siteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
                                               QRect(Gap, Gap, ListWidth, ListHeight),
                                               QRect(120, 300, ListWidth - 240, ListHeight - 420))),
       chooser_(new PresetChooser(this)),
       editor_(new ChartSiteEditor(platform, this)),
       draft_(model) {
-    NameAfterFrame(*SiteList_);
-    SiteList_->setRootIsDecorated(false);
-    SiteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SiteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
-    SiteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
-    SiteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
-    connect(SiteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
-    guard_.connectCommand(SiteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
+    NameAfterFrame(*siteList_);
+    siteList_->setRootIsDecorated(false);
+    siteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    siteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
+    siteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
+    siteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
+    connect(siteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
+    guard_.connectCommand(siteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
     buildRowChoices();
-    OnePage_ =
+    onePage_ =
         AddButton<QCheckBox>(this, QStringLiteral("OnePage"),
                              tr("Also write a one-&page chart browser (index.html)"), OnePageBox);
-    std::vector<QWidget*> order{SiteList_, SiteDisplay_, SiteEnabled_};
+    std::vector<QWidget*> order{siteList_, siteDisplay_, siteEnabled_};
     buildButtons(order);
-    order.push_back(OnePage_);
+    order.push_back(onePage_);
     chainTabOrder(order);
     // The Add command goes on into the editor, still holding the guard.
     connect(chooser_, &QDialog::accepted, this, &ChartSitesDialog::addChosen);
@@ -110,41 +110,41 @@ void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
 }
 
 void ChartSitesDialog::buildRowChoices() {
-    SiteDisplay_ = AddFramedControl<QComboBox>(
+    siteDisplay_ = AddFramedControl<QComboBox>(
         this, tr("Charts &open"), QStringLiteral("SiteDisplay"),
         QRect(Gap, ChoicesTop, 3300, ChoicesHeight), QRect(240, 240, 2820, 372));
-    NameAfterFrame(*SiteDisplay_);
+    NameAfterFrame(*siteDisplay_);
     for (const QString& label : DisplayTable().Labels) {
-        SiteDisplay_->addItem(label);
+        siteDisplay_->addItem(label);
     }
-    SiteEnabled_ = AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("E&nabled"),
+    siteEnabled_ = AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("E&nabled"),
                                         QRect(3600, ChoicesTop + 300, 2400, 300));
-    connect(SiteDisplay_, &QComboBox::currentIndexChanged, this, &ChartSitesDialog::setDisplay);
-    connect(SiteEnabled_, &QCheckBox::toggled, this, &ChartSitesDialog::setEnabled);
+    connect(siteDisplay_, &QComboBox::currentIndexChanged, this, &ChartSitesDialog::setDisplay);
+    connect(siteEnabled_, &QCheckBox::toggled, this, &ChartSitesDialog::setEnabled);
 }
 
 void ChartSitesDialog::ChartSites_Init() {
     draft_ = ChartSitesDraft(model_);
-    OnePage_->setChecked(model_.general.OnePage);
+    onePage_->setChecked(model_.general.OnePage);
     showRows(0);
 }
 
 int ChartSitesDialog::currentRow() const {
-    return SiteList_->indexOfTopLevelItem(SiteList_->currentItem());
+    return siteList_->indexOfTopLevelItem(siteList_->currentItem());
 }
 
 void ChartSitesDialog::showRows(int current) {
-    SiteList_->clear();
+    siteList_->clear();
     for (int row = 0; row < draft_.rowCount(); ++row) {
-        SiteList_->addTopLevelItem(new QTreeWidgetItem(3));
+        siteList_->addTopLevelItem(new QTreeWidgetItem(3));
         showRow(row);
     }
-    SiteList_->setCurrentItem(SiteList_->topLevelItem(current));
+    siteList_->setCurrentItem(siteList_->topLevelItem(current));
 }
 
 void ChartSitesDialog::showRow(int row) {
     const ChartSiteSettings site = draft_.site(row);
-    QTreeWidgetItem* item = SiteList_->topLevelItem(row);
+    QTreeWidgetItem* item = siteList_->topLevelItem(row);
     item->setText(0, site.Name);
     item->setText(1, DisplayTable().label(site.Display));
     item->setText(2, yesNo(site.Enabled));
@@ -161,10 +161,10 @@ void ChartSitesDialog::showRowChoices() {
         button->setEnabled(ChartSitesDraft::isTemplate(row));
     }
     const ChartSiteSettings site = draft_.site(row);
-    const QSignalBlocker quietList(SiteDisplay_);
-    const QSignalBlocker quietBox(SiteEnabled_);
-    SiteDisplay_->setCurrentIndex(site.Display);
-    SiteEnabled_->setChecked(site.Enabled);
+    const QSignalBlocker quietList(siteDisplay_);
+    const QSignalBlocker quietBox(siteEnabled_);
+    siteDisplay_->setCurrentIndex(site.Display);
+    siteEnabled_->setChecked(site.Enabled);
 }
 
 void ChartSitesDialog::setDisplay(int display) {
@@ -178,8 +178,8 @@ void ChartSitesDialog::setEnabled(bool enabled) {
     const int row = currentRow();
     if (const QString problem = draft_.setEnabled(row, enabled); !problem.isEmpty()) {
         platform_.message(problem);
-        const QSignalBlocker quiet(SiteEnabled_);
-        SiteEnabled_->setChecked(false);
+        const QSignalBlocker quiet(siteEnabled_);
+        siteEnabled_->setChecked(false);
         return;
     }
     showRow(row);
@@ -290,8 +290,8 @@ bool ChartSitesDialog::startPageKept() {
         return true;
     }
     platform_.message(ChartSitesDraft::startPageMessage());
-    SiteList_->setCurrentItem(SiteList_->topLevelItem(row));
-    SiteEnabled_->setFocus(Qt::OtherFocusReason);
+    siteList_->setCurrentItem(siteList_->topLevelItem(row));
+    siteEnabled_->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
@@ -300,11 +300,11 @@ bool ChartSitesDialog::applyChanges() {
         return false;
     }
     draft_.apply(model_);
-    model_.general.OnePage = OnePage_->isChecked();
+    model_.general.OnePage = onePage_->isChecked();
     model_.SettingsChanged = true;
     return true;
 }
 
 QWidget& ChartSitesDialog::firstField() {
-    return *SiteList_;
+    return *siteList_;
 }

@@ -60,10 +60,10 @@ class ChartSitesDialog : public ModelDialog {
 
     CommandGuard guard_{platform_};
     std::vector<QPushButton*> templateButtons_;  // Edit, Remove and the moves
-    QTreeWidget* SiteList_;
-    QComboBox* SiteDisplay_ = nullptr;
-    QCheckBox* SiteEnabled_ = nullptr;
-    QCheckBox* OnePage_ = nullptr;
+    QTreeWidget* siteList_;
+    QComboBox* siteDisplay_ = nullptr;
+    QCheckBox* siteEnabled_ = nullptr;
+    QCheckBox* onePage_ = nullptr;
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
     ChartSitesDraft draft_;
