@@ -14,8 +14,6 @@
 void BuildList(Model& model, const QString& text);
 // A stock described `description`, its symbol in upper case.
 StockRecord StockNamed(const QString& description);
-// Appends StockNamed(description) to the end of type `type`.
-void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 

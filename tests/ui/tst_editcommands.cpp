@@ -49,7 +49,7 @@ void GrowList(EditingHarness& h, int types, int stocks, bool steps) {
         const QString name = QStringLiteral("S%1").arg(s);
         steps ? h.history.push(AddStockStep(model, h.tree, model.list.types[type].Histock + 1, type,
                                             StockNamed(name)))
-              : AppendStock(model, type, name);
+              : void(Add_Stock(model, type, StockNamed(name)));
     }
 }
 

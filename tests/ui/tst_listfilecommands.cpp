@@ -135,12 +135,9 @@ class ListFileCommandsTest : public QObject {
     void listWithoutTypes_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("type");
-        QTest::newRow("file") << "file"
-                              << "my.list";
-        QTest::newRow("paste") << "paste"
-                               << "Pasted";
-        QTest::newRow("drop") << "drop"
-                              << "Dropped";
+        QTest::newRow("file") << QString("file") << QString("my.list");
+        QTest::newRow("paste") << QString("paste") << QString("Pasted");
+        QTest::newRow("drop") << QString("drop") << QString("Dropped");
     }
     void listWithoutTypes() {
         QFETCH(QString, way);
