@@ -21,7 +21,7 @@ constexpr int HalfWidth = 3300;
 constexpr QSize Client(Margin + FullWidth + Margin, 3900);
 
 template <typename Control>
-Control* AddFramed(QWidget* parent, const char* name, const QString& caption, QPoint at, int width,
+Control* addFramed(QWidget* parent, const char* name, const QString& caption, QPoint at, int width,
                    int height = 732) {
     auto* control = AddFramedControl<Control>(parent, caption, QLatin1String(name),
                                               QRect(at, QSize(width, height)),
@@ -30,7 +30,7 @@ Control* AddFramed(QWidget* parent, const char* name, const QString& caption, QP
     return control;
 }
 
-void AddItems(QComboBox& list, const OptionTable& table) {
+void addItems(QComboBox& list, const OptionTable& table) {
     for (const QString& label : table.Labels) {
         list.addItem(label);
     }
@@ -40,12 +40,12 @@ void AddItems(QComboBox& list, const OptionTable& table) {
 ChartSiteEditor::ChartSiteEditor(Platform& platform, QWidget* parent)
     : FixedDialog(CornerLayout(QStringLiteral("ChartSite"), tr("Chart site"), Client), parent),
       platform_(platform),
-      siteName_(AddFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
-      siteTemplate_(AddFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),
+      siteName_(addFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
+      siteTemplate_(addFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),
                                          {Margin, 1020}, FullWidth, 1332)),
-      symbolsFrom_(AddFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), {Margin, 2460},
+      symbolsFrom_(addFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), {Margin, 2460},
                                         HalfWidth)),
-      siteDisplay_(AddFramed<QComboBox>(this, "SiteDisplay", tr("Charts &open"),
+      siteDisplay_(addFramed<QComboBox>(this, "SiteDisplay", tr("Charts &open"),
                                         {Margin + FullWidth - HalfWidth, 2460}, HalfWidth)),
       siteEnabled_(AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("&Enabled"),
                                         QRect(Margin, 3420, 2400, 300))) {
@@ -58,9 +58,9 @@ ChartSiteEditor::ChartSiteEditor(Platform& platform, QWidget* parent)
     example->setObjectName(QStringLiteral("TemplateHelp"));
     example->setWordWrap(true);
     PlaceAt(*example, 240, 660, FullWidth - 480, 540);
-    AddItems(*symbolsFrom_, SymbolsFromTable());
+    addItems(*symbolsFrom_, SymbolsFromTable());
     symbolsFrom_->setToolTip(tr("Which of a stock's symbols goes into the address"));
-    AddItems(*siteDisplay_, DisplayTable());
+    addItems(*siteDisplay_, DisplayTable());
     siteDisplay_->setToolTip(tr("Many chart sites refuse to be shown inside another page's frame"));
     chainTabOrder({siteName_, siteTemplate_, symbolsFrom_, siteDisplay_, siteEnabled_});
 }
