@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <utility>
 #include <vector>
 
 struct Model;

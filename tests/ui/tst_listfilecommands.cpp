@@ -13,7 +13,7 @@
 #include <QTest>
 
 namespace {
-// The list commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
+// The list file commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
 struct Session : EditingHarness {
     QTemporaryDir dir;
     Storage storage{dir.filePath(QStringLiteral("settings.ini"))};

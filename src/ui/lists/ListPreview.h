@@ -5,11 +5,11 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class UndoHistory;
 class ListPreviewTable;
 class QComboBox;
 class QLabel;
 class QTableView;
+class UndoHistory;
 
 // "Add stocks from a list": the rows of a list read from a file, the clipboard or a drop, what
 // adding each would do, and a summary. Add applies every row marked add in one step.

@@ -7,10 +7,10 @@
 
 #include <array>
 
-class UndoHistory;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class UndoHistory;
 class WebAddressField;
 struct TreeSelection;
 

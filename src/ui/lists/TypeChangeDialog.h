@@ -3,8 +3,8 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class UndoHistory;
 class QComboBox;
+class UndoHistory;
 
 // "Change type": moves the selected stock to the end of another type.
 class TypeChangeDialog : public ModelDialog {

@@ -3,8 +3,8 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class UndoHistory;
 class QLineEdit;
+class UndoHistory;
 
 // "New or updated type": names a new type at the end of the list or renames one.
 class TypeNameDialog : public ModelDialog {

@@ -3,7 +3,6 @@
 #include <QtGlobal>
 
 class CommandGuard;
-class UndoHistory;
 class Platform;
 class QDialog;
 class QWidget;
@@ -11,6 +10,7 @@ class StockEditor;
 class StockTree;
 class TypeChangeDialog;
 class TypeNameDialog;
+class UndoHistory;
 struct Model;
 struct TreeSelection;
 

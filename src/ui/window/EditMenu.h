@@ -2,10 +2,10 @@
 
 class CommandGuard;
 class ListFileCommands;
-class UndoHistory;
 class Platform;
 class QMenu;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // Fills the Edit menu: Undo and Redo (each naming the step it takes back or makes again),

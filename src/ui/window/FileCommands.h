@@ -6,8 +6,8 @@
 #include "store/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
-class UndoHistory;
 class StockTree;
+class UndoHistory;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and

@@ -3,11 +3,11 @@
 #include <QString>
 
 class CommandGuard;
-class UndoHistory;
 class ListPreview;
 class Platform;
 class StockTree;
 class Storage;
+class UndoHistory;
 struct ListReading;
 struct Model;
 struct OfferedList;

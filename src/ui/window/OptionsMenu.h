@@ -5,11 +5,11 @@
 #include <array>
 
 class CommandGuard;
-class UndoHistory;
 class Platform;
 class QAction;
 class QMenu;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // The Options menu's items, in menu order.

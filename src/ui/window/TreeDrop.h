@@ -6,9 +6,9 @@
 #include <optional>
 
 class CommandGuard;
-class UndoHistory;
 class QMimeData;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // What dropping a dragged node does: a type goes to index `to` with its stocks; a stock goes
