@@ -6,10 +6,10 @@
 
 #include "listfiles/ListReader.h"
 #include "model/Model.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/QtPlatform.h"
-#include "ui/window/CommandGuard.h"
-#include "ui/window/ListHistory.h"
+#include "ui/undo/UndoHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <unistd.h>
@@ -74,7 +74,7 @@ void timePreview(const ListReading& reading) {
     QtPlatform platform;
     StockTree tree(model);
     CommandGuard guard(platform);
-    ListHistory history(model, guard);
+    UndoHistory history(model, guard);
     tree.Fill_tree(0, -1);
     // The window is on screen before any preview opens: its fonts and style are loaded.
     tree.grab();

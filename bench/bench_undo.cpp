@@ -10,7 +10,7 @@
 #include "model/StockOrder.h"
 #include "settings/Storage.h"
 #include "ui/platform/QtPlatform.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/StockTree.h"
 
@@ -107,7 +107,7 @@ double heldBy(Model& model, StockTree& tree, int steps,
               const std::function<Step(Model&, StockTree&, int)>& make) {
     QtPlatform platform;
     CommandGuard guard(platform);
-    auto history = std::make_unique<ListHistory>(model, guard);
+    auto history = std::make_unique<UndoHistory>(model, guard);
     const size_t before = mallinfo2().uordblks;
     for (int n = 0; n < steps; ++n) {
         history->push(make(model, tree, n));

@@ -7,7 +7,3 @@
 // StartPage names the site whose frameset page the browser opens: one of the four sites'
 // file names or the FileName of a template chart site, compared exactly.
 bool NamesSite(const Model& model, const QString& startPage);
-
-// Whether `startPage` names a site whose pages are written: the general options refuse any
-// other start page.
-bool NamesEnabledSite(const Model& model, const QString& startPage);

@@ -1,5 +1,7 @@
 #include "model/ChartSitePresets.h"
 #include "model/ChartSiteRules.h"
+#include "model/ChartSitesDraft.h"
+#include "model/Model.h"
 #include "model/SiteTable.h"
 #include "support/DataRows.h"
 
@@ -7,6 +9,20 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(const char* SiteInfo::*)
+
+namespace {
+// Each row of `draft` as "name display on|off", joined by "|": on when the options would
+// accept an initial page on that site.
+QString Rows(const ChartSitesDraft& draft) {
+    QStringList rows;
+    for (int row = 0; row < draft.rowCount(); ++row) {
+        const ChartSiteSettings site = draft.site(row);
+        const bool on = draft.startPageInUse(site.FileName);
+        rows << QString("%1 %2 %3").arg(site.Name).arg(site.Display).arg(on ? "on" : "off");
+    }
+    return rows.join(u'|');
+}
+}  // namespace
 
 // The rules of template chart sites that hold whatever window edits them.
 class ChartSiteRulesTest : public QObject {
@@ -44,6 +60,38 @@ class ChartSiteRulesTest : public QObject {
                 QVERIFY(ChartSiteInUse(site));
             }
         }
+    }
+
+    // The chart sites' working copy of the built-in sites and two template sites, "Mine" in
+    // use and the initial page, "Later" off with an address it cannot use: each edit reaches
+    // the model on apply, to its own site; an edit that breaks a rule ("-") changes nothing.
+    void draftEdits_data() { AddDataRows(QStringLiteral("chartsitesdraft.txt")); }
+    void draftEdits() {
+        QFETCH(QString, edit);
+        QFETCH(QString, row);
+        QFETCH(QString, value);
+        QFETCH(QString, rows);
+        Model model;
+        model.chartSites = {{"Mine", "https://o.test/{symbol}", -1, 1, true, "mine"},
+                            {"Later", "nonsense", -1, 0, false, "later"}};
+        model.general.StartPage = "mine";
+        ChartSitesDraft draft(model);
+        const QString before = Rows(draft);
+        const int at = row.toInt();
+        bool made = true;
+        if (edit == "display") {
+            draft.setDisplay(at, value.toShort());
+        } else if (edit == "enable") {
+            made = draft.setEnabled(at, value == "on").isEmpty();
+        } else if (edit == "move") {
+            made = draft.move(at, value.toInt());
+        } else if ((made = draft.removeProblem(at, model.general.StartPage).isEmpty())) {
+            draft.remove(at);
+        }
+        QCOMPARE(made, rows != "-");
+        QCOMPARE(Rows(ChartSitesDraft(model)), before);
+        draft.apply(model);
+        QCOMPARE(Rows(ChartSitesDraft(model)), made ? rows : before);
     }
 
     // Each window that lists the four sites gives each one an access key of its own.

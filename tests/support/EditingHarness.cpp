@@ -14,7 +14,7 @@ void BuildList(Model& model, const QString& text) {
         const qint16 t = AppendType(model, type.section(u':', 0, 0));
         const QStringList stocks = type.section(u':', 1).split(u',', Qt::SkipEmptyParts);
         for (const QString& description : stocks) {
-            AppendStock(model, t, description);
+            Add_Stock(model, t, StockNamed(description));
         }
     }
     RebuildStockTypeIndex(model.list);
@@ -26,10 +26,6 @@ StockRecord StockNamed(const QString& description) {
     stock.Stock = description.toUpper();
     stock.Description = description;
     return stock;
-}
-
-void AppendStock(Model& model, qint16 type, const QString& description) {
-    InsertStock(model, model.list.types[type].Histock + 1, type, StockNamed(description));
 }
 
 QString DescribeList(const StockList& list) {

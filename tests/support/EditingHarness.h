@@ -2,9 +2,9 @@
 
 #include "model/Model.h"
 #include "support/FakePlatform.h"
-#include "ui/window/CommandGuard.h"
+#include "ui/kit/CommandGuard.h"
+#include "ui/undo/UndoHistory.h"
 #include "ui/window/EditCommands.h"
-#include "ui/window/ListHistory.h"
 #include "ui/window/StockTree.h"
 
 #include <QString>
@@ -14,8 +14,6 @@
 void BuildList(Model& model, const QString& text);
 // A stock described `description`, its symbol in upper case.
 StockRecord StockNamed(const QString& description);
-// Appends StockNamed(description) to the end of type `type`.
-void AppendStock(Model& model, qint16 type, const QString& description);
 // The list in the form BuildList reads.
 QString DescribeList(const StockList& list);
 
@@ -30,7 +28,7 @@ struct EditingHarness {
     FakePlatform platform;
     StockTree tree{model};
     CommandGuard guard{platform};
-    ListHistory history{model, guard};
+    UndoHistory history{model, guard};
     EditCommands commands{model, tree, platform, history};
 
     explicit EditingHarness(const QString& list = QString());

@@ -1,5 +1,5 @@
-#include "ui/kit/RgbValue.h"
 #include "ui/options/ColorSample.h"
+#include "ui/platform/RgbValue.h"
 
 #include <QApplication>
 #include <QTest>

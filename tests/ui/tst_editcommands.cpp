@@ -6,8 +6,8 @@
 #include "support/TestSeed.h"
 #include "ui/lists/StockEditor.h"
 #include "ui/lists/TypeChangeDialog.h"
-#include "ui/lists/TypeSetter.h"
-#include "ui/window/ListSteps.h"
+#include "ui/lists/TypeNameDialog.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -49,7 +49,7 @@ void GrowList(EditingHarness& h, int types, int stocks, bool steps) {
         const QString name = QStringLiteral("S%1").arg(s);
         steps ? h.history.push(AddStockStep(model, h.tree, model.list.types[type].Histock + 1, type,
                                             StockNamed(name)))
-              : AppendStock(model, type, name);
+              : void(Add_Stock(model, type, StockNamed(name)));
     }
 }
 
@@ -116,7 +116,7 @@ void run(EditingHarness& h, const QString& command, const QString& input,
     if (!behind.isEmpty()) {
         (h.commands.*commandNamed(behind))();
     }
-    if (TypeSetter& setter = h.commands.typeSetter(); setter.isVisible()) {
+    if (TypeNameDialog& setter = h.commands.typeNameDialog(); setter.isVisible()) {
         setter.findChild<QLineEdit*>(QStringLiteral("Header"))->setText(input);
     }
     if (TypeChangeDialog& changer = h.commands.typeChanger(); changer.isVisible()) {
@@ -132,7 +132,7 @@ void run(EditingHarness& h, const QString& command, const QString& input,
         }
     }
     for (ModelDialog* dialog : {static_cast<ModelDialog*>(&h.commands.stockEditor()),
-                                static_cast<ModelDialog*>(&h.commands.typeSetter()),
+                                static_cast<ModelDialog*>(&h.commands.typeNameDialog()),
                                 static_cast<ModelDialog*>(&h.commands.typeChanger())}) {
         if (dialog->isVisible()) {
             input == "cancel" ? dialog->reject() : dialog->Done_Click();
@@ -223,7 +223,7 @@ class EditCommandsTest : public QObject {
             }
             QString shown = h.list();
             for (QDialog* editor : {static_cast<QDialog*>(&h.commands.stockEditor()),
-                                    static_cast<QDialog*>(&h.commands.typeSetter()),
+                                    static_cast<QDialog*>(&h.commands.typeNameDialog()),
                                     static_cast<QDialog*>(&h.commands.typeChanger())}) {
                 if (editor->isVisible()) {
                     shown = editor->objectName();

@@ -104,26 +104,16 @@ class QtPlatformTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("offered");  // file|text
         QTest::addColumn<QString>("taker");    // none, accepted, rejected, or accepted later
-        QTest::newRow("a local file") << "file:///tmp/l.csv"
-                                      << "AAPL"
-                                      << "/tmp/l.csv|"
-                                      << "accepted";
-        QTest::newRow("a web address, taken once its preview is done") << "https://x.org/l.csv"
-                                                                       << "AAPL"
-                                                                       << "|AAPL"
-                                                                       << "later";
-        QTest::newRow("text whose preview is cancelled") << ""
-                                                         << "AAPL"
-                                                         << "|AAPL"
-                                                         << "rejected";
-        QTest::newRow("text that opens no preview") << ""
-                                                    << "B"
-                                                    << "|B"
-                                                    << "none";
-        QTest::newRow("nothing") << ""
-                                 << ""
-                                 << "|"
-                                 << "none";
+        QTest::newRow("a local file") << QString("file:///tmp/l.csv") << QString("AAPL")
+                                      << QString("/tmp/l.csv|") << QString("accepted");
+        QTest::newRow("a web address, taken once its preview is done")
+            << QString("https://x.org/l.csv") << QString("AAPL") << QString("|AAPL")
+            << QString("later");
+        QTest::newRow("text whose preview is cancelled")
+            << QString("") << QString("AAPL") << QString("|AAPL") << QString("rejected");
+        QTest::newRow("text that opens no preview")
+            << QString("") << QString("B") << QString("|B") << QString("none");
+        QTest::newRow("nothing") << QString("") << QString("") << QString("|") << QString("none");
     }
     void clipboardAndDrops() {
         QFETCH(QString, url);

@@ -103,20 +103,13 @@ class StockTreeTest : public QObject {
     void typingFindsAStock_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("a first letter") << "i"
-                                        << "ibm";
-        QTest::newRow("letters add up") << "in"
-                                        << "intel";
-        QTest::newRow("in capitals") << "INT"
-                                     << "intel";
-        QTest::newRow("the same key goes on") << "iii"
-                                              << "ing";
-        QTest::newRow("and round the end") << "iiii"
-                                           << "ibm";
-        QTest::newRow("a pause starts afresh") << "i n"
-                                               << "nvda";
-        QTest::newRow("no match") << "x"
-                                  << "A";
+        QTest::newRow("a first letter") << QString("i") << QString("ibm");
+        QTest::newRow("letters add up") << QString("in") << QString("intel");
+        QTest::newRow("in capitals") << QString("INT") << QString("intel");
+        QTest::newRow("the same key goes on") << QString("iii") << QString("ing");
+        QTest::newRow("and round the end") << QString("iiii") << QString("ibm");
+        QTest::newRow("a pause starts afresh") << QString("i n") << QString("nvda");
+        QTest::newRow("no match") << QString("x") << QString("A");
     }
 
     void typingFindsAStock() {

@@ -1,8 +1,8 @@
 #include "ui/kit/ModelDialog.h"
 
-#include "ui/window/StockTree.h"
+#include "ui/kit/StockView.h"
 
-ModelDialog::ModelDialog(Model& model, StockTree& tree, Platform& platform, const Layout& layout,
+ModelDialog::ModelDialog(Model& model, StockView& tree, Platform& platform, const Layout& layout,
                          QWidget* parent)
     : FixedDialog(layout, parent), model_(model), tree_(tree), platform_(platform) {}
 

@@ -3,7 +3,7 @@
 #include "ui/kit/FixedDialog.h"
 
 class Platform;
-class StockTree;
+class StockView;
 struct Model;
 
 // Base of every dialog that edits the model: the tree gets the focus back whichever way the
@@ -15,10 +15,10 @@ class ModelDialog : public FixedDialog {
     void done(int result) override;
 
   protected:
-    ModelDialog(Model& model, StockTree& tree, Platform& platform, const Layout& layout,
+    ModelDialog(Model& model, StockView& tree, Platform& platform, const Layout& layout,
                 QWidget* parent);
 
     Model& model_;
-    StockTree& tree_;
+    StockView& tree_;
     Platform& platform_;
 };

@@ -1,12 +1,11 @@
 #include "ui/lists/ListPreview.h"
 
 #include "ui/kit/DialogLayout.h"
+#include "ui/kit/StockView.h"
 #include "ui/lists/ListPreviewTable.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
-#include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,47 +20,47 @@ namespace {
 constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
 }  // namespace
 
-ListPreview::ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),
                    QRect(6960, 6060, 972, 312), QRect(8160, 6060, 972, 312)},
                   parent),
-      TypePicker_(AddFramedControl<QComboBox>(
+      typePicker_(AddFramedControl<QComboBox>(
           this, tr("&Type for rows that name none"), QStringLiteral("ListType"),
           QRect(360, 240, 4680, 612), QRect(240, 240, 4200, 288))),
-      Rows_(AddFramedControl<QTableView>(this, tr("&Rows"), QStringLiteral("ListRows"),
+      rows_(AddFramedControl<QTableView>(this, tr("&Rows"), QStringLiteral("ListRows"),
                                          QRect(360, 1020, 8760, 4380),
                                          QRect(120, 300, 8520, 3960))),
-      Summary_(new QLabel(this)),
+      summary_(new QLabel(this)),
       table_(new ListPreviewTable(this)),
       history_(history) {
     doneButton().setText(tr("&Add"));
     doneButton().setToolTip(tr("Add the rows marked add"));
-    Summary_->setObjectName(QStringLiteral("ListSummary"));
-    Summary_->setWordWrap(true);
-    PlaceAt(*Summary_, 360, 5460, 8760, 480);
+    summary_->setObjectName(QStringLiteral("ListSummary"));
+    summary_->setWordWrap(true);
+    PlaceAt(*summary_, 360, 5460, 8760, 480);
     buildTable();
-    connect(TypePicker_, &QComboBox::currentIndexChanged, this, &ListPreview::plan);
-    chainTabOrder({Rows_, TypePicker_});
+    connect(typePicker_, &QComboBox::currentIndexChanged, this, &ListPreview::plan);
+    chainTabOrder({rows_, typePicker_});
 }
 
 void ListPreview::buildTable() {
-    Rows_->setModel(table_);
-    Rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Rows_->setSelectionMode(QAbstractItemView::SingleSelection);
-    Rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rows_->setModel(table_);
+    rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    rows_->setSelectionMode(QAbstractItemView::SingleSelection);
+    rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the table for the next control, as in every other dialog.
-    Rows_->setTabKeyNavigation(false);
-    Rows_->setWordWrap(false);
-    Rows_->verticalHeader()->hide();
+    rows_->setTabKeyNavigation(false);
+    rows_->setWordWrap(false);
+    rows_->verticalHeader()->hide();
     // Rows of one height need no measuring, however many there are.
-    Rows_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Rows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    rows_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    rows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     for (int column = 0; column < ListPreviewTable::Columns - 1; ++column) {
-        Rows_->setColumnWidth(column, LayoutPixels(*this, ColumnTwips[column]));
+        rows_->setColumnWidth(column, LayoutPixels(*this, ColumnTwips[column]));
     }
-    Rows_->horizontalHeader()->setStretchLastSection(true);
+    rows_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void ListPreview::List_init(ListReading reading, const QString& newTypeName) {
@@ -70,32 +69,32 @@ void ListPreview::List_init(ListReading reading, const QString& newTypeName) {
     filledFrom_.take(model_.list);
     fillTypePicker();
     plan();
-    Rows_->setCurrentIndex(table_->index(0, 0));
+    rows_->setCurrentIndex(table_->index(0, 0));
 }
 
 void ListPreview::fillTypePicker() {
-    const QSignalBlocker quiet(TypePicker_);
+    const QSignalBlocker quiet(typePicker_);
     const StockList& list = model_.list;
-    TypePicker_->clear();
+    typePicker_->clear();
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
-        TypePicker_->addItem(list.types[t].Type);
+        typePicker_->addItem(list.types[t].Type);
     }
     if (list.Maxtypes < 0) {
-        TypePicker_->addItem(tr("%1 (new)").arg(newTypeName_));
+        typePicker_->addItem(tr("%1 (new)").arg(newTypeName_));
     }
-    const TreeSelection selection = SelectedItem(tree_, list);
-    TypePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None
+    const TreeSelection selection = tree_.selection();
+    typePicker_->setCurrentIndex(selection.kind == TreeSelection::Kind::None
                                      ? std::max<int>(list.Maxtypes, 0)
                                      : selection.type);
-    TypePicker_->setEnabled(list.Maxtypes >= 0);
+    typePicker_->setEnabled(list.Maxtypes >= 0);
 }
 
 void ListPreview::plan() {
-    const qint16 type = model_.list.Maxtypes < 0 ? -1 : qint16(TypePicker_->currentIndex());
+    const qint16 type = model_.list.Maxtypes < 0 ? -1 : qint16(typePicker_->currentIndex());
     addition_ = PlanListAddition(model_.list, reading_.rows, type, newTypeName_);
     table_->show(addition_);
     const QString refusal = CapacityRefusal(addition_);
-    Summary_->setText(WithUnreadColumns(AdditionSummary(addition_, false), reading_) +
+    summary_->setText(WithUnreadColumns(AdditionSummary(addition_, false), reading_) +
                       (refusal.isEmpty() ? QString() : u'\n' + refusal));
 }
 
@@ -116,5 +115,5 @@ bool ListPreview::applyChanges() {
 }
 
 QWidget& ListPreview::firstField() {
-    return *Rows_;
+    return *rows_;
 }

@@ -5,18 +5,18 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class ListHistory;
 class ListPreviewTable;
 class QComboBox;
 class QLabel;
 class QTableView;
+class UndoHistory;
 
 // "Add stocks from a list": the rows of a list read from a file, the clipboard or a drop, what
 // adding each would do, and a summary. Add applies every row marked add in one step.
 class ListPreview : public ModelDialog {
     Q_OBJECT
   public:
-    ListPreview(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the preview with the rows read. Rows that name no type go to the type selected in
@@ -35,11 +35,11 @@ class ListPreview : public ModelDialog {
     void fillTypePicker();
     void plan();
 
-    QComboBox* TypePicker_;
-    QTableView* Rows_;
-    QLabel* Summary_;
+    QComboBox* typePicker_;
+    QTableView* rows_;
+    QLabel* summary_;
     ListPreviewTable* table_;
-    ListHistory& history_;
+    UndoHistory& history_;
     ListReading reading_;
     QString newTypeName_;
     ListAddition addition_;

@@ -5,14 +5,13 @@
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/StockView.h"
 #include "ui/kit/TrimmedField.h"
 #include "ui/kit/UpperCaseField.h"
 #include "ui/kit/WebAddressField.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
-#include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -45,29 +44,29 @@ Field* addFramedField(QWidget* parent, const QString& caption, const QString& na
 }
 }  // namespace
 
-StockEditor::StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+StockEditor::StockEditor(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(
           model, tree, platform,
           {QStringLiteral("NewStock"), tr("New or updated stock"), QSize(6120, 5556 + ExtraHeight),
            QRect(3840, 5040 + ExtraHeight, 972, 272), QRect(5040, 5040 + ExtraHeight, 972, 272)},
           parent),
-      SymbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
+      symbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
                                          QRect(360, 240, 2532, 612), 2172)),
-      TypePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
+      typePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
                                             QRect(3120, 240, 2652, 612), 2292)),
-      TypePickerFrame_(static_cast<QGroupBox*>(TypePicker_->parentWidget())),
-      Descrip_(addFramedField<QLineEdit>(this, tr("&Name or description"),
+      typePickerFrame_(static_cast<QGroupBox*>(typePicker_->parentWidget())),
+      descrip_(addFramedField<QLineEdit>(this, tr("&Name or description"),
                                          QStringLiteral("Descrip"), QRect(360, 1080, 5412, 612),
                                          5052)),
-      WebURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
+      webURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
                                               QRect(360, 1920, 5412, 612), 5052)),
       history_(history) {
-    KeepUpperCase(*SymbDef_);
-    LimitDropHeight(*TypePicker_, PickerDropItems);
-    WebURL_->setToolTip(tr("Company web site or other URL"));
+    KeepUpperCase(*symbDef_);
+    LimitDropHeight(*typePicker_, PickerDropItems);
+    webURL_->setToolTip(tr("Company web site or other URL"));
     buildAlternateSymbols();
-    std::vector<QWidget*> order{SymbDef_, TypePicker_, Descrip_, WebURL_};
+    std::vector<QWidget*> order{symbDef_, typePicker_, descrip_, webURL_};
     order.insert(order.end(), alternates_.begin(), alternates_.end());
     chainTabOrder(order);
 }
@@ -92,54 +91,54 @@ bool StockEditor::Stock_init(bool addMode) {
         platform_.message(tr("You must define at least one type before adding stocks"));
         return false;
     }
-    const TreeSelection selection = SelectedItem(tree_, list);
+    const TreeSelection selection = tree_.selection();
     if (addMode ? selection.kind == TreeSelection::Kind::None : !selection.isStock()) {
         platform_.beep();
         return false;
     }
-    AddMode_ = addMode;
+    addMode_ = addMode;
     if (addMode) {
         initAdd(selection);
     } else {
         initEdit(selection);
     }
-    TargetType_ = TypeNo_;
+    targetType_ = typeNo_;
     fillTypePicker();
     filledFrom_.take(list, selection.isStock() ? selection.stock : -1);
     return true;
 }
 
 void StockEditor::initEdit(const TreeSelection& selection) {
-    StockNo_ = selection.stock;
-    TypeNo_ = selection.type;
-    showRecord(model_.list.stocks[StockNo_]);
-    TypePicker_->setEnabled(false);
+    stockNo_ = selection.stock;
+    typeNo_ = selection.type;
+    showRecord(model_.list.stocks[stockNo_]);
+    typePicker_->setEnabled(false);
     // A disabled control shows no tooltip, so its frame explains.
-    TypePickerFrame_->setToolTip(
+    typePickerFrame_->setToolTip(
         tr("Use change type button on main screen to change type of an existing stock"));
 }
 
 void StockEditor::initAdd(const TreeSelection& selection) {
-    TypePicker_->setEnabled(true);
-    TypePickerFrame_->setToolTip(QString());
+    typePicker_->setEnabled(true);
+    typePickerFrame_->setToolTip(QString());
     showRecord(StockRecord{});
-    TypeNo_ = selection.type;
-    AtTypeStart_ = selection.isType();
-    StockNo_ = AtTypeStart_ ? model_.list.types[TypeNo_].Lowstock : selection.stock;
+    typeNo_ = selection.type;
+    atTypeStart_ = selection.isType();
+    stockNo_ = atTypeStart_ ? model_.list.types[typeNo_].Lowstock : selection.stock;
 }
 
 void StockEditor::fillTypePicker() {
-    TypePicker_->clear();
+    typePicker_->clear();
     for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
-        TypePicker_->addItem(model_.list.types[t].Type);
+        typePicker_->addItem(model_.list.types[t].Type);
     }
-    TypePicker_->setCurrentIndex(TypeNo_);
+    typePicker_->setCurrentIndex(typeNo_);
 }
 
 void StockEditor::showRecord(const StockRecord& stock) {
-    SymbDef_->setText(stock.Stock);
-    Descrip_->setText(stock.Description);
-    WebURL_->setText(stock.URL);
+    symbDef_->setText(stock.Stock);
+    descrip_->setText(stock.Description);
+    webURL_->setText(stock.URL);
     for (SiteId site : AllSites) {
         ForSite(alternates_, site)->setText(ForSite(stock.Alternates, site));
     }
@@ -147,9 +146,9 @@ void StockEditor::showRecord(const StockRecord& stock) {
 
 StockRecord StockEditor::record() const {
     StockRecord stock;
-    stock.Stock = SymbDef_->text();
-    stock.Description = Descrip_->text();
-    stock.URL = WebURL_->text();
+    stock.Stock = symbDef_->text();
+    stock.Description = descrip_->text();
+    stock.URL = webURL_->text();
     for (SiteId site : AllSites) {
         ForSite(stock.Alternates, site) = ForSite(alternates_, site)->text();
     }
@@ -162,22 +161,22 @@ bool StockEditor::applyChanges() {
     }
     model_.SettingsChanged = true;
     showRecord(TidyStockEntry(record()));
-    if (SymbDef_->text().isEmpty() || Descrip_->text().isEmpty()) {
+    if (symbDef_->text().isEmpty() || descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
-        (SymbDef_->text().isEmpty() ? SymbDef_ : Descrip_)->setFocus(Qt::OtherFocusReason);
+        (symbDef_->text().isEmpty() ? symbDef_ : descrip_)->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!KeepAddress(platform_, *WebURL_)) {
+    if (!KeepAddress(platform_, *webURL_)) {
         return false;
     }
-    if (TypePicker_->currentIndex() != TypeNo_) {
-        TargetType_ = static_cast<qint16>(TypePicker_->currentIndex());
-        AtTypeStart_ = true;
+    if (typePicker_->currentIndex() != typeNo_) {
+        targetType_ = static_cast<qint16>(typePicker_->currentIndex());
+        atTypeStart_ = true;
     }
-    if (AddMode_) {
+    if (addMode_) {
         addStock(record());
-    } else if (record() != model_.list.stocks[StockNo_]) {
-        history_.push(EditStockStep(model_, tree_, StockNo_, record()));
+    } else if (record() != model_.list.stocks[stockNo_]) {
+        history_.push(EditStockStep(model_, tree_, stockNo_, record()));
     }
     return true;
 }
@@ -185,11 +184,11 @@ bool StockEditor::applyChanges() {
 void StockEditor::addStock(const StockRecord& stock) {
     const StockList& list = model_.list;
     const qint16 position =
-        AtTypeStart_ ? list.types[TargetType_].Lowstock : static_cast<qint16>(StockNo_ + 1);
-    const qint16 owner = AtTypeStart_ ? TargetType_ : list.StockTypeIndex[StockNo_];
+        atTypeStart_ ? list.types[targetType_].Lowstock : static_cast<qint16>(stockNo_ + 1);
+    const qint16 owner = atTypeStart_ ? targetType_ : list.StockTypeIndex[stockNo_];
     history_.push(AddStockStep(model_, tree_, position, owner, stock));
 }
 
 QWidget& StockEditor::firstField() {
-    return *SymbDef_;
+    return *symbDef_;
 }

@@ -7,10 +7,10 @@
 
 #include <array>
 
-class ListHistory;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class UndoHistory;
 class WebAddressField;
 struct TreeSelection;
 
@@ -19,7 +19,7 @@ struct TreeSelection;
 class StockEditor : public ModelDialog {
     Q_OBJECT
   public:
-    StockEditor(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    StockEditor(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                 QWidget* parent = nullptr);
 
     // Fills the editor from the tree's selection for adding a stock or editing the selected
@@ -39,20 +39,20 @@ class StockEditor : public ModelDialog {
     StockRecord record() const;
     void addStock(const StockRecord& stock);
 
-    QLineEdit* SymbDef_;
-    QComboBox* TypePicker_;
-    QGroupBox* TypePickerFrame_;
-    QLineEdit* Descrip_;
-    WebAddressField* WebURL_;
+    QLineEdit* symbDef_;
+    QComboBox* typePicker_;
+    QGroupBox* typePickerFrame_;
+    QLineEdit* descrip_;
+    WebAddressField* webURL_;
     PerSite<QLineEdit*> alternates_{};  // in site order
-    ListHistory& history_;
+    UndoHistory& history_;
 
-    bool AddMode_ = false;
+    bool addMode_ = false;
     // Edit mode: the stock edited. Add mode: the anchor, the selected stock or the first
     // stock index of the selected type.
-    qint16 StockNo_ = -1;
-    qint16 TypeNo_ = -1;  // the type preselected in TypePicker
-    qint16 TargetType_ = -1;
-    bool AtTypeStart_ = false;  // add first in TargetType instead of below StockNo
+    qint16 stockNo_ = -1;
+    qint16 typeNo_ = -1;  // the type preselected in TypePicker
+    qint16 targetType_ = -1;
+    bool atTypeStart_ = false;  // add first in TargetType instead of below StockNo
     ListSnapshot filledFrom_;
 };

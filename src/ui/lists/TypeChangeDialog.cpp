@@ -2,42 +2,41 @@
 
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/StockView.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
-#include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 
-TypeChangeDialog::TypeChangeDialog(Model& model, StockTree& tree, Platform& platform,
-                                   ListHistory& history, QWidget* parent)
+TypeChangeDialog::TypeChangeDialog(Model& model, StockView& tree, Platform& platform,
+                                   UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
                    QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
                   parent),
-      TypeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
+      typeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
                                                QRect(360, 240, 3132, 612),
                                                QRect(240, 240, 2772, 288))),
       history_(history) {
-    LimitDropHeight(*TypeChanger_, 22);  // item heights, the closed box included
-    chainTabOrder({TypeChanger_});
+    LimitDropHeight(*typeChanger_, 22);  // item heights, the closed box included
+    chainTabOrder({typeChanger_});
 }
 
 bool TypeChangeDialog::Type_Changer() {
-    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    const TreeSelection selection = tree_.selection();
     if (!selection.isStock()) {
         platform_.beep();
         return false;
     }
-    StockNo_ = selection.stock;
-    TypeChanger_->clear();
+    stockNo_ = selection.stock;
+    typeChanger_->clear();
     for (qint16 t = 0; t <= model_.list.Maxtypes; ++t) {
-        TypeChanger_->addItem(model_.list.types[t].Type);
+        typeChanger_->addItem(model_.list.types[t].Type);
     }
-    TypeChanger_->setCurrentIndex(selection.type);
-    filledFrom_.take(model_.list, StockNo_);
+    typeChanger_->setCurrentIndex(selection.type);
+    filledFrom_.take(model_.list, stockNo_);
     return true;
 }
 
@@ -46,16 +45,16 @@ bool TypeChangeDialog::applyChanges() {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
-    const auto newType = static_cast<qint16>(TypeChanger_->currentIndex());
+    const auto newType = static_cast<qint16>(typeChanger_->currentIndex());
     const TypeRecord& target = model_.list.types[newType];
-    if (newType != model_.list.StockTypeIndex[StockNo_]) {
+    if (newType != model_.list.StockTypeIndex[stockNo_]) {
         // To the end of the new type.
-        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), StockNo_, newType,
+        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), stockNo_, newType,
                                     target.Histock - target.Lowstock + 1));
     }
     return true;
 }
 
 QWidget& TypeChangeDialog::firstField() {
-    return *TypeChanger_;
+    return *typeChanger_;
 }

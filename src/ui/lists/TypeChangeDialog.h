@@ -3,14 +3,14 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class ListHistory;
 class QComboBox;
+class UndoHistory;
 
 // "Change type": moves the selected stock to the end of another type.
 class TypeChangeDialog : public ModelDialog {
     Q_OBJECT
   public:
-    TypeChangeDialog(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+    TypeChangeDialog(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                      QWidget* parent = nullptr);
 
     // Fills the dialog for the selected stock. False, with a beep, when no stock is selected.
@@ -21,8 +21,8 @@ class TypeChangeDialog : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    QComboBox* TypeChanger_;
-    ListHistory& history_;
-    qint16 StockNo_ = -1;
+    QComboBox* typeChanger_;
+    UndoHistory& history_;
+    qint16 stockNo_ = -1;
     ListSnapshot filledFrom_;
 };

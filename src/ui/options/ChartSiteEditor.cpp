@@ -21,7 +21,7 @@ constexpr int HalfWidth = 3300;
 constexpr QSize Client(Margin + FullWidth + Margin, 3900);
 
 template <typename Control>
-Control* AddFramed(QWidget* parent, const char* name, const QString& caption, QPoint at, int width,
+Control* addFramed(QWidget* parent, const char* name, const QString& caption, QPoint at, int width,
                    int height = 732) {
     auto* control = AddFramedControl<Control>(parent, caption, QLatin1String(name),
                                               QRect(at, QSize(width, height)),
@@ -30,7 +30,7 @@ Control* AddFramed(QWidget* parent, const char* name, const QString& caption, QP
     return control;
 }
 
-void AddItems(QComboBox& list, const OptionTable& table) {
+void addItems(QComboBox& list, const OptionTable& table) {
     for (const QString& label : table.Labels) {
         list.addItem(label);
     }
@@ -40,29 +40,29 @@ void AddItems(QComboBox& list, const OptionTable& table) {
 ChartSiteEditor::ChartSiteEditor(Platform& platform, QWidget* parent)
     : FixedDialog(CornerLayout(QStringLiteral("ChartSite"), tr("Chart site"), Client), parent),
       platform_(platform),
-      SiteName_(AddFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
-      SiteTemplate_(AddFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),
+      siteName_(addFramed<QLineEdit>(this, "SiteName", tr("&Name"), {Margin, 180}, FullWidth)),
+      siteTemplate_(addFramed<QLineEdit>(this, "SiteTemplate", tr("&Address template"),
                                          {Margin, 1020}, FullWidth, 1332)),
-      SymbolsFrom_(AddFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), {Margin, 2460},
+      symbolsFrom_(addFramed<QComboBox>(this, "SymbolsFrom", tr("&Symbols from"), {Margin, 2460},
                                         HalfWidth)),
-      SiteDisplay_(AddFramed<QComboBox>(this, "SiteDisplay", tr("Charts &open"),
+      siteDisplay_(addFramed<QComboBox>(this, "SiteDisplay", tr("Charts &open"),
                                         {Margin + FullWidth - HalfWidth, 2460}, HalfWidth)),
-      SiteEnabled_(AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("&Enabled"),
+      siteEnabled_(AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("&Enabled"),
                                         QRect(Margin, 3420, 2400, 300))) {
-    SiteName_->setToolTip(tr("The name of the site in the pages, at most 40 characters"));
+    siteName_->setToolTip(tr("The name of the site in the pages, at most 40 characters"));
     const QString help =
         tr("Put {symbol} where the stock's symbol goes, for example") + u'\n' + TemplateExample;
-    SiteTemplate_->setToolTip(help);
-    SiteTemplate_->setPlaceholderText(TemplateExample);
-    auto* example = new QLabel(help, SiteTemplate_->parentWidget());
+    siteTemplate_->setToolTip(help);
+    siteTemplate_->setPlaceholderText(TemplateExample);
+    auto* example = new QLabel(help, siteTemplate_->parentWidget());
     example->setObjectName(QStringLiteral("TemplateHelp"));
     example->setWordWrap(true);
     PlaceAt(*example, 240, 660, FullWidth - 480, 540);
-    AddItems(*SymbolsFrom_, SymbolsFromTable());
-    SymbolsFrom_->setToolTip(tr("Which of a stock's symbols goes into the address"));
-    AddItems(*SiteDisplay_, DisplayTable());
-    SiteDisplay_->setToolTip(tr("Many chart sites refuse to be shown inside another page's frame"));
-    chainTabOrder({SiteName_, SiteTemplate_, SymbolsFrom_, SiteDisplay_, SiteEnabled_});
+    addItems(*symbolsFrom_, SymbolsFromTable());
+    symbolsFrom_->setToolTip(tr("Which of a stock's symbols goes into the address"));
+    addItems(*siteDisplay_, DisplayTable());
+    siteDisplay_->setToolTip(tr("Many chart sites refuse to be shown inside another page's frame"));
+    chainTabOrder({siteName_, siteTemplate_, symbolsFrom_, siteDisplay_, siteEnabled_});
 }
 
 void ChartSiteEditor::Site_Init(std::vector<ChartSiteSettings> sites, size_t index, bool isNew) {
@@ -70,25 +70,25 @@ void ChartSiteEditor::Site_Init(std::vector<ChartSiteSettings> sites, size_t ind
     index_ = index;
     isNew_ = isNew;
     const ChartSiteSettings& s = sites_[index_];
-    SiteName_->setText(s.Name);
-    SiteTemplate_->setText(s.Template);
-    SymbolsFrom_->setCurrentIndex(s.SymbolsFrom + 1);
-    SiteDisplay_->setCurrentIndex(s.Display);
-    SiteEnabled_->setChecked(s.Enabled);
+    siteName_->setText(s.Name);
+    siteTemplate_->setText(s.Template);
+    symbolsFrom_->setCurrentIndex(s.SymbolsFrom + 1);
+    siteDisplay_->setCurrentIndex(s.Display);
+    siteEnabled_->setChecked(s.Enabled);
 }
 
 bool ChartSiteEditor::applyChanges() {
     ChartSiteSettings& edited = sites_[index_];
-    edited.Name = SiteName_->text().trimmed();
-    edited.Template = SiteTemplate_->text().trimmed();
-    edited.SymbolsFrom = static_cast<qint16>(SymbolsFrom_->currentIndex() - 1);
-    edited.Display = static_cast<qint16>(SiteDisplay_->currentIndex());
-    edited.Enabled = SiteEnabled_->isChecked();
+    edited.Name = siteName_->text().trimmed();
+    edited.Template = siteTemplate_->text().trimmed();
+    edited.SymbolsFrom = static_cast<qint16>(symbolsFrom_->currentIndex() - 1);
+    edited.Display = static_cast<qint16>(siteDisplay_->currentIndex());
+    edited.Enabled = siteEnabled_->isChecked();
     QString problem = NameProblem(sites_, index_);
-    QLineEdit* field = SiteName_;
+    QLineEdit* field = siteName_;
     if (problem.isEmpty() && edited.Enabled) {
         problem = ParseAddressTemplate(edited.Template).problem;
-        field = SiteTemplate_;
+        field = siteTemplate_;
     }
     if (!problem.isEmpty()) {
         platform_.message(problem);
@@ -102,5 +102,5 @@ bool ChartSiteEditor::applyChanges() {
 }
 
 QWidget& ChartSiteEditor::firstField() {
-    return *SiteName_;
+    return *siteName_;
 }

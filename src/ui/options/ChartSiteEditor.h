@@ -34,11 +34,11 @@ class ChartSiteEditor : public FixedDialog {
 
   private:
     Platform& platform_;
-    QLineEdit* SiteName_;
-    QLineEdit* SiteTemplate_;
-    QComboBox* SymbolsFrom_;
-    QComboBox* SiteDisplay_;
-    QCheckBox* SiteEnabled_;
+    QLineEdit* siteName_;
+    QLineEdit* siteTemplate_;
+    QComboBox* symbolsFrom_;
+    QComboBox* siteDisplay_;
+    QCheckBox* siteEnabled_;
     std::vector<ChartSiteSettings> sites_;
     size_t index_ = 0;
     bool isNew_ = false;

@@ -2,19 +2,17 @@
 
 #include "model/AddressTemplate.h"
 #include "model/ChartSitePresets.h"
-#include "model/ChartSiteRules.h"
 #include "model/Model.h"
-#include "model/StartPage.h"
 #include "sites/ChartSite.h"
 #include "sites/TemplateSite.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
+#include "ui/kit/StockView.h"
 #include "ui/options/ChartSiteEditor.h"
 #include "ui/options/PresetChooser.h"
 #include "ui/platform/OpenDocument.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,36 +57,37 @@ QString yesNo(bool value) {
 }
 }  // namespace
 
-ChartSitesDialog::ChartSitesDialog(Model& model, StockTree& tree, Platform& platform,
+ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& platform,
                                    QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("ChartSites"), tr("Chart sites"), Client), parent),
-      SiteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
+      siteList_(AddFramedControl<QTreeWidget>(this, tr("Chart &sites"), QStringLiteral("SiteList"),
                                               QRect(Gap, Gap, ListWidth, ListHeight),
                                               QRect(120, 300, ListWidth - 240, ListHeight - 420))),
       chooser_(new PresetChooser(this)),
-      editor_(new ChartSiteEditor(platform, this)) {
-    NameAfterFrame(*SiteList_);
-    SiteList_->setRootIsDecorated(false);
-    SiteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SiteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
-    SiteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
-    SiteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
-    connect(SiteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
-    guard_.connectCommand(SiteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
+      editor_(new ChartSiteEditor(platform, this)),
+      draft_(model) {
+    NameAfterFrame(*siteList_);
+    siteList_->setRootIsDecorated(false);
+    siteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    siteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
+    siteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
+    siteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
+    connect(siteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
+    guard_.connectCommand(siteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });
     buildRowChoices();
-    OnePage_ =
+    onePage_ =
         AddButton<QCheckBox>(this, QStringLiteral("OnePage"),
                              tr("Also write a one-&page chart browser (index.html)"), OnePageBox);
-    std::vector<QWidget*> order{SiteList_, SiteDisplay_, SiteEnabled_};
+    std::vector<QWidget*> order{siteList_, siteDisplay_, siteEnabled_};
     buildButtons(order);
-    order.push_back(OnePage_);
+    order.push_back(onePage_);
     chainTabOrder(order);
     // The Add command goes on into the editor, still holding the guard.
     connect(chooser_, &QDialog::accepted, this, &ChartSitesDialog::addChosen);
     connect(editor_, &QDialog::accepted, this, [this] {
-        sites_ = editor_->sites();
-        showRows(BuiltInRows + static_cast<int>(editor_->index()));
+        draft_.setTemplateSites(editor_->sites());
+        showRows(ChartSitesDraft::BuiltInRows + static_cast<int>(editor_->index()));
     });
 }
 
@@ -111,59 +110,41 @@ void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
 }
 
 void ChartSitesDialog::buildRowChoices() {
-    SiteDisplay_ = AddFramedControl<QComboBox>(
+    siteDisplay_ = AddFramedControl<QComboBox>(
         this, tr("Charts &open"), QStringLiteral("SiteDisplay"),
         QRect(Gap, ChoicesTop, 3300, ChoicesHeight), QRect(240, 240, 2820, 372));
-    NameAfterFrame(*SiteDisplay_);
+    NameAfterFrame(*siteDisplay_);
     for (const QString& label : DisplayTable().Labels) {
-        SiteDisplay_->addItem(label);
+        siteDisplay_->addItem(label);
     }
-    SiteEnabled_ = AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("E&nabled"),
+    siteEnabled_ = AddButton<QCheckBox>(this, QStringLiteral("SiteEnabled"), tr("E&nabled"),
                                         QRect(3600, ChoicesTop + 300, 2400, 300));
-    connect(SiteDisplay_, &QComboBox::currentIndexChanged, this, &ChartSitesDialog::setDisplay);
-    connect(SiteEnabled_, &QCheckBox::toggled, this, &ChartSitesDialog::setEnabled);
+    connect(siteDisplay_, &QComboBox::currentIndexChanged, this, &ChartSitesDialog::setDisplay);
+    connect(siteEnabled_, &QCheckBox::toggled, this, &ChartSitesDialog::setEnabled);
 }
 
 void ChartSitesDialog::ChartSites_Init() {
-    sites_ = model_.chartSites;
-    display_ = model_.siteDisplay;
-    OnePage_->setChecked(model_.general.OnePage);
-    enabled_ = model_.general.SiteEnabled;
+    draft_ = ChartSitesDraft(model_);
+    onePage_->setChecked(model_.general.OnePage);
     showRows(0);
 }
 
 int ChartSitesDialog::currentRow() const {
-    return SiteList_->indexOfTopLevelItem(SiteList_->currentItem());
-}
-
-ChartSiteSettings* ChartSitesDialog::templateSite(int row) {
-    return row < BuiltInRows ? nullptr : &sites_[static_cast<size_t>(row - BuiltInRows)];
-}
-
-ChartSiteSettings ChartSitesDialog::rowSite(int row) const {
-    if (row >= BuiltInRows) {
-        return sites_[static_cast<size_t>(row - BuiltInRows)];
-    }
-    const SiteInfo& site = Site(AllSites[static_cast<size_t>(row)]);
-    return {site.name, {}, qint16(row), display_[row], enabled_[row], site.fileName};
-}
-
-bool ChartSitesDialog::rowInUse(int row) const {
-    return row < BuiltInRows ? enabled_[row] : ChartSiteInUse(rowSite(row));
+    return siteList_->indexOfTopLevelItem(siteList_->currentItem());
 }
 
 void ChartSitesDialog::showRows(int current) {
-    SiteList_->clear();
-    for (int row = 0; row < rowCount(); ++row) {
-        SiteList_->addTopLevelItem(new QTreeWidgetItem(3));
+    siteList_->clear();
+    for (int row = 0; row < draft_.rowCount(); ++row) {
+        siteList_->addTopLevelItem(new QTreeWidgetItem(3));
         showRow(row);
     }
-    SiteList_->setCurrentItem(SiteList_->topLevelItem(current));
+    siteList_->setCurrentItem(siteList_->topLevelItem(current));
 }
 
 void ChartSitesDialog::showRow(int row) {
-    const ChartSiteSettings site = rowSite(row);
-    QTreeWidgetItem* item = SiteList_->topLevelItem(row);
+    const ChartSiteSettings site = draft_.site(row);
+    QTreeWidgetItem* item = siteList_->topLevelItem(row);
     item->setText(0, site.Name);
     item->setText(1, DisplayTable().label(site.Display));
     item->setText(2, yesNo(site.Enabled));
@@ -177,45 +158,35 @@ void ChartSitesDialog::showRowChoices() {
         return;
     }
     for (QPushButton* button : templateButtons_) {
-        button->setEnabled(row >= BuiltInRows);
+        button->setEnabled(ChartSitesDraft::isTemplate(row));
     }
-    const ChartSiteSettings site = rowSite(row);
-    const QSignalBlocker quietList(SiteDisplay_);
-    const QSignalBlocker quietBox(SiteEnabled_);
-    SiteDisplay_->setCurrentIndex(site.Display);
-    SiteEnabled_->setChecked(site.Enabled);
+    const ChartSiteSettings site = draft_.site(row);
+    const QSignalBlocker quietList(siteDisplay_);
+    const QSignalBlocker quietBox(siteEnabled_);
+    siteDisplay_->setCurrentIndex(site.Display);
+    siteEnabled_->setChecked(site.Enabled);
 }
 
 void ChartSitesDialog::setDisplay(int display) {
     const int row = currentRow();
-    if (ChartSiteSettings* site = templateSite(row)) {
-        site->Display = static_cast<qint16>(display);
-    } else {
-        display_[row] = static_cast<qint16>(display);
-    }
+    draft_.setDisplay(row, static_cast<qint16>(display));
     showRow(row);
 }
 
 // A template site is enabled only when it can make chart links.
 void ChartSitesDialog::setEnabled(bool enabled) {
     const int row = currentRow();
-    if (ChartSiteSettings* site = templateSite(row)) {
-        const QString problem = ChartSiteProblem(sites_, static_cast<size_t>(row - BuiltInRows));
-        if (enabled && !problem.isEmpty()) {
-            platform_.message(problem);
-            const QSignalBlocker quiet(SiteEnabled_);
-            SiteEnabled_->setChecked(false);
-            return;
-        }
-        site->Enabled = enabled;
-    } else {
-        enabled_[row] = enabled;
+    if (const QString problem = draft_.setEnabled(row, enabled); !problem.isEmpty()) {
+        platform_.message(problem);
+        const QSignalBlocker quiet(siteEnabled_);
+        siteEnabled_->setChecked(false);
+        return;
     }
     showRow(row);
 }
 
 void ChartSitesDialog::Add_Click() {
-    if (sites_.size() >= size_t(ChartSiteLimit)) {
+    if (draft_.templateSites().size() >= size_t(ChartSiteLimit)) {
         platform_.message(tr("There can be at most %1 chart sites besides the four built-in ones.")
                               .arg(ChartSiteLimit));
         return;
@@ -225,19 +196,20 @@ void ChartSitesDialog::Add_Click() {
 }
 
 void ChartSitesDialog::addChosen() {
-    std::vector<ChartSiteSettings> sites = sites_;
+    std::vector<ChartSiteSettings> sites = draft_.templateSites();
     const ChartSitePreset* preset = chooser_->chosen();
-    sites.push_back(preset ? SiteFromPreset(*preset, sites_) : ChartSiteSettings{});
-    openEditor(std::move(sites), sites_.size(), true);
+    sites.push_back(preset ? SiteFromPreset(*preset, sites) : ChartSiteSettings{});
+    openEditor(std::move(sites), sites.size() - 1, true);
 }
 
 void ChartSitesDialog::Edit_Click() {
     const int row = currentRow();
-    if (!templateSite(row)) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         platform_.beep();
         return;
     }
-    openEditor(sites_, static_cast<size_t>(row - BuiltInRows), false);
+    openEditor(draft_.templateSites(), static_cast<size_t>(row - ChartSitesDraft::BuiltInRows),
+               false);
 }
 
 void ChartSitesDialog::openEditor(std::vector<ChartSiteSettings> sites, size_t index, bool isNew) {
@@ -247,41 +219,37 @@ void ChartSitesDialog::openEditor(std::vector<ChartSiteSettings> sites, size_t i
 
 void ChartSitesDialog::Remove_Click() {
     const int row = currentRow();
-    const ChartSiteSettings* site = templateSite(row);
-    if (!site) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         platform_.beep();
         return;
     }
-    if (site->FileName == model_.general.StartPage) {
-        platform_.message(tr("\"%1\" is the initial page. Choose another initial page in the "
-                             "general options before removing it.")
-                              .arg(site->Name));
+    if (const QString problem = draft_.removeProblem(row, model_.general.StartPage);
+        !problem.isEmpty()) {
+        platform_.message(problem);
         return;
     }
-    if (platform_.message(tr("Remove the chart site \"%1\"?").arg(site->Name),
+    if (platform_.message(tr("Remove the chart site \"%1\"?").arg(draft_.site(row).Name),
                           Platform::Buttons::YesNo,
                           Platform::Answer::No) != Platform::Answer::Yes) {
         return;
     }
-    sites_.erase(sites_.begin() + (row - BuiltInRows));
-    showRows(std::min(row, rowCount() - 1));
+    draft_.remove(row);
+    showRows(std::min(row, draft_.rowCount() - 1));
 }
 
 // Template sites move among themselves; the built-in ones keep their places.
 void ChartSitesDialog::move(int by) {
     const int row = currentRow();
-    const int to = row + by;
-    if (row < BuiltInRows || to < BuiltInRows || to >= rowCount()) {
+    if (!draft_.move(row, by)) {
         platform_.beep();
         return;
     }
-    std::swap(*templateSite(row), *templateSite(to));
-    showRows(to);
+    showRows(row + by);
 }
 
 const StockRecord* ChartSitesDialog::tryStock() const {
     const StockList& list = model_.list;
-    const TreeSelection selection = SelectedItem(tree_, list);
+    const TreeSelection selection = tree_.selection();
     if (selection.isStock()) {
         return &list.stocks[selection.stock];
     }
@@ -298,12 +266,12 @@ void ChartSitesDialog::Try_Click() {
         return;
     }
     const int row = currentRow();
-    if (row < BuiltInRows) {
+    if (!ChartSitesDraft::isTemplate(row)) {
         const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
         OpenAddressOrReport(platform_, site.chartAddress(model_).forSymbol(site.symbol(*stock)));
         return;
     }
-    const ChartSiteSettings& settings = *templateSite(row);
+    const ChartSiteSettings settings = draft_.site(row);
     const AddressTemplate parsed = ParseAddressTemplate(settings.Template);
     if (!parsed.address) {
         platform_.message(parsed.problem);
@@ -317,29 +285,26 @@ void ChartSitesDialog::Try_Click() {
 // when the change would be its own.
 bool ChartSitesDialog::startPageKept() {
     const QString& start = model_.general.StartPage;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (rowSite(row).FileName == start && !rowInUse(row) && NamesEnabledSite(model_, start)) {
-            platform_.message(tr("You must enable the web site used for the initial page"));
-            SiteList_->setCurrentItem(SiteList_->topLevelItem(row));
-            SiteEnabled_->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
+    const int row = draft_.startRow(start);
+    if (row < 0 || draft_.inUse(row) || !ChartSitesDraft(model_).startPageInUse(start)) {
+        return true;
     }
-    return true;
+    platform_.message(ChartSitesDraft::startPageMessage());
+    siteList_->setCurrentItem(siteList_->topLevelItem(row));
+    siteEnabled_->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 bool ChartSitesDialog::applyChanges() {
     if (!startPageKept()) {
         return false;
     }
-    model_.chartSites = sites_;
-    model_.siteDisplay = display_;
-    model_.general.OnePage = OnePage_->isChecked();
-    model_.general.SiteEnabled = enabled_;
+    draft_.apply(model_);
+    model_.general.OnePage = onePage_->isChecked();
     model_.SettingsChanged = true;
     return true;
 }
 
 QWidget& ChartSitesDialog::firstField() {
-    return *SiteList_;
+    return *siteList_;
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "model/ChartSiteSettings.h"
-#include "model/SiteTable.h"
+#include "model/ChartSitesDraft.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/kit/ModelDialog.h"
-#include "ui/window/CommandGuard.h"
 
-#include <array>
 #include <vector>
 
 class ChartSiteEditor;
@@ -25,7 +23,7 @@ struct StockRecord;
 class ChartSitesDialog : public ModelDialog {
     Q_OBJECT
   public:
-    ChartSitesDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+    ChartSitesDialog(Model& model, StockView& tree, Platform& platform, QWidget* parent = nullptr);
 
     // Fills the list from the model, the first site selected.
     void ChartSites_Init();
@@ -45,18 +43,10 @@ class ChartSitesDialog : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    static constexpr int BuiltInRows = static_cast<int>(AllSites.size());
-
     // Appends the buttons to the tab order.
     void buildButtons(std::vector<QWidget*>& order);
     void buildRowChoices();
-    int rowCount() const { return BuiltInRows + static_cast<int>(sites_.size()); }
     int currentRow() const;
-    // The template site of `row`, or null for a built-in one.
-    ChartSiteSettings* templateSite(int row);
-    // A row as a chart site: a built-in one with its name, display and enabled flag.
-    ChartSiteSettings rowSite(int row) const;
-    bool rowInUse(int row) const;
     void showRows(int current);
     void showRow(int row);
     void showRowChoices();
@@ -70,13 +60,11 @@ class ChartSitesDialog : public ModelDialog {
 
     CommandGuard guard_{platform_};
     std::vector<QPushButton*> templateButtons_;  // Edit, Remove and the moves
-    QTreeWidget* SiteList_;
-    QComboBox* SiteDisplay_ = nullptr;
-    QCheckBox* SiteEnabled_ = nullptr;
-    QCheckBox* OnePage_ = nullptr;
+    QTreeWidget* siteList_;
+    QComboBox* siteDisplay_ = nullptr;
+    QCheckBox* siteEnabled_ = nullptr;
+    QCheckBox* onePage_ = nullptr;
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
-    std::vector<ChartSiteSettings> sites_;
-    PerSite<qint16> display_{};
-    PerSite<bool> enabled_{};
+    ChartSitesDraft draft_;
 };

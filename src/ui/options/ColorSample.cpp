@@ -1,6 +1,6 @@
 #include "ui/options/ColorSample.h"
 
-#include "ui/kit/RgbValue.h"
+#include "ui/platform/RgbValue.h"
 
 #include <QApplication>
 

@@ -52,7 +52,7 @@ Field* addField(QWidget* entry, const char* caption, const QString& name, int le
 }
 }  // namespace
 
-CustomUrlDialog::CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent)
+CustomUrlDialog::CustomUrlDialog(Model& model, StockView& tree, Platform& platform, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("CustomURLForm"), tr("Custom URLs"), Client), parent),
       entries_{buildEntry(0), buildEntry(1)} {

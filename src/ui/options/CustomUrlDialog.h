@@ -14,7 +14,7 @@ class WebAddressField;
 class CustomUrlDialog : public ModelDialog {
     Q_OBJECT
   public:
-    CustomUrlDialog(Model& model, StockTree& tree, Platform& platform, QWidget* parent = nullptr);
+    CustomUrlDialog(Model& model, StockView& tree, Platform& platform, QWidget* parent = nullptr);
 
     // Fills the dialog from the two entries and opens it.
     void CustomURL_Init();

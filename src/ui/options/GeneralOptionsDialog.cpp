@@ -2,9 +2,9 @@
 
 #include "files/DefaultHtmlDir.h"
 #include "files/HtmlDirPath.h"
+#include "model/ChartSitesDraft.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
-#include "model/StartPage.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
@@ -83,7 +83,7 @@ Button* addRow(QGroupBox* frame, const QString& name, const char* caption, std::
 }
 }  // namespace
 
-GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
+GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockView& tree, Platform& platform,
                                            QWidget* parent)
     : ModelDialog(model, tree, platform,
                   CornerLayout(QStringLiteral("GenOpts"), tr("General options"), Client), parent),
@@ -95,8 +95,8 @@ GeneralOptionsDialog::GeneralOptionsDialog(Model& model, StockTree& tree, Platfo
     buildSwitches();
     std::vector<QWidget*> order(siteBoxes_.begin(), siteBoxes_.end());
     order.insert(order.end(), startButtons_.begin(), startButtons_.end());
-    order.insert(order.end(), {StartSite_, HtmlPath_, PathBrowse_, PanelWidth_, ColorCheckBox_,
-                               SetTextColor_, SetBackColor_});
+    order.insert(order.end(), {startSite_, htmlPath_, pathBrowse_, panelWidth_, colorCheckBox_,
+                               setTextColor_, setBackColor_});
     order.insert(order.end(), switches_.begin(), switches_.end());
     chainTabOrder(order);
 }
@@ -125,59 +125,59 @@ void GeneralOptionsDialog::buildStartChoices() {
     for (std::size_t i = 0; i < startButtons_.size(); ++i) {
         startGroup_->addButton(startButtons_[i], static_cast<int>(i));
     }
-    StartSite_ = new QComboBox(start);
-    StartSite_->setObjectName(QStringLiteral("StartSite"));
-    StartSite_->setAccessibleName(tr("Own site of the initial page"));
-    PlaceAt(*StartSite_,
+    startSite_ = new QComboBox(start);
+    startSite_->setObjectName(QStringLiteral("StartSite"));
+    startSite_->setAccessibleName(tr("Own site of the initial page"));
+    PlaceAt(*startSite_,
             rowTwips(AllSites.size(), 240 + OwnButtonWidth, LeftWidth - 480 - OwnButtonWidth)
                 .adjusted(0, -30, 0, 30));
     // Choosing a site chooses it for the initial page.
-    connect(StartSite_, &QComboBox::currentIndexChanged, startButtons_.back(),
+    connect(startSite_, &QComboBox::currentIndexChanged, startButtons_.back(),
             [this] { startButtons_.back()->setChecked(true); });
 }
 
 void GeneralOptionsDialog::buildPath() {
-    HtmlPath_ = AddFramedControl<QLineEdit>(
+    htmlPath_ = AddFramedControl<QLineEdit>(
         this, tr("Path for HTML &files"), QStringLiteral("HtmlPath"),
         QRect(RightLeft, Gap, RightWidth, 720), QRect(120, 282, RightWidth - 1320, 312));
-    NameAfterFrame(*HtmlPath_);
-    PathBrowse_ = AddButton(HtmlPath_->parentWidget(), QStringLiteral("PathBrowse"), tr("B&rowse"),
+    NameAfterFrame(*htmlPath_);
+    pathBrowse_ = AddButton(htmlPath_->parentWidget(), QStringLiteral("PathBrowse"), tr("B&rowse"),
                             QRect(RightWidth - 1080, 252, 960, 372));
-    connect(PathBrowse_, &QPushButton::clicked, this, &GeneralOptionsDialog::PathBrowse_Click);
+    connect(pathBrowse_, &QPushButton::clicked, this, &GeneralOptionsDialog::PathBrowse_Click);
 }
 
 void GeneralOptionsDialog::buildWidth() {
-    PwFrame_ = AddFrame(this, QString(), RightLeft, 960, RightWidth, 840);
-    PwFrame_->setObjectName(QStringLiteral("PwFrame"));
-    PanelWidth_ = new QSlider(Qt::Horizontal, PwFrame_);
-    PanelWidth_->setObjectName(QStringLiteral("PanelWidth"));
-    PanelWidth_->setRange(LowestPercent, HighestPercent);
-    PanelWidth_->setTickInterval(5);
-    PanelWidth_->setPageStep(5);
-    PanelWidth_->setTickPosition(QSlider::TicksBelow);
-    PlaceAt(*PanelWidth_, 120, 300, RightWidth - 240, 420);
-    connect(PanelWidth_, &QSlider::valueChanged, this, &GeneralOptionsDialog::showWidth);
+    pwFrame_ = AddFrame(this, QString(), RightLeft, 960, RightWidth, 840);
+    pwFrame_->setObjectName(QStringLiteral("PwFrame"));
+    panelWidth_ = new QSlider(Qt::Horizontal, pwFrame_);
+    panelWidth_->setObjectName(QStringLiteral("PanelWidth"));
+    panelWidth_->setRange(LowestPercent, HighestPercent);
+    panelWidth_->setTickInterval(5);
+    panelWidth_->setPageStep(5);
+    panelWidth_->setTickPosition(QSlider::TicksBelow);
+    PlaceAt(*panelWidth_, 120, 300, RightWidth - 240, 420);
+    connect(panelWidth_, &QSlider::valueChanged, this, &GeneralOptionsDialog::showWidth);
 }
 
 void GeneralOptionsDialog::buildColors() {
     QGroupBox* frame =
         AddFrame(this, tr("Navigation frame colors"), RightLeft, 1920, RightWidth, 1440);
-    ColorCheckBox_ =
+    colorCheckBox_ =
         AddButton<QCheckBox>(frame, QStringLiteral("ColorCheckBox"), tr("Use bro&wser default"),
                              QRect(120, 300, 2400, RowHeight));
-    ColorSample_ = new ColorSample(frame);
-    ColorSample_->setObjectName(QStringLiteral("ColorSample"));
-    PlaceAt(*ColorSample_, 120, 660, 2280, 624);
-    SetTextColor_ = AddButton(frame, QStringLiteral("SetTextColor"), tr("Set &text color"),
+    colorSample_ = new ColorSample(frame);
+    colorSample_->setObjectName(QStringLiteral("ColorSample"));
+    PlaceAt(*colorSample_, 120, 660, 2280, 624);
+    setTextColor_ = AddButton(frame, QStringLiteral("SetTextColor"), tr("Set &text color"),
                               QRect(2640, 300, RightWidth - 2760, CornerButtons::Height));
-    SetBackColor_ = AddButton(frame, QStringLiteral("SetBackColor"), tr("Set back&ground color"),
+    setBackColor_ = AddButton(frame, QStringLiteral("SetBackColor"), tr("Set back&ground color"),
                               QRect(2640, 780, RightWidth - 2760, CornerButtons::Height));
-    connect(ColorCheckBox_, &QCheckBox::clicked, this, &GeneralOptionsDialog::ColorCheckBox_Click);
-    connect(SetTextColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetTextColor_Click);
-    connect(SetBackColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetBackColor_Click);
+    connect(colorCheckBox_, &QCheckBox::clicked, this, &GeneralOptionsDialog::ColorCheckBox_Click);
+    connect(setTextColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetTextColor_Click);
+    connect(setBackColor_, &QPushButton::clicked, this, &GeneralOptionsDialog::SetBackColor_Click);
     // The sample never holds the focus: a click on it hands the focus to the first button.
-    connect(ColorSample_, &ColorSample::clicked, this,
-            [this] { SetTextColor_->setFocus(Qt::MouseFocusReason); });
+    connect(colorSample_, &ColorSample::clicked, this,
+            [this] { setTextColor_->setFocus(Qt::MouseFocusReason); });
 }
 
 void GeneralOptionsDialog::buildSwitches() {
@@ -196,9 +196,9 @@ void GeneralOptionsDialog::GenOpts_Init() {
 void GeneralOptionsDialog::fill() {
     const GeneralSettings& general = model_.general;
     // The slider puts a value from a hand-edited store that it cannot show at its nearest end.
-    PanelWidth_->setValue(general.PanelPercent);
-    showWidth(PanelWidth_->value());
-    HtmlPath_->setText(general.HtmlDir);
+    panelWidth_->setValue(general.PanelPercent);
+    showWidth(panelWidth_->value());
+    htmlPath_->setText(general.HtmlDir);
     for (std::size_t i = 0; i < Switches.size(); ++i) {
         switches_[i]->setChecked(general.*Switches[i].flag);
     }
@@ -206,23 +206,23 @@ void GeneralOptionsDialog::fill() {
         ForSite(siteBoxes_, site)->setChecked(ForSite(general.SiteEnabled, site));
     }
     fillStartPage(general.StartPage);
-    ColorCheckBox_->setChecked(general.UseBrowserColors);
-    ColorSample_->setColors(general.TextColor, general.BackColor);
+    colorCheckBox_->setChecked(general.UseBrowserColors);
+    colorSample_->setColors(general.TextColor, general.BackColor);
     showColorMode(general.UseBrowserColors);
 }
 
 void GeneralOptionsDialog::showWidth(int percent) {
-    PwFrame_->setTitle(tr("Navigation frame width = %1%").arg(percent));
-    NameAfterFrame(*PanelWidth_);
+    pwFrame_->setTitle(tr("Navigation frame width = %1%").arg(percent));
+    NameAfterFrame(*panelWidth_);
 }
 
 void GeneralOptionsDialog::showColorMode(bool browserColors) {
     for (QWidget* control :
-         {static_cast<QWidget*>(ColorSample_), static_cast<QWidget*>(SetTextColor_),
-          static_cast<QWidget*>(SetBackColor_)}) {
+         {static_cast<QWidget*>(colorSample_), static_cast<QWidget*>(setTextColor_),
+          static_cast<QWidget*>(setBackColor_)}) {
         control->setEnabled(!browserColors);
     }
-    ColorSample_->showSystemColors(browserColors);
+    colorSample_->showSystemColors(browserColors);
 }
 
 void GeneralOptionsDialog::ColorCheckBox_Click(bool checked) {
@@ -232,36 +232,36 @@ void GeneralOptionsDialog::ColorCheckBox_Click(bool checked) {
 }
 
 void GeneralOptionsDialog::SetTextColor_Click() {
-    if (const auto color = platform_.chooseColor(ColorSample_->textColor())) {
-        ColorSample_->setColors(*color, ColorSample_->backColor());
+    if (const auto color = platform_.chooseColor(colorSample_->textColor())) {
+        colorSample_->setColors(*color, colorSample_->backColor());
     }
 }
 
 void GeneralOptionsDialog::SetBackColor_Click() {
-    if (const auto color = platform_.chooseColor(ColorSample_->backColor())) {
-        ColorSample_->setColors(ColorSample_->textColor(), *color);
+    if (const auto color = platform_.chooseColor(colorSample_->backColor())) {
+        colorSample_->setColors(colorSample_->textColor(), *color);
     }
 }
 
 void GeneralOptionsDialog::PathBrowse_Click() {
     // An empty field stays empty rather than proposing the root of the file system.
-    if (!HtmlPath_->text().isEmpty()) {
-        HtmlPath_->setText(WithTrailingSeparator(HtmlPath_->text()));
+    if (!htmlPath_->text().isEmpty()) {
+        htmlPath_->setText(WithTrailingSeparator(htmlPath_->text()));
     }
     // Only the folder is chosen here, so an existing file is no reason to ask.
     const QString chosen = platform_.chooseSaveFile(
-        ExpandHome(HtmlPath_->text()) + QStringLiteral("tickvane.html"),
+        ExpandHome(htmlPath_->text()) + QStringLiteral("tickvane.html"),
         tr("HTML files (*.htm *.html);;All files (*)"), Platform::Overwrite::DontAsk);
     if (!chosen.isEmpty()) {
-        HtmlPath_->setText(FolderOf(chosen));
+        htmlPath_->setText(FolderOf(chosen));
     }
 }
 
 bool GeneralOptionsDialog::applyChanges() {
-    const QString path = ExpandHome(HtmlPath_->text());
+    const QString path = ExpandHome(htmlPath_->text());
     if (const QString problem = HtmlDirProblem(path); !problem.isEmpty()) {
         platform_.message(problem);
-        HtmlPath_->setFocus(Qt::OtherFocusReason);
+        htmlPath_->setFocus(Qt::OtherFocusReason);
         return false;
     }
     GeneralSettings& general = model_.general;
@@ -272,15 +272,15 @@ bool GeneralOptionsDialog::applyChanges() {
     if (!storeStartPage()) {
         return false;
     }
-    HtmlPath_->setText(WithTrailingSeparator(path));
-    general.HtmlDir = HtmlPath_->text();
+    htmlPath_->setText(WithTrailingSeparator(path));
+    general.HtmlDir = htmlPath_->text();
     for (SiteId site : AllSites) {
         ForSite(general.SiteEnabled, site) = ForSite(siteBoxes_, site)->isChecked();
     }
-    general.PanelPercent = static_cast<qint16>(PanelWidth_->value());
+    general.PanelPercent = static_cast<qint16>(panelWidth_->value());
     if (!general.UseBrowserColors) {
-        general.TextColor = ColorSample_->textColor();
-        general.BackColor = ColorSample_->backColor();
+        general.TextColor = colorSample_->textColor();
+        general.BackColor = colorSample_->backColor();
     }
     return true;
 }
@@ -289,15 +289,15 @@ bool GeneralOptionsDialog::applyChanges() {
 // page that names no site leaves every button off.
 void GeneralOptionsDialog::fillStartPage(const QString& startPage) {
     const std::vector<ChartSiteSettings>& sites = model_.chartSites;
-    const QSignalBlocker quiet(StartSite_);
-    StartSite_->clear();
+    const QSignalBlocker quiet(startSite_);
+    startSite_->clear();
     int chosen = -1;
     for (std::size_t i = 0; i < sites.size(); ++i) {
-        StartSite_->addItem(sites[i].Name);
+        startSite_->addItem(sites[i].Name);
         chosen = sites[i].FileName == startPage ? static_cast<int>(i) : chosen;
     }
-    StartSite_->setCurrentIndex(std::max(chosen, 0));
-    StartSite_->setEnabled(!sites.empty());
+    startSite_->setCurrentIndex(std::max(chosen, 0));
+    startSite_->setEnabled(!sites.empty());
     startButtons_.back()->setEnabled(!sites.empty());
     startGroup_->setExclusive(false);
     for (int i = 0; i < BuiltIn; ++i) {
@@ -314,13 +314,17 @@ bool GeneralOptionsDialog::storeStartPage() {
     }
     QString& startPage = model_.general.StartPage;
     startPage = on < BuiltIn ? Site(AllSites[on]).fileName
-                             : model_.chartSites[StartSite_->currentIndex()].FileName;
+                             : model_.chartSites[startSite_->currentIndex()].FileName;
     // The built-in sites' boxes are still working copies; template sites are enabled in the
     // chart sites dialog.
-    QCheckBox* const box = on < BuiltIn ? siteBoxes_[on] : nullptr;
-    if (box ? !box->isChecked() : !NamesEnabledSite(model_, startPage)) {
-        platform_.message(tr("You must enable the web site used for the initial page"));
-        (box ? static_cast<QWidget*>(box) : StartSite_)->setFocus(Qt::OtherFocusReason);
+    ChartSitesDraft sites(model_);
+    for (int row = 0; row < BuiltIn; ++row) {
+        sites.setEnabled(row, siteBoxes_[row]->isChecked());
+    }
+    if (!sites.startPageInUse(startPage)) {
+        platform_.message(ChartSitesDraft::startPageMessage());
+        (on < BuiltIn ? siteBoxes_[on] : static_cast<QWidget*>(startSite_))
+            ->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;

@@ -21,7 +21,7 @@ class QSlider;
 class GeneralOptionsDialog : public ModelDialog {
     Q_OBJECT
   public:
-    GeneralOptionsDialog(Model& model, StockTree& tree, Platform& platform,
+    GeneralOptionsDialog(Model& model, StockView& tree, Platform& platform,
                          QWidget* parent = nullptr);
 
     // Fills the dialog from the general settings.
@@ -51,17 +51,17 @@ class GeneralOptionsDialog : public ModelDialog {
     bool storeStartPage();
 
     PerSite<QCheckBox*> siteBoxes_{};  // in site order
-    // One per built-in site in site order, then one for the template site StartSite_ names.
+    // One per built-in site in site order, then one for the template site startSite_ names.
     std::vector<QRadioButton*> startButtons_;
     QButtonGroup* startGroup_;
-    QComboBox* StartSite_ = nullptr;
-    QLineEdit* HtmlPath_ = nullptr;
-    QPushButton* PathBrowse_ = nullptr;
-    QGroupBox* PwFrame_ = nullptr;
-    QSlider* PanelWidth_ = nullptr;
-    QCheckBox* ColorCheckBox_ = nullptr;
-    ColorSample* ColorSample_ = nullptr;
-    QPushButton* SetTextColor_ = nullptr;
-    QPushButton* SetBackColor_ = nullptr;
+    QComboBox* startSite_ = nullptr;
+    QLineEdit* htmlPath_ = nullptr;
+    QPushButton* pathBrowse_ = nullptr;
+    QGroupBox* pwFrame_ = nullptr;
+    QSlider* panelWidth_ = nullptr;
+    QCheckBox* colorCheckBox_ = nullptr;
+    ColorSample* colorSample_ = nullptr;
+    QPushButton* setTextColor_ = nullptr;
+    QPushButton* setBackColor_ = nullptr;
     std::vector<QCheckBox*> switches_;
 };

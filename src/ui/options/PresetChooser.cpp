@@ -19,16 +19,16 @@ constexpr QSize Client(120 + Width + 120, NoteTop + 600 + 120 + CornerButtons::H
 PresetChooser::PresetChooser(QWidget* parent)
     : FixedDialog(CornerLayout(QStringLiteral("AddChartSite"), tr("Add a chart site"), Client),
                   parent),
-      Presets_(AddFramedControl<QTreeWidget>(this, tr("&Start from"), QStringLiteral("Presets"),
+      presets_(AddFramedControl<QTreeWidget>(this, tr("&Start from"), QStringLiteral("Presets"),
                                              QRect(120, 120, Width, ListHeight),
                                              QRect(120, 300, Width - 240, ListHeight - 420))) {
-    NameAfterFrame(*Presets_);
-    Presets_->setRootIsDecorated(false);
-    Presets_->setHeaderLabels({tr("Site"), tr("Address template")});
-    Presets_->header()->resizeSection(0, LayoutPixels(*this, 1800));
-    Presets_->addTopLevelItem(new QTreeWidgetItem({tr("Blank site")}));
+    NameAfterFrame(*presets_);
+    presets_->setRootIsDecorated(false);
+    presets_->setHeaderLabels({tr("Site"), tr("Address template")});
+    presets_->header()->resizeSection(0, LayoutPixels(*this, 1800));
+    presets_->addTopLevelItem(new QTreeWidgetItem({tr("Blank site")}));
     for (const ChartSitePreset& preset : ChartSitePresets()) {
-        Presets_->addTopLevelItem(new QTreeWidgetItem(
+        presets_->addTopLevelItem(new QTreeWidgetItem(
             {QString::fromLatin1(preset.name), QString::fromLatin1(preset.addressTemplate)}));
     }
     auto* note = new QLabel(tr("The presets are the sites' public address forms as they were "
@@ -37,19 +37,19 @@ PresetChooser::PresetChooser(QWidget* parent)
                             this);
     note->setWordWrap(true);
     PlaceAt(*note, 120, NoteTop, Width, 600);
-    connect(Presets_, &QTreeWidget::itemDoubleClicked, this, &FixedDialog::Done_Click);
-    chainTabOrder({Presets_});
+    connect(presets_, &QTreeWidget::itemDoubleClicked, this, &FixedDialog::Done_Click);
+    chainTabOrder({presets_});
 }
 
 void PresetChooser::Add_Init() {
-    Presets_->setCurrentItem(Presets_->topLevelItem(0));
+    presets_->setCurrentItem(presets_->topLevelItem(0));
 }
 
 const ChartSitePreset* PresetChooser::chosen() const {
-    const int row = Presets_->indexOfTopLevelItem(Presets_->currentItem());
+    const int row = presets_->indexOfTopLevelItem(presets_->currentItem());
     return row > 0 ? &ChartSitePresets()[static_cast<size_t>(row - 1)] : nullptr;
 }
 
 QWidget& PresetChooser::firstField() {
-    return *Presets_;
+    return *presets_;
 }

@@ -22,5 +22,5 @@ class PresetChooser : public FixedDialog {
     QWidget& firstField() override;
 
   private:
-    QTreeWidget* Presets_;
+    QTreeWidget* presets_;
 };

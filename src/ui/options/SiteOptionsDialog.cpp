@@ -50,7 +50,7 @@ ModelDialog::Layout SiteOptionsDialog::layoutOf(const SiteDialog& dialog) {
             twipsRect(dialog.cancel), twipsRect(dialog.done)};
 }
 
-SiteOptionsDialog::SiteOptionsDialog(Model& model, StockTree& tree, Platform& platform, SiteId site,
+SiteOptionsDialog::SiteOptionsDialog(Model& model, StockView& tree, Platform& platform, SiteId site,
                                      QWidget* parent)
     : ModelDialog(model, tree, platform, layoutOf(SiteDialogOf(site)), parent),
       dialog_(SiteDialogOf(site)) {

@@ -24,7 +24,7 @@ class SiteDialogRule {
 class SiteOptionsDialog : public ModelDialog {
     Q_OBJECT
   public:
-    SiteOptionsDialog(Model& model, StockTree& tree, Platform& platform, SiteId site,
+    SiteOptionsDialog(Model& model, StockView& tree, Platform& platform, SiteId site,
                       QWidget* parent = nullptr);
     ~SiteOptionsDialog() override;
 

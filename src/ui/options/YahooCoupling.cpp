@@ -9,20 +9,20 @@ constexpr int Basic = 0;
 }  // namespace
 
 YahooCoupling::YahooCoupling(QComboBox& timePeriod, QComboBox& viewType)
-    : TimePeriod_(timePeriod), ViewType_(viewType) {
-    connect(&TimePeriod_, &QComboBox::currentIndexChanged, this, &YahooCoupling::TimePeriod_Click);
-    connect(&ViewType_, &QComboBox::currentIndexChanged, this, &YahooCoupling::ViewType_Click);
+    : timePeriod_(timePeriod), viewType_(viewType) {
+    connect(&timePeriod_, &QComboBox::currentIndexChanged, this, &YahooCoupling::TimePeriod_Click);
+    connect(&viewType_, &QComboBox::currentIndexChanged, this, &YahooCoupling::ViewType_Click);
 }
 
 void YahooCoupling::TimePeriod_Click() {
-    if (TimePeriod_.currentIndex() == OneDay && ViewType_.currentIndex() > Basic) {
-        ViewType_.setCurrentIndex(Basic);
+    if (timePeriod_.currentIndex() == OneDay && viewType_.currentIndex() > Basic) {
+        viewType_.setCurrentIndex(Basic);
     }
 }
 
 void YahooCoupling::ViewType_Click() {
-    if (ViewType_.currentIndex() > Basic && TimePeriod_.currentIndex() < ThreeMonths) {
-        TimePeriod_.setCurrentIndex(ThreeMonths);
+    if (viewType_.currentIndex() > Basic && timePeriod_.currentIndex() < ThreeMonths) {
+        timePeriod_.setCurrentIndex(ThreeMonths);
     }
 }
 

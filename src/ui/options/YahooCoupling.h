@@ -22,8 +22,8 @@ class YahooCoupling : public QObject, public SiteDialogRule {
     void ViewType_Click();
 
   private:
-    QComboBox& TimePeriod_;
-    QComboBox& ViewType_;
+    QComboBox& timePeriod_;
+    QComboBox& viewType_;
 };
 
 // The rule of `site` over the controls of `dialog`, or none.

@@ -1,7 +1,7 @@
 #include "ui/platform/QtPlatform.h"
 
-#include "ui/kit/RgbValue.h"
 #include "ui/platform/DropTarget.h"
+#include "ui/platform/RgbValue.h"
 
 #include <QApplication>
 #include <QClipboard>

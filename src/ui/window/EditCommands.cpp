@@ -1,21 +1,21 @@
 #include "ui/window/EditCommands.h"
 
 #include "model/Limits.h"
+#include "ui/kit/CommandGuard.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/lists/StockEditor.h"
 #include "ui/lists/TypeChangeDialog.h"
-#include "ui/lists/TypeSetter.h"
+#include "ui/lists/TypeNameDialog.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/CommandGuard.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QPushButton>
 
 #include <algorithm>
 
-EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history)
+EditCommands::EditCommands(Model& model, StockTree& tree, Platform& platform, UndoHistory& history)
     : model_(model), tree_(tree), platform_(platform), history_(history) {}
 
 StockEditor& EditCommands::stockEditor() {
@@ -25,11 +25,11 @@ StockEditor& EditCommands::stockEditor() {
     return *stockEditor_;
 }
 
-TypeSetter& EditCommands::typeSetter() {
-    if (!typeSetter_) {
-        typeSetter_ = new TypeSetter(model_, tree_, platform_, history_, tree_.window());
+TypeNameDialog& EditCommands::typeNameDialog() {
+    if (!typeNameDialog_) {
+        typeNameDialog_ = new TypeNameDialog(model_, tree_, platform_, history_, tree_.window());
     }
-    return *typeSetter_;
+    return *typeNameDialog_;
 }
 
 TypeChangeDialog& EditCommands::typeChanger() {
@@ -44,7 +44,7 @@ void EditCommands::open(QDialog& dialog) {
 }
 
 bool EditCommands::editorOpen() const {
-    const QDialog* editors[] = {stockEditor_, typeSetter_, typeChanger_};
+    const QDialog* editors[] = {stockEditor_, typeNameDialog_, typeChanger_};
     return std::any_of(std::begin(editors), std::end(editors),
                        [](const QDialog* editor) { return editor && editor->isVisible(); });
 }
@@ -56,7 +56,7 @@ void EditCommands::finish() {
 }
 
 TreeSelection EditCommands::selectionOrBeep() {
-    const TreeSelection selection = SelectedItem(tree_, model_.list);
+    const TreeSelection selection = tree_.selection();
     if (selection.kind == TreeSelection::Kind::None) {
         platform_.beep();
     }
@@ -103,8 +103,8 @@ void EditCommands::Edit() {
             open(stockEditor());
         }
     } else if (selected.isType()) {
-        typeSetter().Type_init(selected.type);
-        open(typeSetter());
+        typeNameDialog().Type_init(selected.type);
+        open(typeNameDialog());
     }
     finish();
 }
@@ -129,8 +129,8 @@ void EditCommands::AddType() {
     if (TypeLimitReached(model_.list)) {
         platform_.message(TypeLimitMessage());
     } else {
-        typeSetter().Type_init(model_.list.Maxtypes + 1);
-        open(typeSetter());
+        typeNameDialog().Type_init(model_.list.Maxtypes + 1);
+        open(typeNameDialog());
     }
     finish();
 }

@@ -3,14 +3,14 @@
 #include <QtGlobal>
 
 class CommandGuard;
-class ListHistory;
 class Platform;
 class QDialog;
 class QWidget;
 class StockEditor;
 class StockTree;
 class TypeChangeDialog;
-class TypeSetter;
+class TypeNameDialog;
+class UndoHistory;
 struct Model;
 struct TreeSelection;
 
@@ -21,7 +21,7 @@ struct TreeSelection;
 // when it closes), so that the arrow keys keep moving through the list.
 class EditCommands {
   public:
-    EditCommands(Model& model, StockTree& tree, Platform& platform, ListHistory& history);
+    EditCommands(Model& model, StockTree& tree, Platform& platform, UndoHistory& history);
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
 
@@ -34,7 +34,7 @@ class EditCommands {
     void Delete();
 
     StockEditor& stockEditor();
-    TypeSetter& typeSetter();
+    TypeNameDialog& typeNameDialog();
     TypeChangeDialog& typeChanger();
     // True while one of the editors is on screen.
     bool editorOpen() const;
@@ -54,10 +54,10 @@ class EditCommands {
     Model& model_;
     StockTree& tree_;
     Platform& platform_;
-    ListHistory& history_;
+    UndoHistory& history_;
     // Owned by the tree's window, which outlives the commands.
     StockEditor* stockEditor_ = nullptr;
-    TypeSetter* typeSetter_ = nullptr;
+    TypeNameDialog* typeNameDialog_ = nullptr;
     TypeChangeDialog* typeChanger_ = nullptr;
 };
 

@@ -1,14 +1,14 @@
 #include "ui/window/EditMenu.h"
 
 #include "model/StockOrder.h"
+#include "ui/kit/CommandGuard.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/CommandGuard.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/FindBar.h"
-#include "ui/window/ListCommands.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/window/ListFileCommands.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QAction>
 #include <QMenu>
@@ -30,9 +30,9 @@ struct MenuItems {
     }
 };
 
-void sortSelectedType(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
+void sortSelectedType(Model& model, StockTree& tree, Platform& platform, UndoHistory& history,
                       SortKey key, const QString& text) {
-    const TreeSelection selected = SelectedItem(tree, model.list);
+    const TreeSelection selected = tree.selection();
     if (selected.kind == TreeSelection::Kind::None) {
         platform.beep();
         return;
@@ -46,7 +46,7 @@ void sortSelectedType(Model& model, StockTree& tree, Platform& platform, ListHis
 }  // namespace
 
 void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform,
-                  ListHistory& history, ListCommands& lists, CommandGuard& guard) {
+                  UndoHistory& history, ListFileCommands& lists, CommandGuard& guard) {
     MenuItems items{menu, guard};
     QUndoStack& stack = history.stack();
     QAction* undo = stack.createUndoAction(&menu, QStringLiteral("&Undo"));

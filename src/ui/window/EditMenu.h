@@ -1,11 +1,11 @@
 #pragma once
 
 class CommandGuard;
-class ListCommands;
-class ListHistory;
+class ListFileCommands;
 class Platform;
 class QMenu;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // Fills the Edit menu: Undo and Redo (each naming the step it takes back or makes again),
@@ -13,4 +13,4 @@ struct Model;
 // and Find, which opens the find bar below the tree. Every item runs through `guard`; after
 // each the tree has the focus.
 void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform,
-                  ListHistory& history, ListCommands& lists, CommandGuard& guard);
+                  UndoHistory& history, ListFileCommands& lists, CommandGuard& guard);

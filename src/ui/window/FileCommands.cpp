@@ -1,7 +1,7 @@
 #include "ui/window/FileCommands.h"
 
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
 #include "ui/window/StoreMessages.h"
 
@@ -10,7 +10,7 @@ const QString ScriptFilters = QStringLiteral("Registration files (*.reg);;All fi
 }  // namespace
 
 FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platform,
-                           StockTree& tree, WindowGeometry& geometry, ListHistory& history)
+                           StockTree& tree, WindowGeometry& geometry, UndoHistory& history)
     : model_(model),
       storage_(storage),
       platform_(platform),

@@ -6,8 +6,8 @@
 #include "settings/WindowGeometry.h"
 #include "ui/platform/Platform.h"
 
-class ListHistory;
 class StockTree;
+class UndoHistory;
 
 // The File menu: saving and clearing the settings, export and import of registry scripts,
 // and the save question on exit. Every failure is shown with the file and the reason, and
@@ -17,7 +17,7 @@ class StockTree;
 class FileCommands {
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
-                 WindowGeometry& geometry, ListHistory& history);
+                 WindowGeometry& geometry, UndoHistory& history);
 
     // The stored settings over the defaults, as the window starts.
     void LoadSettings();
@@ -42,6 +42,6 @@ class FileCommands {
     Platform& platform_;
     StockTree& tree_;
     WindowGeometry& geometry_;
-    ListHistory& history_;
+    UndoHistory& history_;
     StoreIdentity known_;
 };

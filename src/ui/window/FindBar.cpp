@@ -2,8 +2,8 @@
 
 #include "model/Model.h"
 #include "model/StockSearch.h"
+#include "ui/kit/TreeSelection.h"
 #include "ui/window/StockTree.h"
-#include "ui/window/TreeSelection.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -37,7 +37,7 @@ FindBar::FindBar(Model& model, StockTree& tree)
     addKey(QKeySequence(Qt::Key_Escape), &FindBar::dismiss);
     connect(field_, &QLineEdit::returnPressed, this, &FindBar::findNext);
     connect(field_, &QLineEdit::textEdited, this,
-            [this] { find(StockBelow(SelectedItem(tree_, model_.list), model_.list, true), +1); });
+            [this] { find(StockBelow(tree_.selection(), model_.list, true), +1); });
     tree_.installEventFilter(this);
     hide();
 }
@@ -76,11 +76,11 @@ void FindBar::open() {
 }
 
 void FindBar::findNext() {
-    find(StockBelow(SelectedItem(tree_, model_.list), model_.list, false), +1);
+    find(StockBelow(tree_.selection(), model_.list, false), +1);
 }
 
 void FindBar::findPrevious() {
-    find(StockAbove(SelectedItem(tree_, model_.list), model_.list), -1);
+    find(StockAbove(tree_.selection(), model_.list), -1);
 }
 
 void FindBar::dismiss() {

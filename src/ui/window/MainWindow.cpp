@@ -5,7 +5,7 @@
 #include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
 #include "ui/window/EditMenu.h"
-#include "ui/window/ListCommands.h"
+#include "ui/window/ListFileCommands.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/SessionRecovery.h"
 #include "ui/window/StockTree.h"
@@ -99,9 +99,10 @@ MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform,
                           [this] { pageCommands_->StartBrowser(); });
     editCommands_ = std::make_unique<EditCommands>(model_, *tree_, platform_, history_);
     ConnectEditCommands(*this, *tree_, *editCommands_, guard_);
-    listCommands_ = std::make_unique<ListCommands>(model_, storage_, *tree_, platform_, history_);
-    ConnectListCommands(*tree_, *listCommands_, platform_, guard_);
-    FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listCommands_, guard_);
+    listFileCommands_ =
+        std::make_unique<ListFileCommands>(model_, storage_, *tree_, platform_, history_);
+    ConnectListFileCommands(*tree_, *listFileCommands_, platform_, guard_);
+    FillEditMenu(*editMenu_, model_, *tree_, platform_, history_, *listFileCommands_, guard_);
     ConnectTreeDrops(*tree_, model_, history_, guard_);
     ConnectOptionsMenu(options_, model_, *tree_, platform_, history_, guard_);
     startUp();
@@ -147,10 +148,10 @@ void MainWindow::buildMenus() {
     guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
                           [this] { fileCommands_->ImportSettings(); });
     guard_.connectCommand(addItem(file, "AddStocksFromList", "&Add stocks from list…"),
-                          &QAction::triggered, [this] { listCommands_->AddStocksFromList(); });
+                          &QAction::triggered, [this] { listFileCommands_->AddStocksFromList(); });
     // "&Clear settings" has the C.
     guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"), &QAction::triggered,
-                          [this] { listCommands_->SaveListAsCsv(); });
+                          [this] { listFileCommands_->SaveListAsCsv(); });
     guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
 
     // Alt+E is the Edit button's.

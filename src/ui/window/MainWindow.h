@@ -3,11 +3,11 @@
 #include "model/Model.h"
 #include "settings/Storage.h"
 #include "settings/WindowGeometry.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/CommandGuard.h"
+#include "ui/undo/UndoHistory.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
-#include "ui/window/ListHistory.h"
 #include "ui/window/OptionsMenu.h"
 #include "ui/window/PageCommands.h"
 #include "ui/window/ResizeLayout.h"
@@ -17,7 +17,7 @@
 
 class AboutBox;
 class EditCommands;
-class ListCommands;
+class ListFileCommands;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -62,7 +62,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     Platform& platform_;
     // Every command of the window starts through it.
     CommandGuard guard_{platform_};
-    ListHistory history_{model_, guard_};
+    UndoHistory history_{model_, guard_};
     StockTree* tree_ = nullptr;
     OptionsItems options_{};
     QMenu* editMenu_ = nullptr;
@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow, public WindowGeometry {
     std::unique_ptr<PageCommands> pageCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<EditCommands> editCommands_;
-    std::unique_ptr<ListCommands> listCommands_;
+    std::unique_ptr<ListFileCommands> listFileCommands_;
     std::unique_ptr<SessionRecovery> recovery_;
     AboutBox* aboutBox_ = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "ui/window/OptionsMenu.h"
 
 #include "model/Model.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/options/ChartSitesDialog.h"
 #include "ui/options/CustomUrlDialog.h"
 #include "ui/options/GeneralOptionsDialog.h"
 #include "ui/options/SiteOptionsDialog.h"
-#include "ui/window/CommandGuard.h"
-#include "ui/window/OptionSteps.h"
+#include "ui/undo/OptionSteps.h"
 #include "ui/window/StockTree.h"
 
 #include <QAction>
@@ -24,7 +24,7 @@ QAction* addItem(QMenu& menu, const QString& name, const QString& caption) {
 // dialog changes, from opening to its Done, is one step of `history`.
 template <typename Dialog, typename... Extra>
 void openOnFirstUse(QAction* item, Model& model, StockTree& tree, Platform& platform,
-                    ListHistory& history, CommandGuard& guard, void (Dialog::*fill)(),
+                    UndoHistory& history, CommandGuard& guard, void (Dialog::*fill)(),
                     Extra... extra) {
     Dialog* dialog = nullptr;
     const auto before = std::make_shared<ModelOptions>();
@@ -60,7 +60,7 @@ OptionsItems AddOptionsItems(QMenu& menu) {
 }
 
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
-                        Platform& platform, ListHistory& history, CommandGuard& guard) {
+                        Platform& platform, UndoHistory& history, CommandGuard& guard) {
     openOnFirstUse(items.GenOptsMenu, model, tree, platform, history, guard,
                    &GeneralOptionsDialog::GenOpts_Init);
     openOnFirstUse(items.CustomUrlMenu, model, tree, platform, history, guard,

@@ -5,11 +5,11 @@
 #include <array>
 
 class CommandGuard;
-class ListHistory;
 class Platform;
 class QAction;
 class QMenu;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // The Options menu's items, in menu order.
@@ -27,4 +27,4 @@ OptionsItems AddOptionsItems(QMenu& menu);
 // time as a child of the tree's window, filled from the model each time it opens, only hidden
 // between uses. Each dialog's changes are one step of `history`, named after the dialog.
 void ConnectOptionsMenu(const OptionsItems& items, Model& model, StockTree& tree,
-                        Platform& platform, ListHistory& history, CommandGuard& guard);
+                        Platform& platform, UndoHistory& history, CommandGuard& guard);

@@ -1,7 +1,7 @@
 #include "ui/window/StockTree.h"
 
 #include "model/StockSearch.h"
-#include "ui/window/TreeSelection.h"
+#include "ui/kit/TreeSelection.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -121,6 +121,21 @@ int StockTree::selectedNode() const {
     return item && item->isSelected() ? nodeNumber(item) : 0;
 }
 
+TreeSelection StockTree::nodeItem(int node) const {
+    if (node == 0) {
+        return {};
+    }
+    if (const qint16 type = nodeTypes_[node]; type >= 0) {
+        return {TreeSelection::Kind::Type, type, -1};
+    }
+    const qint16 stock = nodeStocks_[node];
+    return {TreeSelection::Kind::Stock, model_.list.StockTypeIndex[stock], stock};
+}
+
+TreeSelection StockTree::selection() const {
+    return nodeItem(selectedNode());
+}
+
 QTreeWidgetItem* StockTree::stockNode(qint16 stock) const {
     const qint16 type = model_.list.StockTypeIndex[stock];
     return topLevelItem(type)->child(stock - model_.list.types[type].Lowstock);
@@ -162,8 +177,7 @@ void StockTree::keyboardSearch(const QString& search) {
     typedAt_.start();
     typed_ = goesOn ? typed_ + search : search;
     const bool sameKey = typed_.count(typed_.back()) == typed_.size();
-    const qint16 start =
-        StockBelow(SelectedItem(*this, model_.list), model_.list, goesOn && !sameKey);
+    const qint16 start = StockBelow(selection(), model_.list, goesOn && !sameKey);
     const qint16 found =
         FindStock(model_.list, sameKey ? typed_.left(1) : typed_, MatchRule::Prefix, start, +1);
     if (found >= 0) {
@@ -185,9 +199,7 @@ std::optional<DropMove> StockTree::plannedDrop(const QMimeData& data, const QTre
     if (dragged == 0) {
         return std::nullopt;
     }
-    const StockList& list = model_.list;
-    return PlanDrop(list, NodeItem(*this, list, dragged), NodeItem(*this, list, nodeNumber(parent)),
-                    row);
+    return PlanDrop(model_.list, nodeItem(dragged), nodeItem(nodeNumber(parent)), row);
 }
 
 bool StockTree::dropMimeData(QTreeWidgetItem* parent, int index, const QMimeData* data,

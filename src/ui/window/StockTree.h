@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "ui/kit/StockView.h"
 #include "ui/window/TreeDrop.h"
 
 #include <QElapsedTimer>
@@ -13,18 +14,17 @@
 // The tree is never edited node by node: every change of the list refills it. A node dragged
 // with the mouse is dropped through the tree's model, which asks for the move it makes;
 // typing jumps to the next stock whose symbol or description starts with the typed text.
-class StockTree : public QTreeWidget {
+class StockTree : public QTreeWidget, public StockView {
     Q_OBJECT
   public:
     explicit StockTree(Model& model, QWidget* parent = nullptr);
 
-    // Rebuilds the nodes, the node maps and the list's StockTypeIndex, then selects the node
-    // of type `seltype` or stock `selstock` when that index is in use (-1: none).
-    void Fill_tree(qint16 seltype, qint16 selstock);
+    // Also rebuilds the node maps and the list's StockTypeIndex.
+    void Fill_tree(qint16 seltype, qint16 selstock) override;
     // Removes every node (clearing the settings empties the tree without a refill).
     void removeAllNodes();
-    // Scrolls the selected node into view and gives the tree the keyboard focus.
-    void WebTree_GiveFocus();
+    void WebTree_GiveFocus() override;
+    TreeSelection selection() const override;
 
     // The selected node's number, or 0 when no node is selected.
     int selectedNode() const;
@@ -58,6 +58,8 @@ class StockTree : public QTreeWidget {
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text, qint16 type,
                              qint16 stock);
     static int nodeNumber(const QTreeWidgetItem* item);
+    // Reads node `node` through the node maps; Kind::None for node 0.
+    TreeSelection nodeItem(int node) const;
     // The move a drop of `data` at row `row` among the children of `parent` (null: among the
     // types) makes.
     std::optional<DropMove> plannedDrop(const QMimeData& data, const QTreeWidgetItem* parent,

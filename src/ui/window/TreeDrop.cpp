@@ -1,9 +1,9 @@
 #include "ui/window/TreeDrop.h"
 
 #include "model/StockList.h"
-#include "ui/window/CommandGuard.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/kit/CommandGuard.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
 
 #include <QCoreApplication>
@@ -56,7 +56,7 @@ int DraggedNode(const StockTree& tree, const QMimeData& data) {
     return end > 0 && carried.left(end) == ownerOf(tree) ? carried.mid(end + 1).toInt() : 0;
 }
 
-void ConnectTreeDrops(StockTree& tree, Model& model, ListHistory& history, CommandGuard& guard) {
+void ConnectTreeDrops(StockTree& tree, Model& model, UndoHistory& history, CommandGuard& guard) {
     QObject::connect(&tree, &StockTree::dropped, &guard, [&](const DropMove& move) {
         guard.run([&] {
             const QString text = QStringLiteral("Drag and drop");

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/window/TreeSelection.h"
+#include "ui/kit/TreeSelection.h"
 
 #include <QString>
 #include <optional>
 
 class CommandGuard;
-class ListHistory;
 class QMimeData;
 class StockTree;
+class UndoHistory;
 struct Model;
 
 // What dropping a dragged node does: a type goes to index `to` with its stocks; a stock goes
@@ -35,4 +35,4 @@ QMimeData* NodeDrag(const StockTree& tree, int node);
 int DraggedNode(const StockTree& tree, const QMimeData& data);
 
 // Makes each drop in `tree` one step of `history`, through `guard`.
-void ConnectTreeDrops(StockTree& tree, Model& model, ListHistory& history, CommandGuard& guard);
+void ConnectTreeDrops(StockTree& tree, Model& model, UndoHistory& history, CommandGuard& guard);

@@ -3,7 +3,6 @@
 #include <QtGlobal>
 
 struct StockList;
-class StockTree;
 
 // What a node of the tree shows, in list indexes.
 struct TreeSelection {
@@ -17,11 +16,6 @@ struct TreeSelection {
     bool isType() const { return kind == Kind::Type; }
     bool isStock() const { return kind == Kind::Stock; }
 };
-
-// Reads node `node` through the tree's node maps; Kind::None for node 0.
-TreeSelection NodeItem(const StockTree& tree, const StockList& list, int node);
-// The selected node; Kind::None when no node is selected.
-TreeSelection SelectedItem(const StockTree& tree, const StockList& list);
 
 // Where a search from `selection` starts, as a stock index: the selected stock itself when
 // `including` holds, else the first stock below the node (a type's first stock); 0 when

@@ -3,15 +3,15 @@
 #include "ui/kit/ModelDialog.h"
 #include "ui/lists/ListSnapshot.h"
 
-class ListHistory;
 class QLineEdit;
+class UndoHistory;
 
 // "New or updated type": names a new type at the end of the list or renames one.
-class TypeSetter : public ModelDialog {
+class TypeNameDialog : public ModelDialog {
     Q_OBJECT
   public:
-    TypeSetter(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
-               QWidget* parent = nullptr);
+    TypeNameDialog(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
+                   QWidget* parent = nullptr);
 
     // Fills the dialog for type `type`: one in use is renamed, Maxtypes + 1 is a new type.
     void Type_init(qint16 type);
@@ -21,8 +21,8 @@ class TypeSetter : public ModelDialog {
     QWidget& firstField() override;
 
   private:
-    QLineEdit* Header_;
-    ListHistory& history_;
+    QLineEdit* header_;
+    UndoHistory& history_;
     qint16 type_ = -1;
     ListSnapshot filledFrom_;
 };

@@ -1,25 +1,25 @@
-#include "ui/window/ListHistory.h"
+#include "ui/undo/UndoHistory.h"
 
 #include "model/Model.h"
-#include "ui/window/CommandGuard.h"
+#include "ui/kit/CommandGuard.h"
 
-ListHistory::ListHistory(Model& model, CommandGuard& guard, QObject* parent)
+UndoHistory::UndoHistory(Model& model, CommandGuard& guard, QObject* parent)
     : QObject(parent), model_(model), saved_(std::make_unique<ModelOptions>(model)) {
     stack_.setUndoLimit(Steps);
-    connect(&stack_, &QUndoStack::indexChanged, this, &ListHistory::settle);
-    connect(&guard, &CommandGuard::commandStarting, this, &ListHistory::noteOutsideChanges);
+    connect(&stack_, &QUndoStack::indexChanged, this, &UndoHistory::settle);
+    connect(&guard, &CommandGuard::commandStarting, this, &UndoHistory::noteOutsideChanges);
 }
 
-ListHistory::~ListHistory() {
+UndoHistory::~UndoHistory() {
     // Dropping the steps on the way out must not touch the model.
     disconnect(&stack_, nullptr, this, nullptr);
 }
 
-void ListHistory::push(std::unique_ptr<QUndoCommand> step) {
+void UndoHistory::push(std::unique_ptr<QUndoCommand> step) {
     stack_.push(step.release());
 }
 
-void ListHistory::markSaved() {
+void UndoHistory::markSaved() {
     *saved_ = model_;
     changedBesideTheList_ = false;
     stack_.setClean();
@@ -27,22 +27,22 @@ void ListHistory::markSaved() {
     model_.SettingsChanged = false;
 }
 
-void ListHistory::forget() {
+void UndoHistory::forget() {
     changedBesideTheList_ = changedBesideTheList_ || model_.SettingsChanged;
     stack_.clear();
 }
 
-void ListHistory::noteOutsideChanges() {
+void UndoHistory::noteOutsideChanges() {
     if (model_.SettingsChanged && stack_.isClean()) {
         changedBesideTheList_ = true;
     }
 }
 
-void ListHistory::settle() {
+void UndoHistory::settle() {
     model_.SettingsChanged =
         changedBesideTheList_ || !stack_.isClean() || settingsBesideTheListDiffer();
 }
 
-bool ListHistory::settingsBesideTheListDiffer() const {
+bool UndoHistory::settingsBesideTheListDiffer() const {
     return !(static_cast<const ModelOptions&>(model_) == *saved_);
 }

@@ -1,13 +1,13 @@
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoSteps.h"
 
 #include "model/StockListOps.h"
 #include "model/StockOrder.h"
-#include "ui/window/StockTree.h"
+#include "ui/kit/StockView.h"
 
 #include <algorithm>
 #include <utility>
 
-ListStep::ListStep(Model& model, StockTree& tree, const QString& text, Change forward,
+ListStep::ListStep(Model& model, StockView& tree, const QString& text, Change forward,
                    Change backward)
     : QUndoCommand(text),
       model_(model),
@@ -26,14 +26,14 @@ void ListStep::undo() {
 }
 
 namespace {
-Step makeStep(Model& model, StockTree& tree, const QString& text, ListStep::Change forward,
+Step makeStep(Model& model, StockView& tree, const QString& text, ListStep::Change forward,
               ListStep::Change backward) {
     return std::make_unique<ListStep>(model, tree, text, std::move(forward), std::move(backward));
 }
 
 // A step that puts `held` in place of what the list holds, keeping that for the way back.
 template <typename Value, typename Exchange>
-Step exchangeStep(Model& model, StockTree& tree, const QString& text, Value held,
+Step exchangeStep(Model& model, StockView& tree, const QString& text, Value held,
                   Exchange exchange) {
     const ListStep::Change both = [held = std::make_shared<Value>(std::move(held)),
                                    exchange](Model& m) { return exchange(m, *held); };
@@ -53,7 +53,7 @@ TreePick removeStock(Model& model, qint16 stock, qint16 owner) {
 }
 }  // namespace
 
-Step AddStockStep(Model& model, StockTree& tree, qint16 position, qint16 type,
+Step AddStockStep(Model& model, StockView& tree, qint16 position, qint16 type,
                   const StockRecord& stock) {
     return makeStep(
         model, tree, QStringLiteral("Add stock"),
@@ -64,7 +64,7 @@ Step AddStockStep(Model& model, StockTree& tree, qint16 position, qint16 type,
         [=](Model& m) { return removeStock(m, position, type); });
 }
 
-Step DeleteStockStep(Model& model, StockTree& tree, qint16 stock) {
+Step DeleteStockStep(Model& model, StockView& tree, qint16 stock) {
     const qint16 owner = model.list.StockTypeIndex[stock];
     const StockRecord record = model.list.stocks[stock];
     return makeStep(
@@ -76,7 +76,7 @@ Step DeleteStockStep(Model& model, StockTree& tree, qint16 stock) {
         });
 }
 
-Step EditStockStep(Model& model, StockTree& tree, qint16 stock, const StockRecord& record) {
+Step EditStockStep(Model& model, StockView& tree, qint16 stock, const StockRecord& record) {
     return exchangeStep(model, tree, QStringLiteral("Edit"), record,
                         [stock](Model& m, StockRecord& held) {
                             StockRecord replaced = m.list.stocks[stock];
@@ -85,7 +85,7 @@ Step EditStockStep(Model& model, StockTree& tree, qint16 stock, const StockRecor
                         });
 }
 
-Step AddTypeStep(Model& model, StockTree& tree, const QString& name) {
+Step AddTypeStep(Model& model, StockView& tree, const QString& name) {
     const qint16 type = model.list.Maxtypes + 1;
     return makeStep(
         model, tree, QStringLiteral("Add type"),
@@ -99,7 +99,7 @@ Step AddTypeStep(Model& model, StockTree& tree, const QString& name) {
         });
 }
 
-Step DeleteTypeStep(Model& model, StockTree& tree, qint16 type) {
+Step DeleteTypeStep(Model& model, StockView& tree, qint16 type) {
     const QString name = model.list.types[type].Type;
     return makeStep(
         model, tree, QStringLiteral("Delete"),
@@ -113,7 +113,7 @@ Step DeleteTypeStep(Model& model, StockTree& tree, qint16 type) {
         });
 }
 
-Step RenameTypeStep(Model& model, StockTree& tree, qint16 type, const QString& name) {
+Step RenameTypeStep(Model& model, StockView& tree, qint16 type, const QString& name) {
     return exchangeStep(model, tree, QStringLiteral("Edit"), name, [type](Model& m, QString& held) {
         const QString replaced = m.list.types[type].Type;
         RenameType(m, type, std::exchange(held, replaced));
@@ -121,7 +121,7 @@ Step RenameTypeStep(Model& model, StockTree& tree, qint16 type, const QString& n
     });
 }
 
-Step MoveStockStep(Model& model, StockTree& tree, const QString& text, qint16 stock, qint16 type,
+Step MoveStockStep(Model& model, StockView& tree, const QString& text, qint16 stock, qint16 type,
                    qint16 place) {
     const qint16 fromType = model.list.StockTypeIndex[stock];
     const qint16 fromPlace = stock - model.list.types[fromType].Lowstock;
@@ -136,7 +136,7 @@ Step MoveStockStep(Model& model, StockTree& tree, const QString& text, qint16 st
         [=](Model& m) { return move(m, type, place, fromType, fromPlace); });
 }
 
-Step MoveTypeStep(Model& model, StockTree& tree, const QString& text, qint16 from, qint16 to) {
+Step MoveTypeStep(Model& model, StockView& tree, const QString& text, qint16 from, qint16 to) {
     return makeStep(
         model, tree, text,
         [=](Model& m) {
@@ -149,7 +149,7 @@ Step MoveTypeStep(Model& model, StockTree& tree, const QString& text, qint16 fro
         });
 }
 
-Step SortStep(Model& model, StockTree& tree, const QString& text, qint16 type,
+Step SortStep(Model& model, StockView& tree, const QString& text, qint16 type,
               const std::vector<qint16>& order) {
     const auto reorder = [type](const std::vector<qint16>& by) {
         return [type, by](Model& m) {
@@ -160,7 +160,7 @@ Step SortStep(Model& model, StockTree& tree, const QString& text, qint16 type,
     return makeStep(model, tree, text, reorder(order), reorder(InverseOrder(order)));
 }
 
-Step AddListStep(Model& model, StockTree& tree, const ListAddition& addition) {
+Step AddListStep(Model& model, StockView& tree, const ListAddition& addition) {
     const auto rows = std::make_shared<const ListAddition>(addition);
     return makeStep(
         model, tree, QStringLiteral("Add stocks from list"),
@@ -179,7 +179,7 @@ Step AddListStep(Model& model, StockTree& tree, const ListAddition& addition) {
         });
 }
 
-Step ImportStep(Model& model, StockTree& tree, StockList imported) {
+Step ImportStep(Model& model, StockView& tree, StockList imported) {
     return exchangeStep(model, tree, QStringLiteral("Import settings"), std::move(imported),
                         [](Model& m, StockList& held) {
                             ExchangeList(m, held);

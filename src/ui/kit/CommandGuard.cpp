@@ -1,4 +1,4 @@
-#include "ui/window/CommandGuard.h"
+#include "ui/kit/CommandGuard.h"
 
 #include "ui/platform/Platform.h"
 

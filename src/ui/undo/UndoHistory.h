@@ -14,14 +14,14 @@ struct ModelOptions;
 // exactly when the list is not back where it was when last loaded or saved, or something beside
 // the list was changed since: an option whose value now differs, or anything that set the flag
 // while the list was as saved (an option dialog's Done, a refused move).
-class ListHistory : public QObject {
+class UndoHistory : public QObject {
     Q_OBJECT
   public:
     // Keeps this many steps; the oldest go first.
     static constexpr int Steps = 1000;
 
-    ListHistory(Model& model, CommandGuard& guard, QObject* parent = nullptr);
-    ~ListHistory() override;
+    UndoHistory(Model& model, CommandGuard& guard, QObject* parent = nullptr);
+    ~UndoHistory() override;
 
     QUndoStack& stack() { return stack_; }
     // Makes the step and keeps it for undoing.

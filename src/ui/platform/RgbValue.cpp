@@ -1,4 +1,4 @@
-#include "ui/kit/RgbValue.h"
+#include "ui/platform/RgbValue.h"
 
 QColor ColorOfRgb(qint32 value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);

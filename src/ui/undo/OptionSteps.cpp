@@ -1,7 +1,7 @@
-#include "ui/window/OptionSteps.h"
+#include "ui/undo/OptionSteps.h"
 
 #include "model/Model.h"
-#include "ui/window/ListHistory.h"
+#include "ui/undo/UndoHistory.h"
 
 #include <QUndoCommand>
 #include <utility>
@@ -22,7 +22,7 @@ class OptionsStep : public QUndoCommand {
 };
 }  // namespace
 
-void PushOptionsStep(ListHistory& history, Model& model, const QString& text,
+void PushOptionsStep(UndoHistory& history, Model& model, const QString& text,
                      const ModelOptions& before) {
     if (static_cast<const ModelOptions&>(model) == before) {
         return;

@@ -1,33 +1,33 @@
-#include "ui/window/ListCommands.h"
+#include "ui/window/ListFileCommands.h"
 
 #include "listfiles/ListFile.h"
 #include "model/Model.h"
 #include "settings/Storage.h"
+#include "ui/kit/CommandGuard.h"
 #include "ui/lists/ListPreview.h"
 #include "ui/platform/Platform.h"
-#include "ui/window/CommandGuard.h"
 #include "ui/window/StockTree.h"
 
 namespace {
 const QString ListFilters = QStringLiteral("Lists (*.csv *.txt);;All files (*)");
 }  // namespace
 
-ListCommands::ListCommands(Model& model, const Storage& storage, StockTree& tree,
-                           Platform& platform, ListHistory& history)
+ListFileCommands::ListFileCommands(Model& model, const Storage& storage, StockTree& tree,
+                                   Platform& platform, UndoHistory& history)
     : model_(model), storage_(storage), tree_(tree), platform_(platform), history_(history) {}
 
-ListPreview& ListCommands::preview() {
+ListPreview& ListFileCommands::preview() {
     if (!preview_) {
         preview_ = new ListPreview(model_, tree_, platform_, history_, tree_.window());
     }
     return *preview_;
 }
 
-QString ListCommands::proposedFile() const {
+QString ListFileCommands::proposedFile() const {
     return model_.general.HtmlDir + QStringLiteral("tickvane.csv");
 }
 
-void ListCommands::AddStocksFromList() {
+void ListFileCommands::AddStocksFromList() {
     const QString file = platform_.chooseOpenFile(model_.general.HtmlDir, ListFilters);
     if (file.isEmpty()) {
         tree_.WebTree_GiveFocus();
@@ -36,7 +36,7 @@ void ListCommands::AddStocksFromList() {
     openPreview(ReadListFile(file), ListFileSource(file), ListTypeName(file));
 }
 
-void ListCommands::SaveListAsCsv() {
+void ListFileCommands::SaveListAsCsv() {
     const QString file = platform_.chooseSaveFile(proposedFile(), ListFilters);
     if (!file.isEmpty()) {
         if (const QString failure = storage_.exportList(model_.list, file); !failure.isEmpty()) {
@@ -46,7 +46,7 @@ void ListCommands::SaveListAsCsv() {
     tree_.WebTree_GiveFocus();
 }
 
-void ListCommands::PasteList() {
+void ListFileCommands::PasteList() {
     const OfferedList offered = platform_.clipboardList();
     if (offered.empty()) {
         platform_.beep();
@@ -55,16 +55,16 @@ void ListCommands::PasteList() {
     TakeList(offered, QStringLiteral("The pasted text"), QStringLiteral("Pasted"));
 }
 
-bool ListCommands::TakeList(const OfferedList& offered, const QString& textSource,
-                            const QString& textType) {
+bool ListFileCommands::TakeList(const OfferedList& offered, const QString& textSource,
+                                const QString& textType) {
     return offered.file.isEmpty()
                ? openPreview(ReadListText(offered.text), textSource, textType)
                : openPreview(ReadListFile(offered.file), ListFileSource(offered.file),
                              ListTypeName(offered.file));
 }
 
-bool ListCommands::openPreview(const ListReading& reading, const QString& source,
-                               const QString& newType) {
+bool ListFileCommands::openPreview(const ListReading& reading, const QString& source,
+                                   const QString& newType) {
     if (!reading.error.isEmpty()) {
         platform_.message(ListReadingMessage(source, reading));
         tree_.WebTree_GiveFocus();
@@ -75,8 +75,8 @@ bool ListCommands::openPreview(const ListReading& reading, const QString& source
     return true;
 }
 
-void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
-                         CommandGuard& guard) {
+void ConnectListFileCommands(StockTree& tree, ListFileCommands& commands, Platform& platform,
+                             CommandGuard& guard) {
     guard.connectCommand(&tree, &StockTree::pasteRequested, [&commands] { commands.PasteList(); });
     platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
         QDialog* taker = nullptr;

@@ -4,7 +4,7 @@
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 #include "ui/lists/ListPreview.h"
-#include "ui/window/ListCommands.h"
+#include "ui/window/ListFileCommands.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,15 +13,15 @@
 #include <QTest>
 
 namespace {
-// The list commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
+// The list file commands over "Tech: IBM, MSFT | Banks: JPM", wired as the window wires them.
 struct Session : EditingHarness {
     QTemporaryDir dir;
     Storage storage{dir.filePath(QStringLiteral("settings.ini"))};
-    ListCommands lists{model, storage, tree, platform, history};
+    ListFileCommands lists{model, storage, tree, platform, history};
 
     Session() : EditingHarness(QStringLiteral("Tech:ibm,msft|Banks:jpm")) {
         writeFile(path("settings.ini"), "[General]\n");
-        ConnectListCommands(tree, lists, platform, guard);
+        ConnectListFileCommands(tree, lists, platform, guard);
         model.general.HtmlDir = dir.path() + u'/';
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -29,7 +29,7 @@ struct Session : EditingHarness {
 };
 }  // namespace
 
-class ListCommandsTest : public QObject {
+class ListFileCommandsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // Every way in opens the preview on what it offers; rows that name no type go to the
@@ -135,12 +135,9 @@ class ListCommandsTest : public QObject {
     void listWithoutTypes_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("type");
-        QTest::newRow("file") << "file"
-                              << "my.list";
-        QTest::newRow("paste") << "paste"
-                               << "Pasted";
-        QTest::newRow("drop") << "drop"
-                              << "Dropped";
+        QTest::newRow("file") << QString("file") << QString("my.list");
+        QTest::newRow("paste") << QString("paste") << QString("Pasted");
+        QTest::newRow("drop") << QString("drop") << QString("Dropped");
     }
     void listWithoutTypes() {
         QFETCH(QString, way);
@@ -193,5 +190,5 @@ class ListCommandsTest : public QObject {
     }
 };
 
-QTEST_MAIN(ListCommandsTest)
-#include "tst_listcommands.moc"
+QTEST_MAIN(ListFileCommandsTest)
+#include "tst_listfilecommands.moc"

@@ -3,11 +3,11 @@
 #include <QString>
 
 class CommandGuard;
-class ListHistory;
 class ListPreview;
 class Platform;
 class StockTree;
 class Storage;
+class UndoHistory;
 struct ListReading;
 struct Model;
 struct OfferedList;
@@ -15,12 +15,12 @@ struct OfferedList;
 // Lists in and out: a list file chosen from the File menu, pasted into the tree or dropped on
 // it opens the preview, which adds its stocks; the list is saved as CSV. A list that cannot be
 // read is shown with the file (or "The pasted text") and the line of the problem.
-class ListCommands {
+class ListFileCommands {
   public:
-    ListCommands(Model& model, const Storage& storage, StockTree& tree, Platform& platform,
-                 ListHistory& history);
-    ListCommands(const ListCommands&) = delete;
-    ListCommands& operator=(const ListCommands&) = delete;
+    ListFileCommands(Model& model, const Storage& storage, StockTree& tree, Platform& platform,
+                     UndoHistory& history);
+    ListFileCommands(const ListFileCommands&) = delete;
+    ListFileCommands& operator=(const ListFileCommands&) = delete;
 
     void AddStocksFromList();
     void SaveListAsCsv();
@@ -41,11 +41,11 @@ class ListCommands {
     const Storage& storage_;
     StockTree& tree_;
     Platform& platform_;
-    ListHistory& history_;
+    UndoHistory& history_;
     ListPreview* preview_ = nullptr;  // owned by the tree's window
 };
 
 // Ctrl+V in the tree and drops of files or text on it open the preview, through `guard`; a
 // drop is taken by the preview it opened.
-void ConnectListCommands(StockTree& tree, ListCommands& commands, Platform& platform,
-                         CommandGuard& guard);
+void ConnectListFileCommands(StockTree& tree, ListFileCommands& commands, Platform& platform,
+                             CommandGuard& guard);

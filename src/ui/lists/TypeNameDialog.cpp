@@ -1,39 +1,39 @@
-#include "ui/lists/TypeSetter.h"
+#include "ui/lists/TypeNameDialog.h"
 
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/TrimmedField.h"
-#include "ui/window/ListHistory.h"
-#include "ui/window/ListSteps.h"
+#include "ui/undo/UndoHistory.h"
+#include "ui/undo/UndoSteps.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-TypeSetter::TypeSetter(Model& model, StockTree& tree, Platform& platform, ListHistory& history,
-                       QWidget* parent)
+TypeNameDialog::TypeNameDialog(Model& model, StockView& tree, Platform& platform,
+                               UndoHistory& history, QWidget* parent)
     : ModelDialog(model, tree, platform,
                   {QStringLiteral("TypeSetter"), tr("New or updated type"), QSize(6540, 1632),
                    QRect(4440, 1200, 852, 272), QRect(5520, 1200, 852, 272)},
                   parent),
-      Header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
+      header_(AddFramedControl<QLineEdit>(this, tr("&Header text"), QStringLiteral("Header"),
                                           QRect(360, 240, 5772, 732), QRect(240, 240, 5412, 372))),
       history_(history) {
-    chainTabOrder({Header_});
+    chainTabOrder({header_});
 }
 
-void TypeSetter::Type_init(qint16 type) {
+void TypeNameDialog::Type_init(qint16 type) {
     type_ = type;
     const StockList& list = model_.list;
-    Header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
+    header_->setText(type <= list.Maxtypes ? list.types[type].Type : QString());
     filledFrom_.take(list);
 }
 
-bool TypeSetter::applyChanges() {
+bool TypeNameDialog::applyChanges() {
     if (!filledFrom_.stillHeldBy(model_.list, platform_)) {
         return true;  // closes, nothing applied
     }
     model_.SettingsChanged = true;
     // A blank name stores nothing: no new type, and a renamed type keeps its name.
-    const QString name = TrimField(*Header_);
+    const QString name = TrimField(*header_);
     if (name.isEmpty()) {
         return true;
     }
@@ -45,6 +45,6 @@ bool TypeSetter::applyChanges() {
     return true;
 }
 
-QWidget& TypeSetter::firstField() {
-    return *Header_;
+QWidget& TypeNameDialog::firstField() {
+    return *header_;
 }
