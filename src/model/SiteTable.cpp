@@ -14,10 +14,6 @@ QString SiteEnableKey(SiteId id) {
     return Site(id).name + QStringLiteral("_enable");
 }
 
-QString AlternateFieldName(SiteId id) {
-    return QStringLiteral("Alt_") + QLatin1StringView(Site(id).code);
-}
-
 const QString& SiteSymbol(const StockRecord& stock, SiteId site) {
     const QString& alternate = ForSite(stock.Alternates, site);
     return alternate.isEmpty() ? stock.Stock : alternate;

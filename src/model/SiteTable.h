@@ -62,10 +62,9 @@ struct SiteInfo {
 
 const SiteInfo& Site(SiteId id);
 
-// The store keys of the site's enable flag ("BigCharts_enable") and of its alternate symbols'
-// record field ("Alt_BC").
+// The store key of the site's enable flag ("BigCharts_enable"); its alternate symbols' record
+// field is "Alt_" and its code ("Alt_BC").
 QString SiteEnableKey(SiteId id);
-QString AlternateFieldName(SiteId id);
 
 struct StockRecord;
 
