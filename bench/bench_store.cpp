@@ -8,6 +8,7 @@
 
 #include "model/Model.h"
 #include "script/RegistryScript.h"
+#include "script/StorageScript.h"
 #include "settings/Storage.h"
 #include "settings/StoreLayout.h"
 #include "settings/StoredGeometry.h"
@@ -151,7 +152,7 @@ int main(int argc, char** argv) {
             }
         });
     withinTarget &= compare(
-        "export", [&] { storage.exportScript(model, geometry, scriptFile); },
+        "export", [&] { ExportScript(storage, model, geometry, scriptFile); },
         [&] {
             QSaveFile file(floorScript);
             file.open(QIODevice::WriteOnly);
@@ -159,7 +160,7 @@ int main(int argc, char** argv) {
             file.commit();
         });
     withinTarget &= compare(
-        "import", [&] { storage.importScript(scriptFile); }, [&] { writeKeys(true); });
+        "import", [&] { ImportScript(storage, scriptFile); }, [&] { writeKeys(true); });
     if (argc > 1) {
         const QString program = QString::fromLocal8Bit(argv[1]);
         const QString cliStore = dir.filePath(QStringLiteral("cli.ini"));

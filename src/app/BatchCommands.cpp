@@ -4,6 +4,7 @@
 #include "app/ListBatch.h"
 #include "app/ProgramStorage.h"
 #include "app/UnlessWindowOpen.h"
+#include "script/StorageScript.h"
 #include "settings/Storage.h"
 #include "settings/StoredGeometry.h"
 #include "web/GeneratePages.h"
@@ -35,11 +36,11 @@ int exportTo(const Storage& storage, const QString& scriptFile) {
     if (!LoadAsAtStartup(storage, model, geometry)) {
         return 1;
     }
-    return Report(storage.exportScript(model, geometry, scriptFile));
+    return Report(ExportScript(storage, model, geometry, scriptFile));
 }
 
 int importFrom(const Storage& storage, const QString& scriptFile) {
-    return Report(storage.importScript(scriptFile));
+    return Report(ImportScript(storage, scriptFile));
 }
 }  // namespace
 

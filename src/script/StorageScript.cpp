@@ -1,3 +1,5 @@
+#include "script/StorageScript.h"
+
 #include "files/BoundedRead.h"
 #include "files/WholeFile.h"
 #include "script/RegistryScript.h"
@@ -5,7 +7,6 @@
 #include "script/UnlinkedAddresses.h"
 #include "settings/AllSettings.h"
 #include "settings/IniSettingsStore.h"
-#include "settings/Storage.h"
 #include "settings/StoreLayout.h"
 
 #include <QFile>
@@ -35,9 +36,9 @@ QByteArray readScript(const QString& scriptFile, QString& error) {
 }
 }  // namespace
 
-StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
-                                  const QString& scriptFile) const {
-    if (const QString refusal = writeRefusal(scriptFile); !refusal.isEmpty()) {
+StoreResult ExportScript(const Storage& storage, Model& model, const WindowGeometry& geometry,
+                         const QString& scriptFile) {
+    if (const QString refusal = storage.writeRefusal(scriptFile); !refusal.isEmpty()) {
         return failed(refusal);
     }
     const ScriptText script = WriteRegistryScript(ModelSections(model, geometry.current()));
@@ -48,7 +49,7 @@ StoreResult Storage::exportScript(Model& model, const WindowGeometry& geometry,
     return StoreResult{true, {}, script.warnings, {}};
 }
 
-StoreResult Storage::importScript(const QString& scriptFile) const {
+StoreResult ImportScript(const Storage& storage, const QString& scriptFile) {
     QString error;
     const QByteArray bytes = readScript(scriptFile, error);
     if (!error.isEmpty()) {
@@ -70,7 +71,7 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
                     [](const StoreSection& section) { return section.values.empty(); })) {
         return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
     }
-    IniSettingsStore store(file_, std::move(imported.sections));
+    IniSettingsStore store(storage.file(), std::move(imported.sections));
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
         return refused(refusal);
     }
@@ -79,8 +80,9 @@ StoreResult Storage::importScript(const QString& scriptFile) const {
     }
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;
-    ApplyDefaults(model, defaultHtmlDir_);
-    QStringList warnings = LoadAllSettings(store, model, nullptr, scriptFile, defaultHtmlDir_);
+    ApplyDefaults(model, storage.defaultHtmlDir());
+    QStringList warnings =
+        LoadAllSettings(store, model, nullptr, scriptFile, storage.defaultHtmlDir());
     // One message in the window, one line per address on the command line.
     if (const QString unlinked = UnlinkedAddressWarning(model, scriptFile); !unlinked.isEmpty()) {
         warnings << unlinked;

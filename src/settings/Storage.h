@@ -7,8 +7,9 @@
 #include <QString>
 
 // The program's persistent settings: one per-user INI file (sections General, StockList,
-// Custom, BigCharts, StockMaster, StockPoint, Yahoo; every value a string), and the registry
-// script files it exports and imports. Each call opens the file once and writes it once.
+// Custom, BigCharts, StockMaster, StockPoint, Yahoo; every value a string). Each call opens the
+// file once and writes it once. The registry script's export and import are in
+// script/StorageScript.h.
 class Storage {
   public:
     // `defaultHtmlDir` is where pages go until the user chooses (DefaultHtmlDirFor).
@@ -31,23 +32,14 @@ class Storage {
     // Writes every section; clears SettingsChanged on success. An unusable file is first moved
     // aside to FILE.bak; an unreadable one is not replaced.
     StoreResult save(Model& model, const WindowGeometry& geometry) const;
-    // Writes the registry script of the model as it stands in memory. A device or FIFO is
-    // written into, "-" is standard output; the store's files are refused (writeRefusal).
-    StoreResult exportScript(Model& model, const WindowGeometry& geometry,
-                             const QString& scriptFile) const;
     // Writes the list as CSV into `file`, as WriteListFile does, unless writeRefusal refuses
     // it. Returns why it did not, naming the file, or empty.
     QString exportList(const StockList& list, const QString& file) const;
-    // Replaces the whole store by the script's values, or leaves it untouched when the script
-    // is refused. The warnings say what loading the new store will repair and which addresses
-    // the pages will show without a link. The caller then applies the defaults and loads again.
-    StoreResult importScript(const QString& scriptFile) const;
-
-  private:
     // Why an export may not write `target`, or empty: the store file, its lock, its backup and
     // its recovery file are refused whatever names them; a file not made yet is none of them.
     QString writeRefusal(const QString& target) const;
 
+  private:
     QString storeFile_;
     QString file_;  // the file read and written
     QString defaultHtmlDir_;

@@ -1,6 +1,7 @@
 #include "files/StoreIdentity.h"
 #include "model/Model.h"
 #include "model/SiteTable.h"
+#include "script/StorageScript.h"
 #include "settings/Storage.h"
 #include "settings/StoreLayout.h"
 #include "settings/StoredGeometry.h"
@@ -218,13 +219,13 @@ class StorageTest : public QObject {
             if (lineBreaks) {
                 continue;
             }
-            QVERIFY(storage.exportScript(saved, geometry, script()).ok);
+            QVERIFY(ExportScript(storage, saved, geometry, script()).ok);
             Model other = defaults();
             QVERIFY(storage.save(other, StoredGeometry()).ok);
             QVERIFY(!readFile(storeFile()).contains("ChartSite"));
             QVERIFY(!readFile(storeFile()).contains("Display"));
             QVERIFY(!readFile(storeFile()).contains("OnePage"));
-            const StoreResult imported = storage.importScript(script());
+            const StoreResult imported = ImportScript(storage, script());
             QVERIFY2(imported.ok && imported.warnings.isEmpty(), qPrintable(imported.error));
             compareModels(loaded(), saved);
         }
@@ -293,7 +294,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         StoredGeometry geometry;
         geometry.place({11, 22, 3333, 4444});
         const Storage storage(storeFile());
-        QVERIFY(exported ? storage.exportScript(model, geometry, script()).ok
+        QVERIFY(exported ? ExportScript(storage, model, geometry, script()).ok
                          : storage.save(model, geometry).ok);
         QCOMPARE(readFile(exported ? script() : storeFile()), readFile(golden));
     }
@@ -361,7 +362,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         }
         writeFile(script(), lines);
         writeFile(storeFile(), "[General]\nHtmlDir=/before/\n");
-        const StoreResult imported = Storage(storeFile()).importScript(script());
+        const StoreResult imported = ImportScript(Storage(storeFile()), script());
         const bool migrated = warning.startsWith("section OwnSite");
         QVERIFY2(imported.ok == (warning.isEmpty() || migrated), qPrintable(imported.error));
         if (!imported.ok) {
@@ -521,7 +522,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         Model full = fullModel();
         const Storage storage(storeFile());
         QVERIFY(storage.save(full, StoredGeometry()).ok);
-        QVERIFY(storage.exportScript(full, StoredGeometry(), script()).ok);
+        QVERIFY(ExportScript(storage, full, StoredGeometry(), script()).ok);
         const QByteArray at = QByteArray::number(past - 1), beyond = QByteArray::number(past);
         if (!key.isEmpty()) {
             replaceIn(storeFile(), key + '=' + at + '\n', key + '=' + beyond + '\n');
@@ -532,7 +533,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         compareModels(loaded(&result), full);
         QCOMPARE(result.warnings.size(), int(!key.isEmpty()));
         QVERIFY(key.isEmpty() || result.warnings[0].contains(problem));
-        result = storage.importScript(script());
+        result = ImportScript(storage, script());
         QVERIFY2(result.ok == key.isEmpty(), qPrintable(result.error));
         QVERIFY(key.isEmpty() || result.error.contains(problem));
     }
@@ -565,7 +566,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         QVERIFY(storage.save(model, StoredGeometry()).ok);
         const QByteArray before = readFile(storeFile());
         DefaultStockList(model);
-        QVERIFY(storage.exportScript(model, StoredGeometry(), script()).ok);
+        QVERIFY(ExportScript(storage, model, StoredGeometry(), script()).ok);
         QString file = script();
         if (from == "size:") {
             QVERIFY(QFile(file).resize(to.toLongLong()));  // a sparse tail of NULs
@@ -574,7 +575,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         } else {
             replaceIn(file, from, to);
         }
-        const StoreResult result = storage.importScript(file);
+        const StoreResult result = ImportScript(storage, file);
         QVERIFY2(result.ok == error.isEmpty() && result.error.contains(error),
                  qPrintable(result.error));
         if (error.isEmpty()) {
@@ -690,7 +691,7 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         Model model = defaults();
         QCOMPARE(storage.exportList(model.list, file), refused ? refusal : QString());
         QCOMPARE(readFile(file) == before, refused);
-        QCOMPARE(storage.exportScript(model, StoredGeometry(), file).error,
+        QCOMPARE(ExportScript(storage, model, StoredGeometry(), file).error,
                  refused ? refusal : QString());
         QCOMPARE(readFile(file) == before, refused);
     }

@@ -1,5 +1,6 @@
 #include "ui/window/FileCommands.h"
 
+#include "script/StorageScript.h"
 #include "ui/undo/UndoHistory.h"
 #include "ui/undo/UndoSteps.h"
 #include "ui/window/StockTree.h"
@@ -72,7 +73,7 @@ void FileCommands::ClearSettings() {
 void FileCommands::ExportSettings() {
     const QString file = platform_.chooseSaveFile(proposedScriptFile(), ScriptFilters);
     if (!file.isEmpty()) {
-        ReportStoreResult(platform_, storage_.exportScript(model_, geometry_, file),
+        ReportStoreResult(platform_, ExportScript(storage_, model_, geometry_, file),
                           QStringLiteral("Export complete."));
     }
     tree_.WebTree_GiveFocus();
@@ -93,7 +94,7 @@ void FileCommands::ImportSettings() {
         return;
     }
     // A refused script leaves the store, the model and the tree as they were.
-    const StoreResult imported = storage_.importScript(file);
+    const StoreResult imported = ImportScript(storage_, file);
     ReportStoreResult(platform_, imported);
     if (!imported.ok) {
         tree_.WebTree_GiveFocus();
