@@ -50,10 +50,11 @@ void DefaultStockList(Model& model) {
     list.Maxstocks = -1;
     for (const DefaultStock& entry : defaultStocks) {
         list.stocks[++list.Maxstocks] =
-            StockRecord{QString::fromUtf8(entry.symbol),      QString::fromUtf8(entry.description),
-                        QString::fromUtf8(entry.homePage),    QString::fromUtf8(entry.bigCharts),
-                        QString::fromUtf8(entry.stockMaster), QString::fromUtf8(entry.stockPoint),
-                        QString::fromUtf8(entry.yahoo)};
+            StockRecord{QString::fromUtf8(entry.symbol),
+                        QString::fromUtf8(entry.description),
+                        QString::fromUtf8(entry.homePage),
+                        {QString::fromUtf8(entry.bigCharts), QString::fromUtf8(entry.stockMaster),
+                         QString::fromUtf8(entry.stockPoint), QString::fromUtf8(entry.yahoo)}};
         TypeRecord& owner = list.types[entry.type];
         if (owner.Histock < owner.Lowstock) {
             owner.Lowstock = list.Maxstocks;

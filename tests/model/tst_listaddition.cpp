@@ -66,7 +66,7 @@ class ListAdditionTest : public QObject {
             PlanListAddition(StockList(), Rows(" Tech | aapl\u00df | | http:// | bc "), -1, {});
         const PlannedRow& row = addition.rows.front();
         QCOMPARE(row.row.type, QStringLiteral("Tech"));
-        QCOMPARE(row.row.stock, (StockRecord{"AAPLSS", "AAPLSS", "", "BC", "", "", ""}));
+        QCOMPARE(row.row.stock, (StockRecord{"AAPLSS", "AAPLSS", "", {"BC", "", "", ""}}));
     }
 
     // The list may fill every place; one row more and nothing is added.
