@@ -19,23 +19,24 @@ std::optional<SymbolFilter> FilterNamed(QStringView name) {
 }
 
 // The slot of the placeholder `text` ("{symbol|lower}"), or why it is refused.
-std::optional<SymbolSlot> SlotOf(QStringView text, QString& problem) {
+std::optional<SymbolSlot> SlotOf(QStringView text, QStringView what, bool percentEncoded,
+                                 QString& problem) {
     const QList<QStringView> parts = text.sliced(1, text.size() - 2).split(u'|');
     if (parts.front() != SymbolName) {
         problem = QStringLiteral(
-                      "\"%1\" in the address template is not a placeholder: use {symbol}, or "
+                      "\"%1\" in the %2 is not a placeholder: use {symbol}, or "
                       "{{ and }} for braces.")
-                      .arg(text);
+                      .arg(text, what);
         return std::nullopt;
     }
-    SymbolSlot slot{{}, true};
+    SymbolSlot slot{{}, percentEncoded};
     for (qsizetype i = 1; i < parts.size(); ++i) {
         const auto filter = FilterNamed(parts[i]);
         if (!filter) {
             problem = QStringLiteral(
-                          "\"%1\" in the address template has the unknown filter \"%2\": the "
+                          "\"%1\" in the %2 has the unknown filter \"%3\": the "
                           "filters are lower, upper and dash.")
-                          .arg(text, parts[i]);
+                          .arg(text, what, parts[i]);
             return std::nullopt;
         }
         slot.filters.push_back(*filter);
@@ -57,9 +58,8 @@ bool IsWebAddress(const ChartAddress& address) {
 AddressTemplate Refused(QString problem) {
     return {std::nullopt, std::move(problem)};
 }
-}  // namespace
 
-AddressTemplate ParseAddressTemplate(const QString& text) {
+AddressTemplate ParsePattern(const QString& text, QStringView what, bool percentEncoded) {
     QStringList pieces{QString()};
     std::vector<SymbolSlot> slots;
     qsizetype literalStart = 0;  // where the text since the last placeholder starts
@@ -70,18 +70,19 @@ AddressTemplate ParseAddressTemplate(const QString& text) {
             pieces.back() += c;
             ++i;
         } else if (c == u'}') {
-            return Refused(QStringLiteral("The brace in \"%1}\" of the address template closes "
+            return Refused(QStringLiteral("The brace in \"%1}\" of the %2 closes "
                                           "nothing: use }} for a brace.")
-                               .arg(text.sliced(literalStart, i - literalStart)));
+                               .arg(text.sliced(literalStart, i - literalStart), what));
         } else if (c == u'{') {
             const qsizetype end = text.indexOf(u'}', i);
             if (end < 0) {
-                return Refused(QStringLiteral("The brace in \"%1\" of the address template is "
+                return Refused(QStringLiteral("The brace in \"%1\" of the %2 is "
                                               "not closed: use {{ for a brace.")
-                                   .arg(text.sliced(i)));
+                                   .arg(text.sliced(i), what));
             }
             QString problem;
-            auto slot = SlotOf(QStringView(text).sliced(i, end + 1 - i), problem);
+            auto slot =
+                SlotOf(QStringView(text).sliced(i, end + 1 - i), what, percentEncoded, problem);
             if (!slot) {
                 return Refused(problem);
             }
@@ -94,13 +95,22 @@ AddressTemplate ParseAddressTemplate(const QString& text) {
         }
     }
     if (slots.empty()) {
-        return Refused(QStringLiteral("The address template must contain {symbol}."));
+        return Refused(QStringLiteral("The %1 must contain {symbol}.").arg(what));
     }
-    ChartAddress address(std::move(pieces), std::move(slots));
-    if (!IsWebAddress(address)) {
+    return {ChartAddress(std::move(pieces), std::move(slots)), {}};
+}
+}  // namespace
+
+AddressTemplate ParseAddressTemplate(const QString& text) {
+    AddressTemplate parsed = ParsePattern(text, u"address template", true);
+    if (parsed.address && !IsWebAddress(*parsed.address)) {
         return Refused(
             QStringLiteral("The address template must be a complete http or https address, such as "
                            "https://www.example.com/chart?s={symbol}"));
     }
-    return {std::move(address), {}};
+    return parsed;
+}
+
+AddressTemplate ParseSymbolPattern(const QString& text, QStringView what) {
+    return ParsePattern(text, what, false);
 }

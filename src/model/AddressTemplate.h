@@ -15,3 +15,7 @@ struct AddressTemplate {
 };
 
 AddressTemplate ParseAddressTemplate(const QString& text);
+
+// The same grammar for any pattern over the symbol, named `what` in the problems ("symbol
+// form"): the symbol goes in filtered, not encoded.
+AddressTemplate ParseSymbolPattern(const QString& text, QStringView what);

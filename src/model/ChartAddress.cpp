@@ -19,7 +19,7 @@ bool endsOrChangesValue(char16_t c) {
     return c == u' ' || c == u'#' || c == u'&' || c == u'+';
 }
 
-char16_t filtered(char16_t c, const std::vector<SymbolFilter>& filters) {
+char16_t filteredUnit(char16_t c, const std::vector<SymbolFilter>& filters) {
     for (const SymbolFilter filter : filters) {
         if (filter == SymbolFilter::Lower && c >= u'A' && c <= u'Z') {
             c = char16_t(c + (u'a' - u'A'));
@@ -57,7 +57,7 @@ QString SymbolSlot::apply(const QString& symbol) const {
     QString value(symbol.size() * 3, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(value.data());
     for (const QChar c : symbol) {
-        const char16_t unit = filtered(c.unicode(), filters);
+        const char16_t unit = filteredUnit(c.unicode(), filters);
         if (percentEncoded ? !isUnreserved(unit) : endsOrChangesValue(unit)) {
             appendPercentEncoded(out, unit);
         } else {
@@ -69,6 +69,14 @@ QString SymbolSlot::apply(const QString& symbol) const {
 }
 
 QString SymbolSlot::applyToAnyText(const QString& symbol) const {
+    const QString value = filtered(symbol);
+    // Everything but the unreserved characters of RFC 3986 (letters, digits, "-", ".", "_",
+    // "~") is percent-encoded as UTF-8, so any symbol stays one value of the address.
+    return percentEncoded ? QString::fromLatin1(QUrl::toPercentEncoding(value))
+                          : SymbolSlot{}.apply(value);
+}
+
+QString SymbolSlot::filtered(const QString& symbol) const {
     QString value = symbol;
     for (const SymbolFilter filter : filters) {
         switch (filter) {
@@ -83,10 +91,7 @@ QString SymbolSlot::applyToAnyText(const QString& symbol) const {
                 break;
         }
     }
-    // Everything but the unreserved characters of RFC 3986 (letters, digits, "-", ".", "_",
-    // "~") is percent-encoded as UTF-8, so any symbol stays one value of the address.
-    return percentEncoded ? QString::fromLatin1(QUrl::toPercentEncoding(value))
-                          : SymbolSlot{}.apply(value);
+    return value;
 }
 
 ChartAddress::ChartAddress(QStringList pieces)
@@ -101,4 +106,12 @@ QString ChartAddress::forSymbol(const QString& symbol) const {
         address += slot(gap - 1).apply(symbol) + pieces_[gap];
     }
     return address;
+}
+
+QString ChartAddress::withFilteredSymbol(const QString& symbol) const {
+    QString text = pieces_.front();
+    for (qsizetype gap = 1; gap < pieces_.size(); ++gap) {
+        text += slot(gap - 1).filtered(symbol) + pieces_[gap];
+    }
+    return text;
 }

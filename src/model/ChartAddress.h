@@ -19,6 +19,8 @@ struct SymbolSlot {
     bool percentEncoded = false;
 
     QString apply(const QString& symbol) const;
+    // The filters alone.
+    QString filtered(const QString& symbol) const;
     bool operator==(const SymbolSlot&) const = default;
 
   private:
@@ -37,6 +39,9 @@ class ChartAddress {
     const QStringList& pieces() const { return pieces_; }
     const SymbolSlot& slot(qsizetype gap) const { return slots_[static_cast<size_t>(gap)]; }
     QString forSymbol(const QString& symbol) const;
+    // The pieces with the symbol filtered but not encoded in each gap: what a site's symbol
+    // form makes of a stock's symbol.
+    QString withFilteredSymbol(const QString& symbol) const;
 
   private:
     QStringList pieces_;

@@ -11,6 +11,7 @@ struct ChartSitePreset {
     const char* name;
     const char* addressTemplate;
     qint16 symbolsFrom;
+    const char* formsPreset;  // the preset of symbol forms the site starts with, or ""
 };
 
 std::span<const ChartSitePreset> ChartSitePresets();

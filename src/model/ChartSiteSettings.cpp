@@ -33,3 +33,7 @@ const char* DisplayTarget(qint16 display) {
 SettingField DisplayField(qint16& display, bool storedWhenSet) {
     return {QStringLiteral("Display"), &display, &DisplayTable(), 0, storedWhenSet};
 }
+
+SettingField SymbolFormsField(SymbolForms& forms, const SymbolForms* usual) {
+    return {QStringLiteral("SymbolForms"), &forms, nullptr, 0, true, nullptr, usual};
+}

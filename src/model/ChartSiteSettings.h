@@ -2,6 +2,7 @@
 
 #include "model/OptionTable.h"
 #include "model/SettingField.h"
+#include "model/SymbolForms.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -17,6 +18,7 @@ struct ChartSiteSettings {
     qint16 Display = 0;       // where its charts open: an index into DisplayTable()
     bool Enabled = true;
     QString FileName;
+    SymbolForms Forms{};  // stored only when it has a row
 
     bool operator==(const ChartSiteSettings&) const = default;
 };
@@ -40,6 +42,10 @@ const OptionTable& DisplayTable();
 // The key Display of a site's section, built in or template. The built-in sites' came after
 // their stores did and is stored only when set; a template site's is always stored.
 SettingField DisplayField(qint16& display, bool storedWhenSet);
+
+// The key SymbolForms of a site's section, built in or template, stored only while it differs
+// from `usual` (or is not empty, without one).
+SettingField SymbolFormsField(SymbolForms& forms, const SymbolForms* usual);
 
 // The link target of `display`: "right" (the chart frame), "new" or "_blank". A value that
 // only a hand-edited store can hold opens in the chart frame.

@@ -6,12 +6,16 @@
 #include <utility>
 
 ChartSitesDraft::ChartSitesDraft(const Model& model)
-    : sites_(model.chartSites), display_(model.siteDisplay), enabled_(model.general.SiteEnabled) {}
+    : sites_(model.chartSites),
+      display_(model.siteDisplay),
+      enabled_(model.general.SiteEnabled),
+      forms_(model.siteForms) {}
 
 void ChartSitesDraft::apply(Model& model) const {
     model.chartSites = sites_;
     model.siteDisplay = display_;
     model.general.SiteEnabled = enabled_;
+    model.siteForms = forms_;
 }
 
 ChartSiteSettings ChartSitesDraft::site(int row) const {
@@ -19,7 +23,7 @@ ChartSiteSettings ChartSitesDraft::site(int row) const {
         return sites_[static_cast<size_t>(row - BuiltInRows)];
     }
     const SiteInfo& site = Site(AllSites[static_cast<size_t>(row)]);
-    return {site.name, {}, qint16(row), display_[row], enabled_[row], site.fileName};
+    return {site.name, {}, qint16(row), display_[row], enabled_[row], site.fileName, forms_[row]};
 }
 
 bool ChartSitesDraft::inUse(int row) const {
@@ -28,6 +32,10 @@ bool ChartSitesDraft::inUse(int row) const {
 
 void ChartSitesDraft::setDisplay(int row, qint16 display) {
     (isTemplate(row) ? templateSite(row).Display : display_[row]) = display;
+}
+
+void ChartSitesDraft::setForms(int row, SymbolForms forms) {
+    (isTemplate(row) ? templateSite(row).Forms : forms_[row]) = std::move(forms);
 }
 
 QString ChartSitesDraft::setEnabled(int row, bool enabled) {

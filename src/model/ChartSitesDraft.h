@@ -21,7 +21,8 @@ class ChartSitesDraft {
 
     int rowCount() const { return BuiltInRows + static_cast<int>(sites_.size()); }
     static bool isTemplate(int row) { return row >= BuiltInRows; }
-    // A row as a chart site; a built-in one with its name, display, enabled flag and file name.
+    // A row as a chart site; a built-in one with its name, display, enabled flag, file name and
+    // symbol forms.
     ChartSiteSettings site(int row) const;
     // Whether the row's pages are written.
     bool inUse(int row) const;
@@ -29,6 +30,7 @@ class ChartSitesDraft {
     void setTemplateSites(std::vector<ChartSiteSettings> sites) { sites_ = std::move(sites); }
 
     void setDisplay(int row, qint16 display);
+    void setForms(int row, SymbolForms forms);
     // Enables or disables the row. A template site that breaks a rule stays disabled: the
     // answer is the message for the user, empty when the change was made.
     QString setEnabled(int row, bool enabled);
@@ -55,4 +57,5 @@ class ChartSitesDraft {
     std::vector<ChartSiteSettings> sites_;
     PerSite<qint16> display_{};
     PerSite<bool> enabled_{};
+    PerSite<SymbolForms> forms_;
 };

@@ -1,5 +1,13 @@
 #include "model/Model.h"
 
+PerSite<SymbolForms> UsualSiteForms() {
+    PerSite<SymbolForms> forms;
+    for (SiteId id : AllSites) {
+        ForSite(forms, id) = UsualSymbolForms(id);
+    }
+    return forms;
+}
+
 void ApplyDefaults(Model& model, const QString& htmlDir) {
     model.list.Maxtypes = -1;
     model.list.Maxstocks = -1;
@@ -13,6 +21,7 @@ void ApplyDefaults(Model& model, const QString& htmlDir) {
     model.stockPoint = StockPointSettings{};
     model.yahoo = YahooSettings{};
     model.siteDisplay = {};
+    model.siteForms = UsualSiteForms();
     model.chartSites.clear();
 }
 

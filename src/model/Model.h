@@ -9,6 +9,9 @@
 #include <array>
 #include <vector>
 
+// The symbol forms of every built-in site when none are stored.
+PerSite<SymbolForms> UsualSiteForms();
+
 // What the option dialogs set: everything the program knows but the list and the flags.
 struct ModelOptions {
     GeneralSettings general;
@@ -20,6 +23,8 @@ struct ModelOptions {
     // Where the charts of the built-in sites open, in SiteId order (key Display of each one's
     // section): an index into DisplayTable().
     PerSite<qint16> siteDisplay{};
+    // Each built-in site's symbol forms (key SymbolForms of its section).
+    PerSite<SymbolForms> siteForms = UsualSiteForms();
     // The template chart sites, at most ChartSiteLimit, in the order their links appear.
     std::vector<ChartSiteSettings> chartSites;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OptionTable.h"
+#include "model/SymbolForms.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -13,14 +14,18 @@
 // order and their value forms are described once.
 struct SettingField {
     QString key;
-    std::variant<qint16*, qint32*, bool*, QString*> target;
+    std::variant<qint16*, qint32*, bool*, QString*, SymbolForms*> target;
     // For a selection: the table its index must fall in. A stored index outside it is refused.
     const OptionTable* table = nullptr;
     // The value that stands for the table's first label: 0, or -1 where -1 means "none".
     qint16 first = 0;
-    // Stored only while it is not 0: a key added after stores and exports of users who never
-    // change it were made, which stay as they were.
+    // Stored only while it is not 0 (or empty, or `usual`): a key added after stores and
+    // exports of users who never change it were made, which stay as they were.
     bool storedWhenSet = false;
+    // For a text that must keep a form: the reason a value is refused, empty when it is not.
+    QString (*problem)(QStringView text) = nullptr;
+    // For a table stored only when set: the value it is not stored with, when not empty.
+    const SymbolForms* usual = nullptr;
 };
 
 using SettingFields = std::vector<SettingField>;

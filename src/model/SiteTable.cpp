@@ -18,3 +18,17 @@ const QString& SiteSymbol(const StockRecord& stock, SiteId site) {
     const QString& alternate = ForSite(stock.Alternates, site);
     return alternate.isEmpty() ? stock.Stock : alternate;
 }
+
+const SymbolForms& UsualSymbolForms(SiteId id) {
+    static const PerSite<SymbolForms> usual = [] {
+        PerSite<SymbolForms> forms;
+        for (SiteId site : AllSites) {
+            if (const auto* preset =
+                    SymbolFormsPresetNamed(QLatin1StringView(Site(site).formsPreset))) {
+                ForSite(forms, site) = preset->forms;
+            }
+        }
+        return forms;
+    }();
+    return ForSite(usual, id);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SymbolForms.h"
+
 #include <QString>
 #include <array>
 
@@ -9,15 +11,16 @@
 // the file that holds the rest of it), its page file name, its code (the ending of Alt_BC and
 // of the start button Start_BC), then what the windows call it, each with the access key it
 // has there: the Options menu's item of its dialog, the general options' box that enables it,
-// their start page button, and the stock editor's alternate symbol.
+// their start page button, and the stock editor's alternate symbol. Last comes the preset of
+// symbol forms (model/SymbolForms.h) its table starts with, or "" for an empty one.
 #define TICKVANE_BUILT_IN_SITES(ROW)                                                      \
     ROW(BigCharts, "bigcharts", "BC", "&BigCharts", "&Big Charts", "B&ig Charts",         \
-        "Symbol at &Big Charts")                                                          \
+        "Symbol at &Big Charts", "")                                                      \
     ROW(StockMaster, "stockmaster", "SM", "Stock&Master", "Stock&Master", "StockM&aster", \
-        "Symbol at Stock&Master")                                                         \
+        "Symbol at Stock&Master", "")                                                     \
     ROW(StockPoint, "stockpoint", "SP", "Stock&Point", "Stock&Point", "StockP&oint",      \
-        "Symbol at Stock&Point")                                                          \
-    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo", "Symbol at &Yahoo")
+        "Symbol at Stock&Point", "")                                                      \
+    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo", "Symbol at &Yahoo", "Yahoo")
 
 #define TICKVANE_SITE_ID(name, ...) name,
 enum class SiteId { TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_ID) };
@@ -58,6 +61,7 @@ struct SiteInfo {
     const char* enableCaption;
     const char* startCaption;
     const char* symbolCaption;
+    const char* formsPreset;
 };
 
 const SiteInfo& Site(SiteId id);
@@ -65,6 +69,9 @@ const SiteInfo& Site(SiteId id);
 // The store key of the site's enable flag ("BigCharts_enable"); its alternate symbols' record
 // field is "Alt_" and its code ("Alt_BC").
 QString SiteEnableKey(SiteId id);
+
+// The table of symbol forms the site starts with, and is stored only when it differs from.
+const SymbolForms& UsualSymbolForms(SiteId id);
 
 struct StockRecord;
 

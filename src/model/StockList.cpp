@@ -10,6 +10,8 @@ const QString& StockText(const StockRecord& stock, size_t field) {
             return stock.Description;
         case UrlText:
             return stock.URL;
+        case ExchangeText:
+            return stock.Exchange;
         default:
             return stock.Alternates.at(field - FirstAlternateText);
     }

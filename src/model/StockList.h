@@ -18,14 +18,16 @@ struct StockRecord {
     QString Description;
     QString URL;
     PerSite<QString> Alternates;  // the symbols at each site (keys Alt_BC ...), may be empty
+    QString Exchange{};  // where it trades: a market identifier code ("XLON"), may be empty
 
     bool operator==(const StockRecord&) const = default;
 };
 
-// A stock's texts by number, in store order: symbol, description, web page, then the
-// alternate symbols in SiteId order.
+// A stock's texts by number, in store order: symbol, description, web page, the alternate
+// symbols in SiteId order, then the exchange.
 enum StockTextField : size_t { SymbolText, DescriptionText, UrlText, FirstAlternateText };
-inline constexpr size_t StockTextCount = FirstAlternateText + SiteCount;
+inline constexpr size_t ExchangeText = FirstAlternateText + SiteCount;
+inline constexpr size_t StockTextCount = ExchangeText + 1;
 inline constexpr size_t AlternateText(SiteId id) {
     return FirstAlternateText + static_cast<size_t>(id);
 }

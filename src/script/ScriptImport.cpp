@@ -36,6 +36,25 @@ QString readMaximum(const SettingsStore& store, const QString& key, qint16& maxi
     return {};
 }
 
+// Why a record's key must not be imported: missing where every record has it, or holding
+// what the field refuses.
+QString recordRefusal(const SettingsStore& imported, const StockList& list,
+                      const SettingField& field) {
+    const auto text = imported.GetValue(StockListSectionName, field.key);
+    if (!text && !field.storedWhenSet) {
+        return QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
+            .arg(list.Maxtypes)
+            .arg(list.Maxstocks)
+            .arg(field.key);
+    }
+    if (text && field.problem) {
+        if (const QString problem = field.problem(*text); !problem.isEmpty()) {
+            return QStringLiteral("%1: %2").arg(field.key, problem);
+        }
+    }
+    return {};
+}
+
 bool holdsList(const SettingsStore& store) {
     for (const QString& key : {QStringLiteral("Maxtypes"), QStringLiteral("Maxstocks"),
                                TypeNameKey(0), StockSymbolKey(0)}) {
@@ -83,11 +102,8 @@ QString StockListRefusal(const SettingsStore& imported) {
     }
     if (refusal.isEmpty()) {
         ForEachStockRecordField(*list, [&](const SettingField& field) {
-            if (refusal.isEmpty() && !imported.GetValue(StockListSectionName, field.key)) {
-                refusal = QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
-                              .arg(list->Maxtypes)
-                              .arg(list->Maxstocks)
-                              .arg(field.key);
+            if (refusal.isEmpty()) {
+                refusal = recordRefusal(imported, *list, field);
             }
         });
     }

@@ -46,6 +46,7 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
     const QString startPage = general.StartPage;
     // Unlike the other settings, these are False when they are not stored.
     general.ForceUpper = general.NoLineWraps = general.UseSavedGeometry = general.OnePage = false;
+    model.siteForms = UsualSiteForms();
     const bool keepStored = geometry && geometry->keepsStoredGeometry();
     TwipsGeometry stored = keepStored ? geometry->current() : TwipsGeometry{-1, -1, -1, -1};
     // Like the stock list, the template sites stored replace the model's; so the layout holds
@@ -82,9 +83,7 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
 }
 
 bool LeftOut::hasKey(const QString& section, const QString& key) const {
-    return std::any_of(keys.begin(), keys.end(), [&](const auto& left) {
-        return left.first == section && left.second == key;
-    });
+    return keys.contains({section, key});
 }
 
 LeftOut SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry& geometry) {
@@ -104,9 +103,14 @@ LeftOut SaveAllSettings(SettingsStore& store, Model& model, const TwipsGeometry&
     for (const SectionLayout& section : SettingsLayout(model, unused)) {
         for (const SettingField& field : section.fields) {
             if (!IsStored(field)) {
-                leftOut.keys.emplace_back(section.name, field.key);
+                leftOut.keys.insert({section.name, field.key});
             }
         }
     }
+    ForEachStockRecordField(model.list, [&](const SettingField& field) {
+        if (!IsStored(field)) {
+            leftOut.keys.insert({StockListSectionName, field.key});
+        }
+    });
     return leftOut;
 }

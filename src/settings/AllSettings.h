@@ -4,10 +4,10 @@
 #include "settings/SettingsStore.h"
 #include "settings/WindowGeometry.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <utility>
-#include <vector>
 
 // Reads every section over the model's current values and clears SettingsChanged. Values the
 // model cannot hold keep the field's value; an HtmlDir that is no full path here gives way to
@@ -18,10 +18,11 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
                             const QString& source, const QString& defaultHtmlDir);
 
 // What a save leaves out on purpose: sections with nothing to hold (OwnSite, the template
-// sites' while there are fewer of them) and keys stored only when set.
+// sites' while there are fewer of them) and keys stored only when set, the unset exchanges
+// of the stocks in use among them.
 struct LeftOut {
     QStringList sections;
-    std::vector<std::pair<QString, QString>> keys;  // section, key
+    QSet<std::pair<QString, QString>> keys;  // section, key
 
     bool hasKey(const QString& section, const QString& key) const;
 };

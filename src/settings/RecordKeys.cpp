@@ -7,8 +7,8 @@
 
 namespace {
 #define TICKVANE_ALTERNATE_NAME(name, fileName, code, ...) "Alt_" code,
-constexpr std::string_view StockFieldNames[] = {"Stock", "Description", "URL",
-                                                TICKVANE_BUILT_IN_SITES(TICKVANE_ALTERNATE_NAME)};
+constexpr std::string_view StockFieldNames[] = {
+    "Stock", "Description", "URL", TICKVANE_BUILT_IN_SITES(TICKVANE_ALTERNATE_NAME) "Exchange"};
 #undef TICKVANE_ALTERNATE_NAME
 static_assert(std::size(StockFieldNames) == StockTextCount);
 

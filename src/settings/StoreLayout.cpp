@@ -64,6 +64,7 @@ StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry) {
     for (SiteId id : AllSites) {
         SettingFields fields = ChartSiteFor(id).fields(model);
         fields.push_back(DisplayField(ForSite(model.siteDisplay, id), true));
+        fields.push_back(SymbolFormsField(ForSite(model.siteForms, id), &UsualSymbolForms(id)));
         layout.push_back({Site(id).name, std::move(fields)});
     }
     // Written only while there are template sites, so that the store and the export of a
@@ -87,10 +88,15 @@ void ForEachStockRecordField(StockList& list,
     }
     for (qint16 i = 0; i <= list.Maxstocks; ++i) {
         StockRecord& stock = list.stocks[i];
-        for (size_t n = 0; n < StockTextCount; ++n) {
+        for (size_t n = 0; n < ExchangeText; ++n) {
             visit({StockRecordKey(n, i), &StockText(stock, n)});
         }
+        visit(ExchangeField(stock, i));
     }
+}
+
+SettingField ExchangeField(StockRecord& stock, qint16 i) {
+    return {StockRecordKey(ExchangeText, i), &stock.Exchange, nullptr, 0, true, ExchangeProblem};
 }
 
 QString TypeNameKey(qint16 t) {
@@ -136,8 +142,11 @@ StoreSections ModelSections(Model& model, TwipsGeometry geometry) {
         }
         if (section.name == StockListSectionName) {
             stored.values.reserve(stored.values.size() + RecordFieldCount(model.list));
-            ForEachStockRecordField(model.list,
-                                    [&](const SettingField& field) { appendValue(stored, field); });
+            ForEachStockRecordField(model.list, [&](const SettingField& field) {
+                if (IsStored(field)) {
+                    appendValue(stored, field);
+                }
+            });
         }
     }
     return sections;

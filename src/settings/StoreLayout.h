@@ -41,10 +41,14 @@ using StoreLayout = std::vector<SectionLayout>;
 // its Count is the length of the model's list.
 StoreLayout SettingsLayout(Model& model, TwipsGeometry& geometry);
 
-// Visits Type, Lowstock, Histock of each type in use, then the seven texts of each stock in
-// use. A visit rather than a list: the list would be as large as the store.
+// Visits Type, Lowstock, Histock of each type in use, then the texts of each stock in use,
+// its exchange last, stored only when set. A visit rather than a list: the list would be as
+// large as the store.
 void ForEachStockRecordField(StockList& list,
                              const std::function<void(const SettingField&)>& visit);
+
+// The exchange of stock `i`, in the store only when set.
+SettingField ExchangeField(StockRecord& stock, qint16 i);
 
 // The key of type `t`'s name and of stock `i`'s symbol, which every stored record has.
 QString TypeNameKey(qint16 t);

@@ -68,20 +68,27 @@ bool assign(T* target, std::optional<T> value) {
 
 struct Reader {
     const QString& text;
-    const OptionTable* table;
-    qint16 first;
+    const SettingField& field;
 
     bool operator()(qint16* target) const {
         const auto index = parseNumber<qint16>(text);
+        const auto* table = field.table;
         const bool outside =
-            table && index && (*index < first || *index - first > table->MaxIndex());
+            table && index && (*index < field.first || *index - field.first > table->MaxIndex());
         return assign(target, outside ? std::nullopt : index);
     }
     bool operator()(qint32* target) const { return assign(target, parseNumber<qint32>(text)); }
     bool operator()(bool* target) const { return assign(target, parseBoolean(text)); }
     bool operator()(QString* target) const {
+        if (field.problem && !field.problem(text).isEmpty()) {
+            return false;
+        }
         *target = text;
         return true;
+    }
+    bool operator()(SymbolForms* target) const {
+        QString problem;
+        return assign(target, ParseSymbolFormsText(text, problem));
     }
 };
 
@@ -92,6 +99,7 @@ struct Writer {
         return *value ? QStringLiteral("True") : QStringLiteral("False");
     }
     QString operator()(const QString* value) const { return *value; }
+    QString operator()(const SymbolForms* value) const { return SymbolFormsText(*value); }
 };
 }  // namespace
 
@@ -100,11 +108,16 @@ QString StoredText(const SettingField& field) {
 }
 
 bool IsStored(const SettingField& field) {
-    const bool unset = std::visit(
-        [](auto* value) { return *value == std::decay_t<decltype(*value)>{}; }, field.target);
-    return !(field.storedWhenSet && unset);
+    if (!field.storedWhenSet) {
+        return true;
+    }
+    if (const auto* forms = std::get_if<SymbolForms*>(&field.target); forms && field.usual) {
+        return **forms != *field.usual;
+    }
+    return std::visit([](auto* value) { return *value != std::decay_t<decltype(*value)>{}; },
+                      field.target);
 }
 
 bool ReadStoredText(const SettingField& field, const QString& text) {
-    return std::visit(Reader{text, field.table, field.first}, field.target);
+    return std::visit(Reader{text, field}, field.target);
 }

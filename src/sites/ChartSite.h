@@ -33,8 +33,9 @@ class ChartSite {
     // each falling back to the stock's own symbol where it is empty, or -1 for the stocks' own.
     virtual qint16 symbolsFrom() const = 0;
 
-    // The symbol a stock is linked with, and shown as the link's text.
-    const QString& symbol(const StockRecord& stock) const;
+    // Its table "exchange -> symbol form" (sites/SiteSymbols.h says how a stock's symbol on
+    // the site is chosen).
+    virtual const SymbolForms& symbolForms(const Model& model) const = 0;
 
     // Where its charts open: an index into DisplayTable().
     virtual qint16 display(const Model& model) const = 0;
@@ -71,6 +72,9 @@ class BuiltInSite : public ChartSite {
     QString frameTitle() const override { return fileName(); }
     qint16 symbolsFrom() const override { return static_cast<qint16>(id()); }
     qint16 display(const Model& model) const override { return ForSite(model.siteDisplay, id()); }
+    const SymbolForms& symbolForms(const Model& model) const override {
+        return ForSite(model.siteForms, id());
+    }
     bool enabled(const Model& model) const override {
         return ForSite(model.general.SiteEnabled, id());
     }

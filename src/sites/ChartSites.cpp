@@ -6,8 +6,3 @@ const BuiltInSite& ChartSiteFor(SiteId id) {
 #undef TICKVANE_SITE_OBJECT
     return *ForSite(sites, id);
 }
-
-const QString& ChartSite::symbol(const StockRecord& stock) const {
-    const qint16 from = symbolsFrom();
-    return from < 0 ? stock.Stock : SiteSymbol(stock, SiteId(from));
-}

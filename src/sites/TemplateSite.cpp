@@ -29,5 +29,6 @@ SettingFields ChartSiteFields(ChartSiteSettings& site) {
         DisplayField(site.Display, false),
         {QStringLiteral("Enabled"), &site.Enabled},
         {QStringLiteral("FileName"), &site.FileName},
+        SymbolFormsField(site.Forms, nullptr),
     };
 }

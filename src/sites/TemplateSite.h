@@ -16,6 +16,7 @@ class TemplateSite : public ChartSite {
     ChartAddress chartAddress(const Model& model) const override;
     qint16 symbolsFrom() const override;
     qint16 display(const Model&) const override { return settings_.Display; }
+    const SymbolForms& symbolForms(const Model&) const override { return settings_.Forms; }
     bool enabled(const Model&) const override { return inUse_; }
 
   private:

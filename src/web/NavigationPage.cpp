@@ -1,6 +1,7 @@
 #include "web/NavigationPage.h"
 
 #include "model/ListSpans.h"
+#include "sites/SiteSymbols.h"
 #include "web/ChartHref.h"
 #include "web/HtmlColor.h"
 #include "web/HtmlText.h"
@@ -21,6 +22,7 @@ class NavigationPageWriter {
           model_(model),
           sites_(sites),
           site_(site),
+          symbols_(site, model),
           rowEnds_(rowEnds),
           chartHref_(site.chartAddress(model)),
           noLineWraps_(model.general.NoLineWraps),
@@ -65,7 +67,7 @@ class NavigationPageWriter {
     }
 
     void writeStock(const StockRecord& stock) {
-        const QString& symbol = site_.symbol(stock);
+        const QString symbol = symbols_.of(stock);
         page_ += linkStart_;
         chartHref_.append(page_, symbol);
         page_ += linkTextStart_;
@@ -77,6 +79,7 @@ class NavigationPageWriter {
     const Model& model_;
     const ChartSiteList& sites_;
     const ChartSite& site_;
+    const SiteSymbols symbols_;
     const StockRowEnds& rowEnds_;
     ChartHref chartHref_;
     const bool noLineWraps_;

@@ -1,6 +1,7 @@
 #include "web/OnePage.h"
 
 #include "model/ListSpans.h"
+#include "sites/SiteSymbols.h"
 #include "web/ChartHref.h"
 #include "web/HtmlColor.h"
 #include "web/HtmlText.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -61,6 +63,10 @@ class OnePageWriter {
             return site->fileName() == model.general.StartPage;
         });
         startSite_ = start != sites_.end() ? *start : sites_.empty() ? nullptr : sites_.front();
+        for (const ChartSite* site : sites_) {
+            symbols_.emplace_back(*site, model);
+        }
+        findFormedSites();
     }
 
     std::string page() {
@@ -148,7 +154,7 @@ class OnePageWriter {
             line("</h2>");
             line("<ul>");
             for (const StockRecord& stock : StocksOf(model_.list, type)) {
-                const QString& symbol = startSite_ ? startSite_->symbol(stock) : stock.Stock;
+                const QString symbol = startSite_ ? startSymbols().of(stock) : stock.Stock;
                 page_ += "<li>";
                 if (chartHref) {
                     page_ += R"(<a target=")" + target + R"(" href=")";
@@ -180,7 +186,7 @@ class OnePageWriter {
         line(R"(<script type="application/json" id="stocks">)");
         line(R"({"sites":[)");
         for (size_t n = 0; n < sites_.size(); ++n) {
-            writeSiteData(*sites_[n]);
+            writeSiteData(n);
             line(n + 1 < sites_.size() ? "," : "");
         }
         line(R"(],"types":[)");
@@ -200,11 +206,12 @@ class OnePageWriter {
         line("</script>");
     }
 
-    void writeSiteData(const ChartSite& site) {
+    void writeSiteData(size_t n) {
+        const ChartSite& site = *sites_[n];
         const ChartHref href(site.chartAddress(model_));
         page_ += R"({"target":")";
         page_ += DisplayTarget(site.display(model_));
-        page_ += R"(","from":)" + std::to_string(site.symbolsFrom()) + R"(,"pieces":[)";
+        page_ += R"(","from":)" + std::to_string(symbolColumn(n)) + R"(,"pieces":[)";
         for (size_t k = 0; k < href.pieces().size(); ++k) {
             page_ += k > 0 ? "," : "";
             AppendJsonString(page_, QString::fromLatin1(href.pieces()[k]));
@@ -217,25 +224,59 @@ class OnePageWriter {
         page_ += "]}";
     }
 
-    // The alternate symbols after the last one that is set are left off.
+    // The alternate symbols, then the symbols of each site that links a stock by its
+    // exchange's symbol form (an empty one for the stock's own), each site in its own column;
+    // those after the last one that is set are left off.
     void writeStockData(const StockRecord& stock) {
         page_ += '[';
         AppendJsonString(page_, stock.Stock);
         page_ += ',';
         AppendJsonString(page_, stock.Description);
-        const auto set = std::find_if(AllSites.rbegin(), AllSites.rend(), [&](SiteId id) {
-            return !ForSite(stock.Alternates, id).isEmpty();
-        });
-        for (auto id = AllSites.begin(); id != set.base(); ++id) {
+        std::vector<QString> columns(stock.Alternates.begin(), stock.Alternates.end());
+        for (const size_t n : formedSites_) {
+            const QString symbol = symbols_[n].of(stock);
+            columns.push_back(symbol == stock.Stock ? QString() : symbol);
+        }
+        const auto set = std::find_if(columns.rbegin(), columns.rend(),
+                                      [](const QString& column) { return !column.isEmpty(); });
+        for (auto column = columns.begin(); column != set.base(); ++column) {
             page_ += ',';
-            AppendJsonString(page_, ForSite(stock.Alternates, *id));
+            AppendJsonString(page_, *column);
         }
         page_ += ']';
+    }
+
+    // The sites that link some stock by its exchange's symbol form, by place in sites_.
+    void findFormedSites() {
+        for (size_t n = 0; n < sites_.size(); ++n) {
+            const auto stocks =
+                std::span(model_.list.stocks).first(size_t(model_.list.stockCount()));
+            if (std::any_of(stocks.begin(), stocks.end(),
+                            [&](const StockRecord& stock) { return symbols_[n].formed(stock); })) {
+                formedSites_.push_back(n);
+            }
+        }
+    }
+
+    // Where the script finds a site's symbols: a column of its own when it links a stock by
+    // a symbol form, otherwise the alternate symbols it uses or the stock's own (-1).
+    qint16 symbolColumn(size_t site) const {
+        const auto column = std::find(formedSites_.begin(), formedSites_.end(), site);
+        return column == formedSites_.end()
+                   ? sites_[site]->symbolsFrom()
+                   : qint16(SiteCount + size_t(column - formedSites_.begin()));
+    }
+
+    const SiteSymbols& startSymbols() const {
+        return symbols_[size_t(std::find(sites_.begin(), sites_.end(), startSite_) -
+                               sites_.begin())];
     }
 
     const Model& model_;
     std::vector<const ChartSite*> sites_;
     const ChartSite* startSite_ = nullptr;
+    std::vector<SiteSymbols> symbols_;  // one for each of sites_
+    std::vector<size_t> formedSites_;
     std::string page_;
 };
 }  // namespace

@@ -19,6 +19,7 @@ struct ChangeSetting {
     void operator()(bool* flag) const { *flag = !*flag; }
     void operator()(qint16* number) const { ++*number; }
     void operator()(qint32* number) const { ++*number; }
+    void operator()(SymbolForms* forms) const { forms->push_back({"XLON", "{symbol}.X"}); }
 };
 
 struct NoReport : GenerationReport {

@@ -45,8 +45,11 @@ Model filledModel(const QString& text) {
     model.stockPoint = {4, 7, 2, 7, {text, {}, text}, {-5, 200}, {1, 0, 1, 0, 1, 0, 0}};
     model.yahoo = {2, 5};
     model.siteDisplay = {0, 2, 0, 1};
-    model.chartSites = {{text, "https://o.test/?s={symbol}&q=1", 3, 1, true, "own"},
-                        {text + u'2', "https://t.test/{symbol|dash}" + text, -1, 2, false, "t-2"}};
+    model.siteForms[0] = {{"XLON", "{symbol|lower}.L"}, {"XETR", "X:{symbol}"}};
+    model.siteForms[3].pop_back();
+    model.chartSites = {
+        {text, "https://o.test/?s={symbol}&q=1", 3, 1, true, "own", {{"XTKS", "{{{symbol}}}="}}},
+        {text + u'2', "https://t.test/{symbol|dash}" + text, -1, 2, false, "t-2"}};
     StockList& list = model.list;
     list.Maxtypes = 2;
     list.Maxstocks = 3;
@@ -55,7 +58,8 @@ Model filledModel(const QString& text) {
     list.types[2] = {text + u'T', 2, 3};
     for (int i = 0; i <= list.Maxstocks; ++i) {
         const QString n = QString::number(i);
-        list.stocks[i] = {text + n, u'D' + text, u'U' + text, u'B' + n, u'M' + text, {}, text};
+        list.stocks[i] = {text + n,    u'D' + text, u'U' + text, u'B' + n,
+                          u'M' + text, {},          text,        i % 2 ? "XLON" : ""};
     }
     return model;
 }
@@ -86,6 +90,18 @@ Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBr
         pool << QStringLiteral("\n") << QStringLiteral("\r");
     }
     const auto text = [&] { return RandomText(random, pool, 12); };
+    const auto code = [&] { return QString("X9a0").first(random.bounded(2) * 4); };
+    // Rows of any text but the separator, each exchange at most once.
+    const auto forms = [&] {
+        SymbolForms forms;
+        for (const char* exchange : {"XLON", "xetr", "A9Z0"}) {
+            if (random.bounded(2)) {
+                forms.push_back({QString(exchange).toUpper(),
+                                 text().remove(u';').replace(u'{', u'(') + "{symbol|dash}"});
+            }
+        }
+        return forms;
+    };
     Model model = defaults();
     for (const SectionLayout& section : SettingsLayout(model, geometry)) {
         for (const SettingField& field : section.fields) {
@@ -94,6 +110,8 @@ Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBr
                     using Field = std::remove_pointer_t<decltype(value)>;
                     if constexpr (std::is_same_v<Field, QString>) {
                         *value = text();
+                    } else if constexpr (std::is_same_v<Field, SymbolForms>) {
+                        *value = forms();
                     } else {
                         *value = Field(std::is_same_v<Field, bool> ? random.bounded(2)
                                                                    : random.generate());
@@ -122,7 +140,8 @@ Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBr
                                qint16(random.bounded(-1, 4)),
                                qint16(random.bounded(3)),
                                enabled,
-                               QStringLiteral("f-%1").arg(i)};
+                               QStringLiteral("f-%1").arg(i),
+                               forms()};
     }
     StockList& list = model.list;
     list.Maxtypes = qint16(random.bounded(-1, 5));
@@ -134,7 +153,7 @@ Model randomModel(QRandomGenerator& random, TwipsGeometry& geometry, bool lineBr
     }
     ForEachStockRecordField(list, [&](const SettingField& field) {
         if (QString* const* target = std::get_if<QString*>(&field.target)) {
-            **target = text();
+            **target = field.problem ? code() : text();
         }
     });
     return model;
@@ -148,6 +167,7 @@ void compareModels(const Model& actual, const Model& expected) {
     QCOMPARE(actual.stockPoint, expected.stockPoint);
     QCOMPARE(actual.yahoo, expected.yahoo);
     QCOMPARE(actual.siteDisplay, expected.siteDisplay);
+    QCOMPARE(actual.siteForms, expected.siteForms);
     QCOMPARE(actual.chartSites, expected.chartSites);
     QCOMPARE(actual.list.Maxtypes, expected.list.Maxtypes);
     QCOMPARE(actual.list.Maxstocks, expected.list.Maxstocks);

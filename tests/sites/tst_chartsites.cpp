@@ -2,6 +2,7 @@
 #include "settings/StoredValue.h"
 #include "sites/ChartSite.h"
 #include "sites/SiteDialog.h"
+#include "sites/SiteSymbols.h"
 #include "sites/TemplateSite.h"
 #include "support/DataRows.h"
 
@@ -110,7 +111,7 @@ class ChartSitesTest : public QObject {
         const ChartSiteSettings settings{
             "Own", "https://x.test/c?s={symbol}&p=1", qint16(symbolsFrom), 0, true, "own"};
         const TemplateSite site(settings);
-        QCOMPARE(site.chartAddress(Defaults()).forSymbol(site.symbol(stock)),
+        QCOMPARE(site.chartAddress(Defaults()).forSymbol(SiteSymbols(site, Defaults()).of(stock)),
                  "https://x.test/c?s=" + expected + "&p=1");
     }
 

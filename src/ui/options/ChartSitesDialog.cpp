@@ -4,6 +4,7 @@
 #include "model/ChartSitePresets.h"
 #include "model/Model.h"
 #include "sites/ChartSite.h"
+#include "sites/SiteSymbols.h"
 #include "sites/TemplateSite.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
@@ -268,7 +269,8 @@ void ChartSitesDialog::Try_Click() {
     const int row = currentRow();
     if (!ChartSitesDraft::isTemplate(row)) {
         const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
-        OpenAddressOrReport(platform_, site.chartAddress(model_).forSymbol(site.symbol(*stock)));
+        OpenAddressOrReport(
+            platform_, site.chartAddress(model_).forSymbol(SiteSymbols(site, model_).of(*stock)));
         return;
     }
     const ChartSiteSettings settings = draft_.site(row);
@@ -277,8 +279,8 @@ void ChartSitesDialog::Try_Click() {
         platform_.message(parsed.problem);
         return;
     }
-    OpenAddressOrReport(platform_,
-                        parsed.address->forSymbol(TemplateSite(settings).symbol(*stock)));
+    OpenAddressOrReport(platform_, parsed.address->forSymbol(
+                                       SiteSymbols(TemplateSite(settings), model_).of(*stock)));
 }
 
 // The general options refuse an initial page whose site is not enabled; so does this dialog
