@@ -35,5 +35,5 @@ SettingField DisplayField(qint16& display, bool storedWhenSet) {
 }
 
 SettingField SymbolFormsField(SymbolForms& forms, const SymbolForms* usual) {
-    return {QStringLiteral("SymbolForms"), &forms, nullptr, 0, true, nullptr, usual};
+    return {SymbolFormsKey, &forms, nullptr, 0, true, nullptr, usual};
 }

@@ -43,6 +43,8 @@ const OptionTable& DisplayTable();
 // their stores did and is stored only when set; a template site's is always stored.
 SettingField DisplayField(qint16& display, bool storedWhenSet);
 
+inline const QString SymbolFormsKey = QStringLiteral("SymbolForms");
+
 // The key SymbolForms of a site's section, built in or template, stored only while it differs
 // from `usual` (or is not empty, without one).
 SettingField SymbolFormsField(SymbolForms& forms, const SymbolForms* usual);

@@ -120,3 +120,13 @@ QString ChartSitesRefusal(const SettingsStore& imported) {
     });
     return refused == repairs.end() ? QString() : refused->what();
 }
+
+QString SiteFormsRefusal(const SettingsStore& imported) {
+    for (SiteId id : AllSites) {
+        if (const QString problem = StoredFormsProblem(imported, Site(id).name);
+            !problem.isEmpty()) {
+            return ChartSiteRepair{Site(id).name, SymbolFormsKey, problem, {}}.what();
+        }
+    }
+    return {};
+}

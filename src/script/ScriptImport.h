@@ -22,3 +22,7 @@ QString StockListRefusal(const SettingsStore& imported);
 // Why the imported template chart sites would need a repair on loading, naming the section
 // and the key, or empty. The section OwnSite of earlier versions is never refused.
 QString ChartSitesRefusal(const SettingsStore& imported);
+
+// Why the symbol forms imported for a built-in chart site are refused, naming the section and
+// the key, or empty.
+QString SiteFormsRefusal(const SettingsStore& imported);

@@ -75,8 +75,10 @@ StoreResult ImportScript(const Storage& storage, const QString& scriptFile) {
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
         return refused(refusal);
     }
-    if (const QString refusal = ChartSitesRefusal(store); !refusal.isEmpty()) {
-        return failed(QStringLiteral("%1 was not imported: %2").arg(scriptFile, refusal));
+    for (const QString& refusal : {ChartSitesRefusal(store), SiteFormsRefusal(store)}) {
+        if (!refusal.isEmpty()) {
+            return failed(QStringLiteral("%1 was not imported: %2").arg(scriptFile, refusal));
+        }
     }
     // What loading the new store would repair is judged here, on the values in memory.
     Model model;

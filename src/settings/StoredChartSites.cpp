@@ -91,7 +91,23 @@ void CheckEnabledSite(std::vector<ChartSiteSettings>& sites, size_t i, const QSt
             {section, key, problem, QStringLiteral("The site is kept, switched off.")});
     }
 }
+void CheckForms(const SettingsStore& store, const QString& section, Repairs& repairs) {
+    const QString problem = StoredFormsProblem(store, section);
+    if (!problem.isEmpty()) {
+        repairs.push_back(
+            {section, SymbolFormsKey, problem, QStringLiteral("The site has no symbol forms.")});
+    }
+}
 }  // namespace
+
+QString StoredFormsProblem(const SettingsStore& store, const QString& section) {
+    QString problem;
+    const auto text = store.GetValue(section, SymbolFormsKey);
+    if (text) {
+        ParseSymbolFormsText(*text, problem);
+    }
+    return problem;
+}
 
 QString ChartSiteRepair::what() const {
     return QStringLiteral("section %1, %2: %3").arg(section, key, problem);
@@ -112,6 +128,7 @@ std::vector<ChartSiteRepair> LoadChartSites(const SettingsStore& store,
         const QString section = migrated ? OwnSiteSectionName : ChartSiteSectionName(i);
         CheckFileName(sites, i, section, repairs);
         CheckEnabledSite(sites, i, section, repairs);
+        CheckForms(store, section, repairs);
     }
     return repairs;
 }

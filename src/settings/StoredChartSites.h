@@ -22,7 +22,11 @@ struct ChartSiteRepair {
 // of earlier versions becomes the site "own". Nothing stored is dropped: a Count that is
 // missing, no number from 0 to 20 or past the sections stored gives way to the sections
 // stored; an enabled site whose name or template is refused is switched off; a file name
-// that breaks the rules or repeats an earlier one is made afresh from the name. Returns what
-// was repaired.
+// that breaks the rules or repeats an earlier one is made afresh from the name; a table of
+// symbol forms that is refused is left empty. Returns what was repaired.
 std::vector<ChartSiteRepair> LoadChartSites(const SettingsStore& store,
                                             std::vector<ChartSiteSettings>& sites);
+
+// Why the symbol forms stored in `section` are refused, or empty when they are not (or there
+// are none).
+QString StoredFormsProblem(const SettingsStore& store, const QString& section);

@@ -21,7 +21,8 @@ const types = [
   ["Européennes", [
     { Stock: "GLE.PA", Description: "Société Générale" },
     // Characters that an href cannot hold as they stand, a dot and a slash.
-    { Stock: 'SAP"É/1', Description: "SAP SE, Walldorf" },
+    // ... and an exchange that Yahoo and Tabs have a symbol form for.
+    { Stock: 'SAP"É/1', Description: "SAP SE, Walldorf", Exchange: "XETR" },
   ]],
   ["Japan", [{ Stock: "7203", Description: "トヨタ自動車 Toyota", Alt_YH: "7203.T" }]],
   ["Nothing yet", []],
@@ -46,7 +47,7 @@ function storeText(pages, list, extra) {
     "[Yahoo]", "Display=1", "[Custom]", "CustomURLAction0=1", "CustomDesc0=News",
     "CustomURL0=https://news.example.org/today", "[ChartSites]", "Count=1", "[ChartSite1]",
     "Name=Tabs", `Template=${sites[2].template}`, "SymbolsFrom=-1", "Display=2", "Enabled=True",
-    "FileName=tabs", "[StockList]", `Maxtypes=${list.length - 1}`, `Maxstocks=${stockCount(list) - 1}`];
+    "FileName=tabs", "SymbolForms=XETR=XETR:{symbol}", "[StockList]", `Maxtypes=${list.length - 1}`, `Maxstocks=${stockCount(list) - 1}`];
   let next = 0;
   list.forEach(([name, stocks], t) => {
     lines.push(`Type${t}=${quoted(name)}`, `Lowstock${t}=${next}`, `Histock${t}=${next + stocks.length - 1}`);
@@ -172,7 +173,7 @@ async function checkOpening(page, pages, check, requests) {
     }
     const selected = await page.$$eval("[aria-selected=true]", (rows) => rows.map((row) => row.dataset.symbol));
     check(same(selected, ["DJIA"]), `${site.file}: ArrowUp to the top, ArrowDown and ArrowUp highlight DJIA, not ${selected}`);
-    // DJIA has alternate symbols, the fourth stock a symbol to encode.
+    // DJIA has alternate symbols, the fourth stock a symbol to encode and symbol forms.
     for (const [moves, n] of [[0, 0], [3, 3], [-3, 0]]) {
       for (let k = 0; k < Math.abs(moves); k += 1) await page.keyboard.press(moves > 0 ? "ArrowDown" : "ArrowUp");
       await page.keyboard.press("Enter");

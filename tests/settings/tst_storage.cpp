@@ -572,6 +572,12 @@ CustomDesc0=\"q\" \\ \t\n\r\a\b\f\v\?\'\z.)",
         row("number type under our key", "\"PanelPercent\"=\"20\"",
             "\"panelpercent\"=dword:00000019", "the value of panelpercent is not a text");
         row("file cut after a line", "\"Alt_YH7\"=\"\"\r\n", {}, "Alt_YH7, which is missing");
+        row("exchange of three letters", "\"Alt_YH7\"=\"\"",
+            "\"Alt_YH7\"=\"\"\r\n\"Exchange7\"=\"LSE\"",
+            "Exchange7: \"LSE\" is not a market identifier code");
+        row("a site's symbol form without the symbol", "Tickvane\\Yahoo]",
+            "Tickvane\\Yahoo]\r\n\"SymbolForms\"=\"XLON=VOD.L\"",
+            "section Yahoo, SymbolForms: The symbol form must contain {symbol}.");
         row("exactly 64 MiB", "size:", QByteArray::number(qint64(64) << 20), {});
         row("one past 64 MiB", "size:", QByteArray::number((qint64(64) << 20) + 1),
             "is larger than 64 MiB");

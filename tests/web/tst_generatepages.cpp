@@ -1,7 +1,10 @@
+#include "model/ChartSitePresets.h"
 #include "model/Model.h"
+#include "support/DataRows.h"
 #include "support/Files.h"
 #include "web/GeneratePages.h"
 #include "web/HtmlText.h"
+#include "web/NavigationPage.h"
 
 #include <fcntl.h>
 #include <sys/syscall.h>
@@ -138,6 +141,47 @@ class GeneratePagesTest : public QObject {
             QVERIFY2(page == readFile(goldenDir.filePath(name)), qPrintable(name));
             QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }));
         }
+    }
+
+    // A site's symbol for a stock: its alternate symbol, else its form for the stock's exchange,
+    // else the symbol; as the navigation page links it and shows it. sitesymbols.txt: the site
+    // (built in, or a template site made from a preset), the stock, the site's forms when not
+    // its preset's ("-" none), and the symbol the page shows.
+    void siteSymbols_data() { AddDataRows(QStringLiteral("sitesymbols.txt")); }
+    void siteSymbols() {
+        QFETCH(QString, site);
+        QFETCH(QString, exchange);
+        QFETCH(QString, alternate);
+        QFETCH(QString, forms);
+        QFETCH(QString, expected);
+        Model model = SmallList(dir());
+        QFETCH(QString, symbol);
+        model.list.stocks[0] = {symbol, {}, {}, {{{}, {}, {}, alternate}}, exchange};
+        const auto preset = std::find_if(ChartSitePresets().begin(), ChartSitePresets().end(),
+                                         [&](const auto& preset) { return site == preset.name; });
+        if (preset != ChartSitePresets().end()) {
+            model.chartSites = {SiteFromPreset(*preset, {})};
+        }
+        QString problem;
+        const SymbolForms table = ParseSymbolFormsText(forms == "-" ? "" : forms, problem).value();
+        for (ChartSiteSettings& chartSite : model.chartSites) {
+            chartSite.Forms = forms.isEmpty() ? chartSite.Forms : table;
+        }
+        for (SymbolForms& builtIn : model.siteForms) {
+            builtIn = forms.isEmpty() ? builtIn : table;
+        }
+        const ChartSiteList sites(model);
+        const auto chosen = std::find_if(sites.begin(), sites.end(), [&](const ChartSite* s) {
+            return s->name() == (model.chartSites.empty() ? site : model.chartSites[0].Name);
+        });
+        std::string page;
+        MakeNavigationPage(page, model, sites, **chosen, StockRowEnds(model));
+        std::erase(page, '\r');  // some sites put the link's text on a line of its own
+        std::erase(page, '\n');
+        const std::string link = (*chosen)->chartAddress(model).forSymbol(expected).toStdString();
+        QVERIFY2(page.find("href=\"" + link + "\">" + expected.toStdString() + "</a>") !=
+                     std::string::npos,
+                 page.c_str());
     }
 
     // A home page and a custom link are links only without a scheme or with a web scheme;
