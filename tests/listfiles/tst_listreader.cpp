@@ -9,17 +9,21 @@
 #include <QTest>
 
 namespace {
-// One line per row: the line number, then type|symbol|description|URL|alternates without the
-// empty fields at the end, and a line for each column left out; or the problem.
+// The stock's texts in StockText order.
+QStringList Fields(const StockRecord& s) {
+    return QStringList{s.Stock, s.Description, s.URL} +
+           QStringList(s.Alternates.begin(), s.Alternates.end()) + QStringList{s.Exchange};
+}
+
+// One line per row: the line number, then type|symbol|description|URL|alternates|exchange
+// without the empty fields at the end, and a line for each column left out; or the problem.
 QString Render(const ListReading& reading) {
     if (!reading.error.isEmpty()) {
         return QStringLiteral("line %1: %2").arg(reading.errorLine).arg(reading.error);
     }
     QStringList lines;
     for (const ListRow& row : reading.rows) {
-        const StockRecord& s = row.stock;
-        QStringList fields = QStringList{row.type, s.Stock, s.Description, s.URL} +
-                             QStringList(s.Alternates.begin(), s.Alternates.end());
+        QStringList fields = QStringList{row.type} + Fields(row.stock);
         while (fields.last().isEmpty()) {
             fields.removeLast();
         }
@@ -63,10 +67,7 @@ QStringList Texts(const StockList& list) {
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         texts << "type " + list.types[t].Type;
         for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
-            const StockRecord& r = list.stocks[s];
-            texts << (QStringList{r.Stock, r.Description, r.URL} +
-                      QStringList(r.Alternates.begin(), r.Alternates.end()))
-                         .join(u'|');
+            texts << Fields(list.stocks[s]).join(u'|');
         }
     }
     return texts;
