@@ -1,6 +1,7 @@
 #include "listfiles/ListCsv.h"
 #include "listfiles/ListReader.h"
 #include "model/ListAddition.h"
+#include "model/Markets.h"
 #include "support/Files.h"
 #include "support/RandomText.h"
 #include "support/TestSeed.h"
@@ -37,6 +38,10 @@ const QStringList Hostile{
     "Say \"hi\", ok",    "two\r\nlines",     "lf\nonly",      "semi;colon", "tab\tinside",
     "B\u00f6rse \u20ac", "chart \U0001F4C8", "###not a type", "EX:NOT",     "cr\ronly"};
 
+QString ExchangeNumber(qsizetype n) {
+    return QString::fromLatin1(Markets()[size_t(n) % Markets().size()].code);
+}
+
 StockList HostileListAtCapacity() {
     StockList list;
     list.Maxtypes = TypeCapacity - 1;
@@ -56,7 +61,8 @@ StockList HostileListAtCapacity() {
                           text(3).toUpper(),
                           text(4).toUpper(),
                           QString(),
-                          text(5).toUpper()};
+                          text(5).toUpper(),
+                          s % 3 ? QString() : ExchangeNumber(s)};
     }
     return list;
 }
@@ -100,13 +106,15 @@ StockList RandomList(QRandomGenerator& random) {
         for (int s = random.bounded(4); s > 0; --s) {
             const bool twice = list.Maxstocks >= first && random.bounded(3) == 0;
             const QString symbol = twice ? list.stocks[list.Maxstocks].Stock : filled(4).toUpper();
-            list.stocks[++list.Maxstocks] = {symbol,
-                                             filled(6),
-                                             text(6),
-                                             text(3).toUpper(),
-                                             text(3).toUpper(),
-                                             text(3).toUpper(),
-                                             text(3).toUpper()};
+            list.stocks[++list.Maxstocks] = {
+                symbol,
+                filled(6),
+                text(6),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                random.bounded(3) ? QString() : ExchangeNumber(random.bounded(99))};
         }
         list.types[++list.Maxtypes] = {name, first, list.Maxstocks};
     }
