@@ -1,6 +1,7 @@
 #include "listfiles/ListColumns.h"
 
 #include "listfiles/FormulaCells.h"
+#include "model/Markets.h"
 #include "model/SiteTable.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ std::vector<KnownColumn> knownColumns() {
     add(DescriptionText, {"name", "description", "company"});
     add(-1, {"type", "category", "group", "sector", "watchlist"});
     add(UrlText, {"url"});
+    add(int(ExchangeText), {"exchange"});
     for (SiteId site : AllSites) {
         known.push_back({Site(site).name.toCaseFolded(), int(AlternateText(site))});
     }
@@ -68,5 +70,7 @@ ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record) {
     for (const auto& [column, field] : columns.fields) {
         StockText(row.stock, field) = cell(column);
     }
+    // A text that names no exchange stays, for the addition to refuse the row over it.
+    row.stock.Exchange = MarketCodeNamed(row.stock.Exchange).value_or(row.stock.Exchange.trimmed());
     return row;
 }

@@ -9,8 +9,8 @@
 // The columns of a list's header line that name something a stock has, recognised by name
 // without regard to case: symbol ("Symbol", "Ticker", "Code"), description ("Name",
 // "Description", "Company"), type ("Type", "Category", "Group", "Sector", "Watchlist"), "URL",
-// and the alternate symbols under the sites' names. Other columns are ignored; of two columns
-// for one thing the first counts, and the second is named in `unread`.
+// the alternate symbols under the sites' names and "Exchange". Other columns are ignored; of two
+// columns for one thing the first counts, and the second is named in `unread`.
 struct ListColumns {
     int type = -1;
     std::vector<std::pair<int, size_t>> fields;  // column and the StockText field it fills
@@ -22,6 +22,7 @@ struct ListColumns {
 
 ListColumns RecogniseHeader(const QStringList& cells);
 
-// The row a record under that header gives; missing fields are empty, and an apostrophe the
-// list export put before a formula-like text is taken away.
+// The row a record under that header gives; missing fields are empty, an apostrophe the
+// list export put before a formula-like text is taken away, and an exchange named as
+// MarketCodeNamed knows it becomes its market identifier code.
 ListRow RowOfRecord(const ListColumns& columns, const CsvRecord& record);

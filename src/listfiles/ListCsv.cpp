@@ -4,22 +4,29 @@
 #include "listfiles/FormulaCells.h"
 #include "model/SiteTable.h"
 
+#include <algorithm>
+
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-QByteArray header() {
+bool anyExchange(const StockList& list) {
+    return std::any_of(list.stocks.begin(), list.stocks.begin() + list.stockCount(),
+                       [](const StockRecord& stock) { return !stock.Exchange.isEmpty(); });
+}
+
+QByteArray header(bool exchanges) {
     QByteArray line = QByteArrayLiteral("Type,Symbol,Description,URL");
     for (SiteId site : AllSites) {
         line += ',' + Site(site).name.toUtf8();
     }
-    return line + LineEnd;
+    return line + (exchanges ? QByteArrayLiteral(",Exchange") : QByteArray()) + LineEnd;
 }
 
 QByteArray cell(const QString& text) {
     return CsvField(FormulaSafeCell(text));
 }
 
-QByteArray stockRow(const QString& type, const StockRecord& stock) {
+QByteArray stockRow(const QString& type, const StockRecord& stock, bool exchanges) {
     QByteArray row = cell(type);
     for (const QString* field : {&stock.Stock, &stock.Description, &stock.URL}) {
         row += ',' + cell(*field);
@@ -27,19 +34,23 @@ QByteArray stockRow(const QString& type, const StockRecord& stock) {
     for (const QString& alternate : stock.Alternates) {
         row += ',' + cell(alternate);
     }
+    if (exchanges) {
+        row += ',' + cell(stock.Exchange);
+    }
     return row + LineEnd;
 }
 }  // namespace
 
 QByteArray ListCsv(const StockList& list) {
-    QByteArray csv = header();
+    const bool exchanges = anyExchange(list);
+    QByteArray csv = header(exchanges);
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         const TypeRecord& type = list.types[t];
         if (!list.typeHasStocks(t)) {
             csv += cell(type.Type) + LineEnd;
         }
         for (qint16 s = type.Lowstock; s <= type.Histock; ++s) {
-            csv += stockRow(type.Type, list.stocks[s]);
+            csv += stockRow(type.Type, list.stocks[s], exchanges);
         }
     }
     return csv;

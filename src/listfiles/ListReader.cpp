@@ -4,6 +4,7 @@
 #include "listfiles/CsvRecords.h"
 #include "listfiles/LineEnds.h"
 #include "listfiles/ListColumns.h"
+#include "model/Markets.h"
 
 #include <algorithm>
 #include <optional>
@@ -117,6 +118,17 @@ qsizetype exchangeLength(const QString& entry) {
     return named ? colon + 1 : 0;
 }
 
+// "LSE:VOD": the symbol VOD at the exchange the name means; a name that means none ("TVC" of
+// "TVC:DJI") is dropped all the same.
+void takeExchange(StockRecord& stock) {
+    const qsizetype length = exchangeLength(stock.Stock);
+    if (length > 0) {
+        stock.Exchange =
+            MarketCodeNamed(QStringView(stock.Stock).first(length - 1)).value_or(QString());
+        stock.Stock.remove(0, length);
+    }
+}
+
 // False past the row limit.
 bool addSymbol(ListReading& reading, qsizetype line, const QString& type, QStringView symbol) {
     reading.rows.emplace_back(ListRow{line, type, {}}).stock.Stock = symbol.toString();
@@ -191,7 +203,7 @@ ListReading readEntries(const QString& text) {
         });
     if (namesTypes || allOnExchanges) {
         for (ListRow& row : reading.rows) {
-            row.stock.Stock.remove(0, exchangeLength(row.stock.Stock));
+            takeExchange(row.stock);
         }
     }
     return reading;

@@ -20,8 +20,8 @@ struct ListReading {
 // - CSV with a header line that names its columns (see ListColumns.h); the delimiter is the
 //   comma, semicolon or tab under which the header's names are recognised;
 // - a charting tool's watchlist: entries separated by commas or line ends, "###Name" starting
-//   the type Name, and "EXCHANGE:SYMBOL" entries losing their exchange (so does a list whose
-//   every entry has one);
+//   the type Name, and "EXCHANGE:SYMBOL" entries giving the stock the exchange MarketCodeNamed
+//   finds for EXCHANGE, if any, and SYMBOL (so does a list whose every entry has one);
 // - otherwise a plain list of symbols separated by commas, semicolons, blanks or line ends; a
 //   line that is one CSV field in double quotes is one symbol.
 // Refuses control characters other than tabs and line ends (binary data), more than

@@ -1,5 +1,6 @@
 #include "model/ListAddition.h"
 
+#include "model/Markets.h"
 #include "model/SiteTable.h"
 #include "model/StockEntry.h"
 #include "model/StockListOps.h"
@@ -43,7 +44,8 @@ QString overLength(const ListRow& row) {
     const std::pair<QString StockRecord::*, const char*> fields[] = {
         {&StockRecord::Stock, "symbol"},
         {&StockRecord::Description, "description"},
-        {&StockRecord::URL, "web page"}};
+        {&StockRecord::URL, "web page"},
+        {&StockRecord::Exchange, "exchange"}};
     QString what = tooLong(row.type) ? QStringLiteral("type name") : QString();
     for (const auto& [field, name] : fields) {
         what = what.isEmpty() && tooLong(row.stock.*field) ? QString::fromLatin1(name) : what;
@@ -68,6 +70,11 @@ bool refused(PlannedRow& planned, bool onlyType) {
     } else if (!onlyType && row.stock.Stock.isEmpty()) {
         planned.reason = QStringLiteral("no symbol");
         planned.fix = QStringLiteral("give it a symbol");
+    } else if (!row.stock.Exchange.isEmpty() && !IsMarketCode(row.stock.Exchange)) {
+        planned.reason = QStringLiteral("unknown exchange \"%1\"").arg(row.stock.Exchange);
+        planned.fix = QStringLiteral(
+            "write its exchange as a market identifier code (XLON) or a chart site's name for it "
+            "(LSE)");
     }
     return !planned.reason.isEmpty();
 }

@@ -1,6 +1,7 @@
 #include "listfiles/ListCsv.h"
 #include "listfiles/ListReader.h"
 #include "model/ListAddition.h"
+#include "model/Markets.h"
 #include "support/Files.h"
 #include "support/RandomText.h"
 #include "support/TestSeed.h"
@@ -9,17 +10,21 @@
 #include <QTest>
 
 namespace {
-// One line per row: the line number, then type|symbol|description|URL|alternates without the
-// empty fields at the end, and a line for each column left out; or the problem.
+// The stock's texts in StockText order.
+QStringList Fields(const StockRecord& s) {
+    return QStringList{s.Stock, s.Description, s.URL} +
+           QStringList(s.Alternates.begin(), s.Alternates.end()) + QStringList{s.Exchange};
+}
+
+// One line per row: the line number, then type|symbol|description|URL|alternates|exchange
+// without the empty fields at the end, and a line for each column left out; or the problem.
 QString Render(const ListReading& reading) {
     if (!reading.error.isEmpty()) {
         return QStringLiteral("line %1: %2").arg(reading.errorLine).arg(reading.error);
     }
     QStringList lines;
     for (const ListRow& row : reading.rows) {
-        const StockRecord& s = row.stock;
-        QStringList fields = QStringList{row.type, s.Stock, s.Description, s.URL} +
-                             QStringList(s.Alternates.begin(), s.Alternates.end());
+        QStringList fields = QStringList{row.type} + Fields(row.stock);
         while (fields.last().isEmpty()) {
             fields.removeLast();
         }
@@ -32,6 +37,10 @@ QString Render(const ListReading& reading) {
 const QStringList Hostile{
     "Say \"hi\", ok",    "two\r\nlines",     "lf\nonly",      "semi;colon", "tab\tinside",
     "B\u00f6rse \u20ac", "chart \U0001F4C8", "###not a type", "EX:NOT",     "cr\ronly"};
+
+QString ExchangeNumber(qsizetype n) {
+    return QString::fromLatin1(Markets()[size_t(n) % Markets().size()].code);
+}
 
 StockList HostileListAtCapacity() {
     StockList list;
@@ -52,7 +61,8 @@ StockList HostileListAtCapacity() {
                           text(3).toUpper(),
                           text(4).toUpper(),
                           QString(),
-                          text(5).toUpper()};
+                          text(5).toUpper(),
+                          s % 3 ? QString() : ExchangeNumber(s)};
     }
     return list;
 }
@@ -63,10 +73,7 @@ QStringList Texts(const StockList& list) {
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         texts << "type " + list.types[t].Type;
         for (qint16 s = list.types[t].Lowstock; s <= list.types[t].Histock; ++s) {
-            const StockRecord& r = list.stocks[s];
-            texts << (QStringList{r.Stock, r.Description, r.URL} +
-                      QStringList(r.Alternates.begin(), r.Alternates.end()))
-                         .join(u'|');
+            texts << Fields(list.stocks[s]).join(u'|');
         }
     }
     return texts;
@@ -99,13 +106,15 @@ StockList RandomList(QRandomGenerator& random) {
         for (int s = random.bounded(4); s > 0; --s) {
             const bool twice = list.Maxstocks >= first && random.bounded(3) == 0;
             const QString symbol = twice ? list.stocks[list.Maxstocks].Stock : filled(4).toUpper();
-            list.stocks[++list.Maxstocks] = {symbol,
-                                             filled(6),
-                                             text(6),
-                                             text(3).toUpper(),
-                                             text(3).toUpper(),
-                                             text(3).toUpper(),
-                                             text(3).toUpper()};
+            list.stocks[++list.Maxstocks] = {
+                symbol,
+                filled(6),
+                text(6),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                text(3).toUpper(),
+                random.bounded(3) ? QString() : ExchangeNumber(random.bounded(99))};
         }
         list.types[++list.Maxtypes] = {name, first, list.Maxstocks};
     }

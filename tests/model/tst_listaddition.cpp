@@ -8,7 +8,7 @@
 #include <QTest>
 
 namespace {
-// Rows written "type|symbol|description|url|BigCharts symbol", one per line of `text`.
+// Rows written "type|symbol|description|url|BigCharts symbol|exchange", one per line of `text`.
 ListRows Rows(const QString& text) {
     ListRows rows;
     for (const QString& line : text.split(u'\n')) {
@@ -16,7 +16,7 @@ ListRows Rows(const QString& text) {
         ListRow& row = rows.emplace_back();
         row.line = qsizetype(rows.size());
         row.type = f.value(0);
-        row.stock = {f.value(1), f.value(2), f.value(3), f.value(4), {}, {}, {}};
+        row.stock = {f.value(1), f.value(2), f.value(3), f.value(4), {}, {}, {}, f.value(5)};
     }
     return rows;
 }
