@@ -7,9 +7,9 @@
 
 #include <array>
 
+class ExchangePicker;
 class QComboBox;
 class QGroupBox;
-class ExchangePicker;
 class QLineEdit;
 class UndoHistory;
 class WebAddressField;
