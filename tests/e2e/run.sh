@@ -180,7 +180,10 @@ w="$(await 'New or updated stock')"
 text "E2EQ"
 keys Tab Tab
 text "End To End Quartz"
-keys alt+d
+# Its exchange found by part of the market's name, in another case, and chosen from the offer.
+keys alt+x
+text "london"
+keys Down Return alt+d
 gone "$w" 'New or updated stock'
 # Edit and Change type in one burst on the new stock: one command at a time, so only the
 # editor opens; its Done leaves the list as it was.
@@ -295,6 +298,8 @@ for key in '^Type[0-9]+=E2E Growth$' '^Stock[0-9]+=E2EQ$' '^Description[0-9]+=En
   grep -Eq "$key" "$settings" || fail "the store file lacks a line $key"
 done
 [ "$(grep -c '^Stock[0-9]*=E2EQ$' "$settings")" -eq 1 ] || fail "the new stock is not stored exactly once"
+e2eq="$(sed -n 's/^Stock\([0-9]*\)=E2EQ$/\1/p' "$settings")"
+grep -q "^Exchange$e2eq=XLON\$" "$settings" || fail "the new stock's exchange is not stored as Exchange$e2eq=XLON"
 grep -q '^Count=19$' "$settings" || fail "the store does not hold 19 chart sites"
 grep -A1 '^\[ChartSite18\]$' "$settings" | grep -q '^Name=E2E Renamed$' \
   || fail "the renamed site is not the 18th chart site"

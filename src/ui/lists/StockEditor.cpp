@@ -1,10 +1,14 @@
 #include "ui/lists/StockEditor.h"
 
+#include "model/Markets.h"
 #include "model/SiteTable.h"
 #include "model/StockEntry.h"
+#include "model/SymbolForms.h"
+#include "ui/kit/AccessibleName.h"
 #include "ui/kit/AddressQuestion.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
+#include "ui/kit/ExchangePicker.h"
 #include "ui/kit/StockView.h"
 #include "ui/kit/TrimmedField.h"
 #include "ui/kit/UpperCaseField.h"
@@ -25,11 +29,17 @@ constexpr int FieldHeight = 288;
 constexpr int AlternateFieldWidth = 1452;
 constexpr int PickerDropItems = 22;  // item heights, the closed box included
 
+// The exchange's row, below the web page's, moves the alternate symbols and the buttons down.
+constexpr int RowPitch = 840;
+constexpr int ExchangeTop = 1920 + RowPitch;
+constexpr int AlternatesTop = 2880 + RowPitch;
+
 // The alternate symbols' frames, in site order down the two columns of the frame that holds
 // them. Rows past the second make that frame, and the dialog with it, taller.
 constexpr int AlternateRows = static_cast<int>(SiteCount + 1) / 2;
 constexpr int AlternatePitch = 720;
-constexpr int ExtraHeight = (AlternateRows - 2) * AlternatePitch;
+constexpr int AlternatesExtra = (AlternateRows - 2) * AlternatePitch;
+constexpr int ExtraHeight = RowPitch + AlternatesExtra;
 QRect alternateFrameTwips(std::size_t site) {
     const int column = static_cast<int>(site) / AlternateRows;
     const int row = static_cast<int>(site) % AlternateRows;
@@ -61,19 +71,33 @@ StockEditor::StockEditor(Model& model, StockView& tree, Platform& platform, Undo
                                          5052)),
       webURL_(addFramedField<WebAddressField>(this, tr("&Web page"), QStringLiteral("WebURL"),
                                               QRect(360, 1920, 5412, 612), 5052)),
+      exchange_(addFramedField<ExchangePicker>(this, tr("E&xchange"), QStringLiteral("Exchange"),
+                                               QRect(360, ExchangeTop, 5412, 612), 5052)),
       history_(history) {
     KeepUpperCase(*symbDef_);
     LimitDropHeight(*typePicker_, PickerDropItems);
     webURL_->setToolTip(tr("Company web site or other URL"));
+    buildExchange();
     buildAlternateSymbols();
-    std::vector<QWidget*> order{symbDef_, typePicker_, descrip_, webURL_};
+    std::vector<QWidget*> order{symbDef_, typePicker_, descrip_, webURL_, exchange_};
     order.insert(order.end(), alternates_.begin(), alternates_.end());
     chainTabOrder(order);
 }
 
+void StockEditor::buildExchange() {
+    // Its line edit carries the name too, so that the field is found by it whichever part
+    // is asked for.
+    exchange_->lineEdit()->setObjectName(exchange_->objectName());
+    LimitDropHeight(*exchange_, PickerDropItems);
+    NameAfterFrame(*exchange_);
+    exchange_->setToolTip(
+        tr("The market the stock trades on, such as XLON: chart sites with a "
+           "symbol form for it make their symbol for the stock from it"));
+}
+
 void StockEditor::buildAlternateSymbols() {
     QGroupBox* all = AddFrame(this, tr("Fill these in if different sites use different symbols"),
-                              360, 2880, 4212, 1932 + ExtraHeight);
+                              360, AlternatesTop, 4212, 1932 + AlternatesExtra);
     all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
     for (SiteId site : AllSites) {
         const auto n = static_cast<std::size_t>(site);
@@ -139,6 +163,7 @@ void StockEditor::showRecord(const StockRecord& stock) {
     symbDef_->setText(stock.Stock);
     descrip_->setText(stock.Description);
     webURL_->setText(stock.URL);
+    exchange_->setCode(stock.Exchange);
     for (SiteId site : AllSites) {
         ForSite(alternates_, site)->setText(ForSite(stock.Alternates, site));
     }
@@ -149,6 +174,7 @@ StockRecord StockEditor::record() const {
     stock.Stock = symbDef_->text();
     stock.Description = descrip_->text();
     stock.URL = webURL_->text();
+    stock.Exchange = exchange_->code();
     for (SiteId site : AllSites) {
         ForSite(stock.Alternates, site) = ForSite(alternates_, site)->text();
     }
@@ -164,6 +190,12 @@ bool StockEditor::applyChanges() {
     if (symbDef_->text().isEmpty() || descrip_->text().isEmpty()) {
         platform_.message(tr("You must enter both a default symbol and a description."));
         (symbDef_->text().isEmpty() ? symbDef_ : descrip_)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (const QString exchange = exchange_->code();
+        !exchange.isEmpty() && !IsMarketCode(exchange)) {
+        platform_.message(ExchangeProblem(exchange) + u'.');
+        exchange_->setFocus(Qt::OtherFocusReason);
         return false;
     }
     if (!KeepAddress(platform_, *webURL_)) {

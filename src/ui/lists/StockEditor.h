@@ -7,6 +7,7 @@
 
 #include <array>
 
+class ExchangePicker;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -31,6 +32,7 @@ class StockEditor : public ModelDialog {
     QWidget& firstField() override;
 
   private:
+    void buildExchange();
     void buildAlternateSymbols();
     void initEdit(const TreeSelection& selection);
     void initAdd(const TreeSelection& selection);
@@ -44,6 +46,7 @@ class StockEditor : public ModelDialog {
     QGroupBox* typePickerFrame_;
     QLineEdit* descrip_;
     WebAddressField* webURL_;
+    ExchangePicker* exchange_;
     PerSite<QLineEdit*> alternates_{};  // in site order
     UndoHistory& history_;
 
