@@ -52,15 +52,18 @@ const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 
 // The dialogs, opened from the window's menus and buttons and driven by scripts of steps and
 // checks (tests/data/dialogscripts.txt), one word of verb first:
-//   set KEY=VALUE (the stored setting, a stock's too, or SettingsChanged)   select NODE (in the
-//   tree) menu ITEM (or button, opening a dialog)   press ITEM (or button)   done   cancel answer
-//   Ok|Cancel|Yes|No (to the next message)   touch FILE   openfails click NAME   type NAME TEXT
-//   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT (an entry, or a row by its first
-//   column) focus NAME   slide N   color N|none   file PATH on|off|enabled|disabled|focused NAME
-//   shows NAME TEXT (a list's current row: its columns, separated by ", ")   named NAME TEXT (for
-//   screen readers)   selected NODE caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE
-//   TEXT (in the address of a stock AOL)   redo (opens the last dialog again, Done: no address
-//   changes) silent   told TEXT|TEXT... (every message)   asked BUTTONS DEFAULT (the first message)
+//   set KEY=VALUE (the stored setting, a stock's too, or SettingsChanged)
+//   select NODE (in the tree)
+//   menu ITEM (or button, opening a dialog)   press ITEM (or button)   done   cancel
+//   answer Ok|Cancel|Yes|No (to the next message)   touch FILE   openfails
+//   click NAME   type NAME TEXT   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT
+//   (an entry, or a row by its first column)
+//   focus NAME   slide N   color N|none   file PATH
+//   on|off|enabled|disabled|focused NAME   shows NAME TEXT (a list's current row: its
+//   columns, separated by ", ")   named NAME TEXT (for screen readers)   selected NODE
+//   caret NAME [POSITION]   has KEY=VALUE   said TEXT   chart SITE TEXT (in the address of
+//   a stock AOL)   redo (opens the last dialog again, Done: no address changes)
+//   silent   told TEXT|TEXT... (every message)   asked BUTTONS DEFAULT (the first message)
 //   opened FILE|FILE...   treefocus   open   closed   proposed PATH|PATH... (to the choosers)
 //   overwrite Ask|DontAsk (the last save chooser)   nodes N (in the tree)   exists|missing FILE
 //   page FILE TEXT   forget (the messages so far)   rows LIST TEXT|TEXT... (first column)

@@ -18,10 +18,9 @@ struct StockRecord;
 // "Chart sites": every chart site in the order of the pages, the four built-in ones first, then
 // the sites made from address templates. Where each one's charts open and whether it is
 // enabled are set below the list; template sites are added, edited, removed and reordered
-// with the buttons, any site can be tried on a stock in the browser and its symbol forms
-// edited. A switch below adds
-// the one-page chart browser to the pages. Everything is a working copy until Done applies it
-// all at once.
+// with the buttons; any site can be tried on a stock in the browser and have its symbol forms
+// edited. A switch below adds the one-page chart browser to the pages. Everything is a working
+// copy until Done applies it all at once.
 class ChartSitesDialog : public ModelDialog {
     Q_OBJECT
   public:
