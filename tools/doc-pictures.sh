@@ -28,7 +28,7 @@ keep "$work/main.png" main-window.png
 MENU=Edit KEYS="Down Delete" SETTINGS="$settings" tools/screenshot.sh "$work/edit.png" >/dev/null
 keep "$work/edit.png" menu-edit.png
 for dialog in AddType AddStock EditStock ChangeType BigCharts StockMaster StockPoint Yahoo \
-              General CustomURLs ChartSites AddChartSite EditChartSite About; do
+              General CustomURLs ChartSites AddChartSite EditChartSite SymbolForms About; do
   DIALOG="$dialog" SETTINGS="$settings" tools/screenshot.sh "$work/$dialog.png" >/dev/null
   keep "$work/$dialog.png" "dialog-${dialog,,}.png"
 done

@@ -5,10 +5,10 @@
 # menu open; KEYS="KEY ..." are pressed in the window before the menu opens.
 # Set DIALOG=NAME to open a dialog from the keyboard and capture it: BigCharts, StockMaster,
 # StockPoint, Yahoo, General, CustomURLs, ChartSites (the Options menu), AddChartSite and
-# EditChartSite (the chart sites dialog's Add, and Edit on its last site), AddStock, EditStock,
-# AddType, ChangeType (the list buttons; Edit and Change type act on the list's second row),
-# About (the Help menu), AddList (the File menu's list command; LIST=FILE is the list typed
-# into its file chooser).
+# EditChartSite (the chart sites dialog's Add, and Edit on its last site), SymbolForms (the
+# Yahoo site's symbol forms), AddStock, EditStock, AddType, ChangeType (the list buttons; Edit
+# and Change type act on the list's second row), About (the Help menu), AddList (the File
+# menu's list command; LIST=FILE is the list typed into its file chooser).
 # Set SETTINGS=FILE to start from a copy of FILE instead of an empty settings file.
 # Set SCREEN=:N to use display :N instead of a random one.
 set -euo pipefail
@@ -71,6 +71,7 @@ elif [ -n "${DIALOG:-}" ]; then
     ChartSites) keys=(alt+o s) title='Chart sites' ;;
     AddChartSite) keys=(alt+o s alt+a) title='Add a chart site' ;;
     EditChartSite) keys=(alt+o s End alt+e) title='Chart site' ;;
+    SymbolForms) keys=(alt+o s Down Down Down alt+f) title='Symbol forms of Yahoo' ;;
     AddStock) keys=(alt+s) title='New or updated stock' ;;
     EditStock) keys=(Down alt+e) title='New or updated stock' ;;
     AddType) keys=(alt+a) title='New or updated type' ;;

@@ -269,6 +269,28 @@ keys alt+s Home Down Down Down Down alt+r
 w="$(await Tickvane "$main")"
 keys alt+y
 gone "$w" Tickvane
+# Finviz's symbol forms by keys: XLON added, then changed with Enter on its row; XETR added and
+# removed with Delete.
+focus "$sites"
+keys alt+s Home Down Down Down Down Down Down alt+f
+forms="$(await 'Symbol forms of Finviz' "$sites")"
+# Waits for the row editor opened by key $1, types form $3 (after exchange $2 if given), Done.
+form_row() {
+  keys "$1"
+  w="$(await 'Symbol form' "$forms")"
+  [ -n "$2" ] && text "$2"
+  keys alt+f ctrl+a
+  text "$3"
+  keys alt+d
+  gone "$w" 'Symbol form'
+  focus "$forms"
+}
+form_row alt+a XLON '{symbol}.X'
+keys alt+s
+form_row Return "" '{symbol}.L'
+form_row alt+a XETR '{symbol}.DE'
+keys alt+s End Delete alt+d
+gone "$forms" 'Symbol forms of Finviz'
 focus "$sites"
 keys alt+d
 gone "$sites" 'Chart sites'
@@ -305,6 +327,8 @@ grep -A1 '^\[ChartSite18\]$' "$settings" | grep -q '^Name=E2E Renamed$' \
   || fail "the renamed site is not the 18th chart site"
 grep -q '^Name=Yahoo Finance$' "$settings" && fail "the removed first chart site is still stored"
 [ -f "$pages/tradingview-4.html" ] || fail "no page of the renamed site, tradingview-4.html"
+sed -n '/^Name=Finviz$/,/^\[/p' "$settings" | grep -Fxq 'SymbolForms="XLON={symbol}.L"' \
+  || fail "the store lacks Finviz's symbol forms, the line SymbolForms=\"XLON={symbol}.L\""
 
 [ "$(grep -Ec '^Stock[0-9]+=(AL|BE|GA|DE)[0-9][0-9]$' "$settings")" -eq 200 ] \
   || fail "the store lacks the 200 symbols of the watchlist"

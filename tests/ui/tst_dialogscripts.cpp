@@ -52,7 +52,8 @@ const QStringList Answers{"Ok", "Cancel", "Yes", "No"};
 
 // The dialogs, opened from the window's menus and buttons and driven by scripts of steps and
 // checks (tests/data/dialogscripts.txt), one word of verb first:
-//   set KEY=VALUE (the stored setting or SettingsChanged)   select NODE (in the tree)
+//   set KEY=VALUE (the stored setting, a stock's too, or SettingsChanged)
+//   select NODE (in the tree)
 //   menu ITEM (or button, opening a dialog)   press ITEM (or button)   done   cancel
 //   answer Ok|Cancel|Yes|No (to the next message)   touch FILE   openfails
 //   click NAME   type NAME TEXT   keys NAME POSITION TEXT (typed at the caret)   pick LIST TEXT
@@ -142,15 +143,21 @@ class DialogScriptsTest : public QObject {
         }
         TwipsGeometry geometry;
         int found = 0;
+        const auto setField = [&](const QString& section, const SettingField& field) {
+            if (matches(section, field.key, key)) {
+                expect(ReadStoredText(field, value),
+                       QStringLiteral("%1 refuses %2").arg(key, value));
+                ++found;
+            }
+        };
         for (const SectionLayout& section : SettingsLayout(session->model, geometry)) {
             for (const SettingField& field : section.fields) {
-                if (matches(section.name, field.key, key)) {
-                    expect(ReadStoredText(field, value),
-                           QStringLiteral("%1 refuses %2").arg(key, value));
-                    ++found;
-                }
+                setField(section.name, field);
             }
         }
+        ForEachStockRecordField(session->model.list, [&](const SettingField& field) {
+            setField(StockListSectionName, field);
+        });
         expect(found > 0, QStringLiteral("no stored setting %1").arg(key));
     }
 
@@ -185,7 +192,11 @@ class DialogScriptsTest : public QObject {
         } else if (verb == "click") {
             find<QAbstractButton>(name)->click();
         } else if (verb == "type") {
-            find<QLineEdit>(name)->setText(rest);
+            if (auto* list = mine<QComboBox>(name)) {
+                list->setEditText(rest);  // an editable list
+            } else {
+                find<QLineEdit>(name)->setText(rest);
+            }
         } else if (verb == "keys") {
             find<QLineEdit>(name)->setCursorPosition(rest.section(u' ', 0, 0).toInt());
             QTest::keyClicks(find<QLineEdit>(name), rest.section(u' ', 1));

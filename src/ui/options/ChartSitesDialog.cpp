@@ -12,6 +12,7 @@
 #include "ui/kit/StockView.h"
 #include "ui/options/ChartSiteEditor.h"
 #include "ui/options/PresetChooser.h"
+#include "ui/options/SymbolFormsDialog.h"
 #include "ui/platform/OpenDocument.h"
 #include "ui/platform/Platform.h"
 
@@ -22,8 +23,8 @@
 #include <QTreeWidget>
 
 namespace {
-// Layout in twips: the list with the buttons beside it, the selected site's choices below it,
-// and left of Cancel and Done the one-page switch.
+// Layout in twips: the list with the buttons beside it, the selected site's choices below it
+// with the symbol forms button beside them, and left of Cancel and Done the one-page switch.
 constexpr int Gap = 120;
 constexpr int ListWidth = 6480;
 constexpr int ListHeight = 3600;
@@ -44,7 +45,9 @@ struct ButtonSpec {
     bool guarded;       // it opens a dialog or may show a message
     bool templateOnly;  // a built-in site has nothing it could do
 };
+// In the tab order the first one, beside the selected site's choices, follows them.
 constexpr ButtonSpec Buttons[] = {
+    {"Forms", "Symbol &forms…", ChoicesTop + 300, &ChartSitesDialog::Forms_Click, true, false},
     {"Add", "&Add…", 300, &ChartSitesDialog::Add_Click, true, false},
     {"Edit", "&Edit…", 780, &ChartSitesDialog::Edit_Click, true, true},
     {"Remove", "&Remove", 1260, &ChartSitesDialog::Remove_Click, true, true},
@@ -67,6 +70,7 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
                                               QRect(120, 300, ListWidth - 240, ListHeight - 420))),
       chooser_(new PresetChooser(this)),
       editor_(new ChartSiteEditor(platform, this)),
+      forms_(new SymbolFormsDialog(platform, this)),
       draft_(model) {
     NameAfterFrame(*siteList_);
     siteList_->setRootIsDecorated(false);
@@ -90,6 +94,9 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
         draft_.setTemplateSites(editor_->sites());
         showRows(ChartSitesDraft::BuiltInRows + static_cast<int>(editor_->index()));
     });
+    // The forms dialog is modal, so the row it was opened for is still the current one.
+    connect(forms_, &QDialog::accepted, this,
+            [this] { draft_.setForms(currentRow(), forms_->forms()); });
 }
 
 void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
@@ -268,9 +275,11 @@ void ChartSitesDialog::Try_Click() {
     }
     const int row = currentRow();
     if (!ChartSitesDraft::isTemplate(row)) {
+        Model tried = model_;  // with the symbol forms of the draft
+        draft_.apply(tried);
         const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
         OpenAddressOrReport(
-            platform_, site.chartAddress(model_).forSymbol(SiteSymbols(site, model_).of(*stock)));
+            platform_, site.chartAddress(tried).forSymbol(SiteSymbols(site, tried).of(*stock)));
         return;
     }
     const ChartSiteSettings settings = draft_.site(row);
@@ -281,6 +290,16 @@ void ChartSitesDialog::Try_Click() {
     }
     OpenAddressOrReport(platform_, parsed.address->forSymbol(
                                        SiteSymbols(TemplateSite(settings), model_).of(*stock)));
+}
+
+void ChartSitesDialog::Forms_Click() {
+    const int row = currentRow();
+    const SymbolForms usual = ChartSitesDraft::isTemplate(row)
+                                  ? SymbolForms{}
+                                  : UsualSymbolForms(AllSites[static_cast<size_t>(row)]);
+    const ChartSiteSettings site = draft_.site(row);
+    forms_->Forms_Init(site.Name, site.Forms, usual);
+    forms_->open();
 }
 
 // The general options refuse an initial page whose site is not enabled; so does this dialog

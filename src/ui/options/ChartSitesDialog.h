@@ -8,6 +8,7 @@
 
 class ChartSiteEditor;
 class PresetChooser;
+class SymbolFormsDialog;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -17,9 +18,9 @@ struct StockRecord;
 // "Chart sites": every chart site in the order of the pages, the four built-in ones first, then
 // the sites made from address templates. Where each one's charts open and whether it is
 // enabled are set below the list; template sites are added, edited, removed and reordered
-// with the buttons, and any site can be tried on a stock in the browser. A switch below adds
-// the one-page chart browser to the pages. Everything is a working copy until Done applies it
-// all at once.
+// with the buttons; any site can be tried on a stock in the browser and have its symbol forms
+// edited. A switch below adds the one-page chart browser to the pages. Everything is a working
+// copy until Done applies it all at once.
 class ChartSitesDialog : public ModelDialog {
     Q_OBJECT
   public:
@@ -36,6 +37,8 @@ class ChartSitesDialog : public ModelDialog {
     // Opens the chart of the stock selected in the main window, else of the selected type's
     // first stock, else of the list's first stock.
     void Try_Click();
+    // Edits the selected site's symbol forms.
+    void Forms_Click();
 
   protected:
     // Refuses to leave the initial page's site disabled.
@@ -66,5 +69,6 @@ class ChartSitesDialog : public ModelDialog {
     QCheckBox* onePage_ = nullptr;
     PresetChooser* chooser_;
     ChartSiteEditor* editor_;
+    SymbolFormsDialog* forms_;
     ChartSitesDraft draft_;
 };
