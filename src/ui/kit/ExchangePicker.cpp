@@ -5,6 +5,11 @@
 #include <QCompleter>
 #include <QLineEdit>
 
+QString MarketLabel(const QString& code) {
+    const Market* market = MarketWithCode(code);
+    return market ? code + QStringLiteral(" – ") + QString::fromUtf8(market->name) : code;
+}
+
 ExchangePicker::ExchangePicker(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     // Typing never adds an entry: the text stays the field's value.
@@ -12,7 +17,7 @@ ExchangePicker::ExchangePicker(QWidget* parent) : QComboBox(parent) {
     addItem(QString(), QString());
     for (const Market& market : Markets()) {
         const QString code = QString::fromLatin1(market.code);
-        addItem(code + QStringLiteral("  ") + QString::fromUtf8(market.name), code);
+        addItem(MarketLabel(code), code);
     }
     auto* completer = new QCompleter(model(), this);
     completer->setFilterMode(Qt::MatchContains);

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QComboBox>
+#include <QString>
+
+// A market as the windows show it: its code and, for a market the program knows, its name
+// ("XLON – London Stock Exchange").
+QString MarketLabel(const QString& code);
 
 // A stock's exchange: an editable drop-down of no exchange and every market the program
-// knows, each entry its code and name ("XLON  London Stock Exchange"). Typing offers the
+// knows, each entry its MarketLabel. Typing offers the
 // entries that hold the text anywhere, in any case, so a market is found by its name too; any
 // other code may be typed, in either case.
 class ExchangePicker : public QComboBox {

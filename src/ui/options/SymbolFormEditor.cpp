@@ -3,10 +3,9 @@
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/DropHeight.h"
-#include "ui/kit/MarketList.h"
+#include "ui/kit/ExchangePicker.h"
 #include "ui/platform/Platform.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,9 +31,8 @@ Control* addFramed(QWidget* parent, const char* name, const QString& caption, in
 SymbolFormEditor::SymbolFormEditor(Platform& platform, QWidget* parent)
     : FixedDialog(CornerLayout(QStringLiteral("SymbolForm"), tr("Symbol form"), Client), parent),
       platform_(platform),
-      exchange_(addFramed<QComboBox>(this, "FormExchange", tr("&Exchange"), 180, 732)),
+      exchange_(addFramed<ExchangePicker>(this, "FormExchange", tr("&Exchange"), 180, 732)),
       form_(addFramed<QLineEdit>(this, "FormText", tr("Symbol &form"), FormTop, FormHeight)) {
-    FillMarketList(*exchange_);
     LimitDropHeight(*exchange_, 16);  // item heights, the closed box included
     exchange_->setToolTip(
         tr("A market of the list, or any market identifier code of four "
@@ -54,8 +52,7 @@ void SymbolFormEditor::Form_Init(SymbolForms forms, size_t index) {
     forms_ = std::move(forms);
     index_ = std::min(index, forms_.size());
     const bool isNew = index_ == forms_.size();
-    exchange_->setCurrentIndex(-1);
-    exchange_->setEditText(isNew ? QString() : MarketLabel(forms_[index_].exchange));
+    exchange_->setCode(isNew ? QString() : forms_[index_].exchange);
     form_->setText(isNew ? QString() : forms_[index_].form);
 }
 
@@ -73,7 +70,7 @@ QString SymbolFormEditor::problem(const SymbolForm& edited, QWidget*& field) con
 }
 
 bool SymbolFormEditor::applyChanges() {
-    const SymbolForm edited{MarketCodeIn(*exchange_), form_->text().trimmed()};
+    const SymbolForm edited{exchange_->code(), form_->text().trimmed()};
     QWidget* field = nullptr;
     if (const QString why = problem(edited, field); !why.isEmpty()) {
         platform_.message(why);

@@ -4,7 +4,7 @@
 #include "ui/kit/FixedDialog.h"
 
 class Platform;
-class QComboBox;
+class ExchangePicker;
 class QLineEdit;
 
 // "Symbol form": the exchange and the symbol form of one row of a chart site's symbol forms.
@@ -32,7 +32,7 @@ class SymbolFormEditor : public FixedDialog {
     QString problem(const SymbolForm& edited, QWidget*& field) const;
 
     Platform& platform_;
-    QComboBox* exchange_;
+    ExchangePicker* exchange_;
     QLineEdit* form_;
     SymbolForms forms_;
     size_t index_ = 0;

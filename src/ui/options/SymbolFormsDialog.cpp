@@ -3,7 +3,7 @@
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
-#include "ui/kit/MarketList.h"
+#include "ui/kit/ExchangePicker.h"
 #include "ui/options/SymbolFormEditor.h"
 #include "ui/platform/Platform.h"
 
