@@ -2,7 +2,20 @@
 
 #include "model/AddressTemplate.h"
 
+#include <algorithm>
+
+namespace {
+bool anyExchange(const StockList& list) {
+    const auto* end = list.stocks.data() + list.stockCount();
+    return std::any_of(list.stocks.data(), end,
+                       [](const StockRecord& stock) { return !stock.Exchange.isEmpty(); });
+}
+}  // namespace
+
 SiteSymbols::SiteSymbols(const ChartSite& site, const Model& model) : from_(site.symbolsFrom()) {
+    if (!anyExchange(model.list)) {
+        return;
+    }
     for (const SymbolForm& form : site.symbolForms(model)) {
         if (auto parsed = ParseSymbolPattern(form.form, u"symbol form").address) {
             forms_.insert(form.exchange.toUpper(), std::move(*parsed));
@@ -22,9 +35,10 @@ std::optional<QString> SiteSymbols::formed(const StockRecord& stock) const {
     return form->withFilteredSymbol(stock.Stock);
 }
 
-QString SiteSymbols::of(const StockRecord& stock) const {
+const QString& SiteSymbols::of(const StockRecord& stock) const {
     if (auto symbol = formed(stock)) {
-        return *symbol;
+        formed_ = std::move(*symbol);
+        return formed_;
     }
     return from_ < 0 ? stock.Stock : SiteSymbol(stock, SiteId(from_));
 }

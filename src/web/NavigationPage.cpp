@@ -67,7 +67,7 @@ class NavigationPageWriter {
     }
 
     void writeStock(const StockRecord& stock) {
-        const QString symbol = symbols_.of(stock);
+        const QString& symbol = symbols_.of(stock);
         page_ += linkStart_;
         chartHref_.append(page_, symbol);
         page_ += linkTextStart_;

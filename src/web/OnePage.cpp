@@ -154,7 +154,7 @@ class OnePageWriter {
             line("</h2>");
             line("<ul>");
             for (const StockRecord& stock : StocksOf(model_.list, type)) {
-                const QString symbol = startSite_ ? startSymbols().of(stock) : stock.Stock;
+                const QString& symbol = startSite_ ? startSymbols().of(stock) : stock.Stock;
                 page_ += "<li>";
                 if (chartHref) {
                     page_ += R"(<a target=")" + target + R"(" href=")";
@@ -234,7 +234,7 @@ class OnePageWriter {
         AppendJsonString(page_, stock.Description);
         std::vector<QString> columns(stock.Alternates.begin(), stock.Alternates.end());
         for (const size_t n : formedSites_) {
-            const QString symbol = symbols_[n].of(stock);
+            const QString& symbol = symbols_[n].of(stock);
             columns.push_back(symbol == stock.Stock ? QString() : symbol);
         }
         const auto set = std::find_if(columns.rbegin(), columns.rend(),
