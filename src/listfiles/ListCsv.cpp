@@ -4,15 +4,8 @@
 #include "listfiles/FormulaCells.h"
 #include "model/SiteTable.h"
 
-#include <algorithm>
-
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
-
-bool anyExchange(const StockList& list) {
-    return std::any_of(list.stocks.begin(), list.stocks.begin() + list.stockCount(),
-                       [](const StockRecord& stock) { return !stock.Exchange.isEmpty(); });
-}
 
 QByteArray header(bool exchanges) {
     QByteArray line = QByteArrayLiteral("Type,Symbol,Description,URL");
@@ -42,7 +35,7 @@ QByteArray stockRow(const QString& type, const StockRecord& stock, bool exchange
 }  // namespace
 
 QByteArray ListCsv(const StockList& list) {
-    const bool exchanges = anyExchange(list);
+    const bool exchanges = AnyExchange(list);
     QByteArray csv = header(exchanges);
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         const TypeRecord& type = list.types[t];

@@ -1,5 +1,7 @@
 #include "model/StockList.h"
 
+#include <algorithm>
+
 #include <utility>
 
 const QString& StockText(const StockRecord& stock, size_t field) {
@@ -19,6 +21,11 @@ const QString& StockText(const StockRecord& stock, size_t field) {
 
 QString& StockText(StockRecord& stock, size_t field) {
     return const_cast<QString&>(StockText(std::as_const(stock), field));
+}
+
+bool AnyExchange(const StockList& list) {
+    return std::any_of(list.stocks.begin(), list.stocks.begin() + list.stockCount(),
+                       [](const StockRecord& stock) { return !stock.Exchange.isEmpty(); });
 }
 
 void RebuildStockTypeIndex(StockList& list) {

@@ -61,5 +61,8 @@ struct StockList {
 
 void RebuildStockTypeIndex(StockList& list);
 
+// Whether a stock in use has an exchange: only then do lists and pages carry exchanges.
+bool AnyExchange(const StockList& list);
+
 // True when the list satisfies every invariant; otherwise false with the first broken rule.
 bool CheckInvariants(const StockList& list, QString* problem = nullptr);

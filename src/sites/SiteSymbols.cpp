@@ -2,18 +2,8 @@
 
 #include "model/AddressTemplate.h"
 
-#include <algorithm>
-
-namespace {
-bool anyExchange(const StockList& list) {
-    const auto* end = list.stocks.data() + list.stockCount();
-    return std::any_of(list.stocks.data(), end,
-                       [](const StockRecord& stock) { return !stock.Exchange.isEmpty(); });
-}
-}  // namespace
-
 SiteSymbols::SiteSymbols(const ChartSite& site, const Model& model) : from_(site.symbolsFrom()) {
-    if (!anyExchange(model.list)) {
+    if (!AnyExchange(model.list)) {
         return;
     }
     for (const SymbolForm& form : site.symbolForms(model)) {

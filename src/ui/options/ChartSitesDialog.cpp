@@ -274,22 +274,20 @@ void ChartSitesDialog::Try_Click() {
         return;
     }
     const int row = currentRow();
+    // A built-in row's settings name its own alternate symbols and the draft's forms too.
+    const ChartSiteSettings settings = draft_.site(row);
+    const QString symbol = SiteSymbols(TemplateSite(settings), model_).of(*stock);
     if (!ChartSitesDraft::isTemplate(row)) {
-        Model tried = model_;  // with the symbol forms of the draft
-        draft_.apply(tried);
         const BuiltInSite& site = ChartSiteFor(AllSites[static_cast<size_t>(row)]);
-        OpenAddressOrReport(
-            platform_, site.chartAddress(tried).forSymbol(SiteSymbols(site, tried).of(*stock)));
+        OpenAddressOrReport(platform_, site.chartAddress(model_).forSymbol(symbol));
         return;
     }
-    const ChartSiteSettings settings = draft_.site(row);
     const AddressTemplate parsed = ParseAddressTemplate(settings.Template);
     if (!parsed.address) {
         platform_.message(parsed.problem);
         return;
     }
-    OpenAddressOrReport(platform_, parsed.address->forSymbol(
-                                       SiteSymbols(TemplateSite(settings), model_).of(*stock)));
+    OpenAddressOrReport(platform_, parsed.address->forSymbol(symbol));
 }
 
 void ChartSitesDialog::Forms_Click() {

@@ -115,8 +115,13 @@ void SymbolFormsDialog::Forms_Init(const QString& siteName, SymbolForms forms,
     showRows(0);
 }
 
-int SymbolFormsDialog::currentRow() const {
-    return table_->indexOfTopLevelItem(table_->currentItem());
+std::optional<size_t> SymbolFormsDialog::chosenRow() const {
+    const int row = table_->indexOfTopLevelItem(table_->currentItem());
+    if (row < 0) {
+        platform_.beep();
+        return std::nullopt;
+    }
+    return static_cast<size_t>(row);
 }
 
 void SymbolFormsDialog::showRows(int current) {
@@ -134,23 +139,17 @@ void SymbolFormsDialog::Add_Click() {
 }
 
 void SymbolFormsDialog::Change_Click() {
-    const int row = currentRow();
-    if (row < 0) {
-        platform_.beep();
-        return;
+    if (const auto row = chosenRow()) {
+        editor_->Form_Init(forms_, *row);
+        editor_->open();
     }
-    editor_->Form_Init(forms_, static_cast<size_t>(row));
-    editor_->open();
 }
 
 void SymbolFormsDialog::Remove_Click() {
-    const int row = currentRow();
-    if (row < 0) {
-        platform_.beep();
-        return;
+    if (const auto row = chosenRow()) {
+        forms_.erase(forms_.begin() + static_cast<qsizetype>(*row));
+        showRows(static_cast<int>(*row));
     }
-    forms_.erase(forms_.begin() + row);
-    showRows(row);
 }
 
 void SymbolFormsDialog::Reset_Click() {

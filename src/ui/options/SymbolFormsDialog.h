@@ -4,6 +4,8 @@
 #include "ui/kit/CommandGuard.h"
 #include "ui/kit/FixedDialog.h"
 
+#include <optional>
+
 class Platform;
 class QComboBox;
 class QTreeWidget;
@@ -37,7 +39,8 @@ class SymbolFormsDialog : public FixedDialog {
 
   private:
     void buildButtons(std::vector<QWidget*>& order);
-    int currentRow() const;
+    // The row chosen in the table, or nothing, with a beep.
+    std::optional<size_t> chosenRow() const;
     void showRows(int current);
 
     Platform& platform_;
