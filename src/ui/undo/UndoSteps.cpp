@@ -4,6 +4,7 @@
 #include "model/StockOrder.h"
 #include "ui/kit/StockView.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -56,7 +57,7 @@ TreePick removeStock(Model& model, qint16 stock, qint16 owner) {
 Step AddStockStep(Model& model, StockView& tree, qint16 position, qint16 type,
                   const StockRecord& stock) {
     return makeStep(
-        model, tree, QStringLiteral("Add stock"),
+        model, tree, QCoreApplication::translate("UndoSteps", "Add stock"),
         [=](Model& m) {
             InsertStock(m, position, type, stock);
             return TreePick{-1, position};
@@ -68,7 +69,8 @@ Step DeleteStockStep(Model& model, StockView& tree, qint16 stock) {
     const qint16 owner = model.list.StockTypeIndex[stock];
     const StockRecord record = model.list.stocks[stock];
     return makeStep(
-        model, tree, QStringLiteral("Delete"),
+        //: A step's name in the Edit menu, as in "Undo Delete".
+        model, tree, QCoreApplication::translate("UndoSteps", "Delete"),
         [=](Model& m) { return removeStock(m, stock, owner); },
         [=](Model& m) {
             InsertStock(m, stock, owner, record);
@@ -77,7 +79,8 @@ Step DeleteStockStep(Model& model, StockView& tree, qint16 stock) {
 }
 
 Step EditStockStep(Model& model, StockView& tree, qint16 stock, const StockRecord& record) {
-    return exchangeStep(model, tree, QStringLiteral("Edit"), record,
+    //: A step's name in the Edit menu, as in "Undo Edit".
+    return exchangeStep(model, tree, QCoreApplication::translate("UndoSteps", "Edit"), record,
                         [stock](Model& m, StockRecord& held) {
                             StockRecord replaced = m.list.stocks[stock];
                             ReplaceStock(m, stock, std::exchange(held, std::move(replaced)));
@@ -88,7 +91,7 @@ Step EditStockStep(Model& model, StockView& tree, qint16 stock, const StockRecor
 Step AddTypeStep(Model& model, StockView& tree, const QString& name) {
     const qint16 type = model.list.Maxtypes + 1;
     return makeStep(
-        model, tree, QStringLiteral("Add type"),
+        model, tree, QCoreApplication::translate("UndoSteps", "Add type"),
         [=](Model& m) {
             InsertType(m, type, name);
             return TreePick{type, -1};
@@ -102,7 +105,8 @@ Step AddTypeStep(Model& model, StockView& tree, const QString& name) {
 Step DeleteTypeStep(Model& model, StockView& tree, qint16 type) {
     const QString name = model.list.types[type].Type;
     return makeStep(
-        model, tree, QStringLiteral("Delete"),
+        //: A step's name in the Edit menu, as in "Undo Delete".
+        model, tree, QCoreApplication::translate("UndoSteps", "Delete"),
         [=](Model& m) {
             DeleteType(m, type);
             return TreePick{qint16(type - 1), -1};
@@ -114,11 +118,13 @@ Step DeleteTypeStep(Model& model, StockView& tree, qint16 type) {
 }
 
 Step RenameTypeStep(Model& model, StockView& tree, qint16 type, const QString& name) {
-    return exchangeStep(model, tree, QStringLiteral("Edit"), name, [type](Model& m, QString& held) {
-        const QString replaced = m.list.types[type].Type;
-        RenameType(m, type, std::exchange(held, replaced));
-        return TreePick{type, -1};
-    });
+    //: A step's name in the Edit menu, as in "Undo Edit".
+    return exchangeStep(model, tree, QCoreApplication::translate("UndoSteps", "Edit"), name,
+                        [type](Model& m, QString& held) {
+                            const QString replaced = m.list.types[type].Type;
+                            RenameType(m, type, std::exchange(held, replaced));
+                            return TreePick{type, -1};
+                        });
 }
 
 Step MoveStockStep(Model& model, StockView& tree, const QString& text, qint16 stock, qint16 type,
@@ -163,7 +169,7 @@ Step SortStep(Model& model, StockView& tree, const QString& text, qint16 type,
 Step AddListStep(Model& model, StockView& tree, const ListAddition& addition) {
     const auto rows = std::make_shared<const ListAddition>(addition);
     return makeStep(
-        model, tree, QStringLiteral("Add stocks from list"),
+        model, tree, QCoreApplication::translate("UndoSteps", "Add stocks from list"),
         [rows](Model& m) {
             const ListAdded added = AddListRows(m, *rows);
             return TreePick{added.firstStock >= 0 ? qint16(-1) : added.firstNewType,
@@ -180,8 +186,8 @@ Step AddListStep(Model& model, StockView& tree, const ListAddition& addition) {
 }
 
 Step ImportStep(Model& model, StockView& tree, StockList imported) {
-    return exchangeStep(model, tree, QStringLiteral("Import settings"), std::move(imported),
-                        [](Model& m, StockList& held) {
+    return exchangeStep(model, tree, QCoreApplication::translate("UndoSteps", "Import settings"),
+                        std::move(imported), [](Model& m, StockList& held) {
                             ExchangeList(m, held);
                             return TreePick{0, -1};
                         });

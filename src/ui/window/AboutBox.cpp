@@ -3,16 +3,18 @@
 #include "model/ProgramVersion.h"
 #include "ui/kit/Buttons.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 namespace {
 QString aboutText() {
-    return QStringLiteral(
-               "Tickvane version %1\n"
-               "Chart link pages for your stock list.\n"
-               "By the Tickvane developers.\n"
-               "Built with Qt %2.\n"
-               "\n")
+    //: %1 is the program's version, %2 the version of Qt.
+    return QCoreApplication::translate("AboutBox",
+                                       "Tickvane version %1\n"
+                                       "Chart link pages for your stock list.\n"
+                                       "By the Tickvane developers.\n"
+                                       "Built with Qt %2.\n"
+                                       "\n")
         .arg(ProgramVersion(), QString::fromLatin1(qVersion()));
 }
 }  // namespace
@@ -20,10 +22,9 @@ QString aboutText() {
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent),
       text_(new QPlainTextEdit(this)),
-      ok_(AddButton(this, QStringLiteral("AboutOK"), QStringLiteral("&OK"),
-                    QRect(4440, 2280, 1212, 372))) {
+      ok_(AddButton(this, QStringLiteral("AboutOK"), tr("&OK"), QRect(4440, 2280, 1212, 372))) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Tickvane"));
+    setWindowTitle(tr("About Tickvane"));
     SetFixedDialogSize(*this, QSize(5772, 2976));
     text_->setObjectName(QStringLiteral("AboutText"));
     text_->setReadOnly(true);

@@ -85,7 +85,7 @@ void EditCommands::move(int step) {
     // A stock never leaves its type by moving.
     const qint16 edgeStock = step < 0 ? type.Lowstock : type.Histock;
     const qint16 edgeType = step < 0 ? 0 : list.Maxtypes;
-    const QString text = step < 0 ? QStringLiteral("Move up") : QStringLiteral("Move down");
+    const QString text = step < 0 ? tr("Move up") : tr("Move down");
     if (selected.isStock() && selected.stock != edgeStock) {
         history_.push(MoveStockStep(model_, tree_, text, selected.stock, selected.type,
                                     selected.stock + step - type.Lowstock));
@@ -149,8 +149,7 @@ void EditCommands::deleteType(const TreeSelection& selected) {
     const qint16 type = selected.type;
     if (model_.list.typeHasStocks(type)) {
         platform_.beep();
-        platform_.message(
-            QStringLiteral("Please delete or move stocks under this type before deleting type"));
+        platform_.message(tr("Please delete or move stocks under this type before deleting type"));
         return;
     }
     history_.push(DeleteTypeStep(model_, tree_, type));

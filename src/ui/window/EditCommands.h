@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QtGlobal>
 
 class CommandGuard;
@@ -20,6 +22,8 @@ struct TreeSelection;
 // included, leaves the keyboard focus in the tree, or in the editor it opened (which gives it back
 // when it closes), so that the arrow keys keep moving through the list.
 class EditCommands {
+    Q_DECLARE_TR_FUNCTIONS(EditCommands)
+
   public:
     EditCommands(Model& model, StockTree& tree, Platform& platform, UndoHistory& history);
     EditCommands(const EditCommands&) = delete;

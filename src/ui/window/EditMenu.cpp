@@ -11,6 +11,7 @@
 #include "ui/window/StockTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <algorithm>
 
@@ -19,7 +20,7 @@ struct MenuItems {
     QMenu& menu;
     CommandGuard& guard;
 
-    QAction* action(const char* caption) { return new QAction(QString::fromUtf8(caption), &menu); }
+    QAction* action(const QString& caption) { return new QAction(caption, &menu); }
 
     template <typename Command>
     void add(QAction* item, const char* name, const QList<QKeySequence>& keys, Command command) {
@@ -49,8 +50,12 @@ void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform
                   UndoHistory& history, ListFileCommands& lists, CommandGuard& guard) {
     MenuItems items{menu, guard};
     QUndoStack& stack = history.stack();
-    QAction* undo = stack.createUndoAction(&menu, QStringLiteral("&Undo"));
-    QAction* redo = stack.createRedoAction(&menu, QStringLiteral("&Redo"));
+    QAction* undo = stack.createUndoAction(
+        //: Followed by the name of the step, as in "Undo Move up".
+        &menu, QCoreApplication::translate("EditMenu", "&Undo"));
+    QAction* redo = stack.createRedoAction(
+        //: Followed by the name of the step, as in "Redo Move up".
+        &menu, QCoreApplication::translate("EditMenu", "&Redo"));
     // Both come connected to the history straight, past the guard.
     QObject::disconnect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
     QObject::disconnect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
@@ -63,20 +68,22 @@ void FillEditMenu(QMenu& menu, Model& model, StockTree& tree, Platform& platform
                   stack.redo();
                   tree.WebTree_GiveFocus();
               });
-    items.add(items.action("&Paste stocks"), "PasteStocks", {Qt::CTRL | Qt::Key_V},
-              [&lists] { lists.PasteList(); });
-    items.add(items.action("&Sort type by symbol"), "SortBySymbol", {},
-              [&, sort = SortKey::Symbol] {
+    items.add(items.action(QCoreApplication::translate("EditMenu", "&Paste stocks")), "PasteStocks",
+              {Qt::CTRL | Qt::Key_V}, [&lists] { lists.PasteList(); });
+    items.add(items.action(QCoreApplication::translate("EditMenu", "&Sort type by symbol")),
+              "SortBySymbol", {}, [&, sort = SortKey::Symbol] {
                   sortSelectedType(model, tree, platform, history, sort,
-                                   QStringLiteral("Sort type by symbol"));
+                                   QCoreApplication::translate("EditMenu", "Sort type by symbol"));
               });
-    items.add(items.action("Sort type by &description"), "SortByDescription", {},
-              [&, sort = SortKey::Description] {
-                  sortSelectedType(model, tree, platform, history, sort,
-                                   QStringLiteral("Sort type by description"));
+    items.add(items.action(QCoreApplication::translate("EditMenu", "Sort type by &description")),
+              "SortByDescription", {}, [&, sort = SortKey::Description] {
+                  sortSelectedType(
+                      model, tree, platform, history, sort,
+                      QCoreApplication::translate("EditMenu", "Sort type by description"));
               });
     // Made on first use: the window opens with the bar hidden.
-    items.add(items.action("&Find…"), "Find", {Qt::CTRL | Qt::Key_F},
+    items.add(items.action(QCoreApplication::translate("EditMenu", "&Find…")), "Find",
+              {Qt::CTRL | Qt::Key_F},
               [&model, &tree, bar = static_cast<FindBar*>(nullptr)]() mutable {
                   if (!bar) {
                       bar = new FindBar(model, tree);

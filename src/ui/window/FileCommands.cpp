@@ -7,7 +7,9 @@
 #include "ui/window/StoreMessages.h"
 
 namespace {
-const QString ScriptFilters = QStringLiteral("Registration files (*.reg);;All files (*)");
+// Translated where a file dialog shows them.
+const char* const ScriptFilters =
+    QT_TRANSLATE_NOOP("FileCommands", "Registration files (*.reg);;All files (*)");
 }  // namespace
 
 FileCommands::FileCommands(Model& model, const Storage& storage, Platform& platform,
@@ -35,9 +37,9 @@ bool FileCommands::mayReplaceStoreFile() {
         return true;
     }
     // Replacing what another program wrote is the dangerous answer, so it is not the default.
-    return platform_.message(QStringLiteral("The settings file %1 was changed outside Tickvane "
-                                            "since it was loaded. Replace it with the settings "
-                                            "shown here?")
+    return platform_.message(tr("The settings file %1 was changed outside Tickvane "
+                                "since it was loaded. Replace it with the settings "
+                                "shown here?")
                                  .arg(storage_.storeFile()),
                              Platform::Buttons::YesNo,
                              Platform::Answer::No) == Platform::Answer::Yes;
@@ -58,10 +60,10 @@ bool FileCommands::SaveSettings() {
 }
 
 void FileCommands::ClearSettings() {
-    const auto answer = platform_.message(
-        QStringLiteral("Are your sure you want to revert to default settings and delete your "
-                       "list of stocks?  This action cannot be undone."),
-        Platform::Buttons::OkCancel, Platform::Answer::Cancel);
+    const auto answer =
+        platform_.message(tr("Are your sure you want to revert to default settings and delete your "
+                             "list of stocks?  This action cannot be undone."),
+                          Platform::Buttons::OkCancel, Platform::Answer::Cancel);
     if (answer != Platform::Answer::Ok) {
         return;
     }
@@ -71,25 +73,25 @@ void FileCommands::ClearSettings() {
 }
 
 void FileCommands::ExportSettings() {
-    const QString file = platform_.chooseSaveFile(proposedScriptFile(), ScriptFilters);
+    const QString file = platform_.chooseSaveFile(proposedScriptFile(), tr(ScriptFilters));
     if (!file.isEmpty()) {
         ReportStoreResult(platform_, ExportScript(storage_, model_, geometry_, file),
-                          QStringLiteral("Export complete."));
+                          tr("Export complete."));
     }
     tree_.WebTree_GiveFocus();
 }
 
 void FileCommands::ImportSettings() {
     const auto answer = platform_.message(
-        QStringLiteral("Warning: settings and stock list will entered into the Windows "
-                       "registry.  Any existing settings will be overwritten even if you do "
-                       "not later save settings.  Do you want to do this?"),
+        tr("Warning: settings and stock list will entered into the Windows "
+           "registry.  Any existing settings will be overwritten even if you do "
+           "not later save settings.  Do you want to do this?"),
         // Replacing every setting is the dangerous answer, so it is not the default.
         Platform::Buttons::YesNoCancel, Platform::Answer::No);
     if (answer != Platform::Answer::Yes) {
         return;
     }
-    const QString file = platform_.chooseOpenFile(proposedScriptFile(), ScriptFilters);
+    const QString file = platform_.chooseOpenFile(proposedScriptFile(), tr(ScriptFilters));
     if (file.isEmpty()) {
         return;
     }
@@ -124,7 +126,7 @@ void FileCommands::takeImported() {
 bool FileCommands::ConfirmExit() {
     while (model_.SettingsChanged) {
         const auto answer =
-            platform_.message(QStringLiteral("Settings have been changed, save before exiting?"),
+            platform_.message(tr("Settings have been changed, save before exiting?"),
                               Platform::Buttons::YesNoCancel, Platform::Answer::Cancel);
         if (answer == Platform::Answer::Cancel) {
             return false;

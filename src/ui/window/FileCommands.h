@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "files/StoreIdentity.h"
 #include "model/Model.h"
 #include "settings/Storage.h"
@@ -15,6 +17,8 @@ class UndoHistory;
 // program changed since these commands last loaded, saved or imported it. The list an import brings
 // in is a step of `history`; saving and clearing drop the steps so far.
 class FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
   public:
     FileCommands(Model& model, const Storage& storage, Platform& platform, StockTree& tree,
                  WindowGeometry& geometry, UndoHistory& history);

@@ -34,8 +34,9 @@ QString HelpCommands::documentationFile() const {
 void HelpCommands::ViewDocumentation() {
     const QString file = documentationFile();
     if (file.isEmpty()) {
-        platform_.message(QStringLiteral("The documentation %1 was not found in %2 nor where "
-                                         "Tickvane is installed.")
+        //: %1 is the documentation's file name, %2 the folder of the web pages.
+        platform_.message(tr("The documentation %1 was not found in %2 nor where "
+                             "Tickvane is installed.")
                               .arg(DocumentationName, model_.general.HtmlDir));
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/Model.h"
 #include "ui/platform/Platform.h"
 
@@ -8,6 +10,8 @@
 // The Help menu's documentation command: the user's own copy in the output directory wins,
 // then the copy installed with the program.
 class HelpCommands {
+    Q_DECLARE_TR_FUNCTIONS(HelpCommands)
+
   public:
     // `installedDirs`: where the program's own copy may be, in order of preference.
     HelpCommands(const Model& model, Platform& platform,

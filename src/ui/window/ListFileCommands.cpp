@@ -9,7 +9,9 @@
 #include "ui/window/StockTree.h"
 
 namespace {
-const QString ListFilters = QStringLiteral("Lists (*.csv *.txt);;All files (*)");
+// Translated where a file dialog shows them.
+const char* const ListFilters =
+    QT_TRANSLATE_NOOP("ListFileCommands", "Lists (*.csv *.txt);;All files (*)");
 }  // namespace
 
 ListFileCommands::ListFileCommands(Model& model, const Storage& storage, StockTree& tree,
@@ -28,7 +30,7 @@ QString ListFileCommands::proposedFile() const {
 }
 
 void ListFileCommands::AddStocksFromList() {
-    const QString file = platform_.chooseOpenFile(model_.general.HtmlDir, ListFilters);
+    const QString file = platform_.chooseOpenFile(model_.general.HtmlDir, tr(ListFilters));
     if (file.isEmpty()) {
         tree_.WebTree_GiveFocus();
         return;
@@ -37,7 +39,7 @@ void ListFileCommands::AddStocksFromList() {
 }
 
 void ListFileCommands::SaveListAsCsv() {
-    const QString file = platform_.chooseSaveFile(proposedFile(), ListFilters);
+    const QString file = platform_.chooseSaveFile(proposedFile(), tr(ListFilters));
     if (!file.isEmpty()) {
         if (const QString failure = storage_.exportList(model_.list, file); !failure.isEmpty()) {
             platform_.message(failure);
@@ -52,7 +54,9 @@ void ListFileCommands::PasteList() {
         platform_.beep();
         return;
     }
-    TakeList(offered, QStringLiteral("The pasted text"), QStringLiteral("Pasted"));
+    TakeList(offered, tr("The pasted text"),
+             //: The name proposed for a new type (category of stocks) of pasted rows.
+             tr("Pasted"));
 }
 
 bool ListFileCommands::TakeList(const OfferedList& offered, const QString& textSource,
@@ -81,8 +85,10 @@ void ConnectListFileCommands(StockTree& tree, ListFileCommands& commands, Platfo
     platform.acceptDrops(*tree.viewport(), [&commands, &guard](const OfferedList& offered) {
         QDialog* taker = nullptr;
         guard.run([&] {
-            if (commands.TakeList(offered, QStringLiteral("The dropped text"),
-                                  QStringLiteral("Dropped"))) {
+            if (commands.TakeList(
+                    offered, QCoreApplication::translate("ListFileCommands", "The dropped text"),
+                    //: The name proposed for a new type (category of stocks) of dropped rows.
+                    QCoreApplication::translate("ListFileCommands", "Dropped"))) {
                 taker = &commands.preview();
             }
         });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 class CommandGuard;
@@ -16,6 +18,8 @@ struct OfferedList;
 // it opens the preview, which adds its stocks; the list is saved as CSV. A list that cannot be
 // read is shown with the file (or "The pasted text") and the line of the problem.
 class ListFileCommands {
+    Q_DECLARE_TR_FUNCTIONS(ListFileCommands)
+
   public:
     ListFileCommands(Model& model, const Storage& storage, StockTree& tree, Platform& platform,
                      UndoHistory& history);

@@ -31,20 +31,32 @@ struct ButtonSpec {
     const char* tooltip;
 };
 
+// Captions and tooltips are translated where the buttons are made.
 constexpr ButtonSpec EditButtonSpecs[] = {
-    {"MoveUp", 240, "Move &up", "Move stock or category up"},
-    {"MoveDown", 840, "Move &down", "Move stock or category down"},
-    {"Edit", 1440, "&Edit", "Edit highlighted stock or category"},
-    {"ChangeType", 2040, "Change &type", "Change category of highlighted stock"},
-    {"AddStock", 2640, "Add &stock", "Add a stock just below the currently highlighted item"},
-    {"AddType", 3240, "&Add type", "Add a new category at the end of the list"},
-    {"Delete", 3840, "Delete", "Delete the highlighted item"},
+    {"MoveUp", 240, QT_TRANSLATE_NOOP("MainWindow", "Move &up"),
+     QT_TRANSLATE_NOOP("MainWindow", "Move stock or category up")},
+    {"MoveDown", 840, QT_TRANSLATE_NOOP("MainWindow", "Move &down"),
+     QT_TRANSLATE_NOOP("MainWindow", "Move stock or category down")},
+    {"Edit", 1440, QT_TRANSLATE_NOOP("MainWindow", "&Edit"),
+     QT_TRANSLATE_NOOP("MainWindow", "Edit highlighted stock or category")},
+    //: Button: moves the highlighted stock to another type (category of stocks).
+    {"ChangeType", 2040, QT_TRANSLATE_NOOP("MainWindow", "Change &type"),
+     QT_TRANSLATE_NOOP("MainWindow", "Change category of highlighted stock")},
+    {"AddStock", 2640, QT_TRANSLATE_NOOP("MainWindow", "Add &stock"),
+     QT_TRANSLATE_NOOP("MainWindow", "Add a stock just below the currently highlighted item")},
+    //: Button: adds a type (a category of stocks).
+    {"AddType", 3240, QT_TRANSLATE_NOOP("MainWindow", "&Add type"),
+     QT_TRANSLATE_NOOP("MainWindow", "Add a new category at the end of the list")},
+    {"Delete", 3840, QT_TRANSLATE_NOOP("MainWindow", "Delete"),
+     QT_TRANSLATE_NOOP("MainWindow", "Delete the highlighted item")},
 };
 
-constexpr ButtonSpec GenerateSpec{"GenerateWebPages", 240, "&Generate web pages",
-                                  "Generate web pages using current settings"};
-constexpr ButtonSpec BrowserSpec{"StartBrowser", 1080, "Start default &web browser",
-                                 "Start the system-default web browser"};
+constexpr ButtonSpec GenerateSpec{
+    "GenerateWebPages", 240, QT_TRANSLATE_NOOP("MainWindow", "&Generate web pages"),
+    QT_TRANSLATE_NOOP("MainWindow", "Generate web pages using current settings")};
+constexpr ButtonSpec BrowserSpec{
+    "StartBrowser", 1080, QT_TRANSLATE_NOOP("MainWindow", "Start default &web browser"),
+    QT_TRANSLATE_NOOP("MainWindow", "Start the system-default web browser")};
 
 QFrame* makeFrame(QWidget* parent, const char* name, QRect twips) {
     auto* frame = new QFrame(parent);
@@ -67,15 +79,15 @@ QWidget* makeStrip(QWidget* parent, const char* name, QRect twips) {
 }
 
 QPushButton* makeButton(QWidget* frame, const ButtonSpec& spec, int width, int height) {
-    QPushButton* button =
-        AddButton(frame, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
-                  QRect(120, spec.top, width, height));
-    button->setToolTip(QString::fromUtf8(spec.tooltip));
+    QPushButton* button = AddButton(frame, QLatin1String(spec.name),
+                                    QCoreApplication::translate("MainWindow", spec.caption),
+                                    QRect(120, spec.top, width, height));
+    button->setToolTip(QCoreApplication::translate("MainWindow", spec.tooltip));
     return button;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* item = menu->addAction(QString::fromUtf8(caption));
+QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
     item->setObjectName(QLatin1String(name));
     return item;
 }
@@ -137,42 +149,45 @@ void MainWindow::buildFrames(QWidget* client) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
-    guard_.connectCommand(addItem(file, "SaveSettings", "&Save settings"), &QAction::triggered,
+    guard_.connectCommand(addItem(file, "SaveSettings", tr("&Save settings")), &QAction::triggered,
                           [this] { fileCommands_->SaveSettings(); });
-    guard_.connectCommand(addItem(file, "ClearSettings", "&Clear settings"), &QAction::triggered,
-                          [this] { fileCommands_->ClearSettings(); });
-    guard_.connectCommand(addItem(file, "ExportSettings", "&Export settings"), &QAction::triggered,
-                          [this] { fileCommands_->ExportSettings(); });
-    guard_.connectCommand(addItem(file, "ImportSettings", "&Import settings"), &QAction::triggered,
-                          [this] { fileCommands_->ImportSettings(); });
-    guard_.connectCommand(addItem(file, "AddStocksFromList", "&Add stocks from list…"),
+    guard_.connectCommand(addItem(file, "ClearSettings", tr("&Clear settings")),
+                          &QAction::triggered, [this] { fileCommands_->ClearSettings(); });
+    guard_.connectCommand(addItem(file, "ExportSettings", tr("&Export settings")),
+                          &QAction::triggered, [this] { fileCommands_->ExportSettings(); });
+    guard_.connectCommand(addItem(file, "ImportSettings", tr("&Import settings")),
+                          &QAction::triggered, [this] { fileCommands_->ImportSettings(); });
+    guard_.connectCommand(addItem(file, "AddStocksFromList", tr("&Add stocks from list…")),
                           &QAction::triggered, [this] { listFileCommands_->AddStocksFromList(); });
     // "&Clear settings" has the C.
-    guard_.connectCommand(addItem(file, "SaveListAsCsv", "Save list as CS&V…"), &QAction::triggered,
-                          [this] { listFileCommands_->SaveListAsCsv(); });
-    guard_.connectCommand(addItem(file, "Exit", "E&xit"), &QAction::triggered, [this] { close(); });
+    guard_.connectCommand(addItem(file, "SaveListAsCsv", tr("Save list as CS&V…")),
+                          &QAction::triggered, [this] { listFileCommands_->SaveListAsCsv(); });
+    guard_.connectCommand(addItem(file, "Exit", tr("E&xit")), &QAction::triggered,
+                          [this] { close(); });
 
     // Alt+E is the Edit button's.
-    editMenu_ = menuBar()->addMenu(QStringLiteral("Ed&it"));
+    editMenu_ = menuBar()->addMenu(tr("Ed&it"));
     editMenu_->setObjectName(QStringLiteral("EditMenu"));
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options"));
     options_ = AddOptionsItems(*options);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    guard_.connectCommand(addItem(help, "DocMenu", "&View documentation"), &QAction::triggered,
+    guard_.connectCommand(addItem(help, "DocMenu", tr("&View documentation")), &QAction::triggered,
                           [this] { helpCommands_->ViewDocumentation(); });
-    guard_.connectCommand(addItem(help, "About", "&About"), &QAction::triggered,
+    guard_.connectCommand(addItem(help, "About", tr("&About")), &QAction::triggered,
                           [this] { showAboutBox(); });
 }
 
 void MainWindow::setTwoLineCaptions() {
-    generateWebPages_->setText(QStringLiteral("&Generate\nweb pages"));
-    startBrowser_->setText(QStringLiteral("Start default\n&web browser"));
+    //: "&Generate web pages" broken over two lines.
+    generateWebPages_->setText(tr("&Generate\nweb pages"));
+    //: "Start default &web browser" broken over two lines.
+    startBrowser_->setText(tr("Start default\n&web browser"));
 }
 
 void MainWindow::startUp() {

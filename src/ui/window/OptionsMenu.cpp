@@ -10,6 +10,7 @@
 #include "ui/window/StockTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <memory>
 
@@ -47,15 +48,16 @@ void openOnFirstUse(QAction* item, Model& model, StockTree& tree, Platform& plat
 
 OptionsItems AddOptionsItems(QMenu& menu) {
     OptionsItems items{};
-    items.GenOptsMenu = addItem(menu, QStringLiteral("GenOptsMenu"), QObject::tr("&General"));
-    items.CustomUrlMenu =
-        addItem(menu, QStringLiteral("CustomUrlMenu"), QObject::tr("&Custom URLs"));
+    items.GenOptsMenu = addItem(menu, QStringLiteral("GenOptsMenu"),
+                                QCoreApplication::translate("OptionsMenu", "&General"));
+    items.CustomUrlMenu = addItem(menu, QStringLiteral("CustomUrlMenu"),
+                                  QCoreApplication::translate("OptionsMenu", "&Custom URLs"));
     for (SiteId id : AllSites) {
         items.siteMenus[static_cast<size_t>(id)] = addItem(
             menu, Site(id).name + QStringLiteral("Menu"), QString::fromUtf8(Site(id).menuCaption));
     }
-    items.ChartSitesMenu =
-        addItem(menu, QStringLiteral("ChartSitesMenu"), QObject::tr("Chart &sites"));
+    items.ChartSitesMenu = addItem(menu, QStringLiteral("ChartSitesMenu"),
+                                   QCoreApplication::translate("OptionsMenu", "Chart &sites"));
     return items;
 }
 

@@ -41,10 +41,10 @@ QString PageCommands::startPageFile() const {
 
 void PageCommands::StartBrowser() {
     if (model_.SettingsChanged && !model_.PagesGenerated) {
-        const auto answer = platform_.message(
-            QStringLiteral("Warning: you have entered changes but have not regenerated web "
-                           "pages.  Do you want to regenerate first?"),
-            Platform::Buttons::YesNoCancel, Platform::Answer::Yes);
+        const auto answer =
+            platform_.message(tr("Warning: you have entered changes but have not regenerated web "
+                                 "pages.  Do you want to regenerate first?"),
+                              Platform::Buttons::YesNoCancel, Platform::Answer::Yes);
         // A failed generation was just reported; opening the old pages would hide it.
         if (answer == Platform::Answer::Cancel ||
             (answer == Platform::Answer::Yes && !generate())) {
@@ -55,8 +55,7 @@ void PageCommands::StartBrowser() {
     tree_.WebTree_GiveFocus();
     const QString file = startPageFile();
     if (!QFileInfo(file).isFile()) {
-        platform_.message(
-            QStringLiteral("Initial web page not found.  Please generate web pages and retry."));
+        platform_.message(tr("Initial web page not found.  Please generate web pages and retry."));
         return;
     }
     OpenDocumentOrReport(platform_, file);

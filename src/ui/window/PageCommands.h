@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/Model.h"
 #include "ui/platform/Platform.h"
 
@@ -7,6 +9,8 @@ class StockTree;
 
 // The two page buttons: generating the web pages and opening the start page in the browser.
 class PageCommands {
+    Q_DECLARE_TR_FUNCTIONS(PageCommands)
+
   public:
     PageCommands(Model& model, Platform& platform, StockTree& tree);
 

@@ -2,6 +2,7 @@
 
 #include "settings/RecoveryFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -64,8 +65,9 @@ void SessionRecovery::collect() {
     }
     reported_ = true;
     written_.reset();
-    platform_.message(QStringLiteral("Could not write \"%1\": %2. The changes that are not saved "
-                                     "are kept only in this window.")
+    //: %1 is the recovery file, %2 the reason the write failed.
+    platform_.message(tr("Could not write \"%1\": %2. The changes that are not saved "
+                         "are kept only in this window.")
                           .arg(RecoveryFileOf(storage_.file()), reason));
 }
 
@@ -100,13 +102,16 @@ void OfferRecovery(Model& model, const Storage& storage, Platform& platform) {
     if (!recovery.found) {
         return;
     }
-    QString question = QStringLiteral(
+    QString question = QCoreApplication::translate(
+        "SessionRecovery",
         "Tickvane was not closed properly. Restore the changes that were not saved?");
     if (recovery.storeChanged) {
-        question += QStringLiteral(
-                        "\n\nThe settings file %1 was changed since those changes were "
-                        "made; restoring them replaces its changes when you save.")
-                        .arg(storage.storeFile());
+        question +=
+            QStringLiteral("\n\n") +
+            QCoreApplication::translate("SessionRecovery",
+                                        "The settings file %1 was changed since those changes were "
+                                        "made; restoring them replaces its changes when you save.")
+                .arg(storage.storeFile());
     }
     // Over a settings file that changed meanwhile, keeping that file is the safe answer.
     if (recovery.loaded.ok && !sameSettings(*recovered, model) &&

@@ -55,6 +55,7 @@ std::optional<int> SingleWindow::claim() {
         // The holder may be a window that is just starting, or a batch command about to end.
         QThread::msleep(100);
     }
-    platform_.message(QStringLiteral("Tickvane is already open with %1.").arg(storeFile_));
+    //: %1 is the settings file.
+    platform_.message(tr("Tickvane is already open with %1.").arg(storeFile_));
     return 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "settings/StoreLock.h"
 #include "ui/platform/Platform.h"
 #include "ui/window/WindowSocket.h"
@@ -14,6 +16,8 @@
 // file through to the disk, so the first try starts in the background as soon as the object
 // is made.
 class SingleWindow {
+    Q_DECLARE_TR_FUNCTIONS(SingleWindow)
+
   public:
     // `patience` bounds how long a later start waits for the running window to answer.
     SingleWindow(const QString& storeFile, Platform& platform,

@@ -59,7 +59,8 @@ int DraggedNode(const StockTree& tree, const QMimeData& data) {
 void ConnectTreeDrops(StockTree& tree, Model& model, UndoHistory& history, CommandGuard& guard) {
     QObject::connect(&tree, &StockTree::dropped, &guard, [&](const DropMove& move) {
         guard.run([&] {
-            const QString text = QStringLiteral("Drag and drop");
+            //: The name of the step in the Edit menu, as in "Undo Drag and drop".
+            const QString text = QCoreApplication::translate("TreeDrop", "Drag and drop");
             const TreeSelection& dragged = move.dragged;
             history.push(dragged.isType() ? MoveTypeStep(model, tree, text, dragged.type, move.to)
                                           : MoveStockStep(model, tree, text, dragged.stock, move.to,
