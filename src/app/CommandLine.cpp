@@ -5,6 +5,7 @@
 #include "settings/Storage.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -16,24 +17,42 @@ struct ModeOption {
     const char* description;
 };
 
-// In the order --help lists them.
+// In the order --help lists them; the descriptions are translated when --help is built.
 constexpr ModeOption ModeOptions[] = {
     {"generate", CommandLine::Mode::Generate, false,
-     "Write the web pages of every enabled chart site and exit."},
+     QT_TRANSLATE_NOOP("CommandLine", "Write the web pages of every enabled chart site and exit.")},
     {"export", CommandLine::Mode::Export, true,
-     "Write the settings to a registry script FILE (\"-\": standard output)."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the settings to a registry script FILE (\"-\": standard output).")},
     {"import", CommandLine::Mode::Import, true,
-     "Replace the stored settings by those of a registry script FILE."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Replace the stored settings by those of a registry script FILE.")},
     {"add-list", CommandLine::Mode::AddList, true,
-     "Add the stocks of a list FILE (\"-\": standard input) to the stored list, without a "
-     "preview: CSV with a header line, a watchlist or plain symbols."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Add the stocks of a list FILE (\"-\": standard input) to the stored "
+                       "list, without a preview: CSV with a header line, a watchlist or plain "
+                       "symbols.")},
     {"export-list", CommandLine::Mode::ExportList, true,
-     "Write the stored list as CSV to FILE (\"-\": standard output)."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the stored list as CSV to FILE (\"-\": standard output).")},
 };
 
+QString fileValueName() {
+    //: The placeholder --help shows for a file name; the option descriptions use it too.
+    return QCoreApplication::translate("CommandLine", "FILE");
+}
+
 QCommandLineOption commandLineOption(const ModeOption& option) {
-    return QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
-                              option.takesFile ? QStringLiteral("FILE") : QString());
+    return QCommandLineOption(QLatin1String(option.name),
+                              QCoreApplication::translate("CommandLine", option.description),
+                              option.takesFile ? fileValueName() : QString());
+}
+
+// A complaint about the command line, with where to read about it.
+QString withTryHelp(const QString& complaint) {
+    return complaint + QStringLiteral("\n") +
+           QCoreApplication::translate("CommandLine", "Try 'tickvane --help'.") +
+           QStringLiteral("\n");
 }
 
 // "--generate, --export … and --export-list"
@@ -43,7 +62,9 @@ QString modeNames() {
         names << QStringLiteral("--") + QLatin1String(option.name);
     }
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    //: %1 is a list of options separated by commas, %2 the last option.
+    return QCoreApplication::translate("CommandLine", "%1 and %2")
+        .arg(names.join(QStringLiteral(", ")), last);
 }
 
 CommandLine exitWith(int code) {
@@ -60,20 +81,24 @@ void print(FILE* stream, const QString& text) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Keeps a list of stocks and writes web pages of chart links for them:\n"
-                       "pages for every enabled chart site, the four built-in ones and those\n"
-                       "made from address templates.\n"
-                       "Without options it opens the window."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Keeps a list of stocks and writes web pages of chart links for them:\n"
+        "pages for every enabled chart site, the four built-in ones and those\n"
+        "made from address templates.\n"
+        "Without options it opens the window."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("Use FILE as the settings store instead of %1.")
+        //: %1 is the settings file used when --settings is not given.
+        QCoreApplication::translate("CommandLine", "Use FILE as the settings store instead of %1.")
             .arg(Storage::defaultStoreFile()),
-        QStringLiteral("FILE"));
+        fileValueName());
     parser.addOptions({help, version});
     for (const ModeOption& option : ModeOptions) {
         parser.addOption(commandLineOption(option));
@@ -81,19 +106,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOption(settings);
 
     if (!parser.parse(arguments)) {
-        print(stderr, parser.errorText() + QStringLiteral("\nTry 'tickvane --help'.\n"));
+        print(stderr, withTryHelp(parser.errorText()));
         return exitWith(2);
     }
     if (parser.isSet(help)) {
         // The arguments are read before any application object exists, so Qt does not know
         // the program's name yet.
+        //: %1 is the exit status of an --add-list that refused rows.
+        const QString exitStatus = QCoreApplication::translate(
+            "CommandLine",
+            "Exit status: 0 on success; 1 when a command fails (the reason is on standard "
+            "error);\n2 when the command line is wrong; %1 when --add-list refused rows and "
+            "added the others.");
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                 QStringLiteral("tickvane")) +
-                          QStringLiteral("\nExit status: 0 on success; 1 when a command fails "
-                                         "(the reason is on standard error);\n2 when the "
-                                         "command line is wrong; %1 when --add-list refused "
-                                         "rows and added the others.\n")
-                              .arg(RowsRefusedExit));
+                          QStringLiteral("\n") + exitStatus.arg(RowsRefusedExit) +
+                          QStringLiteral("\n"));
         return exitWith(0);
     }
     if (parser.isSet(version)) {
@@ -109,16 +137,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     if (modes > 1 || !parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("Give at most one of %1, and no other arguments.\n"
-                                     "Try 'tickvane --help'.\n")
-                          .arg(modeNames()));
+        print(stderr,
+              withTryHelp(QCoreApplication::translate(
+                              "CommandLine", "Give at most one of %1, and no other arguments.")
+                              .arg(modeNames())));
         return exitWith(2);
     }
     CommandLine line;
     line.storeFile = parser.isSet(settings) ? parser.value(settings) : Storage::defaultStoreFile();
     if (line.storeFile.isEmpty()) {
-        print(stderr, QStringLiteral("The settings file has no name: give --settings a FILE.\n"
-                                     "Try 'tickvane --help'.\n"));
+        print(stderr,
+              withTryHelp(QCoreApplication::translate(
+                  "CommandLine", "The settings file has no name: give --settings a FILE.")));
         return exitWith(2);
     }
     if (chosen != nullptr) {

@@ -6,6 +6,8 @@
 #include "settings/Storage.h"
 #include "settings/StoredGeometry.h"
 
+#include <QCoreApplication>
+
 namespace {
 // The stored settings over the defaults, without the starter list of a first start.
 bool loadStored(const Storage& storage, Model& model, StoredGeometry& geometry) {
@@ -26,11 +28,17 @@ void printSkipped(const QString& source, const ListAddition& addition) {
             const QString named = !row.stock.Stock.isEmpty() ? row.stock.Stock
                                   : !row.type.isEmpty()      ? row.type
                                                              : row.stock.Description;
-            PrintLine(stderr, QStringLiteral("%1, line %2: %3")
+            const QString action = ActionText(planned);
+            //: %1 is what happened to a row, %2 the row's symbol, type or description.
+            const QString told =
+                named.isEmpty()
+                    ? action
+                    : QCoreApplication::translate("ListBatch", "%1 (%2)").arg(action, named);
+            //: %1 is the list file, %2 the line number, %3 what happened to the row.
+            PrintLine(stderr, QCoreApplication::translate("ListBatch", "%1, line %2: %3")
                                   .arg(source)
                                   .arg(row.line)
-                                  .arg(ActionText(planned) +
-                                       (named.isEmpty() ? QString() : " (" + named + u')')));
+                                  .arg(told));
         }
     }
 }
@@ -51,7 +59,8 @@ int AddListFrom(const Storage& storage, const QString& file) {
     const ListAddition addition =
         PlanListAddition(model.list, reading.rows, model.list.Maxtypes, ListTypeName(file));
     if (const QString refusal = CapacityRefusal(addition); !refusal.isEmpty()) {
-        PrintLine(stderr, source + QStringLiteral(": ") + refusal);
+        //: %1 is the list file, %2 why none of its rows can be added.
+        PrintLine(stderr, QCoreApplication::translate("ListBatch", "%1: %2").arg(source, refusal));
         return 1;
     }
     printSkipped(source, addition);
