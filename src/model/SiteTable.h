@@ -12,15 +12,24 @@
 // of the start button Start_BC), then what the windows call it, each with the access key it
 // has there: the Options menu's item of its dialog, the general options' box that enables it,
 // their start page button, and the stock editor's alternate symbol. Last comes the preset of
-// symbol forms (model/SymbolForms.h) its table starts with, or "" for an empty one.
-#define TICKVANE_BUILT_IN_SITES(ROW)                                                      \
-    ROW(BigCharts, "bigcharts", "BC", "&BigCharts", "&Big Charts", "B&ig Charts",         \
-        "Symbol at &Big Charts", "")                                                      \
-    ROW(StockMaster, "stockmaster", "SM", "Stock&Master", "Stock&Master", "StockM&aster", \
-        "Symbol at Stock&Master", "")                                                     \
-    ROW(StockPoint, "stockpoint", "SP", "Stock&Point", "Stock&Point", "StockP&oint",      \
-        "Symbol at Stock&Point", "")                                                      \
-    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo", "Symbol at &Yahoo", "Yahoo")
+// symbol forms (model/SymbolForms.h) its table starts with, or "" for an empty one. The window's
+// captions are marked for translation in the context "SiteTable".
+#define TICKVANE_BUILT_IN_SITES(ROW)                                                        \
+    ROW(BigCharts, "bigcharts", "BC", QT_TRANSLATE_NOOP("SiteTable", "&BigCharts"),         \
+        QT_TRANSLATE_NOOP("SiteTable", "&Big Charts"),                                      \
+        QT_TRANSLATE_NOOP("SiteTable", "B&ig Charts"),                                      \
+        QT_TRANSLATE_NOOP("SiteTable", "Symbol at &Big Charts"), "")                        \
+    ROW(StockMaster, "stockmaster", "SM", QT_TRANSLATE_NOOP("SiteTable", "Stock&Master"),   \
+        QT_TRANSLATE_NOOP("SiteTable", "Stock&Master"),                                     \
+        QT_TRANSLATE_NOOP("SiteTable", "StockM&aster"),                                     \
+        QT_TRANSLATE_NOOP("SiteTable", "Symbol at Stock&Master"), "")                       \
+    ROW(StockPoint, "stockpoint", "SP", QT_TRANSLATE_NOOP("SiteTable", "Stock&Point"),      \
+        QT_TRANSLATE_NOOP("SiteTable", "Stock&Point"),                                      \
+        QT_TRANSLATE_NOOP("SiteTable", "StockP&oint"),                                      \
+        QT_TRANSLATE_NOOP("SiteTable", "Symbol at Stock&Point"), "")                        \
+    ROW(Yahoo, "yahoo", "YH", QT_TRANSLATE_NOOP("SiteTable", "&Yahoo"),                     \
+        QT_TRANSLATE_NOOP("SiteTable", "&Yahoo"), QT_TRANSLATE_NOOP("SiteTable", "Ya&hoo"), \
+        QT_TRANSLATE_NOOP("SiteTable", "Symbol at &Yahoo"), "Yahoo")
 
 #define TICKVANE_SITE_ID(name, ...) name,
 enum class SiteId { TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_ID) };

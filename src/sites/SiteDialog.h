@@ -7,7 +7,8 @@
 
 // The chart options dialog of one site, described as plain data; one builder in the window
 // layer makes the widgets, fills them from the model and copies them back. Lengths are twips
-// within the control's container.
+// within the control's container. Captions, titles, messages and the labels of the site's option
+// lists are marked for translation in a context named after the dialog's object name.
 struct TwipsBox {
     int left;
     int top;

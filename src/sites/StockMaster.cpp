@@ -5,31 +5,78 @@
 namespace {
 using namespace DialogGrid;
 
-TICKVANE_OPTIONS(Time, {"1 month", "1"}, {"2 months", "2"}, {"3 months", "3"}, {"6 months", "6"},
-                 {"YTD", "ytd"}, {"1 year", "12"}, {"2 years", "24"}, {"3 years", "36"},
-                 {"5 years", "60"}, {"10 years", "120"})
-TICKVANE_OPTIONS(PlotType, {"Price", "pr"}, {"% change", "pct"})
-TICKVANE_OPTIONS(Scale, {"Linear", "li"}, {"Log", "l"}, {"Log+", "lp"})
-TICKVANE_OPTIONS(Quote, {"Short", ""}, {"Basic", "&qo=b"}, {"Detailed", "&qo=d"})
-TICKVANE_OPTIONS(CompIndex, {"None", ""}, {"S&P 500", "&ci=I:%3ASPX"},
-                 {"Dow Industrials", "&ci=I%3AINDU"}, {"NASDAQ", "&ci=I%3ACOMP"},
-                 {"TSE 300", "&ci=I%3ATSEA"})
-TICKVANE_OPTIONS(MoveAvg, {"None", "n"}, {"EMA-5", "e5"}, {"EMA-12", "e12"}, {"EMA-13", "e13"},
-                 {"EMA-20", "e20"}, {"EMA-26", "e26"}, {"EMA-50", "e50"}, {"EMA-200", "e200"},
-                 {"SMA-5", "s5"}, {"SMA-12", "s12"}, {"SMA-13", "s13"}, {"SMA-20", "s20"},
-                 {"SMA-26", "s26"}, {"SMA-50", "s50"}, {"SMA-200", "s200"})
-TICKVANE_OPTIONS(UpInd, {"None", "n"}, {"MA envelopes", "mae"}, {"Bollinger bands", "bb"},
-                 {"Volume by price", "vbp"})
-TICKVANE_OPTIONS(LowInd, {"None", "n"}, {"Volume", "v"}, {"Volume+", "vp"}, {"MACD", "ma"},
-                 {"OBV", "obv"}, {"Momentum", "mo"}, {"Williams %R", "wp"}, {"RSI", "rsi"},
-                 {"Fast stochastic", "fst"}, {"Slow stochastic", "sst"})
-TICKVANE_OPTIONS(PriceDisp, {"OHLC", "o"}, {"Close", "l"}, {"HLC", "h"}, {"Mountains", "m"},
-                 {"Points", "p"}, {"Steps", "s"}, {"Candles", "c"}, {"Candles+", "cp"})
-TICKVANE_OPTIONS(ChartSize, {"Short", "&sz=s"}, {"Default", ""}, {"Tall", "&sz=t"},
-                 {"Wide", "&sz=w"}, {"Huge", "&sz=h"}, {"2 column", "&sz=2"}, {"3 column", "&sz=3"},
-                 {"Stacked", "&sz=st"})
-TICKVANE_OPTIONS(MenuType, {"Basic", "b"}, {"Comparison", "c"}, {"Technical", "t"},
-                 {"Everything", "f"})
+TICKVANE_OPTIONS(Time, {QT_TRANSLATE_NOOP("StockMaster", "1 month"), "1"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "2 months"), "2"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "3 months"), "3"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "6 months"), "6"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "YTD"), "ytd"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "1 year"), "12"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "2 years"), "24"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "3 years"), "36"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "5 years"), "60"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "10 years"), "120"})
+TICKVANE_OPTIONS(PlotType, {QT_TRANSLATE_NOOP("StockMaster", "Price"), "pr"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "% change"), "pct"})
+TICKVANE_OPTIONS(Scale, {QT_TRANSLATE_NOOP("StockMaster", "Linear"), "li"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Log"), "l"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Log+"), "lp"})
+TICKVANE_OPTIONS(Quote, {QT_TRANSLATE_NOOP("StockMaster", "Short"), ""},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Basic"), "&qo=b"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Detailed"), "&qo=d"})
+TICKVANE_OPTIONS(CompIndex, {QT_TRANSLATE_NOOP("StockMaster", "None"), ""},
+                 {QT_TRANSLATE_NOOP("StockMaster", "S&P 500"), "&ci=I:%3ASPX"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Dow Industrials"), "&ci=I%3AINDU"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "NASDAQ"), "&ci=I%3ACOMP"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "TSE 300"), "&ci=I%3ATSEA"})
+TICKVANE_OPTIONS(MoveAvg, {QT_TRANSLATE_NOOP("StockMaster", "None"), "n"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-5"), "e5"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-12"), "e12"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-13"), "e13"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-20"), "e20"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-26"), "e26"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-50"), "e50"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "EMA-200"), "e200"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-5"), "s5"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-12"), "s12"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-13"), "s13"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-20"), "s20"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-26"), "s26"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-50"), "s50"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "SMA-200"), "s200"})
+TICKVANE_OPTIONS(UpInd, {QT_TRANSLATE_NOOP("StockMaster", "None"), "n"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "MA envelopes"), "mae"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Bollinger bands"), "bb"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Volume by price"), "vbp"})
+TICKVANE_OPTIONS(LowInd, {QT_TRANSLATE_NOOP("StockMaster", "None"), "n"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Volume"), "v"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Volume+"), "vp"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "MACD"), "ma"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "OBV"), "obv"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Momentum"), "mo"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Williams %R"), "wp"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "RSI"), "rsi"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Fast stochastic"), "fst"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Slow stochastic"), "sst"})
+TICKVANE_OPTIONS(PriceDisp, {QT_TRANSLATE_NOOP("StockMaster", "OHLC"), "o"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Close"), "l"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "HLC"), "h"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Mountains"), "m"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Points"), "p"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Steps"), "s"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Candles"), "c"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Candles+"), "cp"})
+TICKVANE_OPTIONS(ChartSize, {QT_TRANSLATE_NOOP("StockMaster", "Short"), "&sz=s"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Default"), ""},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Tall"), "&sz=t"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Wide"), "&sz=w"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Huge"), "&sz=h"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "2 column"), "&sz=2"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "3 column"), "&sz=3"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Stacked"), "&sz=st"})
+TICKVANE_OPTIONS(MenuType, {QT_TRANSLATE_NOOP("StockMaster", "Basic"), "b"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Comparison"), "c"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Technical"), "t"},
+                 {QT_TRANSLATE_NOOP("StockMaster", "Everything"), "f"})
 
 class StockMasterSite : public BuiltInSite {
   public:
@@ -119,23 +166,27 @@ constexpr int LongList = 17;  // item heights, the closed box included
 
 // Group boxes first, then the frames in them; frame indexes are given in the comments.
 constexpr DialogFrame Frames[] = {
-    {"Basics", {120, 120, 2400, 2460}},                                // 0
-    {"&Time frame", Frame(120, 240, ListWidth), 0},                    // 1
-    {"&Plot type", Frame(120, 960, ListWidth), 0},                     // 2
-    {"&Scale", Frame(120, 1680, ListWidth), 0},                        // 3
-    {"Quote", {120, 2700, 2400, 1380}},                                // 4
-    {"&Quote detail", Frame(120, 240, ListWidth), 4},                  // 5
-    {"Appearance", {2640, 120, 2400, 3960}},                           // 6
-    {"P&rice display", Frame(120, 240, ListWidth), 6},                 // 7
-    {"C&hart size", Frame(120, 960, ListWidth), 6},                    // 8
-    {"&Menu type", Frame(120, 1680, ListWidth), 6},                    // 9
-    {"Comparison and technical", {5160, 120, 4680, 3960}},             // 10
-    {"Compare to &index", Frame(120, 240, ListWidth), 10},             // 11
-    {"Moving average &1", Frame(120, 960, ListWidth), 10},             // 12
-    {"Moving average &2", Frame(120, 1680, ListWidth), 10},            // 13
-    {"&Upper chart indicator", Frame(120, 2400, ListWidth), 10},       // 14
-    {"&Lower chart indicator", Frame(120, 3120, ListWidth), 10},       // 15
-    {"S&ymbols", {2400, 240, SymbolWidth + 2 * FieldLeft, 2160}, 10},  // 16
+    {QT_TRANSLATE_NOOP("StockMaster", "Basics"), {120, 120, 2400, 2460}},                      // 0
+    {QT_TRANSLATE_NOOP("StockMaster", "&Time frame"), Frame(120, 240, ListWidth), 0},          // 1
+    {QT_TRANSLATE_NOOP("StockMaster", "&Plot type"), Frame(120, 960, ListWidth), 0},           // 2
+    {QT_TRANSLATE_NOOP("StockMaster", "&Scale"), Frame(120, 1680, ListWidth), 0},              // 3
+    {QT_TRANSLATE_NOOP("StockMaster", "Quote"), {120, 2700, 2400, 1380}},                      // 4
+    {QT_TRANSLATE_NOOP("StockMaster", "&Quote detail"), Frame(120, 240, ListWidth), 4},        // 5
+    {QT_TRANSLATE_NOOP("StockMaster", "Appearance"), {2640, 120, 2400, 3960}},                 // 6
+    {QT_TRANSLATE_NOOP("StockMaster", "P&rice display"), Frame(120, 240, ListWidth), 6},       // 7
+    {QT_TRANSLATE_NOOP("StockMaster", "C&hart size"), Frame(120, 960, ListWidth), 6},          // 8
+    {QT_TRANSLATE_NOOP("StockMaster", "&Menu type"), Frame(120, 1680, ListWidth), 6},          // 9
+    {QT_TRANSLATE_NOOP("StockMaster", "Comparison and technical"), {5160, 120, 4680, 3960}},   // 10
+    {QT_TRANSLATE_NOOP("StockMaster", "Compare to &index"), Frame(120, 240, ListWidth), 10},   // 11
+    {QT_TRANSLATE_NOOP("StockMaster", "Moving average &1"), Frame(120, 960, ListWidth), 10},   // 12
+    {QT_TRANSLATE_NOOP("StockMaster", "Moving average &2"), Frame(120, 1680, ListWidth), 10},  // 13
+    {QT_TRANSLATE_NOOP("StockMaster", "&Upper chart indicator"), Frame(120, 2400, ListWidth),
+     10},  // 14
+    {QT_TRANSLATE_NOOP("StockMaster", "&Lower chart indicator"), Frame(120, 3120, ListWidth),
+     10},  // 15
+    {QT_TRANSLATE_NOOP("StockMaster", "S&ymbols"),
+     {2400, 240, SymbolWidth + 2 * FieldLeft, 2160},
+     10},  // 16
 };
 
 constexpr ControlKind List = ControlKind::List;
@@ -146,12 +197,15 @@ constexpr DialogControl Controls[] = {
     {"PlotType", List, "PlotType", 2, Field(ListWidth)},
     {"PlotScale", List, "Scale", 3, Field(ListWidth)},
     {"QuoteDetail", List, "Quote", 5, Field(ListWidth)},
-    {"DecimalsCheckbox", Check, "Decimals", 4, CheckRow(960, CheckWidth), "Show as d&ecimals"},
+    {"DecimalsCheckbox", Check, "Decimals", 4, CheckRow(960, CheckWidth),
+     QT_TRANSLATE_NOOP("StockMaster", "Show as d&ecimals")},
     {"PriceDisp", List, "PriceDisp", 7, Field(ListWidth)},
     {"ChartSize", List, "ChartSize", 8, Field(ListWidth)},
     {"MenuType", List, "MenuType", 9, Field(ListWidth)},
-    {"SplitCheckbox", Check, "Splits", 6, CheckRow(2460, CheckWidth), "Sh&ow splits"},
-    {"HiLowCheckbox", Check, "HiLow", 6, CheckRow(2820, CheckWidth), "Show hi/lo&w"},
+    {"SplitCheckbox", Check, "Splits", 6, CheckRow(2460, CheckWidth),
+     QT_TRANSLATE_NOOP("StockMaster", "Sh&ow splits")},
+    {"HiLowCheckbox", Check, "HiLow", 6, CheckRow(2820, CheckWidth),
+     QT_TRANSLATE_NOOP("StockMaster", "Show hi/lo&w")},
     {"CompIndex", List, "CompIndex", 11, Field(ListWidth)},
     {"MoveAvg1", List, "MoveAvg1", 12, Field(ListWidth), nullptr, LongList},
     {"MoveAvg2", List, "MoveAvg2", 13, Field(ListWidth), nullptr, LongList},
@@ -166,8 +220,15 @@ constexpr DialogControl Controls[] = {
 
 const SiteDialog& StockMasterSite::dialog() const {
     static constexpr SiteDialog description{
-        "StockMaster",          "StockMaster options", 9960,   4812,     CancelButton(9840, 4260),
-        DoneButton(9840, 4260), "Cancel changes",      Frames, Controls,
+        "StockMaster",
+        QT_TRANSLATE_NOOP("StockMaster", "StockMaster options"),
+        9960,
+        4812,
+        CancelButton(9840, 4260),
+        DoneButton(9840, 4260),
+        QT_TRANSLATE_NOOP("StockMaster", "Cancel changes"),
+        Frames,
+        Controls,
     };
     return description;
 }

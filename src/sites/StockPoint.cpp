@@ -5,17 +5,30 @@
 namespace {
 using namespace DialogGrid;
 
-TICKVANE_OPTIONS(PlotSize, {"Small (450x250)", "450x250"}, {"Medium (500x300)", "500x300"},
-                 {"Large (600x400)", "600x400"}, {"Larger (640x480)", "640x480"},
-                 {"Huge (800x600)", "800x600"})
-TICKVANE_OPTIONS(TimePeriod, {"1 day", "d1"}, {"1 week", "w1"}, {"1 month", "m1"},
-                 {"3 months", "m3"}, {"6 months", "m6"}, {"1 year", "y1"}, {"3 years", "y3"},
-                 {"5 years", "y5"})
-TICKVANE_OPTIONS(PlotType, {"Line", "line"}, {"Candlestick", "candle"}, {"Range bar", "range"})
-TICKVANE_OPTIONS(CompIndex, {"None", ""}, {"Dow Jones Industrials", "%24INDU"},
-                 {"S&P 500", "%24SPX"}, {"NASDAQ", "%24COMPQ"}, {"Russell 2000", "%24RUT"},
-                 {"NYSE Composite", "%24NYA"}, {"DJ Transportation", "%24TRAN"},
-                 {"PSE Tech Index", "%24PSE"})
+TICKVANE_OPTIONS(PlotSize, {QT_TRANSLATE_NOOP("StockPoint", "Small (450x250)"), "450x250"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Medium (500x300)"), "500x300"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Large (600x400)"), "600x400"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Larger (640x480)"), "640x480"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Huge (800x600)"), "800x600"})
+TICKVANE_OPTIONS(TimePeriod, {QT_TRANSLATE_NOOP("StockPoint", "1 day"), "d1"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "1 week"), "w1"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "1 month"), "m1"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "3 months"), "m3"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "6 months"), "m6"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "1 year"), "y1"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "3 years"), "y3"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "5 years"), "y5"})
+TICKVANE_OPTIONS(PlotType, {QT_TRANSLATE_NOOP("StockPoint", "Line"), "line"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Candlestick"), "candle"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Range bar"), "range"})
+TICKVANE_OPTIONS(CompIndex, {QT_TRANSLATE_NOOP("StockPoint", "None"), ""},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Dow Jones Industrials"), "%24INDU"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "S&P 500"), "%24SPX"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "NASDAQ"), "%24COMPQ"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "Russell 2000"), "%24RUT"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "NYSE Composite"), "%24NYA"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "DJ Transportation"), "%24TRAN"},
+                 {QT_TRANSLATE_NOOP("StockPoint", "PSE Tech Index"), "%24PSE"})
 
 class StockPointSite : public BuiltInSite {
   public:
@@ -78,13 +91,16 @@ constexpr int CheckWidth = 2640;
 constexpr int BoxWidth = 1920;
 
 constexpr DialogFrame Frames[] = {
-    {"Plot &Size", Frame(120, 120, ListWidth)},
-    {"&Time Period", Frame(120, 120 + FramePitch, ListWidth)},
-    {"&Plot Type", Frame(120, 120 + 2 * FramePitch, ListWidth)},
-    {"Comparison &Index", Frame(120, 120 + 3 * FramePitch, ListWidth)},
-    {"Indicators", {2700, 120, 3000, 3000}},
-    {"Comparison s&ymbols", {5820, 120, BoxWidth + 2 * FieldLeft, 1500}},
-    {"&Moving averages (days)", {5820, 1740, BoxWidth + 2 * FieldLeft, 1380}},
+    {QT_TRANSLATE_NOOP("StockPoint", "Plot &Size"), Frame(120, 120, ListWidth)},
+    {QT_TRANSLATE_NOOP("StockPoint", "&Time Period"), Frame(120, 120 + FramePitch, ListWidth)},
+    {QT_TRANSLATE_NOOP("StockPoint", "&Plot Type"), Frame(120, 120 + 2 * FramePitch, ListWidth)},
+    {QT_TRANSLATE_NOOP("StockPoint", "Comparison &Index"),
+     Frame(120, 120 + 3 * FramePitch, ListWidth)},
+    {QT_TRANSLATE_NOOP("StockPoint", "Indicators"), {2700, 120, 3000, 3000}},
+    {QT_TRANSLATE_NOOP("StockPoint", "Comparison s&ymbols"),
+     {5820, 120, BoxWidth + 2 * FieldLeft, 1500}},
+    {QT_TRANSLATE_NOOP("StockPoint", "&Moving averages (days)"),
+     {5820, 1740, BoxWidth + 2 * FieldLeft, 1380}},
 };
 
 constexpr TwipsBox IndicatorRow(int row) {
@@ -100,13 +116,20 @@ constexpr DialogControl Controls[] = {
     {"TimePeriod", List, "TimePeriod", 1, Field(ListWidth)},
     {"PlotType", List, "PlotType", 2, Field(ListWidth)},
     {"CompIndex", List, "CompIndex", 3, Field(ListWidth)},
-    {"BollBand", Check, "Indicators0", 4, IndicatorRow(0), "&Bollinger bands"},
-    {"RelStr", Check, "Indicators1", 4, IndicatorRow(1), "&Relative strength"},
-    {"Stochastics", Check, "Indicators2", 4, IndicatorRow(2), "Stoc&hastics"},
-    {"BalVol", Check, "Indicators3", 4, IndicatorRow(3), "&On balance volume"},
-    {"RateChange", Check, "Indicators4", 4, IndicatorRow(4), "Price rate of chan&ge"},
-    {"MovingAvg", Check, "Indicators5", 4, IndicatorRow(5), "Moving &average conv/div"},
-    {"Volume", Check, "Indicators6", 4, IndicatorRow(6), "&Volume"},
+    {"BollBand", Check, "Indicators0", 4, IndicatorRow(0),
+     QT_TRANSLATE_NOOP("StockPoint", "&Bollinger bands")},
+    {"RelStr", Check, "Indicators1", 4, IndicatorRow(1),
+     QT_TRANSLATE_NOOP("StockPoint", "&Relative strength")},
+    {"Stochastics", Check, "Indicators2", 4, IndicatorRow(2),
+     QT_TRANSLATE_NOOP("StockPoint", "Stoc&hastics")},
+    {"BalVol", Check, "Indicators3", 4, IndicatorRow(3),
+     QT_TRANSLATE_NOOP("StockPoint", "&On balance volume")},
+    {"RateChange", Check, "Indicators4", 4, IndicatorRow(4),
+     QT_TRANSLATE_NOOP("StockPoint", "Price rate of chan&ge")},
+    {"MovingAvg", Check, "Indicators5", 4, IndicatorRow(5),
+     QT_TRANSLATE_NOOP("StockPoint", "Moving &average conv/div")},
+    {"Volume", Check, "Indicators6", 4, IndicatorRow(6),
+     QT_TRANSLATE_NOOP("StockPoint", "&Volume")},
     {"Comp1", Symbol, "CompSym0", 5, FieldRow(0, BoxWidth)},
     {"Comp2", Symbol, "CompSym1", 5, FieldRow(1, BoxWidth)},
     {"Comp3", Symbol, "CompSym2", 5, FieldRow(2, BoxWidth)},
@@ -117,15 +140,15 @@ constexpr DialogControl Controls[] = {
 const SiteDialog& StockPointSite::dialog() const {
     static constexpr SiteDialog description{
         "StockPoint",
-        "StockPoint Options",
+        QT_TRANSLATE_NOOP("StockPoint", "StockPoint Options"),
         8220,
         3852,
         CancelButton(8100, 3300),
         DoneButton(8100, 3300),
-        "Cancel changes",
+        QT_TRANSLATE_NOOP("StockPoint", "Cancel changes"),
         Frames,
         Controls,
-        "Times for moving averages must be numeric",
+        QT_TRANSLATE_NOOP("StockPoint", "Times for moving averages must be numeric"),
     };
     return description;
 }

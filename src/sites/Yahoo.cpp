@@ -5,9 +5,15 @@
 namespace {
 using namespace DialogGrid;
 
-TICKVANE_OPTIONS(ViewType, {"Basic", ""}, {"vs S&P 500", "s"}, {"Moving Average", "m"})
-TICKVANE_OPTIONS(TimePeriod, {"1 day", "1d"}, {"5 days", "5d"}, {"3 months", "3m"},
-                 {"1 year", "1y"}, {"2 years", "2y"}, {"5 years", "5y"})
+TICKVANE_OPTIONS(ViewType, {QT_TRANSLATE_NOOP("Yahoo", "Basic"), ""},
+                 {QT_TRANSLATE_NOOP("Yahoo", "vs S&P 500"), "s"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "Moving Average"), "m"})
+TICKVANE_OPTIONS(TimePeriod, {QT_TRANSLATE_NOOP("Yahoo", "1 day"), "1d"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "5 days"), "5d"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "3 months"), "3m"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "1 year"), "1y"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "2 years"), "2y"},
+                 {QT_TRANSLATE_NOOP("Yahoo", "5 years"), "5y"})
 
 class YahooSite : public BuiltInSite {
   public:
@@ -38,8 +44,8 @@ ChartAddress YahooSite::chartAddress(const Model& model) const {
 constexpr int ListWidth = 2100;
 
 constexpr DialogFrame Frames[] = {
-    {"&Time Period", Frame(180, 120, ListWidth)},
-    {"&View Type", Frame(180, 120 + FramePitch, ListWidth)},
+    {QT_TRANSLATE_NOOP("Yahoo", "&Time Period"), Frame(180, 120, ListWidth)},
+    {QT_TRANSLATE_NOOP("Yahoo", "&View Type"), Frame(180, 120 + FramePitch, ListWidth)},
 };
 
 constexpr DialogControl Controls[] = {
@@ -50,12 +56,12 @@ constexpr DialogControl Controls[] = {
 const SiteDialog& YahooSite::dialog() const {
     static constexpr SiteDialog description{
         "Yahoo",
-        "Yahoo Options",
+        QT_TRANSLATE_NOOP("Yahoo", "Yahoo Options"),
         2820,
         2292,
         CancelButton(2640, 1740),
         DoneButton(2640, 1740),
-        "Cancel  changes",  // with two blanks, as it has always read
+        QT_TRANSLATE_NOOP("Yahoo", "Cancel  changes"),  // with two blanks, as it has always read
         Frames,
         Controls,
     };

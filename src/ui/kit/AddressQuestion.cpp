@@ -3,14 +3,17 @@
 #include "model/LinkableAddress.h"
 #include "ui/platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 bool KeepAddress(Platform& platform, QLineEdit& field) {
     if (IsLinkableAddress(field.text())) {
         return true;
     }
-    const QString question =
-        UnlinkedAddressSentence(QStringLiteral("This address")) + QStringLiteral(" Keep it?");
+    //: %1 is the sentence saying why the pages will not link the address
+    const QString question = QCoreApplication::translate("AddressQuestion", "%1 Keep it?")
+                                 .arg(UnlinkedAddressSentence(QCoreApplication::translate(
+                                     "AddressQuestion", "This address")));
     if (platform.message(question, Platform::Buttons::YesNo, Platform::Answer::Yes) ==
         Platform::Answer::Yes) {
         return true;

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -47,17 +48,25 @@ struct ButtonSpec {
 };
 // In the tab order the first one, beside the selected site's choices, follows them.
 constexpr ButtonSpec Buttons[] = {
-    {"Forms", "Symbol &forms…", ChoicesTop + 300, &ChartSitesDialog::Forms_Click, true, false},
-    {"Add", "&Add…", 300, &ChartSitesDialog::Add_Click, true, false},
-    {"Edit", "&Edit…", 780, &ChartSitesDialog::Edit_Click, true, true},
-    {"Remove", "&Remove", 1260, &ChartSitesDialog::Remove_Click, true, true},
-    {"MoveUp", "Move &up", 1860, &ChartSitesDialog::MoveUp_Click, false, true},
-    {"MoveDown", "Move do&wn", 2340, &ChartSitesDialog::MoveDown_Click, false, true},
-    {"Try", "&Try", 2940, &ChartSitesDialog::Try_Click, true, false},
+    {"Forms", QT_TRANSLATE_NOOP("ChartSitesDialog", "Symbol &forms…"), ChoicesTop + 300,
+     &ChartSitesDialog::Forms_Click, true, false},
+    {"Add", QT_TRANSLATE_NOOP("ChartSitesDialog", "&Add…"), 300, &ChartSitesDialog::Add_Click, true,
+     false},
+    {"Edit", QT_TRANSLATE_NOOP("ChartSitesDialog", "&Edit…"), 780, &ChartSitesDialog::Edit_Click,
+     true, true},
+    {"Remove", QT_TRANSLATE_NOOP("ChartSitesDialog", "&Remove"), 1260,
+     &ChartSitesDialog::Remove_Click, true, true},
+    {"MoveUp", QT_TRANSLATE_NOOP("ChartSitesDialog", "Move &up"), 1860,
+     &ChartSitesDialog::MoveUp_Click, false, true},
+    {"MoveDown", QT_TRANSLATE_NOOP("ChartSitesDialog", "Move do&wn"), 2340,
+     &ChartSitesDialog::MoveDown_Click, false, true},
+    {"Try", QT_TRANSLATE_NOOP("ChartSitesDialog", "&Try"), 2940, &ChartSitesDialog::Try_Click, true,
+     false},
 };
 
 QString yesNo(bool value) {
-    return value ? QObject::tr("Yes") : QObject::tr("No");
+    return value ? QCoreApplication::translate("ChartSitesDialog", "Yes")
+                 : QCoreApplication::translate("ChartSitesDialog", "No");
 }
 }  // namespace
 
@@ -102,7 +111,7 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
 void ChartSitesDialog::buildButtons(std::vector<QWidget*>& order) {
     for (const ButtonSpec& spec : Buttons) {
         QPushButton* button =
-            AddButton(this, QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+            AddButton(this, QLatin1String(spec.name), tr(spec.caption),
                       QRect(ButtonsLeft, spec.top, ButtonWidth, CornerButtons::Height));
         const auto click = [this, &spec] { (this->*spec.click)(); };
         if (spec.guarded) {

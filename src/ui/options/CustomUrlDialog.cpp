@@ -20,14 +20,18 @@ struct EntryTexts {
     std::array<const char*, 3> actions;  // disabled, open in the chart frame, new window
 };
 constexpr std::array<EntryTexts, 2> Entries{{
-    {"First custom URL",
-     "D&escription",
-     "&URL",
-     {"D&isable", "&Open in frame", "Open &new window"}},
-    {"Second custom URL",
-     "De&scription",
-     "U&RL",
-     {"Di&sable", "Open in fr&ame", "Open new &window"}},
+    {QT_TRANSLATE_NOOP("CustomUrlDialog", "First custom URL"),
+     QT_TRANSLATE_NOOP("CustomUrlDialog", "D&escription"),
+     QT_TRANSLATE_NOOP("CustomUrlDialog", "&URL"),
+     {QT_TRANSLATE_NOOP("CustomUrlDialog", "D&isable"),
+      QT_TRANSLATE_NOOP("CustomUrlDialog", "&Open in frame"),
+      QT_TRANSLATE_NOOP("CustomUrlDialog", "Open &new window")}},
+    {QT_TRANSLATE_NOOP("CustomUrlDialog", "Second custom URL"),
+     QT_TRANSLATE_NOOP("CustomUrlDialog", "De&scription"),
+     QT_TRANSLATE_NOOP("CustomUrlDialog", "U&RL"),
+     {QT_TRANSLATE_NOOP("CustomUrlDialog", "Di&sable"),
+      QT_TRANSLATE_NOOP("CustomUrlDialog", "Open in fr&ame"),
+      QT_TRANSLATE_NOOP("CustomUrlDialog", "Open new &window")}},
 }};
 
 // Layout in twips: one frame per entry, the buttons below.
@@ -43,10 +47,9 @@ constexpr int UrlLeft = Gap + DescriptionWidth + Gap;
 constexpr int ActionWidth = 2160;
 
 template <typename Field>
-Field* addField(QWidget* entry, const char* caption, const QString& name, int left, int width) {
-    auto* field =
-        AddFramedControl<Field>(entry, QString::fromLatin1(caption), name,
-                                QRect(left, 300, width, 660), QRect(120, 264, width - 240, 312));
+Field* addField(QWidget* entry, const QString& caption, const QString& name, int left, int width) {
+    auto* field = AddFramedControl<Field>(entry, caption, name, QRect(left, 300, width, 660),
+                                          QRect(120, 264, width - 240, 312));
     NameAfterFrame(*field);
     return field;
 }
@@ -73,13 +76,15 @@ CustomUrlDialog::CustomUrlDialog(Model& model, StockView& tree, Platform& platfo
 CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {
     const EntryTexts& texts = Entries[n];
     const QString number = QString::number(n);
-    QGroupBox* frame = AddFrame(this, QString::fromLatin1(texts.frame), Gap,
-                                Gap + n * (EntryHeight + Gap), EntryWidth, EntryHeight);
+    QGroupBox* frame = AddFrame(this, tr(texts.frame), Gap, Gap + n * (EntryHeight + Gap),
+                                EntryWidth, EntryHeight);
     Entry entry{};
-    entry.description = addField<QLineEdit>(
-        frame, texts.description, QStringLiteral("CustomUrlDesc") + number, Gap, DescriptionWidth);
-    entry.url = addField<WebAddressField>(frame, texts.url, QStringLiteral("CustomURL") + number,
-                                          UrlLeft, EntryWidth - UrlLeft - Gap);
+    entry.description =
+        addField<QLineEdit>(frame, tr(texts.description), QStringLiteral("CustomUrlDesc") + number,
+                            Gap, DescriptionWidth);
+    entry.url =
+        addField<WebAddressField>(frame, tr(texts.url), QStringLiteral("CustomURL") + number,
+                                  UrlLeft, EntryWidth - UrlLeft - Gap);
     QGroupBox* actions = AddFrame(frame, tr("Action"), Gap, 1020, EntryWidth - 2 * Gap, 600);
     actions->setObjectName(QStringLiteral("CustomAction") + number);
     entry.action = new QButtonGroup(actions);
@@ -87,7 +92,7 @@ CustomUrlDialog::Entry CustomUrlDialog::buildEntry(int n) {
         entry.action->addButton(
             AddButton<QRadioButton>(
                 actions, actions->objectName() + u'_' + QString::number(action),
-                QString::fromLatin1(texts.actions[action]),
+                tr(texts.actions[action]),
                 QRect(Gap + action * (ActionWidth + Gap), 264, ActionWidth, 264)),
             action);
     }

@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,9 +39,14 @@ struct Switch {
     bool GeneralSettings::*flag;
 };
 constexpr std::array<Switch, 3> Switches{{
-    {{"UpperStock", "Use &uppercase for new stock symbols"}, &GeneralSettings::ForceUpper},
-    {{"NoLbCheck", "No &line wraps in navigation frame"}, &GeneralSettings::NoLineWraps},
-    {{"SavePosCheck", "&Save main form position and size"}, &GeneralSettings::UseSavedGeometry},
+    {{"UpperStock",
+      QT_TRANSLATE_NOOP("GeneralOptionsDialog", "Use &uppercase for new stock symbols")},
+     &GeneralSettings::ForceUpper},
+    {{"NoLbCheck", QT_TRANSLATE_NOOP("GeneralOptionsDialog", "No &line wraps in navigation frame")},
+     &GeneralSettings::NoLineWraps},
+    {{"SavePosCheck",
+      QT_TRANSLATE_NOOP("GeneralOptionsDialog", "&Save main form position and size")},
+     &GeneralSettings::UseSavedGeometry},
 }};
 
 constexpr int LowestPercent = 10;
@@ -77,9 +83,9 @@ QRect rowTwips(std::size_t row, int left, int width) {
 
 // One button per row of a frame, top to bottom.
 template <typename Button>
-Button* addRow(QGroupBox* frame, const QString& name, const char* caption, std::size_t row,
+Button* addRow(QGroupBox* frame, const QString& name, const QString& caption, std::size_t row,
                int width) {
-    return AddButton<Button>(frame, name, QString::fromUtf8(caption), rowTwips(row, 240, width));
+    return AddButton<Button>(frame, name, caption, rowTwips(row, 240, width));
 }
 }  // namespace
 
@@ -106,8 +112,9 @@ void GeneralOptionsDialog::buildSites() {
         AddFrame(this, tr("Web sites enabled"), Gap, Gap, LeftWidth, listHeight(AllSites.size()));
     for (SiteId id : AllSites) {
         const auto row = static_cast<std::size_t>(id);
-        siteBoxes_[row] = addRow<QCheckBox>(sites, Site(id).name + QStringLiteral("Web"),
-                                            Site(id).enableCaption, row, LeftWidth - 360);
+        siteBoxes_[row] = addRow<QCheckBox>(
+            sites, Site(id).name + QStringLiteral("Web"),
+            QCoreApplication::translate("SiteTable", Site(id).enableCaption), row, LeftWidth - 360);
     }
     buildStartChoices();
 }
@@ -116,12 +123,13 @@ void GeneralOptionsDialog::buildStartChoices() {
     QGroupBox* start = AddFrame(this, tr("Initial page points to"), Gap, StartTop, LeftWidth,
                                 listHeight(StartChoices));
     for (SiteId id : AllSites) {
-        startButtons_.push_back(addRow<QRadioButton>(
-            start, QStringLiteral("Start_") + QLatin1String(Site(id).code), Site(id).startCaption,
-            static_cast<std::size_t>(id), LeftWidth - 360));
+        startButtons_.push_back(
+            addRow<QRadioButton>(start, QStringLiteral("Start_") + QLatin1String(Site(id).code),
+                                 QCoreApplication::translate("SiteTable", Site(id).startCaption),
+                                 static_cast<std::size_t>(id), LeftWidth - 360));
     }
-    startButtons_.push_back(addRow<QRadioButton>(start, QStringLiteral("Start_OWN"), "Ow&n site",
-                                                 AllSites.size(), OwnButtonWidth));
+    startButtons_.push_back(addRow<QRadioButton>(start, QStringLiteral("Start_OWN"),
+                                                 tr("Ow&n site"), AllSites.size(), OwnButtonWidth));
     for (std::size_t i = 0; i < startButtons_.size(); ++i) {
         startGroup_->addButton(startButtons_[i], static_cast<int>(i));
     }
@@ -185,7 +193,7 @@ void GeneralOptionsDialog::buildSwitches() {
         AddFrame(this, tr("Additional options"), Gap, SwitchesTop, SwitchesWidth, SwitchesHeight);
     for (std::size_t i = 0; i < Switches.size(); ++i) {
         switches_.push_back(addRow<QCheckBox>(frame, QLatin1String(Switches[i].box.name),
-                                              Switches[i].box.caption, i, SwitchesWidth - 360));
+                                              tr(Switches[i].box.caption), i, SwitchesWidth - 360));
     }
 }
 
@@ -212,6 +220,7 @@ void GeneralOptionsDialog::fill() {
 }
 
 void GeneralOptionsDialog::showWidth(int percent) {
+    //: %1 is the width in percent of the page
     pwFrame_->setTitle(tr("Navigation frame width = %1%").arg(percent));
     NameAfterFrame(*panelWidth_);
 }

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,11 +29,16 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// The sites mark their dialogs' texts for translation in a context named after the dialog.
+QString translated(const SiteDialog& dialog, const char* source) {
+    return QCoreApplication::translate(dialog.name, source);
+}
+
 // The name a screen reader gives a list or box: its frame's caption, numbered when the frame
 // holds several boxes. (On Linux Qt names a list by its entry; there the list's frame, which
 // labels it, carries the caption.)
 QString spokenName(const SiteDialog& dialog, const DialogControl& control) {
-    const QString name = WithoutAccessKey(text(dialog.frames[control.frame].caption));
+    const QString name = WithoutAccessKey(translated(dialog, dialog.frames[control.frame].caption));
     int boxes = 0;
     int place = 0;
     for (const DialogControl& other : dialog.controls) {
@@ -46,15 +52,16 @@ QString spokenName(const SiteDialog& dialog, const DialogControl& control) {
 }  // namespace
 
 ModelDialog::Layout SiteOptionsDialog::layoutOf(const SiteDialog& dialog) {
-    return {text(dialog.name), text(dialog.title), QSize(dialog.clientWidth, dialog.clientHeight),
-            twipsRect(dialog.cancel), twipsRect(dialog.done)};
+    return {text(dialog.name), translated(dialog, dialog.title),
+            QSize(dialog.clientWidth, dialog.clientHeight), twipsRect(dialog.cancel),
+            twipsRect(dialog.done)};
 }
 
 SiteOptionsDialog::SiteOptionsDialog(Model& model, StockView& tree, Platform& platform, SiteId site,
                                      QWidget* parent)
     : ModelDialog(model, tree, platform, layoutOf(SiteDialogOf(site)), parent),
       dialog_(SiteDialogOf(site)) {
-    cancelButton().setToolTip(text(dialog_.cancelTooltip));
+    cancelButton().setToolTip(translated(dialog_, dialog_.cancelTooltip));
     build(site);
     rule_ = RuleFor(site, *this);
 }
@@ -65,8 +72,8 @@ void SiteOptionsDialog::build(SiteId site) {
     std::vector<QGroupBox*> frames;
     for (const DialogFrame& frame : dialog_.frames) {
         QWidget* parent = frame.parent < 0 ? static_cast<QWidget*>(this) : frames[frame.parent];
-        QGroupBox* box = AddFrame(parent, text(frame.caption), frame.box.left, frame.box.top,
-                                  frame.box.width, frame.box.height);
+        QGroupBox* box = AddFrame(parent, translated(dialog_, frame.caption), frame.box.left,
+                                  frame.box.top, frame.box.width, frame.box.height);
         NameAfterCaption(*box);
         frames.push_back(box);
     }
@@ -100,7 +107,7 @@ QWidget* SiteOptionsDialog::makeControl(const DialogControl& control, QWidget* f
             break;
         }
         case ControlKind::Check:
-            widget = new QCheckBox(text(control.caption), frame);
+            widget = new QCheckBox(translated(dialog_, control.caption), frame);
             break;
         case ControlKind::Symbol: {
             auto* box = new QLineEdit(frame);
@@ -135,7 +142,7 @@ void SiteOptionsDialog::fill(const Bound& bound) {
             const QSignalBlocker quiet(list);
             list->clear();
             for (const QString& label : bound.field.table->Labels) {
-                list->addItem(label);
+                list->addItem(translated(dialog_, label.toUtf8().constData()));
             }
             const qint16 index = *std::get<qint16*>(target);
             list->setCurrentIndex(bound.field.table->contains(index) ? index : bound.fallback);
@@ -195,7 +202,7 @@ bool SiteOptionsDialog::daysAreNumbers() {
         }
     }
     if (firstBad) {
-        platform_.message(text(dialog_.daysRefused));
+        platform_.message(translated(dialog_, dialog_.daysRefused));
         firstBad->setFocus(Qt::OtherFocusReason);
     }
     return !firstBad;

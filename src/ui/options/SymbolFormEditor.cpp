@@ -37,8 +37,10 @@ SymbolFormEditor::SymbolFormEditor(Platform& platform, QWidget* parent)
     exchange_->setToolTip(
         tr("A market of the list, or any market identifier code of four "
            "letters or digits"));
-    const QString help = tr("Put {symbol} where the stock's symbol goes, for example") + u' ' +
-                         FormExample + tr(" or LSE:{symbol}");
+    //: %1 is an example of a symbol form
+    const QString alsoLse = tr("%1 or LSE:{symbol}").arg(FormExample);
+    const QString help =
+        tr("Put {symbol} where the stock's symbol goes, for example") + u' ' + alsoLse;
     form_->setToolTip(help);
     form_->setPlaceholderText(FormExample);
     auto* example = new QLabel(help, form_->parentWidget());

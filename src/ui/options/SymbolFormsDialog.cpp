@@ -33,19 +33,19 @@ struct ButtonSpec {
 };
 constexpr ButtonSpec Buttons[] = {
     {"AddForm",
-     "&Add…",
+     QT_TRANSLATE_NOOP("SymbolFormsDialog", "&Add…"),
      {ButtonsLeft, 300, ButtonWidth, CornerButtons::Height},
      &SymbolFormsDialog::Add_Click},
     {"ChangeForm",
-     "C&hange…",
+     QT_TRANSLATE_NOOP("SymbolFormsDialog", "C&hange…"),
      {ButtonsLeft, 780, ButtonWidth, CornerButtons::Height},
      &SymbolFormsDialog::Change_Click},
     {"RemoveForm",
-     "&Remove",
+     QT_TRANSLATE_NOOP("SymbolFormsDialog", "&Remove"),
      {ButtonsLeft, 1260, ButtonWidth, CornerButtons::Height},
      &SymbolFormsDialog::Remove_Click},
     {"ResetForms",
-     "R&eset to preset",
+     QT_TRANSLATE_NOOP("SymbolFormsDialog", "R&eset to preset"),
      {Gap + PresetWidth + Gap, PresetTop + 300, 1800, CornerButtons::Height},
      &SymbolFormsDialog::Reset_Click},
 };
@@ -99,7 +99,7 @@ SymbolFormsDialog::SymbolFormsDialog(Platform& platform, QWidget* parent)
 void SymbolFormsDialog::buildButtons(std::vector<QWidget*>& order) {
     for (const ButtonSpec& spec : Buttons) {
         QPushButton* button =
-            AddButton(this, QLatin1String(spec.name), QString::fromUtf8(spec.caption), spec.twips);
+            AddButton(this, QLatin1String(spec.name), tr(spec.caption), spec.twips);
         guard_.connectCommand(button, &QPushButton::clicked,
                               [this, &spec] { (this->*spec.click)(); });
         order.push_back(button);
@@ -108,6 +108,7 @@ void SymbolFormsDialog::buildButtons(std::vector<QWidget*>& order) {
 
 void SymbolFormsDialog::Forms_Init(const QString& siteName, SymbolForms forms,
                                    const SymbolForms& usual) {
+    //: %1 is the name of a chart site
     setWindowTitle(tr("Symbol forms of %1").arg(siteName));
     forms_ = std::move(forms);
     const int preset = presetIndex(forms_);
