@@ -11,16 +11,17 @@
 // the file that holds the rest of it), its page file name, its code (the ending of Alt_BC and
 // of the start button Start_BC), then what the windows call it, each with the access key it
 // has there: the Options menu's item of its dialog, the general options' box that enables it,
-// their start page button, and the stock editor's alternate symbol. Last comes the preset of
-// symbol forms (model/SymbolForms.h) its table starts with, or "" for an empty one.
+// their start page button, and the stock editor's alternate symbol (translated there). Last comes
+// the preset of symbol forms (model/SymbolForms.h) its table starts with, or "" for an empty one.
 #define TICKVANE_BUILT_IN_SITES(ROW)                                                      \
     ROW(BigCharts, "bigcharts", "BC", "&BigCharts", "&Big Charts", "B&ig Charts",         \
-        "Symbol at &Big Charts", "")                                                      \
+        QT_TRANSLATE_NOOP("StockEditor", "Symbol at &Big Charts"), "")                    \
     ROW(StockMaster, "stockmaster", "SM", "Stock&Master", "Stock&Master", "StockM&aster", \
-        "Symbol at Stock&Master", "")                                                     \
+        QT_TRANSLATE_NOOP("StockEditor", "Symbol at Stock&Master"), "")                   \
     ROW(StockPoint, "stockpoint", "SP", "Stock&Point", "Stock&Point", "StockP&oint",      \
-        "Symbol at Stock&Point", "")                                                      \
-    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo", "Symbol at &Yahoo", "Yahoo")
+        QT_TRANSLATE_NOOP("StockEditor", "Symbol at Stock&Point"), "")                    \
+    ROW(Yahoo, "yahoo", "YH", "&Yahoo", "&Yahoo", "Ya&hoo",                               \
+        QT_TRANSLATE_NOOP("StockEditor", "Symbol at &Yahoo"), "Yahoo")
 
 #define TICKVANE_SITE_ID(name, ...) name,
 enum class SiteId { TICKVANE_BUILT_IN_SITES(TICKVANE_SITE_ID) };
