@@ -3,6 +3,7 @@
 #include "listfiles/LineEnds.h"
 
 #include <csv.h>
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -61,7 +62,7 @@ bool feedLines(csv_parser& parser, RecordCollector& collector, QByteArrayView te
                       &collector) != size_t(line.size())) {
             stop(collector.result, collector.line,
                  csv_error(&parser) == CSV_EPARSE
-                     ? QStringLiteral("a quote in the wrong place")
+                     ? QCoreApplication::translate("CsvRecords", "a quote in the wrong place")
                      : QString::fromUtf8(csv_strerror(csv_error(&parser))));
             return false;
         }
@@ -83,7 +84,8 @@ CsvRecords ReadCsvRecords(QByteArrayView text, char delimiter, qsizetype maxReco
     if (feedLines(parser, collector, text, delimiter)) {
         const qsizetype open = collector.recordLine;
         if (csv_fini(&parser, onField, onRecordEnd, &collector) != 0) {
-            stop(collector.result, open, QStringLiteral("a quote that is never closed"));
+            stop(collector.result, open,
+                 QCoreApplication::translate("CsvRecords", "a quote that is never closed"));
         }
     }
     csv_free(&parser);

@@ -4,6 +4,7 @@
 #include "model/Markets.h"
 #include "model/SiteTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -47,7 +48,9 @@ ListColumns RecogniseHeader(const QStringList& cells) {
             continue;
         }
         if (match->field >= 0 ? columns.fills(size_t(match->field)) : columns.type >= 0) {
-            columns.unread << QStringLiteral("column %1, %2 again, not read")
+            //: %1 is the column's number, %2 the name its header gives it, such as Symbol
+            columns.unread << QCoreApplication::translate("ListColumns",
+                                                          "column %1, %2 again, not read")
                                   .arg(column + 1)
                                   .arg(cells[column].trimmed());
         } else if (match->field < 0) {

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -19,14 +20,16 @@ QString notAFile(mode_t mode) {
     if (S_ISREG(mode)) {
         return {};
     }
-    return S_ISDIR(mode)    ? QStringLiteral("is a folder, not a file")
-           : S_ISFIFO(mode) ? QStringLiteral("is a named pipe, not a file")
-           : S_ISSOCK(mode) ? QStringLiteral("is a socket, not a file")
-                            : QStringLiteral("is a device, not a file");
+    // Each follows the file's name.
+    return S_ISDIR(mode)    ? QCoreApplication::translate("ListFile", "is a folder, not a file")
+           : S_ISFIFO(mode) ? QCoreApplication::translate("ListFile", "is a named pipe, not a file")
+           : S_ISSOCK(mode) ? QCoreApplication::translate("ListFile", "is a socket, not a file")
+                            : QCoreApplication::translate("ListFile", "is a device, not a file");
 }
 
 QString unreadable(const QString& reason) {
-    return QStringLiteral("could not be read: ") + reason;
+    //: follows the file's name; %1 is the system's reason
+    return QCoreApplication::translate("ListFile", "could not be read: %1").arg(reason);
 }
 
 // Opens a regular file without ever waiting: the kind is checked before the file is opened,
@@ -78,7 +81,8 @@ ListReading ReadListFile(const QString& path) {
     }
     QByteArray bytes;
     if (!ReadBounded(file, bytes)) {
-        return unread(QStringLiteral("is larger than 64 MiB, so it is not a list of stocks"));
+        return unread(QCoreApplication::translate(
+            "ListFile", "is larger than 64 MiB, so it is not a list of stocks"));
     }
     if (file.error() != QFileDevice::NoError) {
         return unread(unreadable(file.errorString()));
@@ -95,21 +99,26 @@ QString ListTypeName(const QString& path) {
 }
 
 QString ListFileSource(const QString& path) {
-    return path == u"-" ? QStringLiteral("standard input") : u'"' + path + u'"';
+    return path == u"-" ? QCoreApplication::translate("ListFile", "standard input")
+                        : u'"' + path + u'"';
 }
 
 QString ListReadingMessage(const QString& source, const ListReading& reading) {
     if (reading.errorLine > 0) {
-        return QStringLiteral("%1, line %2: %3.")
+        //: %1 is the list's source, %2 a line number, %3 what is wrong there
+        return QCoreApplication::translate("ListFile", "%1, line %2: %3.")
             .arg(source)
             .arg(reading.errorLine)
             .arg(reading.error);
     }
-    return QStringLiteral("%1 %2.").arg(source, reading.error);
+    //: %1 is the list's source, %2 what is wrong with it, such as "holds no stock symbols"
+    return QCoreApplication::translate("ListFile", "%1 %2.").arg(source, reading.error);
 }
 
 QString WriteListFile(const StockList& list, const QString& path) {
     const QString reason = WriteWholeFile(path, ListCsv(list), SpecialFiles::WriteInto);
     return reason.isEmpty() ? QString()
-                            : QStringLiteral("Could not write \"%1\": %2.").arg(path, reason);
+                            //: %1 is a file's name, %2 the system's reason
+                            : QCoreApplication::translate("ListFile", "Could not write \"%1\": %2.")
+                                  .arg(path, reason);
 }

@@ -6,6 +6,7 @@
 #include "listfiles/ListColumns.h"
 #include "model/Markets.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -18,7 +19,9 @@ ListReading failure(qsizetype line, const QString& error) {
 }
 
 ListReading tooManyRows(qsizetype line) {
-    return failure(line, QStringLiteral("more than %1 rows").arg(MaxListRows));
+    //: why a list is not read, after the line it stops at
+    return failure(
+        line, QCoreApplication::translate("ListReader", "more than %n rows", nullptr, MaxListRows));
 }
 
 bool isControl(QChar c) {
@@ -39,9 +42,11 @@ ListReading controlCharacter(const QString& text) {
         return {};
     }
     const QString code = QString::number(found->unicode(), 16).rightJustified(4, u'0').toUpper();
-    return failure(
-        lineAt(text, found - text.begin()),
-        QStringLiteral("holds the control character U+%1, so it is not a list").arg(code));
+    return failure(lineAt(text, found - text.begin()),
+                   //: follows the list's source, such as the file's name; %1 is a hexadecimal code
+                   QCoreApplication::translate(
+                       "ListReader", "holds the control character U+%1, so it is not a list")
+                       .arg(code));
 }
 
 QStringView firstLineNotBlank(QStringView text) {
@@ -93,7 +98,9 @@ ListReading readCsv(const QString& text, char delimiter) {
     if (!columns.fills(SymbolText)) {
         return failure(
             csv.records.front().line,
-            QStringLiteral("the header names no symbol column (Symbol, Ticker or Code)"));
+            //: Symbol, Ticker and Code are the headers a list may name its symbol column by
+            QCoreApplication::translate(
+                "ListReader", "the header names no symbol column (Symbol, Ticker or Code)"));
     }
     ListReading reading;
     reading.unreadColumns = columns.unread;
@@ -218,7 +225,8 @@ ListReading ReadListText(const QString& text) {
     const char delimiter = headerDelimiter(text);
     reading = delimiter ? readCsv(text, delimiter) : readEntries(text);
     if (reading.error.isEmpty() && reading.rows.empty()) {
-        return failure(0, QStringLiteral("holds no stock symbols"));
+        //: follows the list's source, such as the file's name
+        return failure(0, QCoreApplication::translate("ListReader", "holds no stock symbols"));
     }
     return reading;
 }

@@ -1,5 +1,6 @@
 #include "model/AddressTemplate.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
@@ -23,20 +24,24 @@ std::optional<SymbolSlot> SlotOf(QStringView text, QStringView what, bool percen
                                  QString& problem) {
     const QList<QStringView> parts = text.sliced(1, text.size() - 2).split(u'|');
     if (parts.front() != SymbolName) {
-        problem = QStringLiteral(
-                      "\"%1\" in the %2 is not a placeholder: use {symbol}, or "
-                      "{{ and }} for braces.")
-                      .arg(text, what);
+        //: %1 is the placeholder as written, %2 "address template" or "symbol form"
+        problem =
+            QCoreApplication::translate("AddressTemplate",
+                                        "\"%1\" in the %2 is not a placeholder: use {symbol}, or "
+                                        "{{ and }} for braces.")
+                .arg(text, what);
         return std::nullopt;
     }
     SymbolSlot slot{{}, percentEncoded};
     for (qsizetype i = 1; i < parts.size(); ++i) {
         const auto filter = FilterNamed(parts[i]);
         if (!filter) {
-            problem = QStringLiteral(
-                          "\"%1\" in the %2 has the unknown filter \"%3\": the "
-                          "filters are lower, upper and dash.")
-                          .arg(text, what, parts[i]);
+            //: %1 is the placeholder, %2 "address template" or "symbol form", %3 the filter
+            problem =
+                QCoreApplication::translate("AddressTemplate",
+                                            "\"%1\" in the %2 has the unknown filter \"%3\": the "
+                                            "filters are lower, upper and dash.")
+                    .arg(text, what, parts[i]);
             return std::nullopt;
         }
         slot.filters.push_back(*filter);
@@ -70,14 +75,18 @@ AddressTemplate ParsePattern(const QString& text, QStringView what, bool percent
             pieces.back() += c;
             ++i;
         } else if (c == u'}') {
-            return Refused(QStringLiteral("The brace in \"%1}\" of the %2 closes "
-                                          "nothing: use }} for a brace.")
+            //: %2 is "address template" or "symbol form"
+            return Refused(QCoreApplication::translate("AddressTemplate",
+                                                       "The brace in \"%1}\" of the %2 closes "
+                                                       "nothing: use }} for a brace.")
                                .arg(text.sliced(literalStart, i - literalStart), what));
         } else if (c == u'{') {
             const qsizetype end = text.indexOf(u'}', i);
             if (end < 0) {
-                return Refused(QStringLiteral("The brace in \"%1\" of the %2 is "
-                                              "not closed: use {{ for a brace.")
+                //: %2 is "address template" or "symbol form"
+                return Refused(QCoreApplication::translate("AddressTemplate",
+                                                           "The brace in \"%1\" of the %2 is "
+                                                           "not closed: use {{ for a brace.")
                                    .arg(text.sliced(i), what));
             }
             QString problem;
@@ -95,18 +104,24 @@ AddressTemplate ParsePattern(const QString& text, QStringView what, bool percent
         }
     }
     if (slots.empty()) {
-        return Refused(QStringLiteral("The %1 must contain {symbol}.").arg(what));
+        //: %1 is "address template" or "symbol form"
+        return Refused(
+            QCoreApplication::translate("AddressTemplate", "The %1 must contain {symbol}.")
+                .arg(what));
     }
     return {ChartAddress(std::move(pieces), std::move(slots)), {}};
 }
 }  // namespace
 
 AddressTemplate ParseAddressTemplate(const QString& text) {
-    AddressTemplate parsed = ParsePattern(text, u"address template", true);
+    //: what is wrong is shown "in the address template"
+    AddressTemplate parsed = ParsePattern(
+        text, QCoreApplication::translate("AddressTemplate", "address template"), true);
     if (parsed.address && !IsWebAddress(*parsed.address)) {
-        return Refused(
-            QStringLiteral("The address template must be a complete http or https address, such as "
-                           "https://www.example.com/chart?s={symbol}"));
+        return Refused(QCoreApplication::translate(
+            "AddressTemplate",
+            "The address template must be a complete http or https address, such as "
+            "https://www.example.com/chart?s={symbol}"));
     }
     return parsed;
 }

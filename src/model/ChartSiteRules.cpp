@@ -3,6 +3,7 @@
 #include "model/AddressTemplate.h"
 #include "model/SiteTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -56,11 +57,14 @@ QString FileNameStem(const QString& name) {
 QString NameProblem(std::span<const ChartSiteSettings> sites, size_t index) {
     const QString& name = sites[index].Name;
     if (name.trimmed().isEmpty()) {
-        return QStringLiteral("Please enter a name for the chart site.");
+        return QCoreApplication::translate("ChartSiteRules",
+                                           "Please enter a name for the chart site.");
     }
     if (name.size() > ChartSiteNameLimit) {
-        return QStringLiteral("The name of the chart site may be at most %1 characters long.")
-            .arg(ChartSiteNameLimit);
+        return QCoreApplication::translate("ChartSiteRules",
+                                           "The name of the chart site may be at most %n "
+                                           "characters long.",
+                                           nullptr, ChartSiteNameLimit);
     }
     const bool builtIn = std::any_of(AllSites.begin(), AllSites.end(),
                                      [&](SiteId id) { return SameName(Site(id).name, name); });
@@ -69,7 +73,9 @@ QString NameProblem(std::span<const ChartSiteSettings> sites, size_t index) {
         taken = i != index && SameName(sites[i].Name, name);
     }
     if (builtIn || taken) {
-        return QStringLiteral("There is already a chart site named \"%1\".").arg(name);
+        return QCoreApplication::translate("ChartSiteRules",
+                                           "There is already a chart site named \"%1\".")
+            .arg(name);
     }
     return {};
 }
@@ -82,16 +88,20 @@ QString ChartSiteProblem(std::span<const ChartSiteSettings> sites, size_t index)
 QString FileNameProblem(std::span<const ChartSiteSettings> sites, size_t index) {
     const QString& fileName = sites[index].FileName;
     if (!HasFileNameForm(fileName)) {
-        return QStringLiteral(
-                   "The file name \"%1\" must be 1 to %2 lower-case letters, digits and \"-\".")
-            .arg(fileName)
-            .arg(FileNameLimit);
+        return QCoreApplication::translate(
+                   "ChartSiteRules",
+                   "The file name \"%1\" must be 1 to %n lower-case letters, digits and \"-\".",
+                   nullptr, FileNameLimit)
+            .arg(fileName);
     }
     if (IsReserved(fileName)) {
-        return QStringLiteral("The file name \"%1\" is reserved.").arg(fileName);
+        return QCoreApplication::translate("ChartSiteRules", "The file name \"%1\" is reserved.")
+            .arg(fileName);
     }
     if (FileNameTaken(fileName, sites.first(index))) {
-        return QStringLiteral("The file name \"%1\" is already used by another chart site.")
+        return QCoreApplication::translate("ChartSiteRules",
+                                           "The file name \"%1\" is already used by another "
+                                           "chart site.")
             .arg(fileName);
     }
     return {};

@@ -2,11 +2,23 @@
 
 #include "model/SiteTable.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ChartSiteSettings)
+};
+}  // namespace
+
+// The labels are translated once, when a table is first asked for: the program's language
+// is set before any chart site is made.
 const OptionTable& SymbolsFromTable() {
     static const OptionTable table = [] {
-        OptionTable symbols{"Stock symbol"};
+        //: the drop-down of which symbol a chart site's addresses take: the stock's own
+        OptionTable symbols{Tr::tr("Stock symbol")};
         for (SiteId id : AllSites) {
-            symbols.Labels.push_back(Site(id).name + QStringLiteral(" symbol"));
+            //: the drop-down of which symbol a chart site's addresses take; %1 is a site's name
+            symbols.Labels.push_back(Tr::tr("%1 symbol").arg(Site(id).name));
         }
         return symbols;
     }();
@@ -14,8 +26,9 @@ const OptionTable& SymbolsFromTable() {
 }
 
 const OptionTable& DisplayTable() {
-    static const OptionTable table{"In the chart frame", "In one new window",
-                                   "In a new tab each time"};
+    //: where a chart site's charts open
+    static const OptionTable table{Tr::tr("In the chart frame"), Tr::tr("In one new window"),
+                                   Tr::tr("In a new tab each time")};
     return table;
 }
 

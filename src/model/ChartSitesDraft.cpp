@@ -3,6 +3,7 @@
 #include "model/ChartSiteRules.h"
 #include "model/Model.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 ChartSitesDraft::ChartSitesDraft(const Model& model)
@@ -65,7 +66,8 @@ QString ChartSitesDraft::removeProblem(int row, const QString& startPage) const 
     if (chosen.FileName != startPage) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ChartSitesDraft",
                "\"%1\" is the initial page. Choose another initial page in the "
                "general options before removing it.")
         .arg(chosen.Name);
@@ -86,5 +88,6 @@ bool ChartSitesDraft::startPageInUse(const QString& startPage) const {
 }
 
 QString ChartSitesDraft::startPageMessage() {
-    return QStringLiteral("You must enable the web site used for the initial page");
+    return QCoreApplication::translate("ChartSitesDraft",
+                                       "You must enable the web site used for the initial page");
 }

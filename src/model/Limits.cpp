@@ -1,17 +1,18 @@
 #include "model/Limits.h"
 
-namespace {
-QString limitMessage(int limit, const char* what) {
-    return QStringLiteral("Sorry, you have reached the (arbitrary) limit of") + u' ' +
-           QString::number(limit) + QString::fromLatin1(what) +
-           QStringLiteral(".  If this limit is a problem, please contact") +
-           QStringLiteral(" the author.");
-}
-}  // namespace
+#include <QCoreApplication>
 
 QString TypeLimitMessage() {
-    return limitMessage(TypeAddLimit, " types");
+    return QCoreApplication::translate(
+        "Limits",
+        "Sorry, you have reached the (arbitrary) limit of %n types.  "
+        "If this limit is a problem, please contact the author.",
+        nullptr, TypeAddLimit);
 }
 QString StockLimitMessage() {
-    return limitMessage(StockAddLimit, " stocks");
+    return QCoreApplication::translate(
+        "Limits",
+        "Sorry, you have reached the (arbitrary) limit of %n stocks.  "
+        "If this limit is a problem, please contact the author.",
+        nullptr, StockAddLimit);
 }

@@ -2,6 +2,7 @@
 
 #include "model/AttributeReference.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -72,7 +73,10 @@ bool IsLinkableAddress(QStringView address) {
 }
 
 QString UnlinkedAddressSentence(const QString& subject) {
-    return subject + QStringLiteral(
-                         " does not start with http://, https://, ftp://, mailto: or file:, so the "
-                         "pages show the description without a link.");
+    //: %1 is "This address" or a setting and the file it is in
+    return QCoreApplication::translate(
+               "LinkableAddress",
+               "%1 does not start with http://, https://, ftp://, mailto: or file:, so the "
+               "pages show the description without a link.")
+        .arg(subject);
 }

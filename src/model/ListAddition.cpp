@@ -5,6 +5,7 @@
 #include "model/StockEntry.h"
 #include "model/StockListOps.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <utility>
@@ -19,8 +20,19 @@ bool addsType(RowAction action) {
     return action == RowAction::NewType || action == RowAction::AddToNewType;
 }
 
-QString counted(int count, const char* what) {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
+// The texts the list preview and the command line show.
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ListAddition)
+};
+
+QString newTypesCounted(int count) {
+    return count == 1 ? Tr::tr("%n new type", nullptr, count)
+                      : Tr::tr("%n new types", nullptr, count);
+}
+
+QString duplicatesCounted(int count) {
+    return count == 1 ? Tr::tr("%n duplicate", nullptr, count)
+                      : Tr::tr("%n duplicates", nullptr, count);
 }
 
 // The row as the stock editor would store it: trimmed, symbols in upper case, and the symbol
@@ -42,17 +54,19 @@ ListRow tidied(ListRow row) {
 QString overLength(const ListRow& row) {
     const auto tooLong = [](const QString& text) { return text.size() > EntryMaxLength; };
     const std::pair<QString StockRecord::*, const char*> fields[] = {
-        {&StockRecord::Stock, "symbol"},
-        {&StockRecord::Description, "description"},
-        {&StockRecord::URL, "web page"},
-        {&StockRecord::Exchange, "exchange"}};
-    QString what = tooLong(row.type) ? QStringLiteral("type name") : QString();
+        //: a field of a row, named in "%1 longer than ..." and "shorten the %1 ..."
+        {&StockRecord::Stock, QT_TRANSLATE_NOOP("ListAddition", "symbol")},
+        {&StockRecord::Description, QT_TRANSLATE_NOOP("ListAddition", "description")},
+        {&StockRecord::URL, QT_TRANSLATE_NOOP("ListAddition", "web page")},
+        {&StockRecord::Exchange, QT_TRANSLATE_NOOP("ListAddition", "exchange")}};
+    QString what = tooLong(row.type) ? Tr::tr("type name") : QString();
     for (const auto& [field, name] : fields) {
-        what = what.isEmpty() && tooLong(row.stock.*field) ? QString::fromLatin1(name) : what;
+        what = what.isEmpty() && tooLong(row.stock.*field) ? Tr::tr(name) : what;
     }
     for (SiteId site : AllSites) {
+        //: %1 is the name of a chart site
         what = what.isEmpty() && tooLong(ForSite(row.stock.Alternates, site))
-                   ? QStringLiteral("symbol at ") + Site(site).name
+                   ? Tr::tr("symbol at %1").arg(Site(site).name)
                    : what;
     }
     return what;
@@ -63,16 +77,19 @@ QString overLength(const ListRow& row) {
 bool refused(PlannedRow& planned, bool onlyType) {
     const ListRow& row = planned.row;
     if (const QString what = overLength(row); !what.isEmpty()) {
-        planned.reason =
-            QStringLiteral("%1 longer than %2 characters").arg(what).arg(EntryMaxLength);
+        //: %1 is the field, such as "description"
+        planned.reason = Tr::tr("%1 longer than %n characters", nullptr, EntryMaxLength).arg(what);
+        //: what would make the row one to add; %1 is the field, such as "description"
         planned.fix =
-            QStringLiteral("shorten the %1 to at most %2 characters").arg(what).arg(EntryMaxLength);
+            Tr::tr("shorten the %1 to at most %n characters", nullptr, EntryMaxLength).arg(what);
     } else if (!onlyType && row.stock.Stock.isEmpty()) {
-        planned.reason = QStringLiteral("no symbol");
-        planned.fix = QStringLiteral("give it a symbol");
+        planned.reason = Tr::tr("no symbol");
+        //: what would make the row one to add
+        planned.fix = Tr::tr("give it a symbol");
     } else if (!row.stock.Exchange.isEmpty() && !IsMarketCode(row.stock.Exchange)) {
-        planned.reason = QStringLiteral("unknown exchange \"%1\"").arg(row.stock.Exchange);
-        planned.fix = QStringLiteral(
+        planned.reason = Tr::tr("unknown exchange \"%1\"").arg(row.stock.Exchange);
+        //: what would make the row one to add
+        planned.fix = Tr::tr(
             "write its exchange as a market identifier code (XLON) or a chart site's name for it "
             "(LSE)");
     }
@@ -161,54 +178,67 @@ ListAddition PlanListAddition(const StockList& list, const ListRows& rows, qint1
 }
 
 QString AdditionSummary(const ListAddition& addition, bool done) {
-    return QStringLiteral("%1 %2, %3, %4, %5 refused")
-        .arg(addition.stocksToAdd)
-        .arg(done ? QStringLiteral("added") : QStringLiteral("to add"),
-             counted(addition.newTypes, "new type"), counted(addition.duplicates, "duplicate"))
+    //: %n stocks; %1 and %2 count the new types and the duplicates
+    const QString summary =
+        done ? Tr::tr("%n added, %1, %2, %3 refused", nullptr, addition.stocksToAdd)
+             : Tr::tr("%n to add, %1, %2, %3 refused", nullptr, addition.stocksToAdd);
+    return summary.arg(newTypesCounted(addition.newTypes), duplicatesCounted(addition.duplicates))
         .arg(addition.refused);
 }
 
 QString ActionText(const PlannedRow& row) {
     switch (row.action) {
         case RowAction::Add:
-            return QStringLiteral("add");
+            //: what happens to the row: the stock is added
+            return Tr::tr("add");
         case RowAction::AddToNewType:
-            return QStringLiteral("add, new type");
+            return Tr::tr("add, new type");
         case RowAction::NewType:
-            return QStringLiteral("new type");
+            return Tr::tr("new type");
         case RowAction::Duplicate:
-            return QStringLiteral("duplicate, skipped");
+            return Tr::tr("duplicate, skipped");
         case RowAction::Refused:
             break;
     }
-    return QStringLiteral("refused: ") + row.reason;
+    //: %1 is why, such as "no symbol"
+    return Tr::tr("refused: %1").arg(row.reason);
 }
 
 QString ActionHelp(const PlannedRow& row) {
     return row.fix.isEmpty() ? ActionText(row)
-                             : QStringLiteral(
+                             //: %1 is what happens to the row, %2 what would make it one to add
+                             : Tr::tr(
                                    "%1. To add this row, %2 in the list and bring it "
                                    "in again.")
                                    .arg(ActionText(row), row.fix);
 }
 
 QString CapacityRefusal(const ListAddition& addition) {
-    const auto room = [](int free, int wanted, int capacity, const char* what) {
-        return QStringLiteral("The list has room for %1 more %2%3, not %4 (it holds at most %5).")
-            .arg(free)
-            .arg(QLatin1String(what))
-            .arg(free == 1 ? "" : "s")
-            .arg(wanted)
-            .arg(capacity);
-    };
     QStringList parts;
-    if (addition.stocksToAdd > addition.stockRoom) {
-        parts << room(addition.stockRoom, addition.stocksToAdd, StockCapacity, "stock");
+    if (const int free = addition.stockRoom; addition.stocksToAdd > free) {
+        //: %1 is how many the list names, %2 the most the list holds
+        parts << (free == 1
+                      ? Tr::tr("The list has room for %n more stock, not %1 (it holds at most "
+                               "%2).",
+                               nullptr, free)
+                      : Tr::tr("The list has room for %n more stocks, not %1 (it holds at "
+                               "most %2).",
+                               nullptr, free))
+                     .arg(addition.stocksToAdd)
+                     .arg(StockCapacity);
     }
-    if (addition.newTypes > addition.typeRoom) {
-        parts << room(addition.typeRoom, addition.newTypes, TypeCapacity, "type");
+    if (const int free = addition.typeRoom; addition.newTypes > free) {
+        //: %1 is how many the list names, %2 the most the list holds
+        parts << (free == 1 ? Tr::tr("The list has room for %n more type, not %1 (it holds at most "
+                                     "%2).",
+                                     nullptr, free)
+                            : Tr::tr("The list has room for %n more types, not %1 (it holds at "
+                                     "most %2).",
+                                     nullptr, free))
+                     .arg(addition.newTypes)
+                     .arg(TypeCapacity);
     }
-    return parts.isEmpty() ? QString() : parts.join(u' ') + QStringLiteral(" Nothing is added.");
+    return parts.isEmpty() ? QString() : parts.join(u' ') + u' ' + Tr::tr("Nothing is added.");
 }
 
 ListAdded AddListRows(Model& model, const ListAddition& addition) {

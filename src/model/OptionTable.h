@@ -20,6 +20,7 @@ struct OptionTable {
     std::vector<QLatin1StringView> Codes;  // one per label, or none for a list no address uses
 
     OptionTable(std::initializer_list<const char*> labels);
+    OptionTable(std::initializer_list<QString> labels) : Labels(labels) {}
     OptionTable(std::initializer_list<OptionRow> rows);
     qint16 MaxIndex() const { return static_cast<qint16>(Labels.size()) - 1; }
     bool contains(qint16 index) const { return index >= 0 && index <= MaxIndex(); }

@@ -1,5 +1,6 @@
 #include "model/StockList.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <utility>
@@ -46,18 +47,24 @@ bool fail(QString* problem, const QString& text) {
 }  // namespace
 
 bool CheckInvariants(const StockList& list, QString* problem) {
+    //: Maxtypes is the name of a setting in the stored file; keep it
     if (list.Maxtypes < -1 || list.Maxtypes >= TypeCapacity) {
-        return fail(problem, QStringLiteral("Maxtypes %1 outside the capacity").arg(list.Maxtypes));
+        return fail(problem,
+                    QCoreApplication::translate("StockList", "Maxtypes %1 outside the capacity")
+                        .arg(list.Maxtypes));
     }
+    //: Maxstocks is the name of a setting in the stored file; keep it
     if (list.Maxstocks < -1 || list.Maxstocks >= StockCapacity) {
         return fail(problem,
-                    QStringLiteral("Maxstocks %1 outside the capacity").arg(list.Maxstocks));
+                    QCoreApplication::translate("StockList", "Maxstocks %1 outside the capacity")
+                        .arg(list.Maxstocks));
     }
     qint16 next = 0;
     for (qint16 t = 0; t <= list.Maxtypes; ++t) {
         const TypeRecord& type = list.types[t];
         if (type.Lowstock != next || type.Histock < type.Lowstock - 1) {
-            return fail(problem, QStringLiteral("type %1 range %2..%3 does not start at %4")
+            return fail(problem, QCoreApplication::translate(
+                                     "StockList", "type %1 range %2..%3 does not start at %4")
                                      .arg(t)
                                      .arg(type.Lowstock)
                                      .arg(type.Histock)
@@ -65,8 +72,10 @@ bool CheckInvariants(const StockList& list, QString* problem) {
         }
         next = type.Histock + 1;
     }
+    //: Maxstocks is the name of a setting in the stored file; keep it
     if (next != list.Maxstocks + 1) {
-        return fail(problem, QStringLiteral("types end at stock %1 but Maxstocks is %2")
+        return fail(problem, QCoreApplication::translate(
+                                 "StockList", "types end at stock %1 but Maxstocks is %2")
                                  .arg(next - 1)
                                  .arg(list.Maxstocks));
     }

@@ -3,6 +3,7 @@
 #include "model/AddressTemplate.h"
 #include "model/Markets.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -37,8 +38,9 @@ QString suffixForm(const Market& market) {
 std::optional<SymbolForm> parseRow(QStringView row, QString& problem) {
     const qsizetype equals = row.indexOf(u'=');
     if (equals < 0) {
-        problem =
-            QStringLiteral("\"%1\" is not an exchange and a symbol form joined by \"=\".").arg(row);
+        problem = QCoreApplication::translate(
+                      "SymbolForms", "\"%1\" is not an exchange and a symbol form joined by \"=\".")
+                      .arg(row);
         return std::nullopt;
     }
     SymbolForm form{row.first(equals).toString().toUpper(), row.sliced(equals + 1).toString()};
@@ -72,7 +74,9 @@ std::optional<SymbolForms> ParseSymbolFormsText(const QString& text, QString& pr
             return std::nullopt;
         }
         if (FormFor(forms, form->exchange)) {
-            problem = QStringLiteral("%1 has two symbol forms.").arg(form->exchange);
+            //: %1 is a market identifier code such as XLON
+            problem = QCoreApplication::translate("SymbolForms", "%1 has two symbol forms.")
+                          .arg(form->exchange);
             return std::nullopt;
         }
         forms.push_back(std::move(*form));
@@ -83,16 +87,22 @@ std::optional<SymbolForms> ParseSymbolFormsText(const QString& text, QString& pr
 QString ExchangeProblem(QStringView exchange) {
     return IsMarketCode(exchange)
                ? QString()
-               : QStringLiteral("\"%1\" is not a market identifier code of four letters or digits")
+               : QCoreApplication::translate(
+                     "SymbolForms",
+                     "\"%1\" is not a market identifier code of four letters or digits")
                      .arg(exchange);
 }
 
 QString SymbolFormProblem(const QString& form) {
     if (form.contains(RowSeparator)) {
-        return QStringLiteral("The symbol form \"%1\" holds \";\", which no symbol form may hold.")
+        return QCoreApplication::translate(
+                   "SymbolForms",
+                   "The symbol form \"%1\" holds \";\", which no symbol form may hold.")
             .arg(form);
     }
-    return ParseSymbolPattern(form, u"symbol form").problem;
+    //: what is wrong is shown "in the symbol form"
+    return ParseSymbolPattern(form, QCoreApplication::translate("SymbolForms", "symbol form"))
+        .problem;
 }
 
 const SymbolForm* FormFor(const SymbolForms& forms, QStringView exchange) {

@@ -27,6 +27,7 @@ ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, Undo
                    QRect(6960, 6060, 972, 312), QRect(8160, 6060, 972, 312)},
                   parent),
       typePicker_(AddFramedControl<QComboBox>(
+          //: the type (category) rows without one are added to
           this, tr("&Type for rows that name none"), QStringLiteral("ListType"),
           QRect(360, 240, 4680, 612), QRect(240, 240, 4200, 288))),
       rows_(AddFramedControl<QTableView>(this, tr("&Rows"), QStringLiteral("ListRows"),
@@ -35,6 +36,7 @@ ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, Undo
       summary_(new QLabel(this)),
       table_(new ListPreviewTable(this)),
       history_(history) {
+    //: the button that adds the rows
     doneButton().setText(tr("&Add"));
     doneButton().setToolTip(tr("Add the rows marked add"));
     summary_->setObjectName(QStringLiteral("ListSummary"));
@@ -80,6 +82,7 @@ void ListPreview::fillTypePicker() {
         typePicker_->addItem(list.types[t].Type);
     }
     if (list.Maxtypes < 0) {
+        //: %1 is the name of the type the rows will make
         typePicker_->addItem(tr("%1 (new)").arg(newTypeName_));
     }
     const TreeSelection selection = tree_.selection();

@@ -53,8 +53,11 @@ QVariant ListPreviewTable::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ListPreviewTable::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const Titles[Columns] = {"Line", "Symbol", "Description", "Type",
-                                                "What happens"};
+    static const char* const Titles[Columns] = {
+        //: the column of the rows' line numbers in the list
+        QT_TR_NOOP("Line"), QT_TR_NOOP("Symbol"), QT_TR_NOOP("Description"),
+        //: the column of the type (category) each row goes to
+        QT_TR_NOOP("Type"), QT_TR_NOOP("What happens")};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= Columns) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }

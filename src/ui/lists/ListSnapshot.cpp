@@ -20,7 +20,6 @@ bool ListSnapshot::stillHeldBy(const StockList& list, Platform& platform) const 
     if (matches(list)) {
         return true;
     }
-    platform.message(
-        QStringLiteral("The list changed while this dialog was open; nothing was changed."));
+    platform.message(tr("The list changed while this dialog was open; nothing was changed."));
     return false;
 }

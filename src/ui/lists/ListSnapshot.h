@@ -2,6 +2,7 @@
 
 #include "model/StockList.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 class Platform;
@@ -10,6 +11,8 @@ class Platform;
 // one, a stock's record. The dialog keeps indexes into the list while it is open; Done applies
 // them only while the list still holds what they pointed at.
 class ListSnapshot {
+    Q_DECLARE_TR_FUNCTIONS(ListSnapshot)
+
   public:
     // `stock` -1: the dialog acts on no stock.
     void take(const StockList& list, qint16 stock = -1);

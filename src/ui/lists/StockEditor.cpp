@@ -18,6 +18,7 @@
 #include "ui/undo/UndoSteps.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -63,6 +64,7 @@ StockEditor::StockEditor(Model& model, StockView& tree, Platform& platform, Undo
           parent),
       symbDef_(addFramedField<QLineEdit>(this, tr("Default &symbol"), QStringLiteral("SymbDef"),
                                          QRect(360, 240, 2532, 612), 2172)),
+      //: the type (category) the stock belongs to
       typePicker_(addFramedField<QComboBox>(this, tr("&Type"), QStringLiteral("TypePicker"),
                                             QRect(3120, 240, 2652, 612), 2292)),
       typePickerFrame_(static_cast<QGroupBox*>(typePicker_->parentWidget())),
@@ -101,9 +103,9 @@ void StockEditor::buildAlternateSymbols() {
     all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
     for (SiteId site : AllSites) {
         const auto n = static_cast<std::size_t>(site);
-        QLineEdit* field = addFramedField<QLineEdit>(
-            all, QString::fromUtf8(Site(site).symbolCaption),
-            QStringLiteral("Alt_") + Site(site).name, alternateFrameTwips(n), AlternateFieldWidth);
+        QLineEdit* field = addFramedField<QLineEdit>(all, QCoreApplication::translate("SiteTable", Site(site).symbolCaption),
+                                                     QStringLiteral("Alt_") + Site(site).name,
+                                                     alternateFrameTwips(n), AlternateFieldWidth);
         KeepUpperCase(*field);
         alternates_[n] = field;
     }

@@ -16,6 +16,7 @@ TypeChangeDialog::TypeChangeDialog(Model& model, StockView& tree, Platform& plat
                   {QStringLiteral("Change_Type"), tr("Change type"), QSize(3900, 1656),
                    QRect(1200, 1080, 972, 272), QRect(2520, 1080, 972, 272)},
                   parent),
+      //: the type (category) the stock is moved to
       typeChanger_(AddFramedControl<QComboBox>(this, tr("&Type"), QStringLiteral("TypeChanger"),
                                                QRect(360, 240, 3132, 612),
                                                QRect(240, 240, 2772, 288))),
@@ -49,7 +50,8 @@ bool TypeChangeDialog::applyChanges() {
     const TypeRecord& target = model_.list.types[newType];
     if (newType != model_.list.StockTypeIndex[stockNo_]) {
         // To the end of the new type.
-        history_.push(MoveStockStep(model_, tree_, QStringLiteral("Change type"), stockNo_, newType,
+        //: also the dialog's title; Edit > Undo names the move by it
+        history_.push(MoveStockStep(model_, tree_, tr("Change type"), stockNo_, newType,
                                     target.Histock - target.Lowstock + 1));
     }
     return true;

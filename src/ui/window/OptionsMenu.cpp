@@ -54,7 +54,7 @@ OptionsItems AddOptionsItems(QMenu& menu) {
                                   QCoreApplication::translate("OptionsMenu", "&Custom URLs"));
     for (SiteId id : AllSites) {
         items.siteMenus[static_cast<size_t>(id)] = addItem(
-            menu, Site(id).name + QStringLiteral("Menu"), QString::fromUtf8(Site(id).menuCaption));
+            menu, Site(id).name + QStringLiteral("Menu"), QCoreApplication::translate("SiteTable", Site(id).menuCaption));
     }
     items.ChartSitesMenu = addItem(menu, QStringLiteral("ChartSitesMenu"),
                                    QCoreApplication::translate("OptionsMenu", "Chart &sites"));
