@@ -2,7 +2,8 @@
 # Installs a built tree into a temporary prefix and builds the Debian package from the same
 # rules, then checks both: the program starts, the guide is where the Help menu looks, the
 # program, its manual page, metainfo and guide name the version the build was configured with,
-# and the desktop entry and metainfo validate; lintian finds no error or warning in the package.
+# the translations are where the program looks for them, and the desktop entry and metainfo
+# validate; lintian finds no error or warning in the package.
 # Usage: dist/check-install.sh [BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +23,8 @@ check_tree() {
     version="$("$root/bin/tickvane" --version)"
     [ "$version" = "Tickvane $wanted" ] || { echo "$what: --version printed '$version'" >&2; return 1; }
     for file in bin/../share/doc/tickvane/TickVane.Doc.html share/man/man1/tickvane.1.gz \
-                share/doc/tickvane/copyright share/icons/hicolor/scalable/apps/tickvane.svg; do
+                share/doc/tickvane/copyright share/icons/hicolor/scalable/apps/tickvane.svg \
+                share/tickvane/translations/tickvane_de.qm share/tickvane/translations/tickvane_fr.qm; do
         [ -s "$root/$file" ] || { echo "$what: $file is missing" >&2; return 1; }
     done
     local metainfo="$root/share/metainfo/org.tickvane.Tickvane.metainfo.xml"

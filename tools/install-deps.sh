@@ -3,9 +3,10 @@
 # With --tests, also what the test command needs beyond that. Needs root (or sudo).
 # Usage: tools/install-deps.sh [--tests]
 set -euo pipefail
-# Building and running.
+# Building and running; lupdate and lrelease (the translations are compiled at build time and
+# checked against the sources) and Qt's own translations of its standard buttons.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-wayland libgl-dev
-          libbenchmark-dev ccache libcsv-dev)
+          libbenchmark-dev ccache libcsv-dev qt6-l10n-tools qt6-translations-l10n)
 node=false
 if [ "${1:-}" = "--tests" ]; then
   # The fuzz targets (clang); the installation and package checks (lintian among them); the

@@ -2,6 +2,7 @@
 
 #include "files/DefaultHtmlDir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,12 +12,14 @@ QString ExpandHome(const QString& path) {
 
 QString HtmlDirProblem(const QString& path) {
     if (path.isEmpty()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "HtmlDirPath",
             "The path for HTML files is empty. Please enter the folder the "
             "web pages are to be written to.");
     }
     if (QDir::isRelativePath(path)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "HtmlDirPath",
                    "The path for HTML files \"%1\" is not a full path. Please enter "
                    "a path that starts with \"/\", or with \"~/\" for your home "
                    "folder.")
@@ -24,7 +27,8 @@ QString HtmlDirProblem(const QString& path) {
     }
     const QFileInfo info(QDir::cleanPath(path));
     if (info.exists() && !info.isDir()) {
-        return QStringLiteral("The path for HTML files \"%1\" names a file, not a folder.")
+        return QCoreApplication::translate(
+                   "HtmlDirPath", "The path for HTML files \"%1\" names a file, not a folder.")
             .arg(path);
     }
     return QString();

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
@@ -83,8 +84,12 @@ QString ReplaceRefusal(const QString& path) {
     if (S_ISREG(info.st_mode)) {
         return {};
     }
-    return S_ISDIR(info.st_mode) ? QStringLiteral("it is a folder")
-                                 : QStringLiteral("it is not a regular file");
+    if (S_ISDIR(info.st_mode)) {
+        //: Why a file could not be read or written.
+        return QCoreApplication::translate("WholeFile", "it is a folder");
+    }
+    //: Why a file could not be read or written.
+    return QCoreApplication::translate("WholeFile", "it is not a regular file");
 }
 
 QString WriteWholeFile(const QString& path, QByteArrayView bytes, SpecialFiles special) {

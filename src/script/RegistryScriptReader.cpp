@@ -2,6 +2,7 @@
 #include "script/RegistryScript.h"
 #include "script/RegistryScriptSyntax.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <array>
@@ -214,7 +215,9 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
             }
             ValueLine value = ParseValueLine(line);
             if (!value.wellFormed) {
-                return Refused(QStringLiteral("line %1 is not a complete value").arg(n + 1));
+                return Refused(
+                    QCoreApplication::translate("RegistryScript", "line %1 is not a complete value")
+                        .arg(n + 1));
             }
             continued = value.continues;
             if (value.text) {
@@ -225,7 +228,8 @@ ScriptContent ScriptParser::parse(const QList<QStringView>& lines, qsizetype fir
         }
     }
     if (!foundValue_) {
-        return Refused(QStringLiteral("holds no Tickvane settings"));
+        //: Why a file is not a settings script of Tickvane.
+        return Refused(QCoreApplication::translate("RegistryScript", "holds no Tickvane settings"));
     }
     content_.ok = true;
     return std::move(content_);
@@ -242,7 +246,8 @@ ScriptContent ReadRegistryScript(const QByteArray& bytes) {
     }
     if (header == lines.size() || (TrimmedBlanks(lines[header]) != kRegedit4Header &&
                                    TrimmedBlanks(lines[header]) != kVersion5Header)) {
-        return Refused(QStringLiteral("not a registry script"));
+        //: Why a file is not a settings script of Tickvane.
+        return Refused(QCoreApplication::translate("RegistryScript", "not a registry script"));
     }
     return ScriptParser().parse(lines, header + 1);
 }

@@ -1,6 +1,7 @@
 #include "script/RegistryScript.h"
 #include "script/RegistryScriptSyntax.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace {
@@ -59,7 +60,9 @@ void AppendSection(ScriptBuffer& out, const StoreSection& section, QStringList& 
         out += u'=';
         if (AppendQuoted(out, value) || keyBroken) {
             warnings +=
-                QStringLiteral("The line breaks in %1 of section %2 were written as blanks.")
+                //: %1 is a key of the settings, %2 its section.
+                QCoreApplication::translate(
+                    "RegistryScript", "The line breaks in %1 of section %2 were written as blanks.")
                     .arg(key, section.name);
         }
         out += u"\r\n";

@@ -5,6 +5,7 @@
 #include "settings/StoredChartSites.h"
 #include "settings/StoredValue.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -14,7 +15,9 @@ QString otherTypeRefusal(const ScriptContent& script) {
     for (const OtherTypeValue& value : script.otherTypes) {
         const auto* section = names.section(value.section);
         if (section && names.key(*section, value.key)) {
-            return QStringLiteral("line %1: the value of %2 is not a text")
+            //: %1 is a line of the registry script, %2 a key of the settings.
+            return QCoreApplication::translate("ScriptImport",
+                                               "line %1: the value of %2 is not a text")
                 .arg(value.line)
                 .arg(value.key);
         }
@@ -25,13 +28,19 @@ QString otherTypeRefusal(const ScriptContent& script) {
 QString readMaximum(const SettingsStore& store, const QString& key, qint16& maximum, int capacity) {
     const auto text = store.GetValue(StockListSectionName, key);
     if (!text) {
-        return QStringLiteral("%1 is missing").arg(key);
+        //: %1 is a key of the settings.
+        return QCoreApplication::translate("ScriptImport", "%1 is missing").arg(key);
     }
     if (!ReadStoredText({key, &maximum}, *text)) {
-        return QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+        //: %1 is a key of the settings, %2 its value.
+        return QCoreApplication::translate("ScriptImport", "%1 \"%2\" is not a number")
+            .arg(key, *text);
     }
     if (maximum < -1 || maximum >= capacity) {
-        return QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
+        //: %1 is a key of the settings, %2 its value.
+        return QCoreApplication::translate("ScriptImport", "%1 %2 is beyond the capacity")
+            .arg(key)
+            .arg(maximum);
     }
     return {};
 }
@@ -42,14 +51,17 @@ QString recordRefusal(const SettingsStore& imported, const StockList& list,
                       const SettingField& field) {
     const auto text = imported.GetValue(StockListSectionName, field.key);
     if (!text && !field.storedWhenSet) {
-        return QStringLiteral("Maxtypes %1 and Maxstocks %2 name %3, which is missing")
+        //: Maxtypes and Maxstocks are keys of the settings; %3 is a key of a stock or type.
+        return QCoreApplication::translate("ScriptImport",
+                                           "Maxtypes %1 and Maxstocks %2 name %3, which is missing")
             .arg(list.Maxtypes)
             .arg(list.Maxstocks)
             .arg(field.key);
     }
     if (text && field.problem) {
         if (const QString problem = field.problem(*text); !problem.isEmpty()) {
-            return QStringLiteral("%1: %2").arg(field.key, problem);
+            //: %1 is a key of the settings, %2 what is wrong with its value.
+            return QCoreApplication::translate("ScriptImport", "%1: %2").arg(field.key, problem);
         }
     }
     return {};

@@ -9,6 +9,7 @@
 #include "settings/IniSettingsStore.h"
 #include "settings/StoreLayout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -21,12 +22,14 @@ StoreResult failed(const QString& error) {
 QByteArray readScript(const QString& scriptFile, QString& error) {
     QFile file(scriptFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Could not read \"%1\": %2.").arg(scriptFile, file.errorString());
+        error = QCoreApplication::translate("StorageScript", "Could not read \"%1\": %2.")
+                    .arg(scriptFile, file.errorString());
         return {};
     }
     QByteArray bytes;
     if (!ReadBounded(file, bytes)) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+                    "StorageScript",
                     "%1 is larger than 64 MiB, so it is not a settings script of "
                     "Tickvane.")
                     .arg(scriptFile);
@@ -44,7 +47,8 @@ StoreResult ExportScript(const Storage& storage, Model& model, const WindowGeome
     const ScriptText script = WriteRegistryScript(ModelSections(model, geometry.current()));
     const QString reason = WriteWholeFile(scriptFile, script.bytes, SpecialFiles::WriteInto);
     if (!reason.isEmpty()) {
-        return failed(QStringLiteral("Could not write \"%1\": %2.").arg(scriptFile, reason));
+        return failed(QCoreApplication::translate("StorageScript", "Could not write \"%1\": %2.")
+                          .arg(scriptFile, reason));
     }
     return StoreResult{true, {}, script.warnings, {}};
 }
@@ -57,11 +61,15 @@ StoreResult ImportScript(const Storage& storage, const QString& scriptFile) {
     }
     ScriptContent script = ReadRegistryScript(bytes);
     if (!script.ok) {
-        return failed(QStringLiteral("%1 is not a settings script of Tickvane: %2.")
+        //: %1 is the file, %2 why it is not a settings script.
+        return failed(QCoreApplication::translate("StorageScript",
+                                                  "%1 is not a settings script of Tickvane: %2.")
                           .arg(scriptFile, script.reason));
     }
     const auto refused = [&](const QString& refusal) {
-        return failed(QStringLiteral("%1 was not imported: %2.").arg(scriptFile, refusal));
+        //: %1 is the file, %2 why it was not imported.
+        return failed(QCoreApplication::translate("StorageScript", "%1 was not imported: %2.")
+                          .arg(scriptFile, refusal));
     };
     ImportedSections imported = ProgramSections(std::move(script));
     if (!imported.refusal.isEmpty()) {
@@ -69,7 +77,9 @@ StoreResult ImportScript(const Storage& storage, const QString& scriptFile) {
     }
     if (std::all_of(imported.sections.begin(), imported.sections.end(),
                     [](const StoreSection& section) { return section.values.empty(); })) {
-        return failed(QStringLiteral("%1 holds no settings of Tickvane.").arg(scriptFile));
+        return failed(
+            QCoreApplication::translate("StorageScript", "%1 holds no settings of Tickvane.")
+                .arg(scriptFile));
     }
     IniSettingsStore store(storage.file(), std::move(imported.sections));
     if (const QString refusal = StockListRefusal(store); !refusal.isEmpty()) {
@@ -77,7 +87,9 @@ StoreResult ImportScript(const Storage& storage, const QString& scriptFile) {
     }
     for (const QString& refusal : {ChartSitesRefusal(store), SiteFormsRefusal(store)}) {
         if (!refusal.isEmpty()) {
-            return failed(QStringLiteral("%1 was not imported: %2").arg(scriptFile, refusal));
+            //: %1 is the file, %2 why it was not imported (a whole sentence).
+            return failed(QCoreApplication::translate("StorageScript", "%1 was not imported: %2")
+                              .arg(scriptFile, refusal));
         }
     }
     // What loading the new store would repair is judged here, on the values in memory.

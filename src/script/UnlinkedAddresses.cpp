@@ -3,13 +3,16 @@
 #include "model/LinkableAddress.h"
 #include "settings/StoreLayout.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString UnlinkedAddressWarning(const Model& model, const QString& source) {
     QStringList lines;
     const auto check = [&](const QString& key, const QString& address) {
         if (!IsLinkableAddress(address)) {
-            lines << UnlinkedAddressSentence(QStringLiteral("%1 in %2").arg(key, source));
+            //: %1 is a key of the settings, %2 the file it is in.
+            lines << UnlinkedAddressSentence(
+                QCoreApplication::translate("UnlinkedAddresses", "%1 in %2").arg(key, source));
         }
     };
     for (size_t n = 0; n < model.custom.size(); ++n) {

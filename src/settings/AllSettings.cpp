@@ -7,6 +7,7 @@
 #include "settings/StoredStockList.h"
 #include "settings/StoredValue.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -58,7 +59,10 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
         }
     }
     for (const ChartSiteRepair& repair : LoadChartSites(store, model.chartSites)) {
-        warnings << QStringLiteral("In %1, %2 %3 Save the settings to keep the repair.")
+        //: %1 is the settings file, %2 the place and the problem ("section …, key: problem"),
+        //: %3 what was done about it.
+        warnings << QCoreApplication::translate(
+                        "AllSettings", "In %1, %2 %3 Save the settings to keep the repair.")
                         .arg(source, repair.what(), repair.repair);
     }
     if (!NamesSite(model, general.StartPage)) {
@@ -68,13 +72,17 @@ QStringList LoadAllSettings(const SettingsStore& store, Model& model, WindowGeom
         geometry->place(stored);
     }
     if (const auto notUsed = useLocalHtmlDir(general, defaultHtmlDir)) {
-        warnings << QStringLiteral(
+        //: %1 is the folder stored, %2 the settings file, %3 the folder used instead.
+        warnings << QCoreApplication::translate(
+                        "AllSettings",
                         "The page folder \"%1\" in %2 is not a full path on this "
                         "system; the pages go to %3 instead.")
                         .arg(*notUsed, source, general.HtmlDir);
     }
     if (const auto repair = LoadStockList(store, model.list)) {
-        warnings << QStringLiteral(
+        //: %1 is the settings file, %2 what was wrong and what was kept.
+        warnings << QCoreApplication::translate(
+                        "AllSettings",
                         "The stock list stored in %1 was damaged (%2) and has been "
                         "repaired; save the settings to keep the repair.")
                         .arg(source, *repair);

@@ -4,13 +4,21 @@
 #include "files/WholeFile.h"
 #include "settings/IniText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-QString failure(const QString& what, const QString& file, const QString& reason) {
-    return QStringLiteral("Could not %1 the settings file \"%2\": %3.").arg(what, file, reason);
+//: %1 is the settings file, %2 why it could not be read.
+constexpr const char* CouldNotRead =
+    QT_TRANSLATE_NOOP("IniSettingsStore", "Could not read the settings file \"%1\": %2.");
+//: %1 is the settings file, %2 why it could not be written.
+constexpr const char* CouldNotWrite =
+    QT_TRANSLATE_NOOP("IniSettingsStore", "Could not write the settings file \"%1\": %2.");
+
+QString failure(const char* text, const QString& file, const QString& reason) {
+    return QCoreApplication::translate("IniSettingsStore", text).arg(file, reason);
 }
 
 }  // namespace
@@ -91,9 +99,10 @@ StoreResult IniSettingsStore::readStatus() const {
     result.storeIdentity = identity_;
     if (!readError_.isEmpty()) {
         result.ok = false;
-        result.error = failure(QStringLiteral("read"), file_, readError_);
+        result.error = failure(CouldNotRead, file_, readError_);
     } else if (formatError_) {
-        result.warnings << QStringLiteral(
+        result.warnings << QCoreApplication::translate(
+                               "IniSettingsStore",
                                "Some lines of the settings file %1 could not be "
                                "read; the settings that could be read were used.")
                                .arg(file_);
@@ -159,15 +168,17 @@ StoreResult IniSettingsStore::commit() {
     const QString folder = QFileInfo(file_).absolutePath();
     if (!QDir().mkpath(folder)) {
         result.ok = false;
-        result.error = failure(QStringLiteral("write"), file_,
-                               QStringLiteral("the folder %1 could not be created").arg(folder));
+        result.error = failure(
+            CouldNotWrite, file_,
+            QCoreApplication::translate("IniSettingsStore", "the folder %1 could not be created")
+                .arg(folder));
         return result;
     }
     const QByteArray text = IniText(sections_);
     const QString reason = WriteWholeFile(file_, text, SpecialFiles::Refuse);
     if (!reason.isEmpty()) {
         result.ok = false;
-        result.error = failure(QStringLiteral("write"), file_, reason);
+        result.error = failure(CouldNotWrite, file_, reason);
         return result;
     }
     identity_ = IdentityOfWritten(file_, text);

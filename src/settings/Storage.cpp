@@ -10,6 +10,7 @@
 #include "settings/StoreLayout.h"
 #include "settings/StoreLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -71,12 +72,14 @@ void keepStoredPosition(IniSettingsStore& store, const StoreSections& earlier) {
 // Why nothing of the file read into `store` is used, or empty; "%1" stands for the file.
 QString whyUnusable(const IniSettingsStore& store) {
     if (store.tooLarge()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Storage",
             "The settings file \"%1\" is larger than 64 MiB, so it is not one of Tickvane and "
             "the defaults are used.");
     }
     if (store.readAnything() && !holdsProgramSettings(store)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Storage",
             "Nothing in the settings file \"%1\" could be read as settings of Tickvane, so the "
             "defaults are used.");
     }
@@ -92,9 +95,11 @@ StoreState ReadState(const IniSettingsStore& store, const QString& storeFile, St
     const QString what = whyUnusable(store);
     if (!what.isEmpty()) {
         result.ok = false;
-        result.error = (what + QStringLiteral(" The file will be moved to \"%2\" when the "
-                                              "settings are saved."))
-                           .arg(storeFile, backupOf(storeFile));
+        //: Follows the sentence that says why the settings file "%1" is not used; %2 is the
+        //: name it is moved to.
+        const QString moved = QCoreApplication::translate(
+            "Storage", "The file will be moved to \"%2\" when the settings are saved.");
+        result.error = (what + u' ' + moved).arg(storeFile, backupOf(storeFile));
         return StoreState::Unusable;
     }
     return StoreState::Usable;
@@ -108,15 +113,17 @@ StoreResult SetAside(IniSettingsStore& store, const QString& storeFile) {
     if (std::rename(QFile::encodeName(storeFile).constData(),
                     QFile::encodeName(backup).constData()) != 0) {
         result.ok = false;
-        result.error = QStringLiteral(
-                           "Could not move the unusable settings file \"%1\" to "
-                           "\"%2\": %3.")
-                           .arg(storeFile, backup, SystemReason(errno));
+        result.error =
+            QCoreApplication::translate("Storage",
+                                        "Could not move the unusable settings file \"%1\" to "
+                                        "\"%2\": %3.")
+                .arg(storeFile, backup, SystemReason(errno));
         return result;
     }
     store.takeAll();
-    result.warnings
-        << QStringLiteral("The unusable settings file was moved to \"%1\".").arg(backup);
+    result.warnings << QCoreApplication::translate(
+                           "Storage", "The unusable settings file was moved to \"%1\".")
+                           .arg(backup);
     return result;
 }
 }  // namespace
@@ -133,7 +140,8 @@ QString Storage::writeRefusal(const QString& target) const {
     };
     const bool refused = names(file_) || names(StoreLockFile(file_)) || names(backupOf(file_)) ||
                          names(RecoveryFileOf(file_));
-    return refused ? QStringLiteral("Could not write \"%1\": it is the settings file itself.")
+    return refused ? QCoreApplication::translate(
+                         "Storage", "Could not write \"%1\": it is the settings file itself.")
                          .arg(target)
                    : QString();
 }
@@ -151,7 +159,9 @@ StoreResult Storage::load(Model& model, WindowGeometry* geometry) const {
     }
     result.warnings << LoadAllSettings(store, model, geometry, file_, defaultHtmlDir_);
     for (const QString& key : store.undecodedKeys()) {
-        result.warnings << QStringLiteral(
+        //: %1 is a key of the settings file %2.
+        result.warnings << QCoreApplication::translate(
+                               "Storage",
                                "The text of %1 in %2 was not valid UTF-8, so some of its "
                                "characters were lost.")
                                .arg(key, file_);

@@ -7,6 +7,7 @@
 #include "settings/StoredValue.h"
 #include "sites/TemplateSite.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -42,13 +43,17 @@ void KeepCounted(const SettingsStore& store, std::vector<ChartSiteSettings>& sit
     qint16 count = 0;
     QString problem;
     if (!text) {
-        problem = QStringLiteral("The key is missing.");
+        problem = QCoreApplication::translate("StoredChartSites", "The key is missing.");
     } else if (!ReadStoredText({ChartSiteCountKey, &count}, *text) || count < 0 ||
                count > ChartSiteLimit) {
         problem =
-            QStringLiteral("\"%1\" is not a number from 0 to %2.").arg(*text).arg(ChartSiteLimit);
+            QCoreApplication::translate("StoredChartSites", "\"%1\" is not a number from 0 to %2.")
+                .arg(*text)
+                .arg(ChartSiteLimit);
     } else if (size_t(count) > sites.size()) {
-        problem = QStringLiteral("%1 names more chart sites than the %2 stored.")
+        //: %1 is the count stored, %2 the number of chart sites found.
+        problem = QCoreApplication::translate("StoredChartSites",
+                                              "%1 names more chart sites than the %2 stored.")
                       .arg(count)
                       .arg(sites.size());
     }
@@ -56,8 +61,10 @@ void KeepCounted(const SettingsStore& store, std::vector<ChartSiteSettings>& sit
         sites.resize(size_t(count));
         return;
     }
-    repairs.push_back({ChartSitesSectionName, ChartSiteCountKey, problem,
-                       QStringLiteral("The %1 chart sites stored are kept.").arg(sites.size())});
+    repairs.push_back(
+        {ChartSitesSectionName, ChartSiteCountKey, problem,
+         QCoreApplication::translate("StoredChartSites", "The %n chart sites stored are kept.",
+                                     nullptr, int(sites.size()))});
 }
 
 void CheckFileName(std::vector<ChartSiteSettings>& sites, size_t i, const QString& section,
@@ -67,7 +74,8 @@ void CheckFileName(std::vector<ChartSiteSettings>& sites, size_t i, const QStrin
         sites[i].FileName = FreshFileName(sites[i].Name, sites);
         repairs.push_back(
             {section, QStringLiteral("FileName"), problem,
-             QStringLiteral("Its pages are now \"%1.html\".").arg(sites[i].FileName)});
+             QCoreApplication::translate("StoredChartSites", "Its pages are now \"%1.html\".")
+                 .arg(sites[i].FileName)});
     }
 }
 
@@ -88,14 +96,16 @@ void CheckEnabledSite(std::vector<ChartSiteSettings>& sites, size_t i, const QSt
     if (!problem.isEmpty()) {
         site.Enabled = false;
         repairs.push_back(
-            {section, key, problem, QStringLiteral("The site is kept, switched off.")});
+            {section, key, problem,
+             QCoreApplication::translate("StoredChartSites", "The site is kept, switched off.")});
     }
 }
 void CheckForms(const SettingsStore& store, const QString& section, Repairs& repairs) {
     const QString problem = StoredFormsProblem(store, section);
     if (!problem.isEmpty()) {
         repairs.push_back(
-            {section, SymbolFormsKey, problem, QStringLiteral("The site has no symbol forms.")});
+            {section, SymbolFormsKey, problem,
+             QCoreApplication::translate("StoredChartSites", "The site has no symbol forms.")});
     }
 }
 }  // namespace
@@ -110,7 +120,9 @@ QString StoredFormsProblem(const SettingsStore& store, const QString& section) {
 }
 
 QString ChartSiteRepair::what() const {
-    return QStringLiteral("section %1, %2: %3").arg(section, key, problem);
+    //: %1 is a section of the settings file, %2 its key, %3 what is wrong with it.
+    return QCoreApplication::translate("StoredChartSites", "section %1, %2: %3")
+        .arg(section, key, problem);
 }
 
 std::vector<ChartSiteRepair> LoadChartSites(const SettingsStore& store,

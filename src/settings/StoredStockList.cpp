@@ -3,6 +3,7 @@
 #include "settings/StoreLayout.h"
 #include "settings/StoredValue.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -28,13 +29,22 @@ QString readMaximum(const SettingsStore& store, const QString& key, qint16& maxi
     maximum = -1;
     QString problem;
     if (text && !ReadStoredText({key, &maximum}, *text)) {
-        problem = QStringLiteral("%1 \"%2\" is not a number").arg(key, *text);
+        //: %1 is a key of the settings file, %2 its value.
+        problem = QCoreApplication::translate("StoredStockList", "%1 \"%2\" is not a number")
+                      .arg(key, *text);
     } else if (maximum < -1 || maximum >= capacity) {
-        problem = QStringLiteral("%1 %2 is beyond the capacity").arg(key).arg(maximum);
+        //: %1 is a key of the settings file, %2 its value.
+        problem = QCoreApplication::translate("StoredStockList", "%1 %2 is beyond the capacity")
+                      .arg(key)
+                      .arg(maximum);
     } else if (maximum >= 0 && !store.GetValue(StockListSectionName, keyOf(maximum))) {
-        problem = QStringLiteral("%1 %2 is past the records stored").arg(key).arg(maximum);
+        //: %1 is a key of the settings file, %2 its value.
+        problem = QCoreApplication::translate("StoredStockList", "%1 %2 is past the records stored")
+                      .arg(key)
+                      .arg(maximum);
     } else if (!text && store.GetValue(StockListSectionName, keyOf(0))) {
-        problem = QStringLiteral("%1 is missing").arg(key);
+        //: %1 is a key of the settings file.
+        problem = QCoreApplication::translate("StoredStockList", "%1 is missing").arg(key);
     }
     if (!problem.isEmpty()) {
         maximum = qint16(storedRecords(store, keyOf, capacity) - 1);
@@ -91,12 +101,15 @@ std::optional<QString> LoadStockList(const SettingsStore& store, StockList& list
     }
     RepairStockList(list);
     RebuildStockTypeIndex(list);
-    problem += QStringLiteral("; kept %1 types and %2 stocks")
+    //: Follows what was wrong with the stored stock list.
+    problem += QStringLiteral("; ") +
+               QCoreApplication::translate("StoredStockList", "kept %1 types and %2 stocks")
                    .arg(list.typeCount())
                    .arg(list.stockCount());
     if (list.stockCount() < storedStocks) {
-        problem += QStringLiteral(", dropped %1 stocks without a type")
-                       .arg(storedStocks - list.stockCount());
+        problem += QStringLiteral(", ") + QCoreApplication::translate(
+                                              "StoredStockList", "dropped %n stocks without a type",
+                                              nullptr, storedStocks - list.stockCount());
     }
     return problem;
 }
