@@ -7,6 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 for language in de fr; do
-  "$lupdate" -silent -locations none -no-obsolete -source-language en -target-language "$language" \
+  "$lupdate" -locations none -no-obsolete -source-language en -target-language "$language" -I src \
     src -ts "translations/tickvane_$language.ts"
 done

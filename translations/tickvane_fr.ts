@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Tickvane version %1
+Chart link pages for your stock list.
+By the Tickvane developers.
+Built with Qt %2.
+
+</source>
+        <extracomment>%1 is the program&apos;s version, %2 the version of Qt.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tickvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressQuestion</name>
+    <message>
+        <source>%1 Keep it?</source>
+        <extracomment>%1 is the sentence saying why the pages will not link the address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressTemplate</name>
+    <message>
+        <source>&quot;%1&quot; in the %2 is not a placeholder: use {symbol}, or {{ and }} for braces.</source>
+        <extracomment>%1 is the placeholder as written, %2 &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the %2 has the unknown filter &quot;%3&quot;: the filters are lower, upper and dash.</source>
+        <extracomment>%1 is the placeholder, %2 &quot;address template&quot; or &quot;symbol form&quot;, %3 the filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The brace in &quot;%1}&quot; of the %2 closes nothing: use }} for a brace.</source>
+        <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The brace in &quot;%1&quot; of the %2 is not closed: use {{ for a brace.</source>
+        <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 must contain {symbol}.</source>
+        <extracomment>%1 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>address template</source>
+        <extracomment>what is wrong is shown &quot;in the address template&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address template must be a complete http or https address, such as https://www.example.com/chart?s={symbol}</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AllSettings</name>
     <message>
         <source>In %1, %2 %3 Save the settings to keep the repair.</source>
@@ -16,6 +86,465 @@
     <message>
         <source>The stock list stored in %1 was damaged (%2) and has been repaired; save the settings to keep the repair.</source>
         <extracomment>%1 is the settings file, %2 what was wrong and what was kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BigCharts</name>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 15 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;P 500</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dow Industrials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NASDAQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russell 2000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMEX Computer Technology Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMEX Internet Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMEX Securities Brokers/Dealers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMEX Oil Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHLX Gold &amp; Silver Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dow Jones Utilities Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dow Jones Transportation Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMEX Airline Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OHLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Candlestick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue &amp; white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA (2-line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA (3-line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA (2-line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA (3-line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MA Envelopes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bollinger Bands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parabolic SAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume by Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Dividends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show All Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/D Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative Strength Index (RSI)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving Average Convergence/Divergence (MACD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Balance Volume (OBV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast Stochastic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow Stochasitc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate of Change (ROC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Williams %R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume Accumulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volatility Fast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volatility Slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Momentum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultimate Oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% Short Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rolling EPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P/E Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P/E Ranges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rolling Dividend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up/Down Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arms Index (TRIN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/D Line (Breadth)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/D Line (Daily)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fre&amp;quency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison &amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot &amp;Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Price display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart &amp;background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Moving averages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upper indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First lower indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second &amp;lower indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;hird lower indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison s&amp;ymbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BigCharts Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -59,6 +588,65 @@
     </message>
     <message>
         <source>Many chart sites refuse to be shown inside another page&apos;s frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartSiteRules</name>
+    <message>
+        <source>Please enter a name for the chart site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The name of the chart site may be at most %n characters long.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is already a chart site named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file name &quot;%1&quot; must be 1 to %n lower-case letters, digits and &quot;-&quot;.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; is reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; is already used by another chart site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartSiteSettings</name>
+    <message>
+        <source>Stock symbol</source>
+        <extracomment>the drop-down of which symbol a chart site&apos;s addresses take: the stock&apos;s own</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 symbol</source>
+        <extracomment>the drop-down of which symbol a chart site&apos;s addresses take; %1 is a site&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the chart frame</source>
+        <extracomment>where a chart site&apos;s charts open</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In one new window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a new tab each time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -108,11 +696,140 @@
         <source>There is no stock to try the chart site with.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Symbol &amp;forms…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartSitesDraft</name>
+    <message>
+        <source>&quot;%1&quot; is the initial page. Choose another initial page in the general options before removing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must enable the web site used for the initial page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ColorSample</name>
     <message>
         <source>Sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write the web pages of every enabled chart site and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the settings to a registry script FILE (&quot;-&quot;: standard output).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the stored settings by those of a registry script FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the stocks of a list FILE (&quot;-&quot;: standard input) to the stored list, without a preview: CSV with a header line, a watchlist or plain symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the stored list as CSV to FILE (&quot;-&quot;: standard output).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The placeholder --help shows for a file name; the option descriptions use it too.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;tickvane --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>%1 is a list of options separated by commas, %2 the last option.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps a list of stocks and writes web pages of chart links for them:
+pages for every enabled chart site, the four built-in ones and those
+made from address templates.
+Without options it opens the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use FILE as the settings store instead of %1.</source>
+        <extracomment>%1 is the settings file used when --settings is not given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success; 1 when a command fails (the reason is on standard error);
+2 when the command line is wrong; %1 when --add-list refused rows and added the others.</source>
+        <extracomment>%1 is the exit status of an --add-list that refused rows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give at most one of %1, and no other arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file has no name: give --settings a FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvRecords</name>
+    <message>
+        <source>a quote in the wrong place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,6 +841,133 @@
     </message>
     <message>
         <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First custom URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;escription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;isable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open in frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;new window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second custom URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;scription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;RL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Di&amp;sable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in fr&amp;ame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open new &amp;window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please delete or move stocks under this type before deleting type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Followed by the name of the step, as in &quot;Undo Move up&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Followed by the name of the step, as in &quot;Redo Move up&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste stocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort type by symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort type by symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort type by &amp;description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort type by description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Registration files (*.reg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 was changed outside Tickvane since it was loaded. Replace it with the settings shown here?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are your sure you want to revert to default settings and delete your list of stocks?  This action cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: settings and stock list will entered into the Windows registry.  Any existing settings will be overwritten even if you do not later save settings.  Do you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings have been changed, save before exiting?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -225,10 +1069,35 @@
     </message>
     <message>
         <source>Navigation frame width = %1%</source>
+        <extracomment>%1 is the width in percent of the page</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>HTML files (*.htm *.html);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;uppercase for new stock symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No &amp;line wraps in navigation frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save main form position and size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ow&amp;n site</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <source>The documentation %1 was not found in %2 nor where Tickvane is installed.</source>
+        <extracomment>%1 is the documentation&apos;s file name, %2 the folder of the web pages.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -269,6 +1138,296 @@
     </message>
 </context>
 <context>
+    <name>Limits</name>
+    <message numerus="yes">
+        <source>Sorry, you have reached the (arbitrary) limit of %n types.  If this limit is a problem, please contact the author.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sorry, you have reached the (arbitrary) limit of %n stocks.  If this limit is a problem, please contact the author.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkableAddress</name>
+    <message>
+        <source>%1 does not start with http://, https://, ftp://, mailto: or file:, so the pages show the description without a link.</source>
+        <extracomment>%1 is &quot;This address&quot; or a setting and the file it is in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListAddition</name>
+    <message numerus="yes">
+        <source>%n new type</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new types</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>symbol</source>
+        <extracomment>a field of a row, named in &quot;%1 longer than ...&quot; and &quot;shorten the %1 ...&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exchange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>symbol at %1</source>
+        <extracomment>%1 is the name of a chart site</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 longer than %n characters</source>
+        <extracomment>%1 is the field, such as &quot;description&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>shorten the %1 to at most %n characters</source>
+        <extracomment>what would make the row one to add; %1 is the field, such as &quot;description&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give it a symbol</source>
+        <extracomment>what would make the row one to add</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown exchange &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write its exchange as a market identifier code (XLON) or a chart site&apos;s name for it (LSE)</source>
+        <extracomment>what would make the row one to add</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added, %1, %2, %3 refused</source>
+        <extracomment>%n stocks; %1 and %2 count the new types and the duplicates</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to add, %1, %2, %3 refused</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>add</source>
+        <extracomment>what happens to the row: the stock is added</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add, new type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate, skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <extracomment>%1 is why, such as &quot;no symbol&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. To add this row, %2 in the list and bring it in again.</source>
+        <extracomment>%1 is what happens to the row, %2 what would make it one to add</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The list has room for %n more stock, not %1 (it holds at most %2).</source>
+        <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list has room for %n more stocks, not %1 (it holds at most %2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list has room for %n more type, not %1 (it holds at most %2).</source>
+        <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list has room for %n more types, not %1 (it holds at most %2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListBatch</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is what happened to a row, %2 the row&apos;s symbol, type or description.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is the list file, %2 the line number, %3 what happened to the row.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the list file, %2 why none of its rows can be added.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListColumns</name>
+    <message>
+        <source>column %1, %2 again, not read</source>
+        <extracomment>%1 is the column&apos;s number, %2 the name its header gives it, such as Symbol</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListFile</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a named pipe, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a socket, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a device, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <extracomment>follows the file&apos;s name; %1 is the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is larger than 64 MiB, so it is not a list of stocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <extracomment>%1 is the list&apos;s source, %2 a line number, %3 what is wrong there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>%1 is the list&apos;s source, %2 what is wrong with it, such as &quot;holds no stock symbols&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListFileCommands</name>
+    <message>
+        <source>Lists (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasted</source>
+        <extracomment>The name proposed for a new type (category of stocks) of pasted rows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dropped text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <extracomment>The name proposed for a new type (category of stocks) of dropped rows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListPreview</name>
     <message>
         <source>Add stocks from a list</source>
@@ -276,6 +1435,7 @@
     </message>
     <message>
         <source>&amp;Type for rows that name none</source>
+        <extracomment>the type (category) rows without one are added to</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -284,6 +1444,7 @@
     </message>
     <message>
         <source>&amp;Add</source>
+        <extracomment>the button that adds the rows</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -292,6 +1453,243 @@
     </message>
     <message>
         <source>%1 (new)</source>
+        <extracomment>%1 is the name of the type the rows will make</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListPreviewTable</name>
+    <message>
+        <source>Line</source>
+        <extracomment>the column of the rows&apos; line numbers in the list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>the column of the type (category) each row goes to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListReader</name>
+    <message numerus="yes">
+        <source>more than %n rows</source>
+        <extracomment>why a list is not read, after the line it stops at</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds the control character U+%1, so it is not a list</source>
+        <extracomment>follows the list&apos;s source, such as the file&apos;s name; %1 is a hexadecimal code</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header names no symbol column (Symbol, Ticker or Code)</source>
+        <extracomment>Symbol, Ticker and Code are the headers a list may name its symbol column by</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds no stock symbols</source>
+        <extracomment>follows the list&apos;s source, such as the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListSnapshot</name>
+    <message>
+        <source>The list changed while this dialog was open; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move stock or category up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move stock or category down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit highlighted stock or category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change &amp;type</source>
+        <extracomment>Button: moves the highlighted stock to another type (category of stocks).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change category of highlighted stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a stock just below the currently highlighted item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add type</source>
+        <extracomment>Button: adds a type (a category of stocks).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new category at the end of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the highlighted item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generate web pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate web pages using current settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start default &amp;web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the system-default web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add stocks from list…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save list as CS&amp;V…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View documentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Generate
+web pages</source>
+        <extracomment>&quot;&amp;Generate web pages&quot; broken over two lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start default
+&amp;web browser</source>
+        <extracomment>&quot;Start default &amp;web browser&quot; broken over two lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenDocument</name>
+    <message>
+        <source>Could not open %1: the desktop has no program for this kind of file, or the program failed to start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1: the desktop has no web browser, or it failed to start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>&amp;General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Custom URLs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart &amp;sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageCommands</name>
+    <message>
+        <source>Warning: you have entered changes but have not regenerated web pages.  Do you want to regenerate first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial web page not found.  Please generate web pages and retry.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -319,29 +1717,6 @@
     </message>
     <message>
         <source>The presets are the sites&apos; public address forms as they were documented; Tickvane cannot check them without going on the network. Try a site once it is added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;General</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Custom URLs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chart &amp;sites</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -401,6 +1776,85 @@
     </message>
 </context>
 <context>
+    <name>SessionRecovery</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2. The changes that are not saved are kept only in this window.</source>
+        <extracomment>%1 is the recovery file, %2 the reason the write failed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tickvane was not closed properly. Restore the changes that were not saved?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 was changed since those changes were made; restoring them replaces its changes when you save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SingleWindow</name>
+    <message>
+        <source>Tickvane is already open with %1.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteTable</name>
+    <message>
+        <source>&amp;BigCharts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Big Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;ig Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol at &amp;Big Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock&amp;Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StockM&amp;aster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol at Stock&amp;Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock&amp;Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StockP&amp;oint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol at Stock&amp;Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yahoo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ya&amp;hoo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol at &amp;Yahoo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StockEditor</name>
     <message>
         <source>New or updated stock</source>
@@ -412,6 +1866,7 @@
     </message>
     <message>
         <source>&amp;Type</source>
+        <extracomment>the type (category) the stock belongs to</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -448,6 +1903,554 @@
     </message>
     <message>
         <source>You must enter both a default symbol and a description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StockList</name>
+    <message>
+        <source>Maxtypes %1 outside the capacity</source>
+        <extracomment>Maxtypes is the name of a setting in the stored file; keep it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maxstocks %1 outside the capacity</source>
+        <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 range %2..%3 does not start at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>types end at stock %1 but Maxstocks is %2</source>
+        <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StockMaster</name>
+    <message>
+        <source>1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YTD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detailed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;P 500</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dow Industrials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NASDAQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TSE 300</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMA-200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMA-200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MA envelopes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bollinger bands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume by price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MACD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OBV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Momentum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Williams %R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast stochastic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow stochastic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OHLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mountains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Candles+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stacked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plot type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quote detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rice display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hart size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison and technical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare to &amp;index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving average &amp;1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving average &amp;2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upper chart indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lower chart indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show as d&amp;ecimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show hi/lo&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StockMaster options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StockPoint</name>
+    <message>
+        <source>Small (450x250)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium (500x300)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large (600x400)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger (640x480)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huge (800x600)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Candlestick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dow Jones Industrials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;P 500</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NASDAQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russell 2000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NYSE Composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DJ Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSE Tech Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot &amp;Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plot Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison &amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indicators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison s&amp;ymbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Moving averages (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bollinger bands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Relative strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stoc&amp;hastics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;On balance volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price rate of chan&amp;ge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving &amp;average conv/div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StockPoint Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times for moving averages must be numeric</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -616,11 +2619,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> or LSE:{symbol}</source>
+        <source>%1 has a symbol form already.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has a symbol form already.</source>
+        <source>%1 or LSE:{symbol}</source>
+        <extracomment>%1 is an example of a symbol form</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SymbolForms</name>
+    <message>
+        <source>&quot;%1&quot; is not an exchange and a symbol form joined by &quot;=&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has two symbol forms.</source>
+        <extracomment>%1 is a market identifier code such as XLON</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a market identifier code of four letters or digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The symbol form &quot;%1&quot; holds &quot;;&quot;, which no symbol form may hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>symbol form</source>
+        <extracomment>what is wrong is shown &quot;in the symbol form&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -652,6 +2681,31 @@
     </message>
     <message>
         <source>Symbol forms of %1</source>
+        <extracomment>%1 is the name of a chart site</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eset to preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TreeDrop</name>
+    <message>
+        <source>Drag and drop</source>
+        <extracomment>The name of the step in the Edit menu, as in &quot;Undo Drag and drop&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -659,10 +2713,12 @@
     <name>TypeChangeDialog</name>
     <message>
         <source>Change type</source>
+        <extracomment>also the dialog&apos;s title; Edit &gt; Undo names the move by it</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Type</source>
+        <extracomment>the type (category) the stock is moved to</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -674,6 +2730,43 @@
     </message>
     <message>
         <source>&amp;Header text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UndoSteps</name>
+    <message>
+        <source>Add stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Delete&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Edit&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add stocks from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnlessWindowOpen</name>
+    <message>
+        <source>Tickvane is open with %1; close it first, or import from its File menu.</source>
+        <extracomment>%1 is the settings file.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -695,6 +2788,61 @@
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read or written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Yahoo</name>
+    <message>
+        <source>Basic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vs S&amp;P 500</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yahoo Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel  changes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
