@@ -110,17 +110,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return exitWith(2);
     }
     if (parser.isSet(help)) {
-        // The arguments are read before any application object exists, so Qt does not know
-        // the program's name yet.
         //: %1 is the exit status of an --add-list that refused rows.
         const QString exitStatus = QCoreApplication::translate(
             "CommandLine",
             "Exit status: 0 on success; 1 when a command fails (the reason is on standard "
             "error);\n2 when the command line is wrong; %1 when --add-list refused rows and "
             "added the others.");
-        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                QStringLiteral("tickvane")) +
-                          QStringLiteral("\n") + exitStatus.arg(RowsRefusedExit) +
+        print(stdout, parser.helpText() + QStringLiteral("\n") + exitStatus.arg(RowsRefusedExit) +
                           QStringLiteral("\n"));
         return exitWith(0);
     }
