@@ -1,0 +1,124 @@
+#include "support/DataRows.h"
+#include "support/Files.h"
+#include "support/WindowSession.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// 40 characters, as a chart site or a stock may well be called.
+const QString LongName = QStringLiteral("Wide Market Charts and Quotes of the Day");
+
+}  // namespace
+
+// A screen reader announces a control by its name, then by what it holds: every focusable
+// control of the window and of each dialog has a name of its own, which is not its content.
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir;
+    std::unique_ptr<WindowSession> session;
+
+    // What a control holds: the entry a list or table is on, else what it reports as its value.
+    static QString content(const QWidget& control, QAccessibleInterface& access) {
+        const auto* view = qobject_cast<const QAbstractItemView*>(&control);
+        return view ? view->currentIndex().data().toString() : access.text(QAccessible::Value);
+    }
+
+    static void controlsNamed(const QWidget& window) {
+        int controls = 0;
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (control->window() == &window && control->isVisible() &&
+                control->focusPolicy() != Qt::NoFocus) {
+                QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+                const QString name = access->text(QAccessible::Name);
+                QVERIFY2(!name.trimmed().isEmpty() && name != content(*control, *access),
+                         qPrintable(control->objectName() + QStringLiteral(": ") + name));
+                ++controls;
+            }
+        }
+        QVERIFY(controls > 1);
+    }
+
+  private Q_SLOTS:
+    void init() {
+        session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
+        const QString list = dir.filePath(QStringLiteral("list.csv"));
+        writeFile(list, "Symbol,Name\nZZA," + LongName.toUtf8() + "\nZZB,\n");
+        session->platform.fileChoices = QStringList(3, list);
+        session->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&session->window));
+        session->model.chartSites = {{LongName, "https://m.test/{symbol}", -1, 0, true, "mine"}};
+    }
+
+    void cleanup() { session.reset(); }
+
+    void windowControlsNamed() {
+        QVERIFY(session->trigger(QStringLiteral("Find")));  // its field too
+        controlsNamed(session->window);
+    }
+
+    // Every dialog, opened as tests/data/mechanics.txt says.
+    void dialogControlsNamed_data() { AddDataRows(QStringLiteral("mechanics.txt")); }
+
+    void dialogControlsNamed() {
+        QFETCH(QString, node);
+        QFETCH(QString, trigger);
+        const QDialog* dialog = session->open(node, trigger);
+        QVERIFY(dialog);
+        controlsNamed(*dialog);
+    }
+
+    // The find bar's field, red while its text matches nothing, says so to a screen reader
+    // too, as its description, and no more once the text matches again.
+    void findBarSaysNoMatch() {
+        QVERIFY(session->trigger(QStringLiteral("Find")));
+        auto* field = session->window.findChild<QLineEdit*>(QStringLiteral("FindText"));
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(field);
+        for (const QString& typed : {QStringLiteral("ib"), QStringLiteral("ibz")}) {
+            field->clear();
+            QTest::keyClicks(field, typed);
+            QCOMPARE(access->text(QAccessible::Description) == QStringLiteral("No match"),
+                     typed == QStringLiteral("ibz"));
+        }
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QVERIFY(access->text(QAccessible::Description) != QStringLiteral("No match"));
+    }
+
+    // A 40-character name shows whole in the chart sites list and the preview of a list.
+    void longNamesShowWhole_data() {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("view");
+        QTest::newRow("chart site") << "ChartSitesMenu"
+                                    << "SiteList";
+        QTest::newRow("stock in a list") << "AddStocksFromList"
+                                         << "ListRows";
+    }
+
+    void longNamesShowWhole() {
+        QFETCH(QString, trigger);
+        QFETCH(QString, view);
+        const QDialog* dialog = session->open(QString(), trigger);
+        QVERIFY(dialog);
+        auto* table = dialog->findChild<QAbstractItemView*>(view);
+        QModelIndex cell;
+        for (int column = 0; column < table->model()->columnCount() && !cell.isValid(); ++column) {
+            const QModelIndexList hits = table->model()->match(
+                table->model()->index(0, column), Qt::DisplayRole, LongName, 1, Qt::MatchExactly);
+            cell = hits.value(0);
+        }
+        QVERIFY(cell.isValid());
+        const QRect shown = table->visualRect(cell);
+        QVERIFY(shown.right() < table->viewport()->width());
+        QVERIFY2(table->sizeHintForIndex(cell).width() <= shown.width(),
+                 qPrintable(QString::number(table->sizeHintForIndex(cell).width()) + u'>' +
+                            QString::number(shown.width())));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
