@@ -1,7 +1,7 @@
 # Reads the running program through the accessibility bus as a screen reader does: the window
 # with its find bar open, the general options and the preview of a list must name every control
 # the keyboard reaches, by a name that is not its text or one of its entries; the find bar's
-# field must say when its text matches nothing. Ends the program with File > Exit.
+# field must say, and announce, when its text matches nothing. Ends the program with File > Exit.
 # Usage (on the program's session bus): python3 names.py LIST-FILE
 import sys
 import time
@@ -87,8 +87,22 @@ app = wait_for("Tickvane on the accessibility bus", application)
 press(wait_for("Edit > Find", lambda: find(app, "menu item", "Find…")))
 field = wait_for("the find field", lambda: shown(app, "text", "Find"))
 all_named(find(app, "frame", "Tickvane"), "the window")
-field.queryEditableText().setTextContents("zzz")
-wait_for("no match said", lambda: field.description == "No match")
+# The change is announced, as a screen reader hears it while the field has the focus.
+heard = []
+
+
+def hear(event):
+    heard.append(event.source.description)
+    GLib.source_remove(limit)
+    pyatspi.Registry.stop()
+
+
+pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-description")
+GLib.timeout_add(200, lambda: field.queryEditableText().setTextContents("zzz") and False)
+limit = GLib.timeout_add(10000, pyatspi.Registry.stop)
+pyatspi.Registry.start()
+if heard != ["No match"] or field.description != "No match":
+    raise SystemExit("no match not announced: heard %s" % heard)
 field.queryEditableText().setTextContents("ib")
 wait_for("a match no longer said to be none", lambda: field.description != "No match")
 

@@ -133,8 +133,11 @@ above() {
 }
 
 # First, read through the accessibility bus (on a session bus of its own) on a settings file of
-# its own: every control named and the find bar's no-match said (tests/e2e/names.py).
+# its own: every control named and the find bar's no-match said (tests/e2e/names.py). A chart
+# site of its own enables the general options' choice of one.
 printf 'Symbol,Name\nZZA,Wide Market Charts and Quotes of the Day\n' >"$work/names.csv"
+printf '[ChartSites]\nCount=1\n[ChartSite1]\nName=Wide\nTemplate=https://w.test/{symbol}\nFileName=wide\n' \
+  >"$work/names.ini"
 status=0
 timeout 90 dbus-run-session -- bash -c '
   /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)"  # up before the program
