@@ -101,6 +101,7 @@ pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-
 GLib.timeout_add(200, lambda: field.queryEditableText().setTextContents("zzz") and False)
 limit = GLib.timeout_add(10000, pyatspi.Registry.stop)
 pyatspi.Registry.start()
+pyatspi.Registry.deregisterEventListener(hear, "object:property-change:accessible-description")
 if heard != ["No match"] or field.description != "No match":
     raise SystemExit("no match not announced: heard %s" % heard)
 field.queryEditableText().setTextContents("ib")

@@ -12,7 +12,6 @@
 namespace {
 // 40 characters, as a chart site or a stock may well be called.
 const QString LongName = QStringLiteral("Wide Market Charts and Quotes of the Day");
-
 }  // namespace
 
 // A screen reader announces a control by its name, then by what it holds: every focusable
@@ -23,23 +22,22 @@ class AccessibilityTest : public QObject {
     QTemporaryDir dir;
     std::unique_ptr<WindowSession> session;
 
-    // What a control holds: the entry a list or table is on, else what it reports as its value.
-    static QString content(const QWidget& control, QAccessibleInterface& access) {
-        const auto* view = qobject_cast<const QAbstractItemView*>(&control);
-        return view ? view->currentIndex().data().toString() : access.text(QAccessible::Value);
-    }
-
     static void controlsNamed(const QWidget& window) {
         int controls = 0;
         for (QWidget* control : window.findChildren<QWidget*>()) {
-            if (control->window() == &window && control->isVisible() &&
-                control->focusPolicy() != Qt::NoFocus) {
-                QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
-                const QString name = access->text(QAccessible::Name);
-                QVERIFY2(!name.trimmed().isEmpty() && name != content(*control, *access),
-                         qPrintable(control->objectName() + QStringLiteral(": ") + name));
-                ++controls;
+            if (control->window() != &window || !control->isVisible() ||
+                control->focusPolicy() == Qt::NoFocus) {
+                continue;
             }
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+            // A list or table holds the entry it is on; it reports its name as its value.
+            const auto* view = qobject_cast<const QAbstractItemView*>(control);
+            const QString content =
+                view ? view->currentIndex().data().toString() : access->text(QAccessible::Value);
+            const QString name = access->text(QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty() && name != content,
+                     qPrintable(control->objectName() + QStringLiteral(": ") + name));
+            ++controls;
         }
         QVERIFY(controls > 1);
     }
@@ -79,44 +77,41 @@ class AccessibilityTest : public QObject {
         QVERIFY(session->trigger(QStringLiteral("Find")));
         auto* field = session->window.findChild<QLineEdit*>(QStringLiteral("FindText"));
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(field);
-        for (const QString& typed : {QStringLiteral("ib"), QStringLiteral("ibz")}) {
-            field->clear();
-            QTest::keyClicks(field, typed);
-            QCOMPARE(access->text(QAccessible::Description) == QStringLiteral("No match"),
-                     typed == QStringLiteral("ibz"));
-        }
+        const QString noMatch = QStringLiteral("No match");
+        QTest::keyClicks(field, QStringLiteral("ib"));
+        QVERIFY(access->text(QAccessible::Description) != noMatch);
+        QTest::keyClick(field, Qt::Key_Z);
+        QCOMPARE(access->text(QAccessible::Description), noMatch);
         QTest::keyClick(field, Qt::Key_Backspace);
-        QVERIFY(access->text(QAccessible::Description) != QStringLiteral("No match"));
+        QVERIFY(access->text(QAccessible::Description) != noMatch);
     }
 
     // A 40-character name shows whole in the chart sites list and the preview of a list.
     void longNamesShowWhole_data() {
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("column");
         QTest::newRow("chart site") << "ChartSitesMenu"
-                                    << "SiteList";
+                                    << "SiteList" << 0;
         QTest::newRow("stock in a list") << "AddStocksFromList"
-                                         << "ListRows";
+                                         << "ListRows" << 2;
     }
 
     void longNamesShowWhole() {
         QFETCH(QString, trigger);
         QFETCH(QString, view);
+        QFETCH(int, column);
         const QDialog* dialog = session->open(QString(), trigger);
         QVERIFY(dialog);
         auto* table = dialog->findChild<QAbstractItemView*>(view);
-        QModelIndex cell;
-        for (int column = 0; column < table->model()->columnCount() && !cell.isValid(); ++column) {
-            const QModelIndexList hits = table->model()->match(
-                table->model()->index(0, column), Qt::DisplayRole, LongName, 1, Qt::MatchExactly);
-            cell = hits.value(0);
-        }
+        const QModelIndex cell =
+            table->model()
+                ->match(table->model()->index(0, column), Qt::DisplayRole, LongName)
+                .value(0);
         QVERIFY(cell.isValid());
         const QRect shown = table->visualRect(cell);
         QVERIFY(shown.right() < table->viewport()->width());
-        QVERIFY2(table->sizeHintForIndex(cell).width() <= shown.width(),
-                 qPrintable(QString::number(table->sizeHintForIndex(cell).width()) + u'>' +
-                            QString::number(shown.width())));
+        QVERIFY(table->sizeHintForIndex(cell).width() <= shown.width());
     }
 };
 
