@@ -5,7 +5,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QDialog>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,21 +68,6 @@ class AccessibilityTest : public QObject {
         const QDialog* dialog = session->open(node, trigger);
         QVERIFY(dialog);
         controlsNamed(*dialog);
-    }
-
-    // The find bar's field, red while its text matches nothing, says so to a screen reader
-    // too, as its description, and no more once the text matches again.
-    void findBarSaysNoMatch() {
-        QVERIFY(session->trigger(QStringLiteral("Find")));
-        auto* field = session->window.findChild<QLineEdit*>(QStringLiteral("FindText"));
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(field);
-        const QString noMatch = QStringLiteral("No match");
-        QTest::keyClicks(field, QStringLiteral("ib"));
-        QVERIFY(access->text(QAccessible::Description) != noMatch);
-        QTest::keyClick(field, Qt::Key_Z);
-        QCOMPARE(access->text(QAccessible::Description), noMatch);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QVERIFY(access->text(QAccessible::Description) != noMatch);
     }
 
     // A 40-character name shows whole in the chart sites list and the preview of a list.
