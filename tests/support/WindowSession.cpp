@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
+#include <QTest>
 
 bool WindowSession::select(const QString& text) {
     const auto found = window.tree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
@@ -33,4 +35,25 @@ QDialog* WindowSession::shownDialog() const {
         }
     }
     return nullptr;
+}
+
+QDialog* WindowSession::open(const QString& node, const QString& trigger) {
+    if (!node.isEmpty() && !select(node)) {
+        return nullptr;
+    }
+    window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
+    const QStringList words = trigger.split(u' ');
+    if (!this->trigger(words[0]) &&
+        !QMetaObject::invokeMethod(&window.tree(), qPrintable(words[0]))) {
+        return nullptr;
+    }
+    for (const QString& word : words.mid(1)) {
+        auto* top = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* button = top ? top->findChild<QAbstractButton*>(word) : nullptr) {
+            button->click();
+        } else if (top) {
+            QTest::keySequence(top->focusWidget(), QKeySequence(word));
+        }
+    }
+    return qobject_cast<QDialog*>(QApplication::activeModalWidget());
 }

@@ -27,4 +27,9 @@ struct WindowSession {
     bool trigger(const QString& name);
     // The dialog of the window that is on screen, or null.
     QDialog* shownDialog() const;
+    // Opens a dialog with the tree's node `node` selected, from the focus on another button:
+    // the first word of `trigger` is a menu item, a button or a request of the tree (its
+    // double click or Delete key), further words are buttons clicked, or keys pressed, in the
+    // dialog the words before opened. Gives the dialog on top, or null.
+    QDialog* open(const QString& node, const QString& trigger);
 };

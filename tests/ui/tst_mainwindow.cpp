@@ -144,7 +144,7 @@ class MainWindowTest : public QObject {
     // The find bar (Ctrl+F) selects what it finds as the text is typed, and what was selected
     // when it opened while nothing matches; Enter and F3 go on, Shift+F3 back; Escape closes
     // it, giving the tree its height, the focus and the match. Opened again, it holds the text
-    // typed before.
+    // typed before. While nothing matches, its field says so in words as well as in red.
     // Rows: tests/data/findbar.txt; keys are pressed after typing.
     void findBar_data() { AddDataRows(QStringLiteral("findbar.txt")); }
 
@@ -152,6 +152,7 @@ class MainWindowTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, keys);
         QFETCH(QString, selected);
+        QFETCH(QString, said);
         WindowSession session(storeFile());
         showAndWait(session.window);
         StockTree& tree = session.window.tree();
@@ -165,6 +166,7 @@ class MainWindowTest : public QObject {
             QTest::keySequence(field, QKeySequence(key));
         }
         QCOMPARE(tree.currentItem()->text(0), selected);
+        QCOMPARE(field->accessibleDescription(), said);  // to a screen reader
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!field->isVisible());
         QTRY_VERIFY(tree.hasFocus());

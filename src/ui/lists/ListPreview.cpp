@@ -1,5 +1,6 @@
 #include "ui/lists/ListPreview.h"
 
+#include "ui/kit/AccessibleName.h"
 #include "ui/kit/DialogLayout.h"
 #include "ui/kit/StockView.h"
 #include "ui/lists/ListPreviewTable.h"
@@ -16,32 +17,35 @@
 #include <algorithm>
 
 namespace {
-// Widths of the table's columns but the last, which takes the rest.
-constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 2900, 1900};
+// Widths of the table's columns but the last, which takes the rest. A description of 40
+// characters shows whole.
+constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 3380, 1900};
 }  // namespace
 
 ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
                          QWidget* parent)
     : ModelDialog(model, tree, platform,
-                  {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9480, 6600),
-                   QRect(6960, 6060, 972, 312), QRect(8160, 6060, 972, 312)},
+                  {QStringLiteral("ListPreview"), tr("Add stocks from a list"), QSize(9960, 6600),
+                   QRect(7440, 6060, 972, 312), QRect(8640, 6060, 972, 312)},
                   parent),
       typePicker_(AddFramedControl<QComboBox>(
           //: the type (category) rows without one are added to
           this, tr("&Type for rows that name none"), QStringLiteral("ListType"),
           QRect(360, 240, 4680, 612), QRect(240, 240, 4200, 288))),
       rows_(AddFramedControl<QTableView>(this, tr("&Rows"), QStringLiteral("ListRows"),
-                                         QRect(360, 1020, 8760, 4380),
-                                         QRect(120, 300, 8520, 3960))),
+                                         QRect(360, 1020, 9240, 4380),
+                                         QRect(120, 300, 9000, 3960))),
       summary_(new QLabel(this)),
       table_(new ListPreviewTable(this)),
       history_(history) {
+    NameAfterFrame(*typePicker_);
+    NameAfterFrame(*rows_);
     //: the button that adds the rows
     doneButton().setText(tr("&Add"));
     doneButton().setToolTip(tr("Add the rows marked add"));
     summary_->setObjectName(QStringLiteral("ListSummary"));
     summary_->setWordWrap(true);
-    PlaceAt(*summary_, 360, 5460, 8760, 480);
+    PlaceAt(*summary_, 360, 5460, 9240, 480);
     buildTable();
     connect(typePicker_, &QComboBox::currentIndexChanged, this, &ListPreview::plan);
     chainTabOrder({rows_, typePicker_});

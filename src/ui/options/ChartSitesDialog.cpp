@@ -27,7 +27,8 @@ namespace {
 // Layout in twips: the list with the buttons beside it, the selected site's choices below it
 // with the symbol forms button beside them, and left of Cancel and Done the one-page switch.
 constexpr int Gap = 120;
-constexpr int ListWidth = 6480;
+constexpr int NameWidth = 3360;  // a name of 40 characters
+constexpr int ListWidth = NameWidth + 5040;
 constexpr int ListHeight = 3600;
 constexpr int ButtonsLeft = Gap + ListWidth + Gap;
 constexpr int ButtonWidth = 1320;
@@ -85,7 +86,7 @@ ChartSitesDialog::ChartSitesDialog(Model& model, StockView& tree, Platform& plat
     siteList_->setRootIsDecorated(false);
     siteList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     siteList_->setHeaderLabels({tr("Name"), tr("Charts open"), tr("Enabled")});
-    siteList_->header()->resizeSection(0, LayoutPixels(*this, 2400));
+    siteList_->header()->resizeSection(0, LayoutPixels(*this, NameWidth));
     siteList_->header()->resizeSection(1, LayoutPixels(*this, 2640));
     connect(siteList_, &QTreeWidget::currentItemChanged, this, &ChartSitesDialog::showRowChoices);
     guard_.connectCommand(siteList_, &QTreeWidget::itemDoubleClicked, [this] { Edit_Click(); });

@@ -27,6 +27,7 @@ AboutBox::AboutBox(QWidget* parent)
     setWindowTitle(tr("About Tickvane"));
     SetFixedDialogSize(*this, QSize(5772, 2976));
     text_->setObjectName(QStringLiteral("AboutText"));
+    text_->setAccessibleName(windowTitle());
     text_->setReadOnly(true);
     PlaceAt(*text_, 480, 360, 4812, 1572);
     ok_->setDefault(true);

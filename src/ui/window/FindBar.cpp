@@ -36,7 +36,8 @@ FindBar::FindBar(Model& model, StockTree& tree)
     addKey(QKeySequence(Qt::SHIFT | Qt::Key_F3), &FindBar::findPrevious);
     addKey(QKeySequence(Qt::Key_Escape), &FindBar::dismiss);
     connect(field_, &QLineEdit::returnPressed, this, &FindBar::findNext);
-    connect(field_, &QLineEdit::textEdited, this,
+    // Text a screen reader or other assistive tool puts in searches as typed text does.
+    connect(field_, &QLineEdit::textChanged, this,
             [this] { find(StockBelow(tree_.selection(), model_.list, true), +1); });
     tree_.installEventFilter(this);
     hide();

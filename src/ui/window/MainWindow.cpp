@@ -1,5 +1,6 @@
 #include "ui/window/MainWindow.h"
 
+#include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
@@ -96,6 +97,7 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
 MainWindow::MainWindow(Model& model, const Storage& storage, Platform& platform, QWidget* parent)
     : QMainWindow(parent), model_(model), storage_(storage), platform_(platform) {
     setWindowTitle(QStringLiteral("Tickvane"));
+    AnnounceDropDownsByName();
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);

@@ -42,6 +42,7 @@ StockTree::StockTree(Model& model, QWidget* parent)
       nodeTypes_(MaxNodes + 1, -1),
       nodeStocks_(MaxNodes + 1, -1) {
     setObjectName(QStringLiteral("WebTree"));
+    setAccessibleName(tr("Stocks"));
     setHeaderHidden(true);
     setColumnCount(1);
     setItemsExpandable(false);  // types cannot be collapsed, so they show no expand marker
