@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 
 namespace {
 using Widgets = std::vector<QWidget*>;
@@ -142,10 +143,23 @@ QSize fitChildren(const Widgets& children) {
     std::ranges::sort(ordered, [](const QWidget* a, const QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
+    // Push buttons drawn in a column, at one left and of one width, stay as wide as each other.
+    std::map<std::pair<int, int>, int> columns;
+    std::vector<std::pair<QWidget*, std::pair<int, int>>> buttons;
     for (QWidget* child : ordered) {
         const QRect was = child->geometry();
         fit(*child);
         pushAside(children, child, was);
+        if (qobject_cast<QPushButton*>(child)) {
+            buttons.emplace_back(child, std::pair(was.x(), was.width()));
+            int& widest = columns[buttons.back().second];
+            widest = std::max(widest, child->width());
+        }
+    }
+    for (const auto& [button, column] : buttons) {
+        const QRect was = button->geometry();
+        button->resize(columns[column], was.height());
+        pushAside(children, button, was);
     }
     return (reach(children) - before).expandedTo(QSize(0, 0));
 }
@@ -157,18 +171,15 @@ QSize FitChildrenToTexts(QWidget& container) {
 
 void FitDialogToTexts(QDialog& dialog, const Widgets& corner) {
     const QSize before = dialog.size();
-    std::vector<QSize> margins;
-    for (const QWidget* button : corner) {
-        margins.push_back(before -
-                          QSize(button->x() + button->width(), button->y() + button->height()));
-    }
+    const QSize cornerBefore = reach(corner);
     const QSize after = before + FitChildrenToTexts(dialog);
     if (after == before) {
         return;
     }
     dialog.setFixedSize(after);
-    for (std::size_t i = 0; i < corner.size(); ++i) {
-        const QSize end = after - margins[i] - corner[i]->size();
-        corner[i]->move(end.width(), end.height());
+    // Together, so that they keep their gaps; never back over what they made room for.
+    const QSize shift = (after - before - (reach(corner) - cornerBefore)).expandedTo(QSize(0, 0));
+    for (QWidget* button : corner) {
+        button->move(button->pos() + QPoint(shift.width(), shift.height()));
     }
 }
