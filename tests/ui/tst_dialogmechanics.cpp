@@ -23,6 +23,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The translations that the build made, when it makes them.
+#ifdef TICKVANE_TRANSLATIONS_DIR
+const QStringList Translated{QStringLiteral("de"), QStringLiteral("fr")};
+const QString TranslationsDir = QStringLiteral(TICKVANE_TRANSLATIONS_DIR);
+#else
+const QStringList Translated;
+const QString TranslationsDir;
+#endif
+
 // What every dialog of the program shares, checked once for each of them from the window:
 // made once and only hidden between uses, a fixed size with every caption readable, no other
 // command while it is open, Enter is Done, Escape and the close box are Cancel, and the tree
@@ -151,7 +160,6 @@ class DialogMechanicsTest : public QObject {
         return rows;
     }
 
-  private Q_SLOTS:
     // A window built in the application's present font and language.
     void startSession() {
         session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
@@ -203,16 +211,14 @@ class DialogMechanicsTest : public QObject {
         if (language == QStringLiteral("pseudo")) {
             translators.push_back(std::make_unique<PseudoTranslator>());
         } else if (language != QStringLiteral("en")) {
-#ifdef TICKVANE_TRANSLATIONS_DIR
             const std::pair<QString, QString> files[] = {
-                {QStringLiteral("tickvane_"), QStringLiteral(TICKVANE_TRANSLATIONS_DIR)},
+                {QStringLiteral("tickvane_"), TranslationsDir},
                 {QStringLiteral("qtbase_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
             for (const auto& [prefix, dir] : files) {
                 translators.push_back(std::make_unique<QTranslator>());
                 QVERIFY2(translators.back()->load(prefix + language, dir),
                          qPrintable(prefix + language));
             }
-#endif
         }
         for (const auto& translator : translators) {
             QCoreApplication::installTranslator(translator.get());
@@ -229,9 +235,7 @@ class DialogMechanicsTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        startSession();
-    }
+    void init() { startSession(); }
 
     void cleanup() {
         session.reset();
@@ -241,9 +245,7 @@ class DialogMechanicsTest : public QObject {
 
     // The tree's node selected before opening, the window's button or menu item that opens
     // the dialog, and a control the test changes (none: the dialog changes nothing).
-    void mechanics_data() {
-        AddDataRows(QStringLiteral("mechanics.txt"));
-    }
+    void mechanics_data() { AddDataRows(QStringLiteral("mechanics.txt")); }
 
     void mechanics() {
         QFETCH(QString, node);
@@ -289,9 +291,7 @@ class DialogMechanicsTest : public QObject {
 
     // Every drop-down list of a dialog, with the rows it shows when open: its entries, up to
     // the dialog's limit. The list has 30 types, more than a type list shows.
-    void dropDownRows_data() {
-        AddDataRows(QStringLiteral("droprows.txt"));
-    }
+    void dropDownRows_data() { AddDataRows(QStringLiteral("droprows.txt")); }
 
     void dropDownRows() {
         QFETCH(QString, trigger);
@@ -326,9 +326,7 @@ class DialogMechanicsTest : public QObject {
     // Each access key ("&x") leads to one place in the window's menu bar and buttons, a menu or
     // a dialog (the custom URLs dialog's captions give "s" twice): "window", a menu's name, or
     // what opens the dialog.
-    void accessKeys_data() {
-        AddDataRows(QStringLiteral("accesskeys.txt"));
-    }
+    void accessKeys_data() { AddDataRows(QStringLiteral("accesskeys.txt")); }
 
     void accessKeys() {
         QFETCH(QString, place);
@@ -342,16 +340,9 @@ class DialogMechanicsTest : public QObject {
     void eachLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<double>("scale");
-        for (const char* language : {
-                 "en",
-                 "pseudo",
-#ifdef TICKVANE_TRANSLATIONS_DIR
-                 "de",
-                 "fr",
-#endif
-             }) {
+        for (const QString& language : QStringList{"en", "pseudo"} + Translated) {
             for (const double scale : {1.0, 1.5}) {
-                QTest::addRow("%s %gx", language, scale) << QString::fromLatin1(language) << scale;
+                QTest::addRow("%s %gx", qPrintable(language), scale) << language << scale;
             }
         }
     }
