@@ -4,10 +4,28 @@
 #include <QTest>
 #include <deque>
 
-void AddDataRows(const QString& file) {
+namespace {
+QStringList dataLines(const QString& file) {
     QFile data(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/") + file);
-    QVERIFY2(data.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file));
-    const QStringList lines = QString::fromUtf8(data.readAll()).split(u'\n');
+    if (!data.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qFatal("%s cannot be read", qPrintable(file));
+    }
+    return QString::fromUtf8(data.readAll()).split(u'\n');
+}
+}  // namespace
+
+QList<QStringList> DataRows(const QString& file) {
+    QList<QStringList> rows;
+    for (const QString& line : dataLines(file).mid(1)) {
+        if (!line.isEmpty()) {
+            rows << line.split(u'\t');
+        }
+    }
+    return rows;
+}
+
+void AddDataRows(const QString& file) {
+    const QStringList lines = dataLines(file);
     const QStringList columns = lines[0].split(u'\t');
     // The test table keeps the names it is given, not copies of them.
     static std::deque<QByteArray> names;

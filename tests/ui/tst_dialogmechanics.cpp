@@ -1,6 +1,7 @@
 #include "model/StockListOps.h"
 #include "support/DataRows.h"
 #include "support/Files.h"
+#include "support/PseudoTranslator.h"
 #include "support/WindowSession.h"
 #include "ui/kit/AccessibleName.h"
 #include "ui/window/StockTree.h"
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +22,15 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+// The translations that the build made, when it makes them.
+#ifdef TICKVANE_TRANSLATIONS_DIR
+const QStringList Translated{QStringLiteral("de"), QStringLiteral("fr")};
+const QString TranslationsDir = QStringLiteral(TICKVANE_TRANSLATIONS_DIR);
+#else
+const QStringList Translated;
+const QString TranslationsDir;
+#endif
 
 // What every dialog of the program shares, checked once for each of them from the window:
 // made once and only hidden between uses, a fixed size with every caption readable, no other
@@ -29,6 +41,8 @@ class DialogMechanicsTest : public QObject {
   private:
     QTemporaryDir dir;
     std::unique_ptr<WindowSession> session;
+    const QFont defaultFont = QApplication::font();
+    std::vector<std::unique_ptr<QTranslator>> translators;
 
     // A menu item, a button, or a request of the tree (its double click or Delete key).
     void start(const QString& command) {
@@ -94,18 +108,43 @@ class DialogMechanicsTest : public QObject {
         }
     }
 
-    static void captionsFit(const QDialog& dialog) {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-            const int needed =
-                qobject_cast<const QPushButton*>(button)
-                    ? button->fontMetrics().horizontalAdvance(WithoutAccessKey(button->text())) + 8
-                    : button->sizeHint().width();
-            QVERIFY2(needed <= button->width(), qPrintable(button->text()));
+    // The room a control's caption needs; none for a control without one.
+    static QSize captionSize(const QWidget& control) {
+        const QFontMetrics metrics = control.fontMetrics();
+        const auto* label = qobject_cast<const QLabel*>(&control);
+        if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+            return metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(8, 0);
         }
-        for (const QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
-            const int needed =
-                frame->fontMetrics().horizontalAdvance(WithoutAccessKey(frame->title())) + 16;
-            QVERIFY2(needed <= frame->width(), qPrintable(frame->title()));
+        if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+            return {metrics.horizontalAdvance(WithoutAccessKey(frame->title())) + 16, 0};
+        }
+        if (label && label->wordWrap()) {
+            return {0, label->heightForWidth(label->width())};
+        }
+        return label || qobject_cast<const QAbstractButton*>(&control) ? control.sizeHint()
+                                                                       : QSize();
+    }
+
+    // Every visible control of `window` holds its caption and lies within its frame, and no two
+    // controls of one frame overlap.
+    static void captionsFit(const QWidget& window) {
+        QList<const QWidget*> shown;
+        for (const QWidget* control : window.findChildren<QWidget*>()) {
+            if (control->window() == &window && control->isVisible()) {
+                shown << control;
+            }
+        }
+        for (const QWidget* control : shown) {
+            const QSize needed = captionSize(*control);
+            const QRect place = control->geometry();
+            const QByteArray name = control->objectName().toUtf8();
+            QVERIFY2(needed.width() <= place.width() && needed.height() <= place.height(), name);
+            QVERIFY2(!needed.isValid() || control->parentWidget()->rect().contains(place), name);
+            for (const QWidget* other : shown) {
+                QVERIFY2(other == control || other->parentWidget() != control->parentWidget() ||
+                             !other->geometry().intersects(place),
+                         name + " under " + other->objectName().toUtf8());
+            }
         }
     }
 
@@ -121,8 +160,8 @@ class DialogMechanicsTest : public QObject {
         return rows;
     }
 
-  private Q_SLOTS:
-    void init() {
+    // A window built in the application's present font and language.
+    void startSession() {
         session = std::make_unique<WindowSession>(dir.filePath(QStringLiteral("Tickvane.ini")));
         // The list that the File menu's list command is given each time.
         writeFile(dir.filePath(QStringLiteral("list.txt")), "ZZA ZZB");
@@ -133,7 +172,76 @@ class DialogMechanicsTest : public QObject {
         session->model.chartSites = {{"Mine", "https://m.test/{symbol}", -1, 0, true, "mine"}};
     }
 
-    void cleanup() { session.reset(); }
+    void closeDialogs() {
+        while (QDialog* dialog = topDialog()) {
+            dialog->reject();
+        }
+    }
+
+    // The captions of the window's menu bar and buttons ("window"), of a menu (its name), or
+    // of the dialog that `place` opens.
+    QStringList captionsAt(const QString& place) {
+        QStringList captions;
+        if (place == QStringLiteral("window")) {
+            for (const QAction* menu : session->window.menuBar()->actions()) {
+                captions << menu->text();
+            }
+            for (const QPushButton* button : session->window.findChildren<QPushButton*>()) {
+                captions << (button->window() == &session->window ? button->text() : QString());
+            }
+        } else if (const auto* menu = session->window.findChild<QMenu*>(place)) {
+            for (const QAction* item : menu->actions()) {
+                captions << item->text();
+            }
+        } else if (const QDialog* dialog = open(QString(), place)) {
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                captions << (button->window() == dialog ? button->text() : QString());
+            }
+            for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
+                captions << (frame->window() == dialog ? frame->title() : QString());
+            }
+        } else {
+            qWarning("%s opens no dialog", qPrintable(place));
+        }
+        return captions;
+    }
+
+    // Installs the translations into `language`; "en" has none.
+    void translate(const QString& language) {
+        if (language == QStringLiteral("pseudo")) {
+            translators.push_back(std::make_unique<PseudoTranslator>());
+        } else if (language != QStringLiteral("en")) {
+            const std::pair<QString, QString> files[] = {
+                {QStringLiteral("tickvane_"), TranslationsDir},
+                {QStringLiteral("qtbase_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
+            for (const auto& [prefix, dir] : files) {
+                translators.push_back(std::make_unique<QTranslator>());
+                QVERIFY2(translators.back()->load(prefix + language, dir),
+                         qPrintable(prefix + language));
+            }
+        }
+        for (const auto& translator : translators) {
+            QCoreApplication::installTranslator(translator.get());
+        }
+    }
+
+    static void keysUnique(const QStringList& captions) {
+        QSet<QString> keys;
+        for (const QString& caption : captions) {
+            const QString key = caption.section(u'&', 1).left(1).toLower();
+            QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(caption));
+            keys.insert(key);
+        }
+    }
+
+  private Q_SLOTS:
+    void init() { startSession(); }
+
+    void cleanup() {
+        session.reset();
+        translators.clear();
+        QApplication::setFont(defaultFont);
+    }
 
     // The tree's node selected before opening, the window's button or menu item that opens
     // the dialog, and a control the test changes (none: the dialog changes nothing).
@@ -222,33 +330,41 @@ class DialogMechanicsTest : public QObject {
 
     void accessKeys() {
         QFETCH(QString, place);
-        QStringList captions;
-        if (place == QStringLiteral("window")) {
-            for (const QAction* menu : session->window.menuBar()->actions()) {
-                captions << menu->text();
-            }
-            for (const QPushButton* button : session->window.findChildren<QPushButton*>()) {
-                captions << button->text();
-            }
-        } else if (const auto* menu = session->window.findChild<QMenu*>(place)) {
-            for (const QAction* item : menu->actions()) {
-                captions << item->text();
-            }
-        } else {
-            const QDialog* dialog = open(QString(), place);
-            QVERIFY(dialog);
-            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                captions << (button->window() == dialog ? button->text() : QString());
-            }
-            for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) {
-                captions << (frame->window() == dialog ? frame->title() : QString());
+        const QStringList captions = captionsAt(place);
+        QVERIFY(!captions.isEmpty());
+        keysUnique(captions);
+    }
+
+    // The window and every dialog in each language at the default font and one half larger:
+    // "pseudo" lengthens every text of the program by about 40%.
+    void eachLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("scale");
+        for (const QString& language : QStringList{"en", "pseudo"} + Translated) {
+            for (const double scale : {1.0, 1.5}) {
+                QTest::addRow("%s %gx", qPrintable(language), scale) << language << scale;
             }
         }
-        QSet<QString> keys;
-        for (const QString& caption : captions) {
-            const QString key = caption.section(u'&', 1).left(1).toLower();
-            QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(caption));
-            keys.insert(key);
+    }
+
+    void eachLanguage() {
+        QFETCH(QString, language);
+        QFETCH(double, scale);
+        translate(language);
+        QFont font = defaultFont;
+        font.setPointSizeF(font.pointSizeF() * scale);
+        QApplication::setFont(font);
+        startSession();
+        captionsFit(session->window);
+        for (const QStringList& row : DataRows(QStringLiteral("mechanics.txt"))) {
+            QDialog* const dialog = open(row[1], row[2]);
+            QVERIFY2(dialog, qPrintable(row[0]));
+            captionsFit(*dialog);
+            closeDialogs();
+        }
+        for (const QStringList& row : DataRows(QStringLiteral("accesskeys.txt"))) {
+            keysUnique(captionsAt(row[1]));
+            closeDialogs();
         }
     }
 };

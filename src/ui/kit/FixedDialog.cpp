@@ -2,6 +2,7 @@
 
 #include "ui/kit/Buttons.h"
 #include "ui/kit/CornerButtons.h"
+#include "ui/kit/TextFit.h"
 
 FixedDialog::FixedDialog(const Layout& layout, QWidget* parent)
     : QDialog(parent),
@@ -38,6 +39,15 @@ void FixedDialog::chainTabOrder(const std::vector<QWidget*>& fields) {
     }
     setTabOrder(previous, cancel_);
     setTabOrder(cancel_, done_);
+}
+
+void FixedDialog::setVisible(bool visible) {
+    // Sized before it is placed on the screen, with the texts its controls were given.
+    if (visible && !fitted_) {
+        fitted_ = true;
+        FitDialogToTexts(*this, {cancel_, done_});
+    }
+    QDialog::setVisible(visible);
 }
 
 void FixedDialog::showEvent(QShowEvent* event) {

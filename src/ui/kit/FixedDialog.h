@@ -14,6 +14,7 @@ class FixedDialog : public QDialog {
     Q_OBJECT
   public:
     void Done_Click();
+    void setVisible(bool visible) override;
 
   protected:
     struct Layout {
@@ -40,4 +41,5 @@ class FixedDialog : public QDialog {
   private:
     QPushButton* cancel_;
     QPushButton* done_;
+    bool fitted_ = false;  // to its texts, when first shown
 };

@@ -2,6 +2,7 @@
 
 #include "model/ProgramVersion.h"
 #include "ui/kit/Buttons.h"
+#include "ui/kit/TextFit.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -32,6 +33,7 @@ AboutBox::AboutBox(QWidget* parent)
     PlaceAt(*text_, 480, 360, 4812, 1572);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    FitDialogToTexts(*this, {ok_});
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "ui/kit/AccessibleName.h"
 #include "ui/kit/Buttons.h"
+#include "ui/kit/TextFit.h"
 #include "ui/kit/Twips.h"
 #include "ui/window/AboutBox.h"
 #include "ui/window/EditCommands.h"
@@ -142,9 +143,11 @@ void MainWindow::buildFrames(QWidget* client) {
     generateWebPages_ = makeButton(browserFrame, GenerateSpec, 1452, 732);
     startBrowser_ = makeButton(browserFrame, BrowserSpec, 1452, 732);
 
-    // The designed client area lies below the menu bar.
-    resize(LayoutPixels(*this, ClientWidth),
-           LayoutPixels(*this, ClientHeight) + menuBar()->sizeHint().height());
+    setTwoLineCaptions();
+    // The designed client area lies below the menu bar; longer captions widen it.
+    const QSize designed(LayoutPixels(*this, ClientWidth),
+                         LayoutPixels(*this, ClientHeight) + menuBar()->sizeHint().height());
+    resize(designed + FitChildrenToTexts(*client));
     layout_ = std::make_unique<ResizeLayout>(
         ResizeLayout::Widgets{treeFrame, tree_, treeStrip, editFrame, browserFrame}, size());
     setMinimumSize(size());
@@ -193,7 +196,6 @@ void MainWindow::setTwoLineCaptions() {
 }
 
 void MainWindow::startUp() {
-    setTwoLineCaptions();
     fileCommands_->LoadSettings();
     OfferRecovery(model_, storage_, platform_);
     recovery_ = std::make_unique<SessionRecovery>(model_, storage_, *this, platform_,
