@@ -55,25 +55,8 @@ class DialogMechanicsTest : public QObject {
         return qobject_cast<QDialog*>(QApplication::activeModalWidget());
     }
 
-    // Opens the dialog with the tree's node `node` selected, from the focus on another button.
-    // Further words of the trigger are buttons clicked, or keys pressed, in the dialog that the
-    // words before opened.
     QDialog* open(const QString& node, const QString& trigger) {
-        if (!node.isEmpty() && !session->select(node)) {
-            return nullptr;
-        }
-        session->window.findChild<QWidget*>(QStringLiteral("StartBrowser"))->setFocus();
-        const QStringList words = trigger.split(u' ');
-        start(words[0]);
-        for (const QString& word : words.mid(1)) {
-            QDialog* top = topDialog();
-            if (auto* button = top ? top->findChild<QAbstractButton*>(word) : nullptr) {
-                button->click();
-            } else if (top) {
-                QTest::keySequence(top->focusWidget(), QKeySequence(word));
-            }
-        }
-        return topDialog();
+        return session->open(node, trigger);
     }
 
     // While a dialog or message is open, every way of starting a command is refused with a beep
