@@ -6,6 +6,7 @@
 #include "web/OnePage.h"
 #include "web/PageFiles.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace {
@@ -41,6 +42,7 @@ bool GeneratePages(Model& model, GenerationReport& report) {
     const bool ok = files.prepare() && WriteFramePages(model, sites, files) &&
                     WriteNavigationPages(model, sites, files) &&
                     WriteOnePage(model, sites, files) && files.finish();
-    report.finished(ok, ok ? QStringLiteral("Pages generated.") : files.error());
+    report.finished(
+        ok, ok ? QCoreApplication::translate("GeneratePages", "Pages generated.") : files.error());
     return ok;
 }

@@ -12,12 +12,12 @@ PageFiles::PageFiles(const QString& htmlDir, GenerationReport& report)
 
 bool PageFiles::prepare() {
     if (dir_.isEmpty()) {
-        return fail(QStringLiteral("No folder has been chosen for the pages."));
+        return fail(tr("No folder has been chosen for the pages."));
     }
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(dir_).toStdString(), error);
     if (error) {
-        return fail(QStringLiteral("Could not create the folder \"%1\": %2")
+        return fail(tr("Could not create the folder \"%1\": %2")
                         .arg(dir_, QString::fromLocal8Bit(error.message())));
     }
     return true;
@@ -57,7 +57,7 @@ bool PageFiles::finishPage(FolderFlush folder) {
 }
 
 bool PageFiles::failOn(const QString& path, const QString& reason) {
-    return fail(QStringLiteral("Could not write \"%1\": %2").arg(path, reason));
+    return fail(tr("Could not write \"%1\": %2").arg(path, reason));
 }
 
 bool PageFiles::fail(const QString& message) {

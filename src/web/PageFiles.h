@@ -4,6 +4,7 @@
 #include "web/GeneratePages.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 // The page set's folder. Each page is written whole (WholeFileReplacement): a failed write
@@ -14,6 +15,8 @@
 // next page overlaps with the disk taking this one; the pages are still finished in order, and
 // a failure stops the set where writing one page after the other would have.
 class PageFiles {
+    Q_DECLARE_TR_FUNCTIONS(PageFiles)
+
   public:
     PageFiles(const QString& htmlDir, GenerationReport& report);
 
