@@ -198,7 +198,7 @@ Erstellt mit Qt %2.
     </message>
     <message>
         <source>None</source>
-        <translation>Keiner</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
@@ -2011,7 +2011,7 @@ starten</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Keiner</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
@@ -2362,7 +2362,7 @@ starten</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Keiner</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Dow Jones Industrials</source>
