@@ -585,7 +585,7 @@ Erstellt mit Qt %2.
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation>{symbol} steht für das Symbol der Aktie, zum Beispiel</translation>
+        <translation>{symbol} dort einsetzen, wo das Symbol der Aktie hingehört, zum Beispiel</translation>
     </message>
     <message>
         <source>Which of a stock&apos;s symbols goes into the address</source>
@@ -1058,7 +1058,7 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>Use bro&amp;wser default</source>
-        <translation>Vorgabe des Bro&amp;wsers</translation>
+        <translation>Standardfarben des Bro&amp;wsers</translation>
     </message>
     <message>
         <source>Set &amp;text color</source>
@@ -1724,7 +1724,7 @@ starten</translation>
     </message>
     <message>
         <source>The presets are the sites&apos; public address forms as they were documented; Tickvane cannot check them without going on the network. Try a site once it is added.</source>
-        <translation>Die Vorgaben sind die öffentlichen Adressformen der Anbieter, wie sie dokumentiert waren; Tickvane kann sie nicht prüfen, ohne ins Netz zu gehen. Einen Anbieter nach dem Hinzufügen am besten testen.</translation>
+        <translation>Die Vorgaben sind die öffentlichen Adressformen der Anbieter, wie sie dokumentiert waren; Tickvane kann sie nicht prüfen, ohne ins Netz zu gehen. Einen Anbieter nach dem Hinzufügen am besten einmal testen.</translation>
     </message>
 </context>
 <context>
@@ -2623,7 +2623,7 @@ starten</translation>
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation>{symbol} steht für das Symbol der Aktie, zum Beispiel</translation>
+        <translation>{symbol} dort einsetzen, wo das Symbol der Aktie hingehört, zum Beispiel</translation>
     </message>
     <message>
         <source>%1 has a symbol form already.</source>
@@ -2737,7 +2737,7 @@ starten</translation>
     </message>
     <message>
         <source>&amp;Header text</source>
-        <translation>&amp;Titel</translation>
+        <translation>Über&amp;schrift</translation>
     </message>
 </context>
 <context>
