@@ -1566,7 +1566,7 @@ Without options it opens the window.</source>
     <message>
         <source>&amp;Add type</source>
         <extracomment>Button: adds a type (a category of stocks).</extracomment>
-        <translation>Kategorie hin&amp;zufügen</translation>
+        <translation>Kategorie hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>Add a new category at the end of the list</source>
@@ -1582,11 +1582,11 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>&amp;Generate web pages</source>
-        <translation>Webseiten &amp;generieren</translation>
+        <translation>Webseiten er&amp;zeugen</translation>
     </message>
     <message>
         <source>Generate web pages using current settings</source>
-        <translation>Webseiten mit den aktuellen Einstellungen generieren</translation>
+        <translation>Webseiten mit den aktuellen Einstellungen erzeugen</translation>
     </message>
     <message>
         <source>Start default &amp;web browser</source>
@@ -1653,7 +1653,7 @@ Without options it opens the window.</source>
 web pages</source>
         <extracomment>&quot;&amp;Generate web pages&quot; broken over two lines.</extracomment>
         <translation>Webseiten
-&amp;generieren</translation>
+er&amp;zeugen</translation>
     </message>
     <message>
         <source>Start default
