@@ -1557,7 +1557,7 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>Add &amp;stock</source>
-        <translation>&amp;Aktie hinzufügen</translation>
+        <translation>Neue &amp;Aktie</translation>
     </message>
     <message>
         <source>Add a stock just below the currently highlighted item</source>
@@ -1566,7 +1566,7 @@ Without options it opens the window.</source>
     <message>
         <source>&amp;Add type</source>
         <extracomment>Button: adds a type (a category of stocks).</extracomment>
-        <translation>Kategorie hinzu&amp;fügen</translation>
+        <translation>Neue Kate&amp;gorie</translation>
     </message>
     <message>
         <source>Add a new category at the end of the list</source>
@@ -1659,7 +1659,7 @@ er&amp;zeugen</translation>
         <source>Start default
 &amp;web browser</source>
         <extracomment>&quot;Start default &amp;web browser&quot; broken over two lines.</extracomment>
-        <translation>Standard-&amp;Webbrowser
+        <translation>&amp;Webbrowser
 starten</translation>
     </message>
 </context>
