@@ -1898,7 +1898,7 @@ starten</translation>
     </message>
     <message>
         <source>Fill these in if different sites use different symbols</source>
-        <translation>Nur ausfüllen, wenn Anbieter abweichende Symbole verwenden</translation>
+        <translation>Nur ausfüllen, wenn Anbieter andere Symbole nutzen</translation>
     </message>
     <message>
         <source>You must define at least one type before adding stocks</source>
