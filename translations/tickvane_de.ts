@@ -11,15 +11,20 @@ Built with Qt %2.
 
 </source>
         <extracomment>%1 is the program&apos;s version, %2 the version of Qt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane Version %1
+Seiten mit Chart-Links für Ihre Aktienliste.
+Von den Tickvane-Entwicklern.
+Erstellt mit Qt %2.
+
+</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>About Tickvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tickvane</translation>
     </message>
 </context>
 <context>
@@ -27,11 +32,11 @@ Built with Qt %2.
     <message>
         <source>%1 Keep it?</source>
         <extracomment>%1 is the sentence saying why the pages will not link the address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Beibehalten?</translation>
     </message>
     <message>
         <source>This address</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Adresse</translation>
     </message>
 </context>
 <context>
@@ -93,502 +98,502 @@ Built with Qt %2.
     <name>BigCharts</name>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message>
         <source>2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Tage</translation>
     </message>
     <message>
         <source>5 days</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Tage</translation>
     </message>
     <message>
         <source>10 days</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Tage</translation>
     </message>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Monat</translation>
     </message>
     <message>
         <source>2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Monate</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Monate</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Monate</translation>
     </message>
     <message>
         <source>Year to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit Jahresbeginn</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jahr</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Jahre</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Jahre</translation>
     </message>
     <message>
         <source>4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Jahre</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Jahre</translation>
     </message>
     <message>
         <source>Decade</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Jahre</translation>
     </message>
     <message>
         <source>All data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten</translation>
     </message>
     <message>
         <source>Every minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Minute</translation>
     </message>
     <message>
         <source>Every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 5 Minuten</translation>
     </message>
     <message>
         <source>Every 15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 15 Minuten</translation>
     </message>
     <message>
         <source>Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Stündlich</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>Dow Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Industrials</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>Russell 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Russell 2000</translation>
     </message>
     <message>
         <source>AMEX Computer Technology Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Computer Technology Index</translation>
     </message>
     <message>
         <source>AMEX Internet Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Internet Index</translation>
     </message>
     <message>
         <source>AMEX Securities Brokers/Dealers</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Securities Brokers/Dealers</translation>
     </message>
     <message>
         <source>AMEX Oil Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Oil Index</translation>
     </message>
     <message>
         <source>PHLX Gold &amp; Silver Index</source>
-        <translation type="unfinished"></translation>
+        <translation>PHLX Gold &amp; Silver Index</translation>
     </message>
     <message>
         <source>Dow Jones Utilities Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Utilities Average</translation>
     </message>
     <message>
         <source>Dow Jones Transportation Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Transportation Average</translation>
     </message>
     <message>
         <source>AMEX Airline Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Airline Index</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Big</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr groß</translation>
     </message>
     <message>
         <source>Hide price</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs ausblenden</translation>
     </message>
     <message>
         <source>HLC</source>
-        <translation type="unfinished"></translation>
+        <translation>HLC</translation>
     </message>
     <message>
         <source>OHLC</source>
-        <translation type="unfinished"></translation>
+        <translation>OHLC</translation>
     </message>
     <message>
         <source>Candlestick</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerzen</translation>
     </message>
     <message>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Bar charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken</translation>
     </message>
     <message>
         <source>Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlusskurs</translation>
     </message>
     <message>
         <source>Logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmisch</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Black grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzes Gitter</translation>
     </message>
     <message>
         <source>Blue &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau &amp; weiß</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globus</translation>
     </message>
     <message>
         <source>Graph paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeterpapier</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>SMA</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA</translation>
     </message>
     <message>
         <source>EMA</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA</translation>
     </message>
     <message>
         <source>SMA (2-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA (2 Linien)</translation>
     </message>
     <message>
         <source>SMA (3-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA (3 Linien)</translation>
     </message>
     <message>
         <source>EMA (2-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA (2 Linien)</translation>
     </message>
     <message>
         <source>EMA (3-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA (3 Linien)</translation>
     </message>
     <message>
         <source>MA Envelopes</source>
-        <translation type="unfinished"></translation>
+        <translation>MA-Hüllkurven</translation>
     </message>
     <message>
         <source>Bollinger Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Bollinger-Bänder</translation>
     </message>
     <message>
         <source>Parabolic SAR</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabolic SAR</translation>
     </message>
     <message>
         <source>Volume by Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen nach Kurs</translation>
     </message>
     <message>
         <source>Price Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurskanal</translation>
     </message>
     <message>
         <source>Show Splits</source>
-        <translation type="unfinished"></translation>
+        <translation>Splits zeigen</translation>
     </message>
     <message>
         <source>Show Earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinne zeigen</translation>
     </message>
     <message>
         <source>Show Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden zeigen</translation>
     </message>
     <message>
         <source>Show All Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ereignisse zeigen</translation>
     </message>
     <message>
         <source>A/D Line</source>
-        <translation type="unfinished"></translation>
+        <translation>A/D-Linie</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Volume+</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen+</translation>
     </message>
     <message>
         <source>Relative Strength Index (RSI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative-Stärke-Index (RSI)</translation>
     </message>
     <message>
         <source>Moving Average Convergence/Divergence (MACD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moving Average Convergence/Divergence (MACD)</translation>
     </message>
     <message>
         <source>On Balance Volume (OBV)</source>
-        <translation type="unfinished"></translation>
+        <translation>On-Balance-Volumen (OBV)</translation>
     </message>
     <message>
         <source>Fast Stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelle Stochastik</translation>
     </message>
     <message>
         <source>Slow Stochasitc</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsame Stochastik</translation>
     </message>
     <message>
         <source>Rate of Change (ROC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsrate (ROC)</translation>
     </message>
     <message>
         <source>Williams %R</source>
-        <translation type="unfinished"></translation>
+        <translation>Williams %R</translation>
     </message>
     <message>
         <source>Money Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldfluss</translation>
     </message>
     <message>
         <source>Volume Accumulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumenakkumulation</translation>
     </message>
     <message>
         <source>Volatility Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Volatilität schnell</translation>
     </message>
     <message>
         <source>Volatility Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Volatilität langsam</translation>
     </message>
     <message>
         <source>Momentum</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentum</translation>
     </message>
     <message>
         <source>Ultimate Oscillator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimate Oscillator</translation>
     </message>
     <message>
         <source>% Short Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>% Leerverkaufsquote</translation>
     </message>
     <message>
         <source>Rolling EPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollierender Gewinn je Aktie</translation>
     </message>
     <message>
         <source>P/E Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>KGV</translation>
     </message>
     <message>
         <source>P/E Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>KGV-Spannen</translation>
     </message>
     <message>
         <source>Rolling Dividend</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollierende Dividende</translation>
     </message>
     <message>
         <source>Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendite</translation>
     </message>
     <message>
         <source>Up/Down Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Up/Down-Verhältnis</translation>
     </message>
     <message>
         <source>Arms Index (TRIN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arms-Index (TRIN)</translation>
     </message>
     <message>
         <source>A/D Line (Breadth)</source>
-        <translation type="unfinished"></translation>
+        <translation>A/D-Linie (Breite)</translation>
     </message>
     <message>
         <source>A/D Line (Daily)</source>
-        <translation type="unfinished"></translation>
+        <translation>A/D-Linie (täglich)</translation>
     </message>
     <message>
         <source>% Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>% Vergleich</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum</translation>
     </message>
     <message>
         <source>Fre&amp;quency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervall</translation>
     </message>
     <message>
         <source>Comparison &amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichsindex</translation>
     </message>
     <message>
         <source>Plot &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart&amp;größe</translation>
     </message>
     <message>
         <source>&amp;Price display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursanzeige</translation>
     </message>
     <message>
         <source>Chart &amp;background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrund</translation>
     </message>
     <message>
         <source>&amp;Moving averages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitende D&amp;urchschnitte</translation>
     </message>
     <message>
         <source>&amp;Upper indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberer Indikator</translation>
     </message>
     <message>
         <source>&amp;First lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster unterer Indikator</translation>
     </message>
     <message>
         <source>Second &amp;lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;weiter unterer Indikator</translation>
     </message>
     <message>
         <source>T&amp;hird lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dritter unterer Indikator</translation>
     </message>
     <message>
         <source>Comparison s&amp;ymbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichs&amp;symbol</translation>
     </message>
     <message>
         <source>BigCharts Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für BigCharts</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
 </context>
 <context>
     <name>ChartSiteEditor</name>
     <message>
         <source>Chart site</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart-Anbieter</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Address template</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dressvorlage</translation>
     </message>
     <message>
         <source>&amp;Symbols from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole aus</translation>
     </message>
     <message>
         <source>Charts &amp;open</source>
-        <translation type="unfinished"></translation>
+        <translation>Charts &amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Akti&amp;viert</translation>
     </message>
     <message>
         <source>The name of the site in the pages, at most 40 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Anbieters in den Seiten, höchstens 40 Zeichen</translation>
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation type="unfinished"></translation>
+        <translation>{symbol} dort einsetzen, wo das Symbol der Aktie hingehört, zum Beispiel</translation>
     </message>
     <message>
         <source>Which of a stock&apos;s symbols goes into the address</source>
-        <translation type="unfinished"></translation>
+        <translation>Welches Symbol der Aktie in die Adresse kommt</translation>
     </message>
     <message>
         <source>Many chart sites refuse to be shown inside another page&apos;s frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Viele Chart-Anbieter lassen sich nicht im Rahmen einer anderen Seite anzeigen</translation>
     </message>
 </context>
 <context>
@@ -654,83 +659,83 @@ Built with Qt %2.
     <name>ChartSitesDialog</name>
     <message>
         <source>Chart sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart-Anbieter</translation>
     </message>
     <message>
         <source>Chart &amp;sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chart-Anbieter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Charts open</source>
-        <translation type="unfinished"></translation>
+        <translation>Charts zeigen</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Also write a one-&amp;page chart browser (index.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch einen Chart-Browser auf einer &amp;Seite schreiben (index.html)</translation>
     </message>
     <message>
         <source>Charts &amp;open</source>
-        <translation type="unfinished"></translation>
+        <translation>Charts &amp;zeigen</translation>
     </message>
     <message>
         <source>E&amp;nabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Akti&amp;viert</translation>
     </message>
     <message>
         <source>There can be at most %1 chart sites besides the four built-in ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben den vier eingebauten Anbietern sind höchstens %1 Chart-Anbieter möglich.</translation>
     </message>
     <message>
         <source>Remove the chart site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart-Anbieter „%1“ entfernen?</translation>
     </message>
     <message>
         <source>There is no stock to try the chart site with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Aktie, mit der sich der Chart-Anbieter testen ließe.</translation>
     </message>
     <message>
         <source>Symbol &amp;forms…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ymbolformen…</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -748,7 +753,7 @@ Built with Qt %2.
     <name>ColorSample</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
 </context>
 <context>
@@ -837,59 +842,59 @@ Without options it opens the window.</source>
     <name>CustomUrlDialog</name>
     <message>
         <source>Custom URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene URLs</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>First custom URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste eigene URL</translation>
     </message>
     <message>
         <source>D&amp;escription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung</translation>
     </message>
     <message>
         <source>&amp;URL</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL</translation>
     </message>
     <message>
         <source>D&amp;isable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deaktivieren</translation>
     </message>
     <message>
         <source>&amp;Open in frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Rahmen öffnen</translation>
     </message>
     <message>
         <source>Open &amp;new window</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;neuem Fenster öffnen</translation>
     </message>
     <message>
         <source>Second custom URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite eigene URL</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eschreibung</translation>
     </message>
     <message>
         <source>U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>UR&amp;L</translation>
     </message>
     <message>
         <source>Di&amp;sable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deak&amp;tivieren</translation>
     </message>
     <message>
         <source>Open in fr&amp;ame</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ra&amp;hmen öffnen</translation>
     </message>
     <message>
         <source>Open new &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>In neuem Fen&amp;ster öffnen</translation>
     </message>
 </context>
 <context>
@@ -912,36 +917,36 @@ Without options it opens the window.</source>
     <message>
         <source>&amp;Undo</source>
         <extracomment>Followed by the name of the step, as in &quot;Undo Move up&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <extracomment>Followed by the name of the step, as in &quot;Redo Move up&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Paste stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Sort type by symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nach S&amp;ymbol sortieren</translation>
     </message>
     <message>
         <source>Sort type by symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nach Symbol sortieren</translation>
     </message>
     <message>
         <source>Sort type by &amp;description</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nach &amp;Beschreibung sortieren</translation>
     </message>
     <message>
         <source>Sort type by description</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nach Beschreibung sortieren</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen…</translation>
     </message>
 </context>
 <context>
@@ -975,122 +980,122 @@ Without options it opens the window.</source>
     <name>FindBar</name>
     <message>
         <source>Symbol or description</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol oder Beschreibung</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Enter or F3: next match, Shift+F3: previous, Escape: close</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe oder F3: nächster Treffer, Umschalt+F3: vorheriger, Esc: schließen</translation>
     </message>
     <message>
         <source>Previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Treffer (Umschalt+F3)</translation>
     </message>
     <message>
         <source>Next match (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer (F3)</translation>
     </message>
     <message>
         <source>Close (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>No match</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Treffer</translation>
     </message>
 </context>
 <context>
     <name>FixedDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen übernehmen</translation>
     </message>
 </context>
 <context>
     <name>GeneralOptionsDialog</name>
     <message>
         <source>General options</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Web sites enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivierte Chart-Anbieter</translation>
     </message>
     <message>
         <source>Initial page points to</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite zeigt auf</translation>
     </message>
     <message>
         <source>Own site of the initial page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Anbieter der Startseite</translation>
     </message>
     <message>
         <source>Path for HTML &amp;files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad für HTML-&amp;Dateien</translation>
     </message>
     <message>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;rchsuchen</translation>
     </message>
     <message>
         <source>Navigation frame colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben des Navigationsrahmens</translation>
     </message>
     <message>
         <source>Use bro&amp;wser default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfarben des Bro&amp;wsers</translation>
     </message>
     <message>
         <source>Set &amp;text color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Textfarbe festlegen</translation>
     </message>
     <message>
         <source>Set back&amp;ground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter&amp;grundfarbe festlegen</translation>
     </message>
     <message>
         <source>Additional options</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Einstellungen</translation>
     </message>
     <message>
         <source>Navigation frame width = %1%</source>
         <extracomment>%1 is the width in percent of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Breite des Navigationsrahmens = %1%</translation>
     </message>
     <message>
         <source>HTML files (*.htm *.html);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.htm *.html);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Use &amp;uppercase for new stock symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aktiensymbole großschreiben</translation>
     </message>
     <message>
         <source>No &amp;line wraps in navigation frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine &amp;Zeilenumbrüche im Navigationsrahmen</translation>
     </message>
     <message>
         <source>&amp;Save main form position and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Position und Größe des Hauptfensters &amp;speichern</translation>
     </message>
     <message>
         <source>Ow&amp;n site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigener Anbieter</translation>
     </message>
 </context>
 <context>
@@ -1431,30 +1436,30 @@ Without options it opens the window.</source>
     <name>ListPreview</name>
     <message>
         <source>Add stocks from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien aus einer Liste hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Type for rows that name none</source>
         <extracomment>the type (category) rows without one are added to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie für Zeilen ohne Kategorie</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeilen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the button that adds the rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add the rows marked add</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zum Hinzufügen markierten Zeilen hinzufügen</translation>
     </message>
     <message>
         <source>%1 (new)</source>
         <extracomment>%1 is the name of the type the rows will make</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (neu)</translation>
     </message>
 </context>
 <context>
@@ -1462,24 +1467,24 @@ Without options it opens the window.</source>
     <message>
         <source>Line</source>
         <extracomment>the column of the rows&apos; line numbers in the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Type</source>
         <extracomment>the column of the type (category) each row goes to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>What happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschieht</translation>
     </message>
 </context>
 <context>
@@ -1519,141 +1524,143 @@ Without options it opens the window.</source>
     <name>MainWindow</name>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move stock or category up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktie oder Kategorie nach oben verschieben</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Move stock or category down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktie oder Kategorie nach unten verschieben</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndern</translation>
     </message>
     <message>
         <source>Edit highlighted stock or category</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Aktie oder Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Change &amp;type</source>
         <extracomment>Button: moves the highlighted stock to another type (category of stocks).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie ändern</translation>
     </message>
     <message>
         <source>Change category of highlighted stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie der markierten Aktie ändern</translation>
     </message>
     <message>
         <source>Add &amp;stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Aktie</translation>
     </message>
     <message>
         <source>Add a stock just below the currently highlighted item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aktie direkt unter dem markierten Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Add type</source>
         <extracomment>Button: adds a type (a category of stocks).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kate&amp;gorie</translation>
     </message>
     <message>
         <source>Add a new category at the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Kategorie am Ende der Liste hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete the highlighted item</source>
-        <translation type="unfinished"></translation>
+        <translation>Den markierten Eintrag löschen</translation>
     </message>
     <message>
         <source>&amp;Generate web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten er&amp;zeugen</translation>
     </message>
     <message>
         <source>Generate web pages using current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten mit den aktuellen Einstellungen erzeugen</translation>
     </message>
     <message>
         <source>Start default &amp;web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-&amp;Webbrowser starten</translation>
     </message>
     <message>
         <source>Start the system-default web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Standard-Webbrowser des Systems starten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Clear settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Export settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;exportieren</translation>
     </message>
     <message>
         <source>&amp;Import settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;importieren</translation>
     </message>
     <message>
         <source>&amp;Add stocks from list…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktien aus einer Liste hinzufügen…</translation>
     </message>
     <message>
         <source>Save list as CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste als CS&amp;V speichern…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;View documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dokumentation anzeigen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tickvane</translation>
     </message>
     <message>
         <source>&amp;Generate
 web pages</source>
         <extracomment>&quot;&amp;Generate web pages&quot; broken over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten
+er&amp;zeugen</translation>
     </message>
     <message>
         <source>Start default
 &amp;web browser</source>
         <extracomment>&quot;Start default &amp;web browser&quot; broken over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webbrowser
+starten</translation>
     </message>
 </context>
 <context>
@@ -1671,15 +1678,15 @@ web pages</source>
     <name>OptionsMenu</name>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allgemein</translation>
     </message>
     <message>
         <source>&amp;Custom URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigene URLs</translation>
     </message>
     <message>
         <source>Chart &amp;sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chart-Anbieter</translation>
     </message>
 </context>
 <context>
@@ -1697,27 +1704,27 @@ web pages</source>
     <name>PresetChooser</name>
     <message>
         <source>Add a chart site</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart-Anbieter hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Start from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginnen mit</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>Address template</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressvorlage</translation>
     </message>
     <message>
         <source>Blank site</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Anbieter</translation>
     </message>
     <message>
         <source>The presets are the sites&apos; public address forms as they were documented; Tickvane cannot check them without going on the network. Try a site once it is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorgaben sind die öffentlichen Adressformen der Anbieter, wie sie dokumentiert waren; Tickvane kann sie nicht prüfen, ohne ins Netz zu gehen. Einen Anbieter nach dem Hinzufügen am besten einmal testen.</translation>
     </message>
 </context>
 <context>
@@ -1803,107 +1810,107 @@ web pages</source>
     <name>SiteTable</name>
     <message>
         <source>&amp;BigCharts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BigCharts</translation>
     </message>
     <message>
         <source>&amp;Big Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Big Charts</translation>
     </message>
     <message>
         <source>B&amp;ig Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ig Charts</translation>
     </message>
     <message>
         <source>Symbol at &amp;Big Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol bei &amp;Big Charts</translation>
     </message>
     <message>
         <source>Stock&amp;Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock&amp;Master</translation>
     </message>
     <message>
         <source>StockM&amp;aster</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoc&amp;kMaster</translation>
     </message>
     <message>
         <source>Symbol at Stock&amp;Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol bei Stock&amp;Master</translation>
     </message>
     <message>
         <source>Stock&amp;Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock&amp;Point</translation>
     </message>
     <message>
         <source>StockP&amp;oint</source>
-        <translation type="unfinished"></translation>
+        <translation>StockP&amp;oint</translation>
     </message>
     <message>
         <source>Symbol at Stock&amp;Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol bei Stock&amp;Point</translation>
     </message>
     <message>
         <source>&amp;Yahoo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yahoo</translation>
     </message>
     <message>
         <source>Ya&amp;hoo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya&amp;hoo</translation>
     </message>
     <message>
         <source>Symbol at &amp;Yahoo</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol bei &amp;Yahoo</translation>
     </message>
 </context>
 <context>
     <name>StockEditor</name>
     <message>
         <source>New or updated stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue oder geänderte Aktie</translation>
     </message>
     <message>
         <source>Default &amp;symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;symbol</translation>
     </message>
     <message>
         <source>&amp;Type</source>
         <extracomment>the type (category) the stock belongs to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie</translation>
     </message>
     <message>
         <source>&amp;Name or description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name oder Beschreibung</translation>
     </message>
     <message>
         <source>&amp;Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webseite</translation>
     </message>
     <message>
         <source>E&amp;xchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Bö&amp;rse</translation>
     </message>
     <message>
         <source>Company web site or other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Unternehmens oder andere URL</translation>
     </message>
     <message>
         <source>The market the stock trades on, such as XLON: chart sites with a symbol form for it make their symbol for the stock from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Börse, an der die Aktie gehandelt wird, etwa XLON: Chart-Anbieter mit einer Symbolform dafür bilden daraus ihr Symbol für die Aktie</translation>
     </message>
     <message>
         <source>Fill these in if different sites use different symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ausfüllen, wenn Anbieter andere Symbole nutzen</translation>
     </message>
     <message>
         <source>You must define at least one type before adding stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Hinzufügen von Aktien muss mindestens eine Kategorie angelegt sein</translation>
     </message>
     <message>
         <source>Use change type button on main screen to change type of an existing stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie einer vorhandenen Aktie lässt sich mit der Schaltfläche „Kategorie ändern“ im Hauptfenster ändern</translation>
     </message>
     <message>
         <source>You must enter both a default symbol and a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardsymbol und Beschreibung müssen beide angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -1932,526 +1939,526 @@ web pages</source>
     <name>StockMaster</name>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Monat</translation>
     </message>
     <message>
         <source>2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Monate</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Monate</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Monate</translation>
     </message>
     <message>
         <source>YTD</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit Jahresbeginn</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jahr</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Jahre</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Jahre</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Jahre</translation>
     </message>
     <message>
         <source>10 years</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Jahre</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs</translation>
     </message>
     <message>
         <source>% change</source>
-        <translation type="unfinished"></translation>
+        <translation>% Änderung</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Log+</source>
-        <translation type="unfinished"></translation>
+        <translation>Log+</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurz</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>Detailed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführlich</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>Dow Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Industrials</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>TSE 300</source>
-        <translation type="unfinished"></translation>
+        <translation>TSE 300</translation>
     </message>
     <message>
         <source>EMA-5</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-5</translation>
     </message>
     <message>
         <source>EMA-12</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-12</translation>
     </message>
     <message>
         <source>EMA-13</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-13</translation>
     </message>
     <message>
         <source>EMA-20</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-20</translation>
     </message>
     <message>
         <source>EMA-26</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-26</translation>
     </message>
     <message>
         <source>EMA-50</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-50</translation>
     </message>
     <message>
         <source>EMA-200</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-200</translation>
     </message>
     <message>
         <source>SMA-5</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-5</translation>
     </message>
     <message>
         <source>SMA-12</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-12</translation>
     </message>
     <message>
         <source>SMA-13</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-13</translation>
     </message>
     <message>
         <source>SMA-20</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-20</translation>
     </message>
     <message>
         <source>SMA-26</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-26</translation>
     </message>
     <message>
         <source>SMA-50</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-50</translation>
     </message>
     <message>
         <source>SMA-200</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-200</translation>
     </message>
     <message>
         <source>MA envelopes</source>
-        <translation type="unfinished"></translation>
+        <translation>MA-Hüllkurven</translation>
     </message>
     <message>
         <source>Bollinger bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Bollinger-Bänder</translation>
     </message>
     <message>
         <source>Volume by price</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen nach Kurs</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Volume+</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen+</translation>
     </message>
     <message>
         <source>MACD</source>
-        <translation type="unfinished"></translation>
+        <translation>MACD</translation>
     </message>
     <message>
         <source>OBV</source>
-        <translation type="unfinished"></translation>
+        <translation>OBV</translation>
     </message>
     <message>
         <source>Momentum</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentum</translation>
     </message>
     <message>
         <source>Williams %R</source>
-        <translation type="unfinished"></translation>
+        <translation>Williams %R</translation>
     </message>
     <message>
         <source>RSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSI</translation>
     </message>
     <message>
         <source>Fast stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelle Stochastik</translation>
     </message>
     <message>
         <source>Slow stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsame Stochastik</translation>
     </message>
     <message>
         <source>OHLC</source>
-        <translation type="unfinished"></translation>
+        <translation>OHLC</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlusskurs</translation>
     </message>
     <message>
         <source>HLC</source>
-        <translation type="unfinished"></translation>
+        <translation>HLC</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen</translation>
     </message>
     <message>
         <source>Candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerzen</translation>
     </message>
     <message>
         <source>Candles+</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerzen+</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Tall</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Breit</translation>
     </message>
     <message>
         <source>Huge</source>
-        <translation type="unfinished"></translation>
+        <translation>Riesig</translation>
     </message>
     <message>
         <source>2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Spalten</translation>
     </message>
     <message>
         <source>3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Spalten</translation>
     </message>
     <message>
         <source>Stacked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestapelt</translation>
     </message>
     <message>
         <source>Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>Technical</source>
-        <translation type="unfinished"></translation>
+        <translation>Technisch</translation>
     </message>
     <message>
         <source>Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlagen</translation>
     </message>
     <message>
         <source>&amp;Time frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum</translation>
     </message>
     <message>
         <source>&amp;Plot type</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart&amp;typ</translation>
     </message>
     <message>
         <source>&amp;Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skala</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs</translation>
     </message>
     <message>
         <source>&amp;Quote detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs&amp;details</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>P&amp;rice display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursanzeige</translation>
     </message>
     <message>
         <source>C&amp;hart size</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart&amp;größe</translation>
     </message>
     <message>
         <source>&amp;Menu type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menütyp</translation>
     </message>
     <message>
         <source>Comparison and technical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich und Technik</translation>
     </message>
     <message>
         <source>Compare to &amp;index</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit &amp;Index</translation>
     </message>
     <message>
         <source>Moving average &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitender Durchschnitt &amp;1</translation>
     </message>
     <message>
         <source>Moving average &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitender Durchschnitt &amp;2</translation>
     </message>
     <message>
         <source>&amp;Upper chart indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberer Chart-Indikator</translation>
     </message>
     <message>
         <source>&amp;Lower chart indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterer Chart-Indikator</translation>
     </message>
     <message>
         <source>S&amp;ymbols</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ymbole</translation>
     </message>
     <message>
         <source>Show as d&amp;ecimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Als D&amp;ezimalzahlen zeigen</translation>
     </message>
     <message>
         <source>Sh&amp;ow splits</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;plits zeigen</translation>
     </message>
     <message>
         <source>Show hi/lo&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoch/Tief zeigen</translation>
     </message>
     <message>
         <source>StockMaster options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für StockMaster</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
 </context>
 <context>
     <name>StockPoint</name>
     <message>
         <source>Small (450x250)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein (450x250)</translation>
     </message>
     <message>
         <source>Medium (500x300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel (500x300)</translation>
     </message>
     <message>
         <source>Large (600x400)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß (600x400)</translation>
     </message>
     <message>
         <source>Larger (640x480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größer (640x480)</translation>
     </message>
     <message>
         <source>Huge (800x600)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riesig (800x600)</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message>
         <source>1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Woche</translation>
     </message>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Monat</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Monate</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Monate</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jahr</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Jahre</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Jahre</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie</translation>
     </message>
     <message>
         <source>Candlestick</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerzen</translation>
     </message>
     <message>
         <source>Range bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannenbalken</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Dow Jones Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Industrials</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>Russell 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Russell 2000</translation>
     </message>
     <message>
         <source>NYSE Composite</source>
-        <translation type="unfinished"></translation>
+        <translation>NYSE Composite</translation>
     </message>
     <message>
         <source>DJ Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>DJ Transportation</translation>
     </message>
     <message>
         <source>PSE Tech Index</source>
-        <translation type="unfinished"></translation>
+        <translation>PSE Tech Index</translation>
     </message>
     <message>
         <source>Plot &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart&amp;größe</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum</translation>
     </message>
     <message>
         <source>&amp;Plot Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart&amp;typ</translation>
     </message>
     <message>
         <source>Comparison &amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichs&amp;index</translation>
     </message>
     <message>
         <source>Indicators</source>
-        <translation type="unfinished"></translation>
+        <translation>Indikatoren</translation>
     </message>
     <message>
         <source>Comparison s&amp;ymbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichs&amp;symbole</translation>
     </message>
     <message>
         <source>&amp;Moving averages (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitende &amp;Durchschnitte (Tage)</translation>
     </message>
     <message>
         <source>&amp;Bollinger bands</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bollinger-Bänder</translation>
     </message>
     <message>
         <source>&amp;Relative strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relative Stärke</translation>
     </message>
     <message>
         <source>Stoc&amp;hastics</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoc&amp;hastik</translation>
     </message>
     <message>
         <source>&amp;On balance volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;On-Balance-Volumen</translation>
     </message>
     <message>
         <source>Price rate of chan&amp;ge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preisänderungsrate</translation>
     </message>
     <message>
         <source>Moving &amp;average conv/div</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konv./Div. gleitender Durchschnitte</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumen</translation>
     </message>
     <message>
         <source>StockPoint Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für StockPoint</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
     <message>
         <source>Times for moving averages must be numeric</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiträume der gleitenden Durchschnitte müssen Zahlen sein</translation>
     </message>
 </context>
 <context>
@@ -2600,32 +2607,32 @@ web pages</source>
     <name>SymbolFormEditor</name>
     <message>
         <source>Symbol form</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolform</translation>
     </message>
     <message>
         <source>&amp;Exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Börse</translation>
     </message>
     <message>
         <source>Symbol &amp;form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolform</translation>
     </message>
     <message>
         <source>A market of the list, or any market identifier code of four letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Börse aus der Liste oder ein beliebiger Börsencode aus vier Buchstaben oder Ziffern</translation>
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation type="unfinished"></translation>
+        <translation>{symbol} dort einsetzen, wo das Symbol der Aktie hingehört, zum Beispiel</translation>
     </message>
     <message>
         <source>%1 has a symbol form already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat bereits eine Symbolform.</translation>
     </message>
     <message>
         <source>%1 or LSE:{symbol}</source>
         <extracomment>%1 is an example of a symbol form</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder LSE:{symbol}</translation>
     </message>
 </context>
 <context>
@@ -2657,48 +2664,48 @@ web pages</source>
     <name>SymbolFormsDialog</name>
     <message>
         <source>Symbol forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolformen</translation>
     </message>
     <message>
         <source>&amp;Symbol forms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolformen</translation>
     </message>
     <message>
         <source>&amp;Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorgabe</translation>
     </message>
     <message>
         <source>Exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Börse</translation>
     </message>
     <message>
         <source>Symbol form</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolform</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Symbol forms of %1</source>
         <extracomment>%1 is the name of a chart site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbolformen von %1</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen…</translation>
     </message>
     <message>
         <source>C&amp;hange…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndern…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>R&amp;eset to preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Vorgabe &amp;zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -2714,52 +2721,52 @@ web pages</source>
     <message>
         <source>Change type</source>
         <extracomment>also the dialog&apos;s title; Edit &gt; Undo names the move by it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie ändern</translation>
     </message>
     <message>
         <source>&amp;Type</source>
         <extracomment>the type (category) the stock is moved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie</translation>
     </message>
 </context>
 <context>
     <name>TypeNameDialog</name>
     <message>
         <source>New or updated type</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue oder geänderte Kategorie</translation>
     </message>
     <message>
         <source>&amp;Header text</source>
-        <translation type="unfinished"></translation>
+        <translation>Über&amp;schrift</translation>
     </message>
 </context>
 <context>
     <name>UndoSteps</name>
     <message>
         <source>Add stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktie hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Delete&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Edit</source>
         <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Edit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Add type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie hinzufügen</translation>
     </message>
     <message>
         <source>Add stocks from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien aus Liste hinzufügen</translation>
     </message>
     <message>
         <source>Import settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen importieren</translation>
     </message>
 </context>
 <context>
@@ -2795,55 +2802,55 @@ web pages</source>
     <name>Yahoo</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>vs S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>gegen S&amp;P 500</translation>
     </message>
     <message>
         <source>Moving Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitender Durchschnitt</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message>
         <source>5 days</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Tage</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Monate</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jahr</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Jahre</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Jahre</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum</translation>
     </message>
     <message>
         <source>&amp;View Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Darstellung</translation>
     </message>
     <message>
         <source>Yahoo Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für Yahoo</translation>
     </message>
     <message>
         <source>Cancel  changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen verwerfen</translation>
     </message>
 </context>
 </TS>
