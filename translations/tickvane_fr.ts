@@ -1287,7 +1287,7 @@ des lignes et ajouté les autres.</translation>
     </message>
     <message>
         <source>duplicate, skipped</source>
-        <translation>doublon, ignorée</translation>
+        <translation>doublon, ignoré</translation>
     </message>
     <message>
         <source>refused: %1</source>
