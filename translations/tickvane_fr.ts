@@ -39,36 +39,36 @@ Built with Qt %2.
     <message>
         <source>&quot;%1&quot; in the %2 is not a placeholder: use {symbol}, or {{ and }} for braces.</source>
         <extracomment>%1 is the placeholder as written, %2 &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans %2, &quot;%1&quot; n&apos;est pas un espace réservé : utilisez {symbol}, ou {{ et }} pour des accolades.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in the %2 has the unknown filter &quot;%3&quot;: the filters are lower, upper and dash.</source>
         <extracomment>%1 is the placeholder, %2 &quot;address template&quot; or &quot;symbol form&quot;, %3 the filter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans %2, &quot;%1&quot; a le filtre inconnu &quot;%3&quot; : les filtres sont lower, upper et dash.</translation>
     </message>
     <message>
         <source>The brace in &quot;%1}&quot; of the %2 closes nothing: use }} for a brace.</source>
         <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans %2, l&apos;accolade de &quot;%1}&quot; ne ferme rien : utilisez }} pour une accolade.</translation>
     </message>
     <message>
         <source>The brace in &quot;%1&quot; of the %2 is not closed: use {{ for a brace.</source>
         <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans %2, l&apos;accolade de &quot;%1&quot; n&apos;est pas fermée : utilisez {{ pour une accolade.</translation>
     </message>
     <message>
         <source>The %1 must contain {symbol}.</source>
         <extracomment>%1 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>{symbol} doit figurer dans %1.</translation>
     </message>
     <message>
         <source>address template</source>
         <extracomment>what is wrong is shown &quot;in the address template&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le modèle d&apos;adresse</translation>
     </message>
     <message>
         <source>The address template must be a complete http or https address, such as https://www.example.com/chart?s={symbol}</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle d&apos;adresse doit être une adresse http ou https complète, comme https://www.example.com/chart?s={symbol}</translation>
     </message>
 </context>
 <context>
@@ -76,17 +76,17 @@ Built with Qt %2.
     <message>
         <source>In %1, %2 %3 Save the settings to keep the repair.</source>
         <extracomment>%1 is the settings file, %2 the place and the problem (&quot;section …, key: problem&quot;), %3 what was done about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1, %2 %3 Enregistrez les paramètres pour conserver la réparation.</translation>
     </message>
     <message>
         <source>The page folder &quot;%1&quot; in %2 is not a full path on this system; the pages go to %3 instead.</source>
         <extracomment>%1 is the folder stored, %2 the settings file, %3 the folder used instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des pages &quot;%1&quot; dans %2 n&apos;est pas un chemin complet sur ce système; les pages vont dans %3 à la place.</translation>
     </message>
     <message>
         <source>The stock list stored in %1 was damaged (%2) and has been repaired; save the settings to keep the repair.</source>
         <extracomment>%1 is the settings file, %2 what was wrong and what was kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La liste d&apos;actions enregistrée dans %1 était endommagée (%2) et a été réparée; enregistrez les paramètres pour conserver la réparation.</translation>
     </message>
 </context>
 <context>
@@ -595,33 +595,33 @@ Built with Qt %2.
     <name>ChartSiteRules</name>
     <message>
         <source>Please enter a name for the chart site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom pour le site de graphiques.</translation>
     </message>
     <message numerus="yes">
         <source>The name of the chart site may be at most %n characters long.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le nom du site de graphiques ne peut dépasser %n caractère.</numerusform>
+            <numerusform>Le nom du site de graphiques ne peut dépasser %n caractères.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is already a chart site named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un site de graphiques nommé &quot;%1&quot;.</translation>
     </message>
     <message numerus="yes">
         <source>The file name &quot;%1&quot; must be 1 to %n lower-case letters, digits and &quot;-&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le nom de fichier &quot;%1&quot; doit compter de 1 à %n lettre minuscule, chiffre ou &quot;-&quot;.</numerusform>
+            <numerusform>Le nom de fichier &quot;%1&quot; doit compter de 1 à %n lettres minuscules, chiffres et &quot;-&quot;.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file name &quot;%1&quot; is reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier &quot;%1&quot; est réservé.</translation>
     </message>
     <message>
         <source>The file name &quot;%1&quot; is already used by another chart site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier &quot;%1&quot; est déjà utilisé par un autre site de graphiques.</translation>
     </message>
 </context>
 <context>
@@ -629,25 +629,25 @@ Built with Qt %2.
     <message>
         <source>Stock symbol</source>
         <extracomment>the drop-down of which symbol a chart site&apos;s addresses take: the stock&apos;s own</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbole de l&apos;action</translation>
     </message>
     <message>
         <source>%1 symbol</source>
         <extracomment>the drop-down of which symbol a chart site&apos;s addresses take; %1 is a site&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbole %1</translation>
     </message>
     <message>
         <source>In the chart frame</source>
         <extracomment>where a chart site&apos;s charts open</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dans le cadre des graphiques</translation>
     </message>
     <message>
         <source>In one new window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une seule nouvelle fenêtre</translation>
     </message>
     <message>
         <source>In a new tab each time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans un nouvel onglet à chaque fois</translation>
     </message>
 </context>
 <context>
@@ -737,11 +737,11 @@ Built with Qt %2.
     <name>ChartSitesDraft</name>
     <message>
         <source>&quot;%1&quot; is the initial page. Choose another initial page in the general options before removing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est la page de départ. Choisissez une autre page de départ dans les options générales avant de le supprimer.</translation>
     </message>
     <message>
         <source>You must enable the web site used for the initial page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez activer le site web utilisé pour la page de départ</translation>
     </message>
 </context>
 <context>
@@ -755,82 +755,87 @@ Built with Qt %2.
     <name>CommandLine</name>
     <message>
         <source>Write the web pages of every enabled chart site and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les pages web de chaque site de graphiques activé, puis quitte.</translation>
     </message>
     <message>
         <source>Write the settings to a registry script FILE (&quot;-&quot;: standard output).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les paramètres dans un script de registre FICHIER (&quot;-&quot; : sortie standard).</translation>
     </message>
     <message>
         <source>Replace the stored settings by those of a registry script FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace les paramètres enregistrés par ceux d&apos;un script de registre FICHIER.</translation>
     </message>
     <message>
         <source>Add the stocks of a list FILE (&quot;-&quot;: standard input) to the stored list, without a preview: CSV with a header line, a watchlist or plain symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute les actions d&apos;un fichier de liste FICHIER (&quot;-&quot; : entrée standard) à la liste enregistrée, sans aperçu : CSV avec une ligne d&apos;en-tête, liste de surveillance ou simples symboles.</translation>
     </message>
     <message>
         <source>Write the stored list as CSV to FILE (&quot;-&quot;: standard output).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit la liste enregistrée au format CSV dans FICHIER (&quot;-&quot; : sortie standard).</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>The placeholder --help shows for a file name; the option descriptions use it too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>Try &apos;tickvane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez &apos;tickvane --help&apos;.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is a list of options separated by commas, %2 the last option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Keeps a list of stocks and writes web pages of chart links for them:
 pages for every enabled chart site, the four built-in ones and those
 made from address templates.
 Without options it opens the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gère une liste d&apos;actions et écrit pour elles des pages web de liens vers
+des graphiques : pages de chaque site de graphiques activé, des quatre
+sites intégrés et de ceux faits de modèles d&apos;adresse.
+Sans option, ouvre la fenêtre.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide, puis quitte.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version, puis quitte.</translation>
     </message>
     <message>
         <source>Use FILE as the settings store instead of %1.</source>
         <extracomment>%1 is the settings file used when --settings is not given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilise FICHIER comme fichier de paramètres au lieu de %1.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success; 1 when a command fails (the reason is on standard error);
 2 when the command line is wrong; %1 when --add-list refused rows and added the others.</source>
         <extracomment>%1 is the exit status of an --add-list that refused rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 en cas de succès; 1 si une commande échoue (la raison est sur la
+sortie d&apos;erreur); 2 si la ligne de commande est erronée; %1 si --add-list a refusé
+des lignes et ajouté les autres.</translation>
     </message>
     <message>
         <source>Give at most one of %1, and no other arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez au plus une des options %1, et aucun autre argument.</translation>
     </message>
     <message>
         <source>The settings file has no name: give --settings a FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres n&apos;a pas de nom : donnez un FICHIER à --settings.</translation>
     </message>
 </context>
 <context>
     <name>CsvRecords</name>
     <message>
         <source>a quote in the wrong place</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet mal placé</translation>
     </message>
     <message>
         <source>a quote that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet jamais fermé</translation>
     </message>
 </context>
 <context>
@@ -896,15 +901,15 @@ Without options it opens the window.</source>
     <name>EditCommands</name>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le haut</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le bas</translation>
     </message>
     <message>
         <source>Please delete or move stocks under this type before deleting type</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez supprimer ou déplacer les actions de cette catégorie avant de la supprimer</translation>
     </message>
 </context>
 <context>
@@ -948,27 +953,27 @@ Without options it opens the window.</source>
     <name>FileCommands</name>
     <message>
         <source>Registration files (*.reg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de registre (*.reg);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The settings file %1 was changed outside Tickvane since it was loaded. Replace it with the settings shown here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 a été modifié hors de Tickvane depuis son chargement. Le remplacer par les paramètres affichés ici ?</translation>
     </message>
     <message>
         <source>Are your sure you want to revert to default settings and delete your list of stocks?  This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment revenir aux paramètres par défaut et supprimer votre liste d&apos;actions ? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Export complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée.</translation>
     </message>
     <message>
         <source>Warning: settings and stock list will entered into the Windows registry.  Any existing settings will be overwritten even if you do not later save settings.  Do you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : les paramètres et la liste d&apos;actions vont être inscrits dans le registre Windows. Les paramètres existants seront écrasés, même si vous n&apos;enregistrez pas les paramètres ensuite. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Settings have been changed, save before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été modifiés. Les enregistrer avant de quitter ?</translation>
     </message>
 </context>
 <context>
@@ -1098,22 +1103,22 @@ Without options it opens the window.</source>
     <message>
         <source>The documentation %1 was not found in %2 nor where Tickvane is installed.</source>
         <extracomment>%1 is the documentation&apos;s file name, %2 the folder of the web pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La documentation %1 n&apos;a été trouvée ni dans %2 ni là où Tickvane est installé.</translation>
     </message>
 </context>
 <context>
     <name>HtmlDirPath</name>
     <message>
         <source>The path for HTML files is empty. Please enter the folder the web pages are to be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin des fichiers HTML est vide. Veuillez saisir le dossier où écrire les pages web.</translation>
     </message>
     <message>
         <source>The path for HTML files &quot;%1&quot; is not a full path. Please enter a path that starts with &quot;/&quot;, or with &quot;~/&quot; for your home folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin des fichiers HTML &quot;%1&quot; n&apos;est pas un chemin complet. Veuillez saisir un chemin qui commence par &quot;/&quot;, ou par &quot;~/&quot; pour votre dossier personnel.</translation>
     </message>
     <message>
         <source>The path for HTML files &quot;%1&quot; names a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin des fichiers HTML &quot;%1&quot; désigne un fichier, pas un dossier.</translation>
     </message>
 </context>
 <context>
@@ -1121,36 +1126,36 @@ Without options it opens the window.</source>
     <message>
         <source>Could not read the settings file &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de paramètres &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not write the settings file &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de paramètres &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Some lines of the settings file %1 could not be read; the settings that could be read were used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines lignes du fichier de paramètres %1 n&apos;ont pas pu être lues; les paramètres lisibles ont été utilisés.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
     <name>Limits</name>
     <message numerus="yes">
         <source>Sorry, you have reached the (arbitrary) limit of %n types.  If this limit is a problem, please contact the author.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Désolé, vous avez atteint la limite (arbitraire) de %n catégorie. Si cette limite vous gêne, veuillez contacter l&apos;auteur.</numerusform>
+            <numerusform>Désolé, vous avez atteint la limite (arbitraire) de %n catégories. Si cette limite vous gêne, veuillez contacter l&apos;auteur.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Sorry, you have reached the (arbitrary) limit of %n stocks.  If this limit is a problem, please contact the author.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Désolé, vous avez atteint la limite (arbitraire) de %n action. Si cette limite vous gêne, veuillez contacter l&apos;auteur.</numerusform>
+            <numerusform>Désolé, vous avez atteint la limite (arbitraire) de %n actions. Si cette limite vous gêne, veuillez contacter l&apos;auteur.</numerusform>
         </translation>
     </message>
 </context>
@@ -1159,174 +1164,174 @@ Without options it opens the window.</source>
     <message>
         <source>%1 does not start with http://, https://, ftp://, mailto: or file:, so the pages show the description without a link.</source>
         <extracomment>%1 is &quot;This address&quot; or a setting and the file it is in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne commence pas par http://, https://, ftp://, mailto: ou file:, les pages affichent donc la description sans lien.</translation>
     </message>
 </context>
 <context>
     <name>ListAddition</name>
     <message numerus="yes">
         <source>%n new type</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouvelle catégorie</numerusform>
+            <numerusform>%n nouvelles catégories</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new types</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouvelle catégorie</numerusform>
+            <numerusform>%n nouvelles catégories</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon</numerusform>
+            <numerusform>%n doublons</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon</numerusform>
+            <numerusform>%n doublons</numerusform>
         </translation>
     </message>
     <message>
         <source>symbol</source>
         <extracomment>a field of a row, named in &quot;%1 longer than ...&quot; and &quot;shorten the %1 ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le symbole</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>la description</translation>
     </message>
     <message>
         <source>web page</source>
-        <translation type="unfinished"></translation>
+        <translation>la page web</translation>
     </message>
     <message>
         <source>exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>la bourse</translation>
     </message>
     <message>
         <source>type name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de catégorie</translation>
     </message>
     <message>
         <source>symbol at %1</source>
         <extracomment>%1 is the name of a chart site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le symbole chez %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 longer than %n characters</source>
         <extracomment>%1 is the field, such as &quot;description&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dépasse %n caractère</numerusform>
+            <numerusform>%1 dépasse %n caractères</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>shorten the %1 to at most %n characters</source>
         <extracomment>what would make the row one to add; %1 is the field, such as &quot;description&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>raccourcissez %1 à %n caractère au plus</numerusform>
+            <numerusform>raccourcissez %1 à %n caractères au plus</numerusform>
         </translation>
     </message>
     <message>
         <source>no symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun symbole</translation>
     </message>
     <message>
         <source>give it a symbol</source>
         <extracomment>what would make the row one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>donnez-lui un symbole</translation>
     </message>
     <message>
         <source>unknown exchange &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>bourse inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <source>write its exchange as a market identifier code (XLON) or a chart site&apos;s name for it (LSE)</source>
         <extracomment>what would make the row one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>écrivez sa bourse sous forme de code d&apos;identification de marché (XLON) ou du nom qu&apos;un site de graphiques lui donne (LSE)</translation>
     </message>
     <message numerus="yes">
         <source>%n added, %1, %2, %3 refused</source>
         <extracomment>%n stocks; %1 and %2 count the new types and the duplicates</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ajoutée, %1, %2, refusées : %3</numerusform>
+            <numerusform>%n ajoutées, %1, %2, refusées : %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n to add, %1, %2, %3 refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n à ajouter, %1, %2, refusées : %3</numerusform>
+            <numerusform>%n à ajouter, %1, %2, refusées : %3</numerusform>
         </translation>
     </message>
     <message>
         <source>add</source>
         <extracomment>what happens to the row: the stock is added</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ajouter</translation>
     </message>
     <message>
         <source>add, new type</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter, nouvelle catégorie</translation>
     </message>
     <message>
         <source>new type</source>
-        <translation type="unfinished"></translation>
+        <translation>nouvelle catégorie</translation>
     </message>
     <message>
         <source>duplicate, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>doublon, ignoré</translation>
     </message>
     <message>
         <source>refused: %1</source>
         <extracomment>%1 is why, such as &quot;no symbol&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>refusée : %1</translation>
     </message>
     <message>
         <source>%1. To add this row, %2 in the list and bring it in again.</source>
         <extracomment>%1 is what happens to the row, %2 what would make it one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pour ajouter cette ligne, %2 dans la liste et importez-la de nouveau.</translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more stock, not %1 (it holds at most %2).</source>
         <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La liste n&apos;a de place que pour %n action de plus, pas %1 (elle en contient au plus %2).</numerusform>
+            <numerusform>La liste n&apos;a de place que pour %n actions de plus, pas %1 (elle en contient au plus %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more stocks, not %1 (it holds at most %2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La liste n&apos;a de place que pour %n action de plus, pas %1 (elle en contient au plus %2).</numerusform>
+            <numerusform>La liste n&apos;a de place que pour %n actions de plus, pas %1 (elle en contient au plus %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more type, not %1 (it holds at most %2).</source>
         <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La liste n&apos;a de place que pour %n catégorie de plus, pas %1 (elle en contient au plus %2).</numerusform>
+            <numerusform>La liste n&apos;a de place que pour %n catégories de plus, pas %1 (elle en contient au plus %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more types, not %1 (it holds at most %2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La liste n&apos;a de place que pour %n catégorie de plus, pas %1 (elle en contient au plus %2).</numerusform>
+            <numerusform>La liste n&apos;a de place que pour %n catégories de plus, pas %1 (elle en contient au plus %2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;est ajouté.</translation>
     </message>
 </context>
 <context>
@@ -1334,17 +1339,17 @@ Without options it opens the window.</source>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is what happened to a row, %2 the row&apos;s symbol, type or description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the list file, %2 the line number, %3 what happened to the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2 : %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the list file, %2 why none of its rows can be added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1352,79 +1357,79 @@ Without options it opens the window.</source>
     <message>
         <source>column %1, %2 again, not read</source>
         <extracomment>%1 is the column&apos;s number, %2 the name its header gives it, such as Symbol</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1 : %2 en double, non lue</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un tube nommé, pas un fichier</translation>
     </message>
     <message>
         <source>is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un socket, pas un fichier</translation>
     </message>
     <message>
         <source>is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un périphérique, pas un fichier</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
         <extracomment>follows the file&apos;s name; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>est illisible : %1</translation>
     </message>
     <message>
         <source>is larger than 64 MiB, so it is not a list of stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>dépasse 64 Mio, ce n&apos;est donc pas une liste d&apos;actions</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée standard</translation>
     </message>
     <message>
         <source>%1, line %2: %3.</source>
         <extracomment>%1 is the list&apos;s source, %2 a line number, %3 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2 : %3.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>%1 is the list&apos;s source, %2 what is wrong with it, such as &quot;holds no stock symbols&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
     <name>ListFileCommands</name>
     <message>
         <source>Lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The pasted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte collé</translation>
     </message>
     <message>
         <source>Pasted</source>
         <extracomment>The name proposed for a new type (category of stocks) of pasted rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Collées</translation>
     </message>
     <message>
         <source>The dropped text</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte déposé</translation>
     </message>
     <message>
         <source>Dropped</source>
         <extracomment>The name proposed for a new type (category of stocks) of dropped rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déposées</translation>
     </message>
 </context>
 <context>
@@ -1487,32 +1492,32 @@ Without options it opens the window.</source>
     <message numerus="yes">
         <source>more than %n rows</source>
         <extracomment>why a list is not read, after the line it stops at</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plus de %n ligne</numerusform>
+            <numerusform>plus de %n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>holds the control character U+%1, so it is not a list</source>
         <extracomment>follows the list&apos;s source, such as the file&apos;s name; %1 is a hexadecimal code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contient le caractère de contrôle U+%1, ce n&apos;est donc pas une liste</translation>
     </message>
     <message>
         <source>the header names no symbol column (Symbol, Ticker or Code)</source>
         <extracomment>Symbol, Ticker and Code are the headers a list may name its symbol column by</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête ne nomme aucune colonne de symbole (Symbol, Ticker ou Code)</translation>
     </message>
     <message>
         <source>holds no stock symbols</source>
         <extracomment>follows the list&apos;s source, such as the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne contient aucun symbole d&apos;action</translation>
     </message>
 </context>
 <context>
     <name>ListSnapshot</name>
     <message>
         <source>The list changed while this dialog was open; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste a changé pendant que cette fenêtre était ouverte; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1660,11 +1665,11 @@ web pages</source>
     <name>OpenDocument</name>
     <message>
         <source>Could not open %1: the desktop has no program for this kind of file, or the program failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : le bureau n&apos;a aucun programme pour ce type de fichier, ou le programme n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Could not open %1: the desktop has no web browser, or it failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : le bureau n&apos;a aucun navigateur web, ou il n&apos;a pas pu démarrer.</translation>
     </message>
 </context>
 <context>
@@ -1686,11 +1691,11 @@ web pages</source>
     <name>PageCommands</name>
     <message>
         <source>Warning: you have entered changes but have not regenerated web pages.  Do you want to regenerate first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : vous avez fait des modifications sans régénérer les pages web. Voulez-vous d&apos;abord les régénérer ?</translation>
     </message>
     <message>
         <source>Initial web page not found.  Please generate web pages and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web de départ introuvable. Veuillez générer les pages web et réessayer.</translation>
     </message>
 </context>
 <context>
@@ -1724,22 +1729,22 @@ web pages</source>
     <name>RegistryScript</name>
     <message>
         <source>line %1 is not a complete value</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas une valeur complète</translation>
     </message>
     <message>
         <source>holds no Tickvane settings</source>
         <extracomment>Why a file is not a settings script of Tickvane.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun paramètre de Tickvane</translation>
     </message>
     <message>
         <source>not a registry script</source>
         <extracomment>Why a file is not a settings script of Tickvane.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un script de registre</translation>
     </message>
     <message>
         <source>The line breaks in %1 of section %2 were written as blanks.</source>
         <extracomment>%1 is a key of the settings, %2 its section.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les sauts de ligne de %1 dans la section %2 ont été écrits comme des espaces.</translation>
     </message>
 </context>
 <context>
@@ -1747,32 +1752,32 @@ web pages</source>
     <message>
         <source>line %1: the value of %2 is not a text</source>
         <extracomment>%1 is a line of the registry script, %2 a key of the settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : la valeur de %2 n&apos;est pas un texte</translation>
     </message>
     <message>
         <source>%1 is missing</source>
         <extracomment>%1 is a key of the settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
         <extracomment>%1 is a key of the settings, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 %2 is beyond the capacity</source>
         <extracomment>%1 is a key of the settings, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 dépasse la capacité</translation>
     </message>
     <message>
         <source>Maxtypes %1 and Maxstocks %2 name %3, which is missing</source>
         <extracomment>Maxtypes and Maxstocks are keys of the settings; %3 is a key of a stock or type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxtypes %1 et Maxstocks %2 désignent %3, qui est absent</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a key of the settings, %2 what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1780,15 +1785,15 @@ web pages</source>
     <message>
         <source>Could not write &quot;%1&quot;: %2. The changes that are not saved are kept only in this window.</source>
         <extracomment>%1 is the recovery file, %2 the reason the write failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2. Les modifications non enregistrées ne sont conservées que dans cette fenêtre.</translation>
     </message>
     <message>
         <source>Tickvane was not closed properly. Restore the changes that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane n&apos;a pas été fermé correctement. Restaurer les modifications non enregistrées ?</translation>
     </message>
     <message>
         <source>The settings file %1 was changed since those changes were made; restoring them replaces its changes when you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 a changé depuis ces modifications; les restaurer remplace ses changements à l&apos;enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1801,7 @@ web pages</source>
     <message>
         <source>Tickvane is already open with %1.</source>
         <extracomment>%1 is the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane est déjà ouvert avec %1.</translation>
     </message>
 </context>
 <context>
@@ -1911,21 +1916,21 @@ web pages</source>
     <message>
         <source>Maxtypes %1 outside the capacity</source>
         <extracomment>Maxtypes is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxtypes %1 hors de la capacité</translation>
     </message>
     <message>
         <source>Maxstocks %1 outside the capacity</source>
         <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxstocks %1 hors de la capacité</translation>
     </message>
     <message>
         <source>type %1 range %2..%3 does not start at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage %2..%3 de la catégorie %1 ne commence pas à %4</translation>
     </message>
     <message>
         <source>types end at stock %1 but Maxstocks is %2</source>
         <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les catégories finissent à l&apos;action %1 mais Maxstocks vaut %2</translation>
     </message>
 </context>
 <context>
@@ -2458,107 +2463,107 @@ web pages</source>
     <name>Storage</name>
     <message>
         <source>The settings file &quot;%1&quot; is larger than 64 MiB, so it is not one of Tickvane and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres &quot;%1&quot; dépasse 64 Mio, ce n&apos;est donc pas un fichier de Tickvane et les paramètres par défaut sont utilisés.</translation>
     </message>
     <message>
         <source>Nothing in the settings file &quot;%1&quot; could be read as settings of Tickvane, so the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien dans le fichier de paramètres &quot;%1&quot; n&apos;a pu être lu comme paramètres de Tickvane, les paramètres par défaut sont donc utilisés.</translation>
     </message>
     <message>
         <source>The file will be moved to &quot;%2&quot; when the settings are saved.</source>
         <extracomment>Follows the sentence that says why the settings file &quot;%1&quot; is not used; %2 is the name it is moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier sera déplacé vers &quot;%2&quot; à l&apos;enregistrement des paramètres.</translation>
     </message>
     <message>
         <source>Could not move the unusable settings file &quot;%1&quot; to &quot;%2&quot;: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déplacer le fichier de paramètres inutilisable &quot;%1&quot; vers &quot;%2&quot; : %3.</translation>
     </message>
     <message>
         <source>The unusable settings file was moved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres inutilisable a été déplacé vers &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: it is the settings file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : c&apos;est le fichier de paramètres lui-même.</translation>
     </message>
     <message>
         <source>The text of %1 in %2 was not valid UTF-8, so some of its characters were lost.</source>
         <extracomment>%1 is a key of the settings file %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de %1 dans %2 n&apos;était pas de l&apos;UTF-8 valide, certains de ses caractères ont donc été perdus.</translation>
     </message>
 </context>
 <context>
     <name>StorageScript</name>
     <message>
         <source>Could not read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB, so it is not a settings script of Tickvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse 64 Mio, ce n&apos;est donc pas un script de paramètres de Tickvane.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>%1 is not a settings script of Tickvane: %2.</source>
         <extracomment>%1 is the file, %2 why it is not a settings script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un script de paramètres de Tickvane : %2.</translation>
     </message>
     <message>
         <source>%1 was not imported: %2.</source>
         <extracomment>%1 is the file, %2 why it was not imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été importé : %2.</translation>
     </message>
     <message>
         <source>%1 holds no settings of Tickvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun paramètre de Tickvane.</translation>
     </message>
     <message>
         <source>%1 was not imported: %2</source>
         <extracomment>%1 is the file, %2 why it was not imported (a whole sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été importé : %2</translation>
     </message>
 </context>
 <context>
     <name>StoredChartSites</name>
     <message>
         <source>The key is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé est absente.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>%1 names more chart sites than the %2 stored.</source>
         <extracomment>%1 is the count stored, %2 the number of chart sites found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 annonce plus de sites de graphiques que les %2 enregistrés.</translation>
     </message>
     <message numerus="yes">
         <source>The %n chart sites stored are kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le %n site de graphiques enregistré est conservé.</numerusform>
+            <numerusform>Les %n sites de graphiques enregistrés sont conservés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its pages are now &quot;%1.html&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses pages sont désormais &quot;%1.html&quot;.</translation>
     </message>
     <message>
         <source>The site is kept, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site est conservé, désactivé.</translation>
     </message>
     <message>
         <source>The site has no symbol forms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site n&apos;a aucune forme du symbole.</translation>
     </message>
     <message>
         <source>section %1, %2: %3</source>
         <extracomment>%1 is a section of the settings file, %2 its key, %3 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>section %1, %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -2566,33 +2571,33 @@ web pages</source>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 %2 is beyond the capacity</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 dépasse la capacité</translation>
     </message>
     <message>
         <source>%1 %2 is past the records stored</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 dépasse les enregistrements stockés</translation>
     </message>
     <message>
         <source>%1 is missing</source>
         <extracomment>%1 is a key of the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent</translation>
     </message>
     <message>
         <source>kept %1 types and %2 stocks</source>
         <extracomment>Follows what was wrong with the stored stock list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 catégories et %2 actions conservées</translation>
     </message>
     <message numerus="yes">
         <source>dropped %n stocks without a type</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n action sans catégorie supprimée</numerusform>
+            <numerusform>%n actions sans catégorie supprimées</numerusform>
         </translation>
     </message>
 </context>
@@ -2632,25 +2637,25 @@ web pages</source>
     <name>SymbolForms</name>
     <message>
         <source>&quot;%1&quot; is not an exchange and a symbol form joined by &quot;=&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une bourse et une forme du symbole reliées par &quot;=&quot;.</translation>
     </message>
     <message>
         <source>%1 has two symbol forms.</source>
         <extracomment>%1 is a market identifier code such as XLON</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a deux formes du symbole.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a market identifier code of four letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un code d&apos;identification de marché de quatre lettres ou chiffres</translation>
     </message>
     <message>
         <source>The symbol form &quot;%1&quot; holds &quot;;&quot;, which no symbol form may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme du symbole &quot;%1&quot; contient &quot;;&quot;, qu&apos;aucune forme du symbole ne peut contenir.</translation>
     </message>
     <message>
         <source>symbol form</source>
         <extracomment>what is wrong is shown &quot;in the symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la forme du symbole</translation>
     </message>
 </context>
 <context>
@@ -2706,7 +2711,7 @@ web pages</source>
     <message>
         <source>Drag and drop</source>
         <extracomment>The name of the step in the Edit menu, as in &quot;Undo Drag and drop&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glisser-déposer</translation>
     </message>
 </context>
 <context>
@@ -2767,7 +2772,7 @@ web pages</source>
     <message>
         <source>Tickvane is open with %1; close it first, or import from its File menu.</source>
         <extracomment>%1 is the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane est ouvert avec %1; fermez-le d&apos;abord, ou importez depuis son menu Fichier.</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2780,7 @@ web pages</source>
     <message>
         <source>%1 in %2</source>
         <extracomment>%1 is a key of the settings, %2 the file it is in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -2783,12 +2788,12 @@ web pages</source>
     <message>
         <source>it is a folder</source>
         <extracomment>Why a file could not be read or written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read or written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
