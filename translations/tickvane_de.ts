@@ -780,7 +780,7 @@ Built with Qt %2.
     </message>
     <message>
         <source>Try &apos;tickvane --help&apos;.</source>
-        <translation>Hilfe mit &apos;tickvane --help&apos;.</translation>
+        <translation>&apos;tickvane --help&apos; liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -795,7 +795,7 @@ Without options it opens the window.</source>
         <translation>Verwaltet eine Liste von Aktien und schreibt Webseiten mit Chart-Links:
 Seiten für jeden aktivierten Chart-Anbieter, die vier eingebauten und
 die aus Adressvorlagen erstellten.
-Ohne Optionen öffnet es das Fenster.</translation>
+Ohne Optionen wird das Fenster geöffnet.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -820,11 +820,11 @@ Zeilen abgelehnt und die übrigen hinzugefügt hat.</translation>
     </message>
     <message>
         <source>Give at most one of %1, and no other arguments.</source>
-        <translation>Geben Sie höchstens eine der Optionen %1 an, und keine weiteren Argumente.</translation>
+        <translation>Geben Sie höchstens eine der Optionen %1 an und keine weiteren Argumente.</translation>
     </message>
     <message>
         <source>The settings file has no name: give --settings a FILE.</source>
-        <translation>Die Einstellungsdatei hat keinen Namen: Geben Sie --settings eine DATEI.</translation>
+        <translation>Die Einstellungsdatei hat keinen Namen: --settings braucht eine DATEI.</translation>
     </message>
 </context>
 <context>
