@@ -808,7 +808,7 @@ Ohne Optionen wird das Fenster geöffnet.</translation>
     <message>
         <source>Use FILE as the settings store instead of %1.</source>
         <extracomment>%1 is the settings file used when --settings is not given.</extracomment>
-        <translation>Verwendet DATEI statt %1 als Einstellungsdatei.</translation>
+        <translation>Verwendet DATEI als Einstellungsdatei statt %1.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success; 1 when a command fails (the reason is on standard error);
