@@ -44,36 +44,36 @@ Erstellt mit Qt %2.
     <message>
         <source>&quot;%1&quot; in the %2 is not a placeholder: use {symbol}, or {{ and }} for braces.</source>
         <extracomment>%1 is the placeholder as written, %2 &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; in der %2 ist kein Platzhalter: {symbol} verwenden, oder {{ und }} für geschweifte Klammern.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in the %2 has the unknown filter &quot;%3&quot;: the filters are lower, upper and dash.</source>
         <extracomment>%1 is the placeholder, %2 &quot;address template&quot; or &quot;symbol form&quot;, %3 the filter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; in der %2 hat den unbekannten Filter &quot;%3&quot;: die Filter sind lower, upper und dash.</translation>
     </message>
     <message>
         <source>The brace in &quot;%1}&quot; of the %2 closes nothing: use }} for a brace.</source>
         <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammer in &quot;%1}&quot; der %2 schließt nichts: }} für eine geschweifte Klammer verwenden.</translation>
     </message>
     <message>
         <source>The brace in &quot;%1&quot; of the %2 is not closed: use {{ for a brace.</source>
         <extracomment>%2 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammer in &quot;%1&quot; der %2 wird nicht geschlossen: {{ für eine geschweifte Klammer verwenden.</translation>
     </message>
     <message>
         <source>The %1 must contain {symbol}.</source>
         <extracomment>%1 is &quot;address template&quot; or &quot;symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 muss {symbol} enthalten.</translation>
     </message>
     <message>
         <source>address template</source>
         <extracomment>what is wrong is shown &quot;in the address template&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adressvorlage</translation>
     </message>
     <message>
         <source>The address template must be a complete http or https address, such as https://www.example.com/chart?s={symbol}</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressvorlage muss eine vollständige http- oder https-Adresse sein, etwa https://www.example.com/chart?s={symbol}</translation>
     </message>
 </context>
 <context>
@@ -81,17 +81,17 @@ Erstellt mit Qt %2.
     <message>
         <source>In %1, %2 %3 Save the settings to keep the repair.</source>
         <extracomment>%1 is the settings file, %2 the place and the problem (&quot;section …, key: problem&quot;), %3 what was done about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In %1, %2 %3 Speichern Sie die Einstellungen, um die Reparatur zu behalten.</translation>
     </message>
     <message>
         <source>The page folder &quot;%1&quot; in %2 is not a full path on this system; the pages go to %3 instead.</source>
         <extracomment>%1 is the folder stored, %2 the settings file, %3 the folder used instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Seitenordner &quot;%1&quot; in %2 ist auf diesem System kein vollständiger Pfad; die Seiten werden stattdessen nach %3 geschrieben.</translation>
     </message>
     <message>
         <source>The stock list stored in %1 was damaged (%2) and has been repaired; save the settings to keep the repair.</source>
         <extracomment>%1 is the settings file, %2 what was wrong and what was kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die in %1 gespeicherte Aktienliste war beschädigt (%2) und wurde repariert; speichern Sie die Einstellungen, um die Reparatur zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -600,33 +600,33 @@ Erstellt mit Qt %2.
     <name>ChartSiteRules</name>
     <message>
         <source>Please enter a name for the chart site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für den Chart-Anbieter ein.</translation>
     </message>
     <message numerus="yes">
         <source>The name of the chart site may be at most %n characters long.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Name des Chart-Anbieters darf höchstens %n Zeichen lang sein.</numerusform>
+            <numerusform>Der Name des Chart-Anbieters darf höchstens %n Zeichen lang sein.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is already a chart site named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Chart-Anbieter namens &quot;%1&quot;.</translation>
     </message>
     <message numerus="yes">
         <source>The file name &quot;%1&quot; must be 1 to %n lower-case letters, digits and &quot;-&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Dateiname &quot;%1&quot; muss aus 1 bis %n Kleinbuchstaben, Ziffern und &quot;-&quot; bestehen.</numerusform>
+            <numerusform>Der Dateiname &quot;%1&quot; muss aus 1 bis %n Kleinbuchstaben, Ziffern und &quot;-&quot; bestehen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file name &quot;%1&quot; is reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname &quot;%1&quot; ist reserviert.</translation>
     </message>
     <message>
         <source>The file name &quot;%1&quot; is already used by another chart site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname &quot;%1&quot; wird schon von einem anderen Chart-Anbieter verwendet.</translation>
     </message>
 </context>
 <context>
@@ -634,25 +634,25 @@ Erstellt mit Qt %2.
     <message>
         <source>Stock symbol</source>
         <extracomment>the drop-down of which symbol a chart site&apos;s addresses take: the stock&apos;s own</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiensymbol</translation>
     </message>
     <message>
         <source>%1 symbol</source>
         <extracomment>the drop-down of which symbol a chart site&apos;s addresses take; %1 is a site&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Symbol</translation>
     </message>
     <message>
         <source>In the chart frame</source>
         <extracomment>where a chart site&apos;s charts open</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Chart-Rahmen</translation>
     </message>
     <message>
         <source>In one new window</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem neuen Fenster</translation>
     </message>
     <message>
         <source>In a new tab each time</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Mal in einem neuen Tab</translation>
     </message>
 </context>
 <context>
@@ -742,11 +742,11 @@ Erstellt mit Qt %2.
     <name>ChartSitesDraft</name>
     <message>
         <source>&quot;%1&quot; is the initial page. Choose another initial page in the general options before removing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist die Startseite. Wählen Sie in den allgemeinen Einstellungen eine andere Startseite, bevor Sie diesen Anbieter entfernen.</translation>
     </message>
     <message>
         <source>You must enable the web site used for the initial page</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anbieter der Startseite muss aktiviert sein</translation>
     </message>
 </context>
 <context>
@@ -760,82 +760,87 @@ Erstellt mit Qt %2.
     <name>CommandLine</name>
     <message>
         <source>Write the web pages of every enabled chart site and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Webseiten aller aktivierten Chart-Anbieter und beendet das Programm.</translation>
     </message>
     <message>
         <source>Write the settings to a registry script FILE (&quot;-&quot;: standard output).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Einstellungen in ein Registrierungsskript DATEI (&quot;-&quot;: Standardausgabe).</translation>
     </message>
     <message>
         <source>Replace the stored settings by those of a registry script FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt die gespeicherten Einstellungen durch die eines Registrierungsskripts DATEI.</translation>
     </message>
     <message>
         <source>Add the stocks of a list FILE (&quot;-&quot;: standard input) to the stored list, without a preview: CSV with a header line, a watchlist or plain symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die Aktien einer Listendatei DATEI (&quot;-&quot;: Standardeingabe) ohne Vorschau der gespeicherten Liste hinzu: CSV mit Kopfzeile, eine Watchlist oder einfache Symbole.</translation>
     </message>
     <message>
         <source>Write the stored list as CSV to FILE (&quot;-&quot;: standard output).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die gespeicherte Liste als CSV in DATEI (&quot;-&quot;: Standardausgabe).</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>The placeholder --help shows for a file name; the option descriptions use it too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>Try &apos;tickvane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;tickvane --help&apos; liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is a list of options separated by commas, %2 the last option.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Keeps a list of stocks and writes web pages of chart links for them:
 pages for every enabled chart site, the four built-in ones and those
 made from address templates.
 Without options it opens the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaltet eine Liste von Aktien und schreibt Webseiten mit Chart-Links:
+Seiten für jeden aktivierten Chart-Anbieter, die vier eingebauten und
+die aus Adressvorlagen erstellten.
+Ohne Optionen wird das Fenster geöffnet.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Use FILE as the settings store instead of %1.</source>
         <extracomment>%1 is the settings file used when --settings is not given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet DATEI als Einstellungsdatei statt %1.</translation>
     </message>
     <message>
         <source>Exit status: 0 on success; 1 when a command fails (the reason is on standard error);
 2 when the command line is wrong; %1 when --add-list refused rows and added the others.</source>
         <extracomment>%1 is the exit status of an --add-list that refused rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 bei Erfolg; 1, wenn ein Befehl fehlschlägt (der Grund steht auf der
+Standardfehlerausgabe); 2, wenn die Befehlszeile falsch ist; %1, wenn --add-list
+Zeilen abgelehnt und die übrigen hinzugefügt hat.</translation>
     </message>
     <message>
         <source>Give at most one of %1, and no other arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie höchstens eine der Optionen %1 an und keine weiteren Argumente.</translation>
     </message>
     <message>
         <source>The settings file has no name: give --settings a FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei hat keinen Namen: --settings braucht eine DATEI.</translation>
     </message>
 </context>
 <context>
     <name>CsvRecords</name>
     <message>
         <source>a quote in the wrong place</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen an der falschen Stelle</translation>
     </message>
     <message>
         <source>a quote that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen, das nie geschlossen wird</translation>
     </message>
 </context>
 <context>
@@ -901,15 +906,15 @@ Without options it opens the window.</source>
     <name>EditCommands</name>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben verschieben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten verschieben</translation>
     </message>
     <message>
         <source>Please delete or move stocks under this type before deleting type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte löschen oder verschieben Sie die Aktien dieser Kategorie, bevor Sie die Kategorie löschen</translation>
     </message>
 </context>
 <context>
@@ -953,27 +958,27 @@ Without options it opens the window.</source>
     <name>FileCommands</name>
     <message>
         <source>Registration files (*.reg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierungsdateien (*.reg);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The settings file %1 was changed outside Tickvane since it was loaded. Replace it with the settings shown here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 wurde seit dem Laden außerhalb von Tickvane geändert. Durch die hier gezeigten Einstellungen ersetzen?</translation>
     </message>
     <message>
         <source>Are your sure you want to revert to default settings and delete your list of stocks?  This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich zu den Standardeinstellungen zurückkehren und Ihre Aktienliste löschen?  Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Export complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgeschlossen.</translation>
     </message>
     <message>
         <source>Warning: settings and stock list will entered into the Windows registry.  Any existing settings will be overwritten even if you do not later save settings.  Do you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Einstellungen und Aktienliste werden in die Windows-Registrierung eingetragen.  Vorhandene Einstellungen werden überschrieben, auch wenn Sie die Einstellungen später nicht speichern.  Möchten Sie das tun?</translation>
     </message>
     <message>
         <source>Settings have been changed, save before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden geändert. Vor dem Beenden speichern?</translation>
     </message>
 </context>
 <context>
@@ -1103,22 +1108,22 @@ Without options it opens the window.</source>
     <message>
         <source>The documentation %1 was not found in %2 nor where Tickvane is installed.</source>
         <extracomment>%1 is the documentation&apos;s file name, %2 the folder of the web pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Dokumentation %1 wurde weder in %2 noch im Installationsordner von Tickvane gefunden.</translation>
     </message>
 </context>
 <context>
     <name>HtmlDirPath</name>
     <message>
         <source>The path for HTML files is empty. Please enter the folder the web pages are to be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad für HTML-Dateien ist leer. Bitte geben Sie den Ordner ein, in den die Webseiten geschrieben werden sollen.</translation>
     </message>
     <message>
         <source>The path for HTML files &quot;%1&quot; is not a full path. Please enter a path that starts with &quot;/&quot;, or with &quot;~/&quot; for your home folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad für HTML-Dateien &quot;%1&quot; ist kein vollständiger Pfad. Bitte geben Sie einen Pfad ein, der mit &quot;/&quot; beginnt, oder mit &quot;~/&quot; für Ihren persönlichen Ordner.</translation>
     </message>
     <message>
         <source>The path for HTML files &quot;%1&quot; names a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad für HTML-Dateien &quot;%1&quot; bezeichnet eine Datei, keinen Ordner.</translation>
     </message>
 </context>
 <context>
@@ -1126,36 +1131,36 @@ Without options it opens the window.</source>
     <message>
         <source>Could not read the settings file &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei &quot;%1&quot; konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Could not write the settings file &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei &quot;%1&quot; konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Some lines of the settings file %1 could not be read; the settings that could be read were used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Zeilen der Einstellungsdatei %1 konnten nicht gelesen werden; die lesbaren Einstellungen wurden verwendet.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>Limits</name>
     <message numerus="yes">
         <source>Sorry, you have reached the (arbitrary) limit of %n types.  If this limit is a problem, please contact the author.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Leider ist die (willkürliche) Grenze von %n Kategorie erreicht.  Falls diese Grenze ein Problem ist, wenden Sie sich bitte an den Autor.</numerusform>
+            <numerusform>Leider ist die (willkürliche) Grenze von %n Kategorien erreicht.  Falls diese Grenze ein Problem ist, wenden Sie sich bitte an den Autor.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Sorry, you have reached the (arbitrary) limit of %n stocks.  If this limit is a problem, please contact the author.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Leider ist die (willkürliche) Grenze von %n Aktie erreicht.  Falls diese Grenze ein Problem ist, wenden Sie sich bitte an den Autor.</numerusform>
+            <numerusform>Leider ist die (willkürliche) Grenze von %n Aktien erreicht.  Falls diese Grenze ein Problem ist, wenden Sie sich bitte an den Autor.</numerusform>
         </translation>
     </message>
 </context>
@@ -1164,174 +1169,174 @@ Without options it opens the window.</source>
     <message>
         <source>%1 does not start with http://, https://, ftp://, mailto: or file:, so the pages show the description without a link.</source>
         <extracomment>%1 is &quot;This address&quot; or a setting and the file it is in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 beginnt nicht mit http://, https://, ftp://, mailto: oder file:, daher zeigen die Seiten die Beschreibung ohne Link.</translation>
     </message>
 </context>
 <context>
     <name>ListAddition</name>
     <message numerus="yes">
         <source>%n new type</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neue Kategorie</numerusform>
+            <numerusform>%n neue Kategorien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new types</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neue Kategorie</numerusform>
+            <numerusform>%n neue Kategorien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat</numerusform>
+            <numerusform>%n Duplikate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat</numerusform>
+            <numerusform>%n Duplikate</numerusform>
         </translation>
     </message>
     <message>
         <source>symbol</source>
         <extracomment>a field of a row, named in &quot;%1 longer than ...&quot; and &quot;shorten the %1 ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Börse</translation>
     </message>
     <message>
         <source>type name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename</translation>
     </message>
     <message>
         <source>symbol at %1</source>
         <extracomment>%1 is the name of a chart site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbol bei %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 longer than %n characters</source>
         <extracomment>%1 is the field, such as &quot;description&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 länger als %n Zeichen</numerusform>
+            <numerusform>%1 länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>shorten the %1 to at most %n characters</source>
         <extracomment>what would make the row one to add; %1 is the field, such as &quot;description&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 auf höchstens %n Zeichen kürzen</numerusform>
+            <numerusform>%1 auf höchstens %n Zeichen kürzen</numerusform>
         </translation>
     </message>
     <message>
         <source>no symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Symbol</translation>
     </message>
     <message>
         <source>give it a symbol</source>
         <extracomment>what would make the row one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Symbol angeben</translation>
     </message>
     <message>
         <source>unknown exchange &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Börse &quot;%1&quot;</translation>
     </message>
     <message>
         <source>write its exchange as a market identifier code (XLON) or a chart site&apos;s name for it (LSE)</source>
         <extracomment>what would make the row one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Börse als Market Identifier Code (XLON) oder mit dem Namen eines Chart-Anbieters für sie (LSE) angeben</translation>
     </message>
     <message numerus="yes">
         <source>%n added, %1, %2, %3 refused</source>
         <extracomment>%n stocks; %1 and %2 count the new types and the duplicates</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hinzugefügt, %1, %2, %3 abgelehnt</numerusform>
+            <numerusform>%n hinzugefügt, %1, %2, %3 abgelehnt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n to add, %1, %2, %3 refused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hinzuzufügen, %1, %2, %3 abgelehnt</numerusform>
+            <numerusform>%n hinzuzufügen, %1, %2, %3 abgelehnt</numerusform>
         </translation>
     </message>
     <message>
         <source>add</source>
         <extracomment>what happens to the row: the stock is added</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hinzufügen</translation>
     </message>
     <message>
         <source>add, new type</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzufügen, neue Kategorie</translation>
     </message>
     <message>
         <source>new type</source>
-        <translation type="unfinished"></translation>
+        <translation>neue Kategorie</translation>
     </message>
     <message>
         <source>duplicate, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
         <source>refused: %1</source>
         <extracomment>%1 is why, such as &quot;no symbol&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt: %1</translation>
     </message>
     <message>
         <source>%1. To add this row, %2 in the list and bring it in again.</source>
         <extracomment>%1 is what happens to the row, %2 what would make it one to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Um diese Zeile hinzuzufügen, in der Liste %2 und sie erneut einlesen.</translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more stock, not %1 (it holds at most %2).</source>
         <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Aktie, nicht %1 (sie fasst höchstens %2).</numerusform>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Aktien, nicht %1 (sie fasst höchstens %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more stocks, not %1 (it holds at most %2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Aktie, nicht %1 (sie fasst höchstens %2).</numerusform>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Aktien, nicht %1 (sie fasst höchstens %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more type, not %1 (it holds at most %2).</source>
         <extracomment>%1 is how many the list names, %2 the most the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Kategorie, nicht %1 (sie fasst höchstens %2).</numerusform>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Kategorien, nicht %1 (sie fasst höchstens %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The list has room for %n more types, not %1 (it holds at most %2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Kategorie, nicht %1 (sie fasst höchstens %2).</numerusform>
+            <numerusform>Die Liste hat nur noch Platz für %n weitere Kategorien, nicht %1 (sie fasst höchstens %2).</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -1339,17 +1344,17 @@ Without options it opens the window.</source>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is what happened to a row, %2 the row&apos;s symbol, type or description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the list file, %2 the line number, %3 what happened to the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the list file, %2 why none of its rows can be added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1357,79 +1362,79 @@ Without options it opens the window.</source>
     <message>
         <source>column %1, %2 again, not read</source>
         <extracomment>%1 is the column&apos;s number, %2 the name its header gives it, such as Symbol</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, noch einmal %2, nicht gelesen</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist eine benannte Pipe, keine Datei</translation>
     </message>
     <message>
         <source>is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Socket, keine Datei</translation>
     </message>
     <message>
         <source>is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Gerät, keine Datei</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
         <extracomment>follows the file&apos;s name; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>is larger than 64 MiB, so it is not a list of stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>ist größer als 64 MiB und daher keine Aktienliste</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingabe</translation>
     </message>
     <message>
         <source>%1, line %2: %3.</source>
         <extracomment>%1 is the list&apos;s source, %2 a line number, %3 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>%1 is the list&apos;s source, %2 what is wrong with it, such as &quot;holds no stock symbols&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>ListFileCommands</name>
     <message>
         <source>Lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The pasted text</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingefügte Text</translation>
     </message>
     <message>
         <source>Pasted</source>
         <extracomment>The name proposed for a new type (category of stocks) of pasted rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eingefügt</translation>
     </message>
     <message>
         <source>The dropped text</source>
-        <translation type="unfinished"></translation>
+        <translation>Der abgelegte Text</translation>
     </message>
     <message>
         <source>Dropped</source>
         <extracomment>The name proposed for a new type (category of stocks) of dropped rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgelegt</translation>
     </message>
 </context>
 <context>
@@ -1492,32 +1497,32 @@ Without options it opens the window.</source>
     <message numerus="yes">
         <source>more than %n rows</source>
         <extracomment>why a list is not read, after the line it stops at</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mehr als %n Zeile</numerusform>
+            <numerusform>mehr als %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>holds the control character U+%1, so it is not a list</source>
         <extracomment>follows the list&apos;s source, such as the file&apos;s name; %1 is a hexadecimal code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält das Steuerzeichen U+%1 und ist daher keine Liste</translation>
     </message>
     <message>
         <source>the header names no symbol column (Symbol, Ticker or Code)</source>
         <extracomment>Symbol, Ticker and Code are the headers a list may name its symbol column by</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Kopfzeile nennt keine Symbolspalte (Symbol, Ticker oder Code)</translation>
     </message>
     <message>
         <source>holds no stock symbols</source>
         <extracomment>follows the list&apos;s source, such as the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Aktiensymbole</translation>
     </message>
 </context>
 <context>
     <name>ListSnapshot</name>
     <message>
         <source>The list changed while this dialog was open; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde geändert, während dieser Dialog offen war; es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1667,11 +1672,11 @@ starten</translation>
     <name>OpenDocument</name>
     <message>
         <source>Could not open %1: the desktop has no program for this kind of file, or the program failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Die Arbeitsumgebung hat kein Programm für diese Art von Datei, oder das Programm ließ sich nicht starten.</translation>
     </message>
     <message>
         <source>Could not open %1: the desktop has no web browser, or it failed to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Die Arbeitsumgebung hat keinen Webbrowser, oder er ließ sich nicht starten.</translation>
     </message>
 </context>
 <context>
@@ -1693,11 +1698,11 @@ starten</translation>
     <name>PageCommands</name>
     <message>
         <source>Warning: you have entered changes but have not regenerated web pages.  Do you want to regenerate first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Sie haben Änderungen vorgenommen, aber die Webseiten nicht neu erzeugt.  Möchten Sie sie zuerst neu erzeugen?</translation>
     </message>
     <message>
         <source>Initial web page not found.  Please generate web pages and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite nicht gefunden.  Bitte erzeugen Sie die Webseiten und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -1731,22 +1736,22 @@ starten</translation>
     <name>RegistryScript</name>
     <message>
         <source>line %1 is not a complete value</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein vollständiger Wert</translation>
     </message>
     <message>
         <source>holds no Tickvane settings</source>
         <extracomment>Why a file is not a settings script of Tickvane.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Einstellungen von Tickvane</translation>
     </message>
     <message>
         <source>not a registry script</source>
         <extracomment>Why a file is not a settings script of Tickvane.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Registrierungsskript</translation>
     </message>
     <message>
         <source>The line breaks in %1 of section %2 were written as blanks.</source>
         <extracomment>%1 is a key of the settings, %2 its section.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilenumbrüche in %1 des Abschnitts %2 wurden als Leerzeichen geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1754,32 +1759,32 @@ starten</translation>
     <message>
         <source>line %1: the value of %2 is not a text</source>
         <extracomment>%1 is a line of the registry script, %2 a key of the settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: der Wert von %2 ist kein Text</translation>
     </message>
     <message>
         <source>%1 is missing</source>
         <extracomment>%1 is a key of the settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
         <extracomment>%1 is a key of the settings, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; ist keine Zahl</translation>
     </message>
     <message>
         <source>%1 %2 is beyond the capacity</source>
         <extracomment>%1 is a key of the settings, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 übersteigt die Kapazität</translation>
     </message>
     <message>
         <source>Maxtypes %1 and Maxstocks %2 name %3, which is missing</source>
         <extracomment>Maxtypes and Maxstocks are keys of the settings; %3 is a key of a stock or type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxtypes %1 und Maxstocks %2 nennen %3, das fehlt</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a key of the settings, %2 what is wrong with its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1787,15 +1792,15 @@ starten</translation>
     <message>
         <source>Could not write &quot;%1&quot;: %2. The changes that are not saved are kept only in this window.</source>
         <extracomment>%1 is the recovery file, %2 the reason the write failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2. Die nicht gespeicherten Änderungen gibt es nur in diesem Fenster.</translation>
     </message>
     <message>
         <source>Tickvane was not closed properly. Restore the changes that were not saved?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen wiederherstellen?</translation>
     </message>
     <message>
         <source>The settings file %1 was changed since those changes were made; restoring them replaces its changes when you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 wurde nach diesen Änderungen geändert; werden sie wiederhergestellt, ersetzen sie beim Speichern die Änderungen der Datei.</translation>
     </message>
 </context>
 <context>
@@ -1803,7 +1808,7 @@ starten</translation>
     <message>
         <source>Tickvane is already open with %1.</source>
         <extracomment>%1 is the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane ist bereits mit %1 geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -1918,21 +1923,21 @@ starten</translation>
     <message>
         <source>Maxtypes %1 outside the capacity</source>
         <extracomment>Maxtypes is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxtypes %1 außerhalb der Kapazität</translation>
     </message>
     <message>
         <source>Maxstocks %1 outside the capacity</source>
         <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maxstocks %1 außerhalb der Kapazität</translation>
     </message>
     <message>
         <source>type %1 range %2..%3 does not start at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie %1, Bereich %2..%3, beginnt nicht bei %4</translation>
     </message>
     <message>
         <source>types end at stock %1 but Maxstocks is %2</source>
         <extracomment>Maxstocks is the name of a setting in the stored file; keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Kategorien enden bei Aktie %1, aber Maxstocks ist %2</translation>
     </message>
 </context>
 <context>
@@ -2465,107 +2470,107 @@ starten</translation>
     <name>Storage</name>
     <message>
         <source>The settings file &quot;%1&quot; is larger than 64 MiB, so it is not one of Tickvane and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist größer als 64 MiB und daher keine von Tickvane; es werden die Standardeinstellungen verwendet.</translation>
     </message>
     <message>
         <source>Nothing in the settings file &quot;%1&quot; could be read as settings of Tickvane, so the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts in der Einstellungsdatei &quot;%1&quot; ließ sich als Einstellungen von Tickvane lesen; es werden die Standardeinstellungen verwendet.</translation>
     </message>
     <message>
         <source>The file will be moved to &quot;%2&quot; when the settings are saved.</source>
         <extracomment>Follows the sentence that says why the settings file &quot;%1&quot; is not used; %2 is the name it is moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wird beim Speichern der Einstellungen nach &quot;%2&quot; verschoben.</translation>
     </message>
     <message>
         <source>Could not move the unusable settings file &quot;%1&quot; to &quot;%2&quot;: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die unbrauchbare Einstellungsdatei &quot;%1&quot; konnte nicht nach &quot;%2&quot; verschoben werden: %3.</translation>
     </message>
     <message>
         <source>The unusable settings file was moved to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die unbrauchbare Einstellungsdatei wurde nach &quot;%1&quot; verschoben.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: it is the settings file itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Es ist die Einstellungsdatei selbst.</translation>
     </message>
     <message>
         <source>The text of %1 in %2 was not valid UTF-8, so some of its characters were lost.</source>
         <extracomment>%1 is a key of the settings file %2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Text von %1 in %2 war kein gültiges UTF-8, daher gingen einige seiner Zeichen verloren.</translation>
     </message>
 </context>
 <context>
     <name>StorageScript</name>
     <message>
         <source>Could not read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB, so it is not a settings script of Tickvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als 64 MiB und daher kein Einstellungsskript von Tickvane.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 is not a settings script of Tickvane: %2.</source>
         <extracomment>%1 is the file, %2 why it is not a settings script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Einstellungsskript von Tickvane: %2.</translation>
     </message>
     <message>
         <source>%1 was not imported: %2.</source>
         <extracomment>%1 is the file, %2 why it was not imported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht importiert: %2.</translation>
     </message>
     <message>
         <source>%1 holds no settings of Tickvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Einstellungen von Tickvane.</translation>
     </message>
     <message>
         <source>%1 was not imported: %2</source>
         <extracomment>%1 is the file, %2 why it was not imported (a whole sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht importiert: %2</translation>
     </message>
 </context>
 <context>
     <name>StoredChartSites</name>
     <message>
         <source>The key is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel fehlt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Zahl von 0 bis %2.</translation>
     </message>
     <message>
         <source>%1 names more chart sites than the %2 stored.</source>
         <extracomment>%1 is the count stored, %2 the number of chart sites found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt mehr Chart-Anbieter als die %2 gespeicherten.</translation>
     </message>
     <message numerus="yes">
         <source>The %n chart sites stored are kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der %n gespeicherte Chart-Anbieter bleibt erhalten.</numerusform>
+            <numerusform>Die %n gespeicherten Chart-Anbieter bleiben erhalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its pages are now &quot;%1.html&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Seiten heißen jetzt &quot;%1.html&quot;.</translation>
     </message>
     <message>
         <source>The site is kept, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anbieter bleibt erhalten, aber deaktiviert.</translation>
     </message>
     <message>
         <source>The site has no symbol forms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anbieter hat keine Symbolformen.</translation>
     </message>
     <message>
         <source>section %1, %2: %3</source>
         <extracomment>%1 is a section of the settings file, %2 its key, %3 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abschnitt %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2573,33 +2578,33 @@ starten</translation>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; ist keine Zahl</translation>
     </message>
     <message>
         <source>%1 %2 is beyond the capacity</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 übersteigt die Kapazität</translation>
     </message>
     <message>
         <source>%1 %2 is past the records stored</source>
         <extracomment>%1 is a key of the settings file, %2 its value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 liegt hinter den gespeicherten Einträgen</translation>
     </message>
     <message>
         <source>%1 is missing</source>
         <extracomment>%1 is a key of the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>kept %1 types and %2 stocks</source>
         <extracomment>Follows what was wrong with the stored stock list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kategorien und %2 Aktien behalten</translation>
     </message>
     <message numerus="yes">
         <source>dropped %n stocks without a type</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Aktie ohne Kategorie verworfen</numerusform>
+            <numerusform>%n Aktien ohne Kategorie verworfen</numerusform>
         </translation>
     </message>
 </context>
@@ -2639,25 +2644,25 @@ starten</translation>
     <name>SymbolForms</name>
     <message>
         <source>&quot;%1&quot; is not an exchange and a symbol form joined by &quot;=&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine durch &quot;=&quot; verbundene Börse und Symbolform.</translation>
     </message>
     <message>
         <source>%1 has two symbol forms.</source>
         <extracomment>%1 is a market identifier code such as XLON</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat zwei Symbolformen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a market identifier code of four letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Market Identifier Code aus vier Buchstaben oder Ziffern</translation>
     </message>
     <message>
         <source>The symbol form &quot;%1&quot; holds &quot;;&quot;, which no symbol form may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Symbolform &quot;%1&quot; enthält &quot;;&quot;, das keine Symbolform enthalten darf.</translation>
     </message>
     <message>
         <source>symbol form</source>
         <extracomment>what is wrong is shown &quot;in the symbol form&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbolform</translation>
     </message>
 </context>
 <context>
@@ -2713,7 +2718,7 @@ starten</translation>
     <message>
         <source>Drag and drop</source>
         <extracomment>The name of the step in the Edit menu, as in &quot;Undo Drag and drop&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen und Ablegen</translation>
     </message>
 </context>
 <context>
@@ -2774,7 +2779,7 @@ starten</translation>
     <message>
         <source>Tickvane is open with %1; close it first, or import from its File menu.</source>
         <extracomment>%1 is the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane ist mit %1 geöffnet; schließen Sie es zuerst, oder importieren Sie über sein Menü Datei.</translation>
     </message>
 </context>
 <context>
@@ -2782,7 +2787,7 @@ starten</translation>
     <message>
         <source>%1 in %2</source>
         <extracomment>%1 is a key of the settings, %2 the file it is in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 <context>
@@ -2790,12 +2795,12 @@ starten</translation>
     <message>
         <source>it is a folder</source>
         <extracomment>Why a file could not be read or written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read or written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
