@@ -310,7 +310,7 @@ Compilé avec Qt %2.
     </message>
     <message>
         <source>Blue &amp; white</source>
-        <translation>Bleu et blanc</translation>
+        <translation>Bleu &amp; blanc</translation>
     </message>
     <message>
         <source>Black</source>
