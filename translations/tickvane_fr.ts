@@ -1058,7 +1058,7 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>Use bro&amp;wser default</source>
-        <translation>Couleurs du navigateur par &amp;défaut</translation>
+        <translation>&amp;Défaut du navigateur</translation>
     </message>
     <message>
         <source>Set &amp;text color</source>
@@ -1095,7 +1095,7 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>Ow&amp;n site</source>
-        <translation>Site perso&amp;nnel</translation>
+        <translation>Perso&amp;nnel</translation>
     </message>
 </context>
 <context>
@@ -1549,7 +1549,8 @@ Without options it opens the window.</source>
     <message>
         <source>Change &amp;type</source>
         <extracomment>Button: moves the highlighted stock to another type (category of stocks).</extracomment>
-        <translation>&amp;Changer de catégorie</translation>
+        <translation>&amp;Changer de
+catégorie</translation>
     </message>
     <message>
         <source>Change category of highlighted stock</source>
@@ -1557,7 +1558,8 @@ Without options it opens the window.</source>
     </message>
     <message>
         <source>Add &amp;stock</source>
-        <translation>Ajouter une ac&amp;tion</translation>
+        <translation>Ajouter une
+ac&amp;tion</translation>
     </message>
     <message>
         <source>Add a stock just below the currently highlighted item</source>
@@ -1566,7 +1568,8 @@ Without options it opens the window.</source>
     <message>
         <source>&amp;Add type</source>
         <extracomment>Button: adds a type (a category of stocks).</extracomment>
-        <translation>Ajouter une catégo&amp;rie</translation>
+        <translation>Ajouter une
+catégo&amp;rie</translation>
     </message>
     <message>
         <source>Add a new category at the end of the list</source>
