@@ -1104,6 +1104,13 @@ Zeilen abgelehnt und die übrigen hinzugefügt hat.</translation>
     </message>
 </context>
 <context>
+    <name>GeneratePages</name>
+    <message>
+        <source>Pages generated.</source>
+        <translation>Webseiten erzeugt.</translation>
+    </message>
+</context>
+<context>
     <name>HelpCommands</name>
     <message>
         <source>The documentation %1 was not found in %2 nor where Tickvane is installed.</source>
@@ -1703,6 +1710,21 @@ starten</translation>
     <message>
         <source>Initial web page not found.  Please generate web pages and retry.</source>
         <translation>Startseite nicht gefunden.  Bitte erzeugen Sie die Webseiten und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>PageFiles</name>
+    <message>
+        <source>No folder has been chosen for the pages.</source>
+        <translation>Für die Webseiten wurde kein Ordner gewählt.</translation>
+    </message>
+    <message>
+        <source>Could not create the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner &quot;%1&quot; konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2464,6 +2486,13 @@ starten</translation>
     <message>
         <source>Times for moving averages must be numeric</source>
         <translation>Die Zeiträume der gleitenden Durchschnitte müssen Zahlen sein</translation>
+    </message>
+</context>
+<context>
+    <name>StockTree</name>
+    <message>
+        <source>Stocks</source>
+        <translation>Aktien</translation>
     </message>
 </context>
 <context>

@@ -11,15 +11,20 @@ Built with Qt %2.
 
 </source>
         <extracomment>%1 is the program&apos;s version, %2 the version of Qt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tickvane version %1
+Pages de liens vers des graphiques pour votre liste d&apos;actions.
+Par les développeurs de Tickvane.
+Compilé avec Qt %2.
+
+</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>About Tickvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tickvane</translation>
     </message>
 </context>
 <context>
@@ -27,11 +32,11 @@ Built with Qt %2.
     <message>
         <source>%1 Keep it?</source>
         <extracomment>%1 is the sentence saying why the pages will not link the address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 La conserver ?</translation>
     </message>
     <message>
         <source>This address</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette adresse</translation>
     </message>
 </context>
 <context>
@@ -93,502 +98,502 @@ Built with Qt %2.
     <name>BigCharts</name>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>2 jours</translation>
     </message>
     <message>
         <source>5 days</source>
-        <translation type="unfinished"></translation>
+        <translation>5 jours</translation>
     </message>
     <message>
         <source>10 days</source>
-        <translation type="unfinished"></translation>
+        <translation>10 jours</translation>
     </message>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mois</translation>
     </message>
     <message>
         <source>2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mois</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 mois</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 mois</translation>
     </message>
     <message>
         <source>Year to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début de l&apos;année</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 an</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 ans</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 ans</translation>
     </message>
     <message>
         <source>4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>4 ans</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 ans</translation>
     </message>
     <message>
         <source>Decade</source>
-        <translation type="unfinished"></translation>
+        <translation>Décennie</translation>
     </message>
     <message>
         <source>All data</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données</translation>
     </message>
     <message>
         <source>Every minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque minute</translation>
     </message>
     <message>
         <source>Every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 5 minutes</translation>
     </message>
     <message>
         <source>Every 15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 15 minutes</translation>
     </message>
     <message>
         <source>Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaire</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>Dow Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Industrials</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>Russell 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Russell 2000</translation>
     </message>
     <message>
         <source>AMEX Computer Technology Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Computer Technology Index</translation>
     </message>
     <message>
         <source>AMEX Internet Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Internet Index</translation>
     </message>
     <message>
         <source>AMEX Securities Brokers/Dealers</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Securities Brokers/Dealers</translation>
     </message>
     <message>
         <source>AMEX Oil Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Oil Index</translation>
     </message>
     <message>
         <source>PHLX Gold &amp; Silver Index</source>
-        <translation type="unfinished"></translation>
+        <translation>PHLX Gold &amp; Silver Index</translation>
     </message>
     <message>
         <source>Dow Jones Utilities Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Utilities Average</translation>
     </message>
     <message>
         <source>Dow Jones Transportation Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Transportation Average</translation>
     </message>
     <message>
         <source>AMEX Airline Index</source>
-        <translation type="unfinished"></translation>
+        <translation>AMEX Airline Index</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Big</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>Hide price</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le cours</translation>
     </message>
     <message>
         <source>HLC</source>
-        <translation type="unfinished"></translation>
+        <translation>HLC</translation>
     </message>
     <message>
         <source>OHLC</source>
-        <translation type="unfinished"></translation>
+        <translation>OHLC</translation>
     </message>
     <message>
         <source>Candlestick</source>
-        <translation type="unfinished"></translation>
+        <translation>Chandeliers</translation>
     </message>
     <message>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagne</translation>
     </message>
     <message>
         <source>Bar charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres</translation>
     </message>
     <message>
         <source>Dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture</translation>
     </message>
     <message>
         <source>Logarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmique</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Black grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles noires</translation>
     </message>
     <message>
         <source>Blue &amp; white</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu &amp; blanc</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Globe</source>
-        <translation type="unfinished"></translation>
+        <translation>Globe</translation>
     </message>
     <message>
         <source>Graph paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier millimétré</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>SMA</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA</translation>
     </message>
     <message>
         <source>EMA</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA</translation>
     </message>
     <message>
         <source>SMA (2-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA (2 lignes)</translation>
     </message>
     <message>
         <source>SMA (3-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA (3 lignes)</translation>
     </message>
     <message>
         <source>EMA (2-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA (2 lignes)</translation>
     </message>
     <message>
         <source>EMA (3-line)</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA (3 lignes)</translation>
     </message>
     <message>
         <source>MA Envelopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enveloppes de moyennes mobiles</translation>
     </message>
     <message>
         <source>Bollinger Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandes de Bollinger</translation>
     </message>
     <message>
         <source>Parabolic SAR</source>
-        <translation type="unfinished"></translation>
+        <translation>SAR parabolique</translation>
     </message>
     <message>
         <source>Volume by Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume par prix</translation>
     </message>
     <message>
         <source>Price Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de prix</translation>
     </message>
     <message>
         <source>Show Splits</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fractionnements</translation>
     </message>
     <message>
         <source>Show Earnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les bénéfices</translation>
     </message>
     <message>
         <source>Show Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les dividendes</translation>
     </message>
     <message>
         <source>Show All Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tous les événements</translation>
     </message>
     <message>
         <source>A/D Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne A/D</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Volume+</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume+</translation>
     </message>
     <message>
         <source>Relative Strength Index (RSI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de force relative (RSI)</translation>
     </message>
     <message>
         <source>Moving Average Convergence/Divergence (MACD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Convergence/divergence des moyennes mobiles (MACD)</translation>
     </message>
     <message>
         <source>On Balance Volume (OBV)</source>
-        <translation type="unfinished"></translation>
+        <translation>On Balance Volume (OBV)</translation>
     </message>
     <message>
         <source>Fast Stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Stochastique rapide</translation>
     </message>
     <message>
         <source>Slow Stochasitc</source>
-        <translation type="unfinished"></translation>
+        <translation>Stochastique lente</translation>
     </message>
     <message>
         <source>Rate of Change (ROC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de variation (ROC)</translation>
     </message>
     <message>
         <source>Williams %R</source>
-        <translation type="unfinished"></translation>
+        <translation>Williams %R</translation>
     </message>
     <message>
         <source>Money Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux monétaire</translation>
     </message>
     <message>
         <source>Volume Accumulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Accumulation du volume</translation>
     </message>
     <message>
         <source>Volatility Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Volatilité rapide</translation>
     </message>
     <message>
         <source>Volatility Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Volatilité lente</translation>
     </message>
     <message>
         <source>Momentum</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentum</translation>
     </message>
     <message>
         <source>Ultimate Oscillator</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscillateur ultime</translation>
     </message>
     <message>
         <source>% Short Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>% de positions à découvert</translation>
     </message>
     <message>
         <source>Rolling EPS</source>
-        <translation type="unfinished"></translation>
+        <translation>BPA glissant</translation>
     </message>
     <message>
         <source>P/E Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>PER</translation>
     </message>
     <message>
         <source>P/E Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourchettes de PER</translation>
     </message>
     <message>
         <source>Rolling Dividend</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividende glissant</translation>
     </message>
     <message>
         <source>Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement</translation>
     </message>
     <message>
         <source>Up/Down Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio hausses/baisses</translation>
     </message>
     <message>
         <source>Arms Index (TRIN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice Arms (TRIN)</translation>
     </message>
     <message>
         <source>A/D Line (Breadth)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne A/D (étendue)</translation>
     </message>
     <message>
         <source>A/D Line (Daily)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne A/D (quotidienne)</translation>
     </message>
     <message>
         <source>% Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison en %</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période</translation>
     </message>
     <message>
         <source>Fre&amp;quency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence</translation>
     </message>
     <message>
         <source>Comparison &amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice de comparaison</translation>
     </message>
     <message>
         <source>Plot &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai&amp;lle du graphique</translation>
     </message>
     <message>
         <source>&amp;Price display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage du &amp;cours</translation>
     </message>
     <message>
         <source>Chart &amp;background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;nd du graphique</translation>
     </message>
     <message>
         <source>&amp;Moving averages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moyennes mobiles</translation>
     </message>
     <message>
         <source>&amp;Upper indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur s&amp;upérieur</translation>
     </message>
     <message>
         <source>&amp;First lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;remier indicateur inférieur</translation>
     </message>
     <message>
         <source>Second &amp;lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Second indicateur inférieur</translation>
     </message>
     <message>
         <source>T&amp;hird lower indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr&amp;oisième indicateur inférieur</translation>
     </message>
     <message>
         <source>Comparison s&amp;ymbol</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ymbole de comparaison</translation>
     </message>
     <message>
         <source>BigCharts Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options BigCharts</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications</translation>
     </message>
 </context>
 <context>
     <name>ChartSiteEditor</name>
     <message>
         <source>Chart site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site de graphiques</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>&amp;Address template</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modèle d&apos;adresse</translation>
     </message>
     <message>
         <source>&amp;Symbols from</source>
-        <translation type="unfinished"></translation>
+        <translation>Source des &amp;symboles</translation>
     </message>
     <message>
         <source>Charts &amp;open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir les graphiques</translation>
     </message>
     <message>
         <source>&amp;Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;vé</translation>
     </message>
     <message>
         <source>The name of the site in the pages, at most 40 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du site dans les pages, 40 caractères au plus</translation>
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettez {symbol} à la place du symbole de l&apos;action, par exemple</translation>
     </message>
     <message>
         <source>Which of a stock&apos;s symbols goes into the address</source>
-        <translation type="unfinished"></translation>
+        <translation>Lequel des symboles de l&apos;action va dans l&apos;adresse</translation>
     </message>
     <message>
         <source>Many chart sites refuse to be shown inside another page&apos;s frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Beaucoup de sites de graphiques refusent d&apos;être affichés dans le cadre d&apos;une autre page</translation>
     </message>
 </context>
 <context>
@@ -654,83 +659,83 @@ Built with Qt %2.
     <name>ChartSitesDialog</name>
     <message>
         <source>Chart sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites de graphiques</translation>
     </message>
     <message>
         <source>Chart &amp;sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sites de graphiques</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Charts open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les graphiques</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Also write a one-&amp;page chart browser (index.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi un navigateur de graphiques d&apos;une seule &amp;page (index.html)</translation>
     </message>
     <message>
         <source>Charts &amp;open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir les graphiques</translation>
     </message>
     <message>
         <source>E&amp;nabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;vé</translation>
     </message>
     <message>
         <source>There can be at most %1 chart sites besides the four built-in ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut y avoir plus de %1 sites de graphiques en plus des quatre sites intégrés.</translation>
     </message>
     <message>
         <source>Remove the chart site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le site de graphiques «&#xa0;%1&#xa0;» ?</translation>
     </message>
     <message>
         <source>There is no stock to try the chart site with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune action avec laquelle essayer le site de graphiques.</translation>
     </message>
     <message>
         <source>Symbol &amp;forms…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formes du symbole…</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod&amp;ifier…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>&amp;Try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Essayer</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -748,7 +753,7 @@ Built with Qt %2.
     <name>ColorSample</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
 </context>
 <context>
@@ -842,59 +847,59 @@ des lignes et ajouté les autres.</translation>
     <name>CustomUrlDialog</name>
     <message>
         <source>Custom URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>URL personnalisées</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportement</translation>
     </message>
     <message>
         <source>First custom URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Première URL personnalisée</translation>
     </message>
     <message>
         <source>D&amp;escription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description</translation>
     </message>
     <message>
         <source>&amp;URL</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL</translation>
     </message>
     <message>
         <source>D&amp;isable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désacti&amp;ver</translation>
     </message>
     <message>
         <source>&amp;Open in frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir dans le cadre</translation>
     </message>
     <message>
         <source>Open &amp;new window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans une &amp;nouvelle fenêtre</translation>
     </message>
     <message>
         <source>Second custom URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième URL personnalisée</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escription</translation>
     </message>
     <message>
         <source>U&amp;RL</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;RL</translation>
     </message>
     <message>
         <source>Di&amp;sable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;sactiver</translation>
     </message>
     <message>
         <source>Open in fr&amp;ame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le &amp;cadre</translation>
     </message>
     <message>
         <source>Open new &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans une nouvelle &amp;fenêtre</translation>
     </message>
 </context>
 <context>
@@ -917,36 +922,36 @@ des lignes et ajouté les autres.</translation>
     <message>
         <source>&amp;Undo</source>
         <extracomment>Followed by the name of the step, as in &quot;Undo Move up&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <extracomment>Followed by the name of the step, as in &quot;Redo Move up&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Paste stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller les actions</translation>
     </message>
     <message>
         <source>&amp;Sort type by symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier la catégorie par symbole</translation>
     </message>
     <message>
         <source>Sort type by symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier la catégorie par symbole</translation>
     </message>
     <message>
         <source>Sort type by &amp;description</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier la catégorie par &amp;description</translation>
     </message>
     <message>
         <source>Sort type by description</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier la catégorie par description</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher…</translation>
     </message>
 </context>
 <context>
@@ -980,122 +985,129 @@ des lignes et ajouté les autres.</translation>
     <name>FindBar</name>
     <message>
         <source>Symbol or description</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole ou description</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Enter or F3: next match, Shift+F3: previous, Escape: close</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée ou F3 : occurrence suivante, Maj+F3 : précédente, Échap : fermer</translation>
     </message>
     <message>
         <source>Previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrence précédente (Maj+F3)</translation>
     </message>
     <message>
         <source>Next match (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrence suivante (F3)</translation>
     </message>
     <message>
         <source>Close (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer (Échap)</translation>
     </message>
     <message>
         <source>No match</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune occurrence</translation>
     </message>
 </context>
 <context>
     <name>FixedDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications</translation>
     </message>
 </context>
 <context>
     <name>GeneralOptionsDialog</name>
     <message>
         <source>General options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options générales</translation>
     </message>
     <message>
         <source>Web sites enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites web activés</translation>
     </message>
     <message>
         <source>Initial page points to</source>
-        <translation type="unfinished"></translation>
+        <translation>La page de départ mène à</translation>
     </message>
     <message>
         <source>Own site of the initial page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site personnel de la page de départ</translation>
     </message>
     <message>
         <source>Path for HTML &amp;files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chemin des fichiers HTML</translation>
     </message>
     <message>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <source>Navigation frame colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du cadre de navigation</translation>
     </message>
     <message>
         <source>Use bro&amp;wser default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Défaut du navigateur</translation>
     </message>
     <message>
         <source>Set &amp;text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du t&amp;exte</translation>
     </message>
     <message>
         <source>Set back&amp;ground color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du &amp;fond</translation>
     </message>
     <message>
         <source>Additional options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options supplémentaires</translation>
     </message>
     <message>
         <source>Navigation frame width = %1%</source>
         <extracomment>%1 is the width in percent of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du cadre de navigation = %1 %</translation>
     </message>
     <message>
         <source>HTML files (*.htm *.html);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers HTML (*.htm *.html);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Use &amp;uppercase for new stock symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser des majuscules pour les symboles des nouvelles actions</translation>
     </message>
     <message>
         <source>No &amp;line wraps in navigation frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de retour à la &amp;ligne dans le cadre de navigation</translation>
     </message>
     <message>
         <source>&amp;Save main form position and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregi&amp;strer la position et la taille de la fenêtre principale</translation>
     </message>
     <message>
         <source>Ow&amp;n site</source>
-        <translation type="unfinished"></translation>
+        <translation>Perso&amp;nnel</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratePages</name>
+    <message>
+        <source>Pages generated.</source>
+        <translation>Pages web générées.</translation>
     </message>
 </context>
 <context>
@@ -1436,30 +1448,30 @@ des lignes et ajouté les autres.</translation>
     <name>ListPreview</name>
     <message>
         <source>Add stocks from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des actions depuis une liste</translation>
     </message>
     <message>
         <source>&amp;Type for rows that name none</source>
         <extracomment>the type (category) rows without one are added to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie des lignes qui n&apos;en indiquent aucune</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lignes</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the button that adds the rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>Add the rows marked add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les lignes marquées pour l&apos;ajout</translation>
     </message>
     <message>
         <source>%1 (new)</source>
         <extracomment>%1 is the name of the type the rows will make</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nouvelle)</translation>
     </message>
 </context>
 <context>
@@ -1467,24 +1479,24 @@ des lignes et ajouté les autres.</translation>
     <message>
         <source>Line</source>
         <extracomment>the column of the rows&apos; line numbers in the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Type</source>
         <extracomment>the column of the type (category) each row goes to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>What happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui se passe</translation>
     </message>
 </context>
 <context>
@@ -1524,141 +1536,146 @@ des lignes et ajouté les autres.</translation>
     <name>MainWindow</name>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move stock or category up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter l&apos;action ou la catégorie</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;scendre</translation>
     </message>
     <message>
         <source>Move stock or category down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre l&apos;action ou la catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod&amp;ifier</translation>
     </message>
     <message>
         <source>Edit highlighted stock or category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;action ou la catégorie sélectionnée</translation>
     </message>
     <message>
         <source>Change &amp;type</source>
         <extracomment>Button: moves the highlighted stock to another type (category of stocks).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de
+catégorie</translation>
     </message>
     <message>
         <source>Change category of highlighted stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la catégorie de l&apos;action sélectionnée</translation>
     </message>
     <message>
         <source>Add &amp;stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une
+ac&amp;tion</translation>
     </message>
     <message>
         <source>Add a stock just below the currently highlighted item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une action juste sous l&apos;élément sélectionné</translation>
     </message>
     <message>
         <source>&amp;Add type</source>
         <extracomment>Button: adds a type (a category of stocks).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une
+catégo&amp;rie</translation>
     </message>
     <message>
         <source>Add a new category at the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une nouvelle catégorie à la fin de la liste</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete the highlighted item</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;élément sélectionné</translation>
     </message>
     <message>
         <source>&amp;Generate web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générer les pages web</translation>
     </message>
     <message>
         <source>Generate web pages using current settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer les pages web avec les paramètres actuels</translation>
     </message>
     <message>
         <source>Start default &amp;web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le navigateur &amp;web par défaut</translation>
     </message>
     <message>
         <source>Start the system-default web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le navigateur web par défaut du système</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>&amp;Clear settings</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ffacer les paramètres</translation>
     </message>
     <message>
         <source>&amp;Export settings</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter les paramètres</translation>
     </message>
     <message>
         <source>&amp;Import settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer les paramètres</translation>
     </message>
     <message>
         <source>&amp;Add stocks from list…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des actions depuis une liste…</translation>
     </message>
     <message>
         <source>Save list as CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste en CS&amp;V…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;View documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;documentation</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Generate
 web pages</source>
         <extracomment>&quot;&amp;Generate web pages&quot; broken over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générer les
+pages web</translation>
     </message>
     <message>
         <source>Start default
 &amp;web browser</source>
         <extracomment>&quot;Start default &amp;web browser&quot; broken over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le navigateur
+&amp;web par défaut</translation>
     </message>
 </context>
 <context>
@@ -1676,15 +1693,15 @@ web pages</source>
     <name>OptionsMenu</name>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générales</translation>
     </message>
     <message>
         <source>&amp;Custom URLs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL personnalisées</translation>
     </message>
     <message>
         <source>Chart &amp;sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sites de graphiques</translation>
     </message>
 </context>
 <context>
@@ -1699,30 +1716,45 @@ web pages</source>
     </message>
 </context>
 <context>
+    <name>PageFiles</name>
+    <message>
+        <source>No folder has been chosen for the pages.</source>
+        <translation>Aucun dossier n&apos;a été choisi pour les pages.</translation>
+    </message>
+    <message>
+        <source>Could not create the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer le dossier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2</translation>
+    </message>
+</context>
+<context>
     <name>PresetChooser</name>
     <message>
         <source>Add a chart site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un site de graphiques</translation>
     </message>
     <message>
         <source>&amp;Start from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partir de</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Address template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle d&apos;adresse</translation>
     </message>
     <message>
         <source>Blank site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site vierge</translation>
     </message>
     <message>
         <source>The presets are the sites&apos; public address forms as they were documented; Tickvane cannot check them without going on the network. Try a site once it is added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les préréglages sont les formes d&apos;adresse publiques des sites, telles qu&apos;elles étaient documentées. Tickvane ne peut pas les vérifier sans aller sur le réseau. Essayez un site une fois qu&apos;il est ajouté.</translation>
     </message>
 </context>
 <context>
@@ -1808,107 +1840,107 @@ web pages</source>
     <name>SiteTable</name>
     <message>
         <source>&amp;BigCharts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BigCharts</translation>
     </message>
     <message>
         <source>&amp;Big Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Big Charts</translation>
     </message>
     <message>
         <source>B&amp;ig Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ig Charts</translation>
     </message>
     <message>
         <source>Symbol at &amp;Big Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole chez &amp;Big Charts</translation>
     </message>
     <message>
         <source>Stock&amp;Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock&amp;Master</translation>
     </message>
     <message>
         <source>StockM&amp;aster</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoc&amp;kMaster</translation>
     </message>
     <message>
         <source>Symbol at Stock&amp;Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole chez Stock&amp;Master</translation>
     </message>
     <message>
         <source>Stock&amp;Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock&amp;Point</translation>
     </message>
     <message>
         <source>StockP&amp;oint</source>
-        <translation type="unfinished"></translation>
+        <translation>StockP&amp;oint</translation>
     </message>
     <message>
         <source>Symbol at Stock&amp;Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole chez Stock&amp;Point</translation>
     </message>
     <message>
         <source>&amp;Yahoo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yahoo</translation>
     </message>
     <message>
         <source>Ya&amp;hoo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya&amp;hoo</translation>
     </message>
     <message>
         <source>Symbol at &amp;Yahoo</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole chez &amp;Yahoo</translation>
     </message>
 </context>
 <context>
     <name>StockEditor</name>
     <message>
         <source>New or updated stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Action nouvelle ou modifiée</translation>
     </message>
     <message>
         <source>Default &amp;symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole par défaut</translation>
     </message>
     <message>
         <source>&amp;Type</source>
         <extracomment>the type (category) the stock belongs to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie</translation>
     </message>
     <message>
         <source>&amp;Name or description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom ou description</translation>
     </message>
     <message>
         <source>&amp;Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;web</translation>
     </message>
     <message>
         <source>E&amp;xchange</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ourse</translation>
     </message>
     <message>
         <source>Company web site or other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de la société ou autre URL</translation>
     </message>
     <message>
         <source>The market the stock trades on, such as XLON: chart sites with a symbol form for it make their symbol for the stock from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le marché où l&apos;action est cotée, par exemple XLON : les sites de graphiques qui ont une forme du symbole pour ce marché en tirent le symbole de l&apos;action</translation>
     </message>
     <message>
         <source>Fill these in if different sites use different symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>À remplir si des sites utilisent des symboles différents</translation>
     </message>
     <message>
         <source>You must define at least one type before adding stocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez définir au moins une catégorie avant d&apos;ajouter des actions</translation>
     </message>
     <message>
         <source>Use change type button on main screen to change type of an existing stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez le bouton Changer de catégorie de la fenêtre principale pour changer la catégorie d&apos;une action existante</translation>
     </message>
     <message>
         <source>You must enter both a default symbol and a description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir un symbole par défaut et une description.</translation>
     </message>
 </context>
 <context>
@@ -1937,526 +1969,533 @@ web pages</source>
     <name>StockMaster</name>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mois</translation>
     </message>
     <message>
         <source>2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mois</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 mois</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 mois</translation>
     </message>
     <message>
         <source>YTD</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le 1er janvier</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 an</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 ans</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 ans</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 ans</translation>
     </message>
     <message>
         <source>10 years</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ans</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Cours</translation>
     </message>
     <message>
         <source>% change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation en %</translation>
     </message>
     <message>
         <source>Linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéaire</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Log+</source>
-        <translation type="unfinished"></translation>
+        <translation>Log+</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Court</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Detailed</source>
-        <translation type="unfinished"></translation>
+        <translation>Détaillé</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>Dow Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Industrials</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>TSE 300</source>
-        <translation type="unfinished"></translation>
+        <translation>TSE 300</translation>
     </message>
     <message>
         <source>EMA-5</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-5</translation>
     </message>
     <message>
         <source>EMA-12</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-12</translation>
     </message>
     <message>
         <source>EMA-13</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-13</translation>
     </message>
     <message>
         <source>EMA-20</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-20</translation>
     </message>
     <message>
         <source>EMA-26</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-26</translation>
     </message>
     <message>
         <source>EMA-50</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-50</translation>
     </message>
     <message>
         <source>EMA-200</source>
-        <translation type="unfinished"></translation>
+        <translation>EMA-200</translation>
     </message>
     <message>
         <source>SMA-5</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-5</translation>
     </message>
     <message>
         <source>SMA-12</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-12</translation>
     </message>
     <message>
         <source>SMA-13</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-13</translation>
     </message>
     <message>
         <source>SMA-20</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-20</translation>
     </message>
     <message>
         <source>SMA-26</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-26</translation>
     </message>
     <message>
         <source>SMA-50</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-50</translation>
     </message>
     <message>
         <source>SMA-200</source>
-        <translation type="unfinished"></translation>
+        <translation>SMA-200</translation>
     </message>
     <message>
         <source>MA envelopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enveloppes de moyennes mobiles</translation>
     </message>
     <message>
         <source>Bollinger bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandes de Bollinger</translation>
     </message>
     <message>
         <source>Volume by price</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume par prix</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Volume+</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume+</translation>
     </message>
     <message>
         <source>MACD</source>
-        <translation type="unfinished"></translation>
+        <translation>MACD</translation>
     </message>
     <message>
         <source>OBV</source>
-        <translation type="unfinished"></translation>
+        <translation>OBV</translation>
     </message>
     <message>
         <source>Momentum</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentum</translation>
     </message>
     <message>
         <source>Williams %R</source>
-        <translation type="unfinished"></translation>
+        <translation>Williams %R</translation>
     </message>
     <message>
         <source>RSI</source>
-        <translation type="unfinished"></translation>
+        <translation>RSI</translation>
     </message>
     <message>
         <source>Fast stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Stochastique rapide</translation>
     </message>
     <message>
         <source>Slow stochastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Stochastique lente</translation>
     </message>
     <message>
         <source>OHLC</source>
-        <translation type="unfinished"></translation>
+        <translation>OHLC</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture</translation>
     </message>
     <message>
         <source>HLC</source>
-        <translation type="unfinished"></translation>
+        <translation>HLC</translation>
     </message>
     <message>
         <source>Mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagnes</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Marches</translation>
     </message>
     <message>
         <source>Candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Chandeliers</translation>
     </message>
     <message>
         <source>Candles+</source>
-        <translation type="unfinished"></translation>
+        <translation>Chandeliers+</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Tall</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Large</translation>
     </message>
     <message>
         <source>Huge</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>2 column</source>
-        <translation type="unfinished"></translation>
+        <translation>2 colonnes</translation>
     </message>
     <message>
         <source>3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>3 colonnes</translation>
     </message>
     <message>
         <source>Stacked</source>
-        <translation type="unfinished"></translation>
+        <translation>Empilé</translation>
     </message>
     <message>
         <source>Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>Technical</source>
-        <translation type="unfinished"></translation>
+        <translation>Technique</translation>
     </message>
     <message>
         <source>Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de base</translation>
     </message>
     <message>
         <source>&amp;Time frame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période</translation>
     </message>
     <message>
         <source>&amp;Plot type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de &amp;graphique</translation>
     </message>
     <message>
         <source>&amp;Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;chelle</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Cours</translation>
     </message>
     <message>
         <source>&amp;Quote detail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détail du cours</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>P&amp;rice display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage du cou&amp;rs</translation>
     </message>
     <message>
         <source>C&amp;hart size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du grap&amp;hique</translation>
     </message>
     <message>
         <source>&amp;Menu type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de &amp;menu</translation>
     </message>
     <message>
         <source>Comparison and technical</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison et analyse technique</translation>
     </message>
     <message>
         <source>Compare to &amp;index</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à l&apos;&amp;indice</translation>
     </message>
     <message>
         <source>Moving average &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne mobile &amp;1</translation>
     </message>
     <message>
         <source>Moving average &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne mobile &amp;2</translation>
     </message>
     <message>
         <source>&amp;Upper chart indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur &amp;supérieur</translation>
     </message>
     <message>
         <source>&amp;Lower chart indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur in&amp;férieur</translation>
     </message>
     <message>
         <source>S&amp;ymbols</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ymboles</translation>
     </message>
     <message>
         <source>Show as d&amp;ecimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Affich&amp;er en décimales</translation>
     </message>
     <message>
         <source>Sh&amp;ow splits</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fracti&amp;onnements</translation>
     </message>
     <message>
         <source>Show hi/lo&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher haut/&amp;bas</translation>
     </message>
     <message>
         <source>StockMaster options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options StockMaster</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications</translation>
     </message>
 </context>
 <context>
     <name>StockPoint</name>
     <message>
         <source>Small (450x250)</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite (450x250)</translation>
     </message>
     <message>
         <source>Medium (500x300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne (500x300)</translation>
     </message>
     <message>
         <source>Large (600x400)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande (600x400)</translation>
     </message>
     <message>
         <source>Larger (640x480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande (640x480)</translation>
     </message>
     <message>
         <source>Huge (800x600)</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande (800x600)</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>1 semaine</translation>
     </message>
     <message>
         <source>1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mois</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 mois</translation>
     </message>
     <message>
         <source>6 months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 mois</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 an</translation>
     </message>
     <message>
         <source>3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>3 ans</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 ans</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Candlestick</source>
-        <translation type="unfinished"></translation>
+        <translation>Chandeliers</translation>
     </message>
     <message>
         <source>Range bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres d&apos;amplitude</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Dow Jones Industrials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dow Jones Industrials</translation>
     </message>
     <message>
         <source>S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;P 500</translation>
     </message>
     <message>
         <source>NASDAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>NASDAQ</translation>
     </message>
     <message>
         <source>Russell 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Russell 2000</translation>
     </message>
     <message>
         <source>NYSE Composite</source>
-        <translation type="unfinished"></translation>
+        <translation>NYSE Composite</translation>
     </message>
     <message>
         <source>DJ Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>DJ Transportation</translation>
     </message>
     <message>
         <source>PSE Tech Index</source>
-        <translation type="unfinished"></translation>
+        <translation>PSE Tech Index</translation>
     </message>
     <message>
         <source>Plot &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai&amp;lle du graphique</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période</translation>
     </message>
     <message>
         <source>&amp;Plot Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de &amp;graphique</translation>
     </message>
     <message>
         <source>Comparison &amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice de comparaison</translation>
     </message>
     <message>
         <source>Indicators</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateurs</translation>
     </message>
     <message>
         <source>Comparison s&amp;ymbols</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ymboles de comparaison</translation>
     </message>
     <message>
         <source>&amp;Moving averages (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moyennes mobiles (jours)</translation>
     </message>
     <message>
         <source>&amp;Bollinger bands</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bandes de Bollinger</translation>
     </message>
     <message>
         <source>&amp;Relative strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Force &amp;relative</translation>
     </message>
     <message>
         <source>Stoc&amp;hastics</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoc&amp;hastiques</translation>
     </message>
     <message>
         <source>&amp;On balance volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;On balance volume</translation>
     </message>
     <message>
         <source>Price rate of chan&amp;ge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ux de variation du cours</translation>
     </message>
     <message>
         <source>Moving &amp;average conv/div</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convergence/divergence des moyennes mobiles</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume</translation>
     </message>
     <message>
         <source>StockPoint Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options StockPoint</translation>
     </message>
     <message>
         <source>Cancel changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications</translation>
     </message>
     <message>
         <source>Times for moving averages must be numeric</source>
-        <translation type="unfinished"></translation>
+        <translation>Les durées des moyennes mobiles doivent être numériques</translation>
+    </message>
+</context>
+<context>
+    <name>StockTree</name>
+    <message>
+        <source>Stocks</source>
+        <translation>Actions</translation>
     </message>
 </context>
 <context>
@@ -2605,32 +2644,32 @@ web pages</source>
     <name>SymbolFormEditor</name>
     <message>
         <source>Symbol form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme du symbole</translation>
     </message>
     <message>
         <source>&amp;Exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bourse</translation>
     </message>
     <message>
         <source>Symbol &amp;form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forme du symbole</translation>
     </message>
     <message>
         <source>A market of the list, or any market identifier code of four letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Un marché de la liste, ou tout code d&apos;identification de marché de quatre lettres ou chiffres</translation>
     </message>
     <message>
         <source>Put {symbol} where the stock&apos;s symbol goes, for example</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettez {symbol} à la place du symbole de l&apos;action, par exemple</translation>
     </message>
     <message>
         <source>%1 has a symbol form already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà une forme du symbole.</translation>
     </message>
     <message>
         <source>%1 or LSE:{symbol}</source>
         <extracomment>%1 is an example of a symbol form</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou LSE:{symbol}</translation>
     </message>
 </context>
 <context>
@@ -2662,48 +2701,48 @@ web pages</source>
     <name>SymbolFormsDialog</name>
     <message>
         <source>Symbol forms</source>
-        <translation type="unfinished"></translation>
+        <translation>Formes du symbole</translation>
     </message>
     <message>
         <source>&amp;Symbol forms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formes du symbole</translation>
     </message>
     <message>
         <source>&amp;Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préréglage</translation>
     </message>
     <message>
         <source>Exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Bourse</translation>
     </message>
     <message>
         <source>Symbol form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme du symbole</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Symbol forms of %1</source>
         <extracomment>%1 is the name of a chart site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formes du symbole de %1</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter…</translation>
     </message>
     <message>
         <source>C&amp;hange…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>R&amp;eset to preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réta&amp;blir le préréglage</translation>
     </message>
 </context>
 <context>
@@ -2719,52 +2758,52 @@ web pages</source>
     <message>
         <source>Change type</source>
         <extracomment>also the dialog&apos;s title; Edit &gt; Undo names the move by it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Changer de catégorie</translation>
     </message>
     <message>
         <source>&amp;Type</source>
         <extracomment>the type (category) the stock is moved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie</translation>
     </message>
 </context>
 <context>
     <name>TypeNameDialog</name>
     <message>
         <source>New or updated type</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie nouvelle ou modifiée</translation>
     </message>
     <message>
         <source>&amp;Header text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intitulé</translation>
     </message>
 </context>
 <context>
     <name>UndoSteps</name>
     <message>
         <source>Add stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une action</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Delete&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Edit</source>
         <extracomment>A step&apos;s name in the Edit menu, as in &quot;Undo Edit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Add type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une catégorie</translation>
     </message>
     <message>
         <source>Add stocks from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des actions depuis une liste</translation>
     </message>
     <message>
         <source>Import settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les paramètres</translation>
     </message>
 </context>
 <context>
@@ -2800,55 +2839,55 @@ web pages</source>
     <name>Yahoo</name>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>vs S&amp;P 500</source>
-        <translation type="unfinished"></translation>
+        <translation>comparé au S&amp;P 500</translation>
     </message>
     <message>
         <source>Moving Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne mobile</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>5 days</source>
-        <translation type="unfinished"></translation>
+        <translation>5 jours</translation>
     </message>
     <message>
         <source>3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 mois</translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 an</translation>
     </message>
     <message>
         <source>2 years</source>
-        <translation type="unfinished"></translation>
+        <translation>2 ans</translation>
     </message>
     <message>
         <source>5 years</source>
-        <translation type="unfinished"></translation>
+        <translation>5 ans</translation>
     </message>
     <message>
         <source>&amp;Time Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période</translation>
     </message>
     <message>
         <source>&amp;View Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de &amp;vue</translation>
     </message>
     <message>
         <source>Yahoo Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options Yahoo</translation>
     </message>
     <message>
         <source>Cancel  changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications</translation>
     </message>
 </context>
 </TS>
