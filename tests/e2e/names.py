@@ -111,6 +111,8 @@ press(find(app, "menu item", "General"))
 options = wait_for("the general options", lambda: shown(app, "dialog", "General options"))
 all_named(options, "the general options")
 press(find(options, "push button", "Cancel"))
+# A press is a click shown for a moment: until the dialog has closed, the window refuses commands.
+wait_for("the general options closed", lambda: not options.getState().contains(pyatspi.STATE_SHOWING))
 
 press_for_chooser(find(app, "menu item", "Add stocks from list…"))
 chooser = wait_for("the file chooser", lambda: shown(app, "dialog", "Tickvane"))

@@ -11,7 +11,8 @@
 # not answering says so. A second start that changes nothing must exit at once, without a
 # question. A third takes a chart sites change back with Ctrl+Z, finds nothing and deletes
 # nothing, is told that a named pipe is no list, and has nothing to save. Then a kill -9 and a
-# SIGTERM with unsaved changes: Yes and No at the next start.
+# SIGTERM with unsaved changes: Yes and No at the next start. Last, a stock added, the pages
+# generated and an exit, all in German by its access keys.
 # Prints one summary line; exits non-zero on any failure. Never runs longer than 300 s
 # (it takes under a minute on an idle machine; a loaded one may need several times that).
 # Usage: tests/e2e/run.sh PATH/TO/tickvane     (SCREEN=:N picks the display, else a free one;
@@ -459,4 +460,31 @@ sleep 0.4
 keys x
 finish 5 "after No"
 grep -q 'E2E Terminated' "$settings" && fail "No kept the changes of the terminated session"
-echo "end-to-end test: passed (every control named on the accessibility bus, one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match, a named pipe refused, kill -9 and SIGTERM with recovery)"
+# In German, by keyboard with its access keys: a stock added, the pages generated and the
+# program left saving; the pages are written as in any other language.
+mkdir "$work/pages-de"
+printf '[General]\nHtmlDir=%s/pages-de/\n' "$work" >"$work/de.ini"
+LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 settings="$work/de.ini" start
+keys alt+a
+w="$(await 'Neue oder ge.*nderte Aktie')"
+text "E2EDE"
+keys Tab Tab
+text "Deutsche Probe"
+keys alt+f
+gone "$w" 'Neue oder ge.*nderte Aktie'
+focus "$main"
+keys alt+z
+w="$(await Tickvane "$main")"
+keys Return
+gone "$w" Tickvane || true
+focus "$main"
+keys alt+d
+sleep 0.4
+keys b
+w="$(await Tickvane "$main")"
+keys alt+j
+finish 15 "German run"
+grep -q 'E2EDE' "$work/pages-de/yahoo.html" || fail "the stock added in German is missing in yahoo.html"
+grep -q 'Produced by Tickvane' "$work/pages-de/blank.html" || fail "blank.html in German is not the English page"
+grep -q 'Deutsche Probe' "$work/de.ini" || fail "the stock added in German was not saved"
+echo "end-to-end test: passed (every control named on the accessibility bus, one window per settings file, a drag, an undo, type, stock, a burst of two commands, a 200-symbol watchlist, Yahoo and general options, twenty chart sites, pages, store, exit, --add-list, an option change undone, a find without a match, a named pipe refused, kill -9 and SIGTERM with recovery, a stock and pages in German)"
