@@ -103,9 +103,9 @@ void StockEditor::buildAlternateSymbols() {
     all->setObjectName(QStringLiteral("AlternateSymbolsFrame"));
     for (SiteId site : AllSites) {
         const auto n = static_cast<std::size_t>(site);
-        QLineEdit* field = addFramedField<QLineEdit>(all, QCoreApplication::translate("SiteTable", Site(site).symbolCaption),
-                                                     QStringLiteral("Alt_") + Site(site).name,
-                                                     alternateFrameTwips(n), AlternateFieldWidth);
+        QLineEdit* field = addFramedField<QLineEdit>(
+            all, QCoreApplication::translate("SiteTable", Site(site).symbolCaption),
+            QStringLiteral("Alt_") + Site(site).name, alternateFrameTwips(n), AlternateFieldWidth);
         KeepUpperCase(*field);
         alternates_[n] = field;
     }

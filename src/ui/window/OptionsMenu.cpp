@@ -53,8 +53,9 @@ OptionsItems AddOptionsItems(QMenu& menu) {
     items.CustomUrlMenu = addItem(menu, QStringLiteral("CustomUrlMenu"),
                                   QCoreApplication::translate("OptionsMenu", "&Custom URLs"));
     for (SiteId id : AllSites) {
-        items.siteMenus[static_cast<size_t>(id)] = addItem(
-            menu, Site(id).name + QStringLiteral("Menu"), QCoreApplication::translate("SiteTable", Site(id).menuCaption));
+        items.siteMenus[static_cast<size_t>(id)] =
+            addItem(menu, Site(id).name + QStringLiteral("Menu"),
+                    QCoreApplication::translate("SiteTable", Site(id).menuCaption));
     }
     items.ChartSitesMenu = addItem(menu, QStringLiteral("ChartSitesMenu"),
                                    QCoreApplication::translate("OptionsMenu", "Chart &sites"));
