@@ -88,6 +88,7 @@ const shownTypes = (page) => page.$$eval(".type", (types) =>
 const countText = (page) => page.$eval("#count", (count) => count.textContent);
 const opened = (page) => page.evaluate(() => window.opened.at(-1) ?? null);
 const chartSource = (page) => page.$eval("#chart", (frame) => frame.getAttribute("src"));
+const chartAddress = async (page) => (await (await page.$("#chart")).contentFrame()).url();
 const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 
 // Whether the condition comes true within five seconds.
@@ -120,7 +121,7 @@ async function checkStructure(page, check) {
   check(shape.chosen === "yahoo", `one page: the start page's site is chosen first, not ${shape.chosen}`);
   check(shape.listbox === "listbox" && shape.labels && shape.placeholder === "Filter",
     "one page: a labelled filter and drop-down and a listbox");
-  const frame = (await (await page.$("#chart")).contentFrame()).url();
+  const frame = await chartAddress(page);
   check(frame.endsWith("/blank.html"), `one page: the chart frame starts with blank.html, not ${frame}`);
   check(same(shape.custom, ["right"]), "one page: the custom link is there");
   const symbols = types.flatMap(([, stocks]) => stocks.map((stock) => stock.Stock));
@@ -181,7 +182,9 @@ async function checkOpening(page, pages, check, requests) {
       check(target === site.target, `${site.file}: its navigation page targets ${target}`);
       if (site.display === 0) {
         check(await chartSource(page) === href, `${site.file}: Enter opens ${href} in the chart frame`);
-        check(await eventually(async () => requests.includes(new URL(href).href)), `${site.file}: the chart frame asks for ${href}`);
+        const asked = await eventually(async () => requests.includes(new URL(href).href));
+        check(asked, `${site.file}: the chart frame asks for ${href}` +
+          (asked ? "" : ` (it shows ${await chartAddress(page)}; last asked for ${requests.at(-1)})`));
       } else {
         const call = await opened(page);
         check(same(call, [href, site.target]), `${site.file}: Enter calls window.open(${href}, ${site.target}), not ${call}`);

@@ -19,12 +19,17 @@ export async function startStubWeb(dir) {
   const requests = [];
   const answer = (address, response) => {
     requests.push(address);
-    response.writeHead(200, { "Content-Type": "text/html" });
+    // Never from the browser's cache: every address opened must be asked for again.
+    response.writeHead(200, { "Content-Type": "text/html", "Cache-Control": "no-store" });
     response.end("<html><body>chart</body></html>");
   };
   const tls = createTlsServer({ key: readFileSync(key), cert: readFileSync(cert) },
     (request, response) => answer(`https://${request.headers.host}${request.url}`, response));
   const proxy = createServer((request, response) => answer(request.url, response));
+  // Idle connections stay open until the end: one closed by a timeout just as the browser
+  // sends on it would lose that request.
+  tls.keepAliveTimeout = 0;
+  proxy.keepAliveTimeout = 0;
   proxy.on("connect", (request, socket, head) => {
     // A browser that closes drops its tunnels mid-stream; that is no failure of the pages.
     socket.on("error", () => {});
