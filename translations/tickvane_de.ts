@@ -1418,6 +1418,11 @@ Zeilen abgelehnt und die übrigen hinzugefügt hat.</translation>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
         <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>Added</source>
+        <extracomment>The name of the type (category of stocks) that rows read from standard input go to.</extracomment>
+        <translation>Hinzugefügt</translation>
+    </message>
 </context>
 <context>
     <name>ListFileCommands</name>

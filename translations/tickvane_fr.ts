@@ -1418,6 +1418,11 @@ des lignes et ajouté les autres.</translation>
         <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
         <translation>Impossible d&apos;écrire &quot;%1&quot; : %2.</translation>
     </message>
+    <message>
+        <source>Added</source>
+        <extracomment>The name of the type (category of stocks) that rows read from standard input go to.</extracomment>
+        <translation>Ajoutées</translation>
+    </message>
 </context>
 <context>
     <name>ListFileCommands</name>

@@ -92,7 +92,8 @@ ListReading ReadListFile(const QString& path) {
 
 QString ListTypeName(const QString& path) {
     if (path == u"-") {
-        return QStringLiteral("Added");
+        //: The name of the type (category of stocks) that rows read from standard input go to.
+        return QCoreApplication::translate("ListFile", "Added");
     }
     const QFileInfo file(path);
     return file.completeBaseName().isEmpty() ? file.fileName() : file.completeBaseName();
