@@ -167,7 +167,7 @@ void ConnectEditCommands(QWidget& window, StockTree& tree, EditCommands& command
         if (auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name))) {
             button->setEnabled(true);
             guard.connectCommand(button, &QPushButton::clicked,
-                                 [&commands, command] { (commands.*command)(); });
+                                 [&commands, command = command] { (commands.*command)(); });
         }
     }
     guard.connectCommand(&tree, &StockTree::editRequested, [&commands] { commands.Edit(); });
