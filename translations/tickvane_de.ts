@@ -1503,6 +1503,11 @@ Zeilen abgelehnt und die übrigen hinzugefügt hat.</translation>
         <source>What happens</source>
         <translation>Was geschieht</translation>
     </message>
+    <message>
+        <source>Exchange</source>
+        <extracomment>the column of the market each row&apos;s stock trades on</extracomment>
+        <translation>Börse</translation>
+    </message>
 </context>
 <context>
     <name>ListReader</name>

@@ -1503,6 +1503,11 @@ des lignes et ajouté les autres.</translation>
         <source>What happens</source>
         <translation>Ce qui se passe</translation>
     </message>
+    <message>
+        <source>Exchange</source>
+        <extracomment>the column of the market each row&apos;s stock trades on</extracomment>
+        <translation>Bourse</translation>
+    </message>
 </context>
 <context>
     <name>ListReader</name>

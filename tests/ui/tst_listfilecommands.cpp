@@ -4,6 +4,7 @@
 #include "support/EditingHarness.h"
 #include "support/Files.h"
 #include "ui/lists/ListPreview.h"
+#include "ui/lists/ListPreviewTable.h"
 #include "ui/window/ListFileCommands.h"
 
 #include <QComboBox>
@@ -100,13 +101,19 @@ class ListFileCommandsTest : public QObject {
         }
     }
 
-    // The type for rows that name none can be changed in the preview; a list that changed
-    // under it is left alone; a list past the capacity is refused on Add, and the preview
-    // stays open.
+    // The type for rows that name none can be changed in the preview; the exchange column
+    // shows only for a list that names exchanges; a list that changed under it is left alone;
+    // a list past the capacity is refused on Add, and the preview stays open.
     void preview() {
         Session s;
         s.select(QStringLiteral("Tech"));
+        const auto* rows = s.lists.preview().findChild<QTableView*>("ListRows");
+        s.platform.dropped({{}, QStringLiteral("Symbol,Exchange\nSAP,ETR\nIBM,")});
+        QVERIFY(!rows->isColumnHidden(ListPreviewTable::ExchangeColumn));
+        QCOMPARE(rows->model()->index(0, ListPreviewTable::ExchangeColumn).data(), "XETR");
+        s.lists.preview().reject();
         s.platform.dropped({{}, QStringLiteral("NVDA JPM")});
+        QVERIFY(rows->isColumnHidden(ListPreviewTable::ExchangeColumn));
         QCOMPARE(s.summary(), "2 to add, 0 new types, 0 duplicates, 0 refused");
         s.lists.preview().findChild<QComboBox*>("ListType")->setCurrentIndex(1);
         QCOMPARE(s.summary(), "1 to add, 0 new types, 1 duplicate, 0 refused");
@@ -159,7 +166,7 @@ class ListFileCommandsTest : public QObject {
         ListPreview& preview = s.lists.preview();
         QCOMPARE(preview.findChild<QComboBox*>("ListType")->currentText(), type + " (new)");
         QCOMPARE(
-            preview.findChild<QTableView*>("ListRows")->model()->index(1, 4).data(Qt::ToolTipRole),
+            preview.findChild<QTableView*>("ListRows")->model()->index(1, 5).data(Qt::ToolTipRole),
             "refused: no symbol. To add this row, give it a symbol in the list and bring it "
             "in again.");
         preview.Done_Click();

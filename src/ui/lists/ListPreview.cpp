@@ -19,7 +19,7 @@
 namespace {
 // Widths of the table's columns but the last, which takes the rest. A description of 40
 // characters shows whole.
-constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 3380, 1900};
+constexpr int ColumnTwips[ListPreviewTable::Columns - 1] = {600, 1300, 3380, 900, 1900};
 }  // namespace
 
 ListPreview::ListPreview(Model& model, StockView& tree, Platform& platform, UndoHistory& history,
@@ -75,6 +75,8 @@ void ListPreview::List_init(ListReading reading, const QString& newTypeName) {
     filledFrom_.take(model_.list);
     fillTypePicker();
     plan();
+    // Most lists name no exchange; they keep the room for what happens to each row.
+    rows_->setColumnHidden(ListPreviewTable::ExchangeColumn, !table_->anyExchange());
     rows_->setCurrentIndex(table_->index(0, 0));
 }
 

@@ -2,6 +2,8 @@
 
 #include "model/ListAddition.h"
 
+#include <algorithm>
+
 namespace {
 // A table cell shows one line; a text read from a file may be as long as a megabyte.
 constexpr qsizetype ShownLength = 200;
@@ -16,6 +18,12 @@ void ListPreviewTable::show(const ListAddition& addition) {
     beginResetModel();
     addition_ = &addition;
     endResetModel();
+}
+
+bool ListPreviewTable::anyExchange() const {
+    return addition_ && std::ranges::any_of(addition_->rows, [](const PlannedRow& planned) {
+               return !planned.row.stock.Exchange.isEmpty();
+           });
 }
 
 int ListPreviewTable::rowCount(const QModelIndex& parent) const {
@@ -45,7 +53,9 @@ QVariant ListPreviewTable::data(const QModelIndex& index, int role) const {
             return shown(planned.row.stock.Stock);
         case 2:
             return shown(planned.row.stock.Description);
-        case 3:
+        case ExchangeColumn:
+            return shown(planned.row.stock.Exchange);
+        case 4:
             return shown(planned.typeName.isEmpty() ? planned.row.type : planned.typeName);
         default:
             return ActionText(planned);
@@ -56,6 +66,8 @@ QVariant ListPreviewTable::headerData(int section, Qt::Orientation orientation, 
     static const char* const Titles[Columns] = {
         //: the column of the rows' line numbers in the list
         QT_TR_NOOP("Line"), QT_TR_NOOP("Symbol"), QT_TR_NOOP("Description"),
+        //: the column of the market each row's stock trades on
+        QT_TR_NOOP("Exchange"),
         //: the column of the type (category) each row goes to
         QT_TR_NOOP("Type"), QT_TR_NOOP("What happens")};
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= Columns) {
